@@ -1,0 +1,99 @@
+#pragma once
+
+#include "CellRange.h"
+#include "CellStyle.h"
+#include "Value.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace spreadsheet {
+
+class Workbook;
+class SheetData;
+
+// View options that can also be left to the workbook's default.
+enum class TriState : std::uint8_t { Off, On, Default };
+
+// How written text is taken: as it stands, or recognising formulas, numbers,
+// booleans and error literals.
+enum class TextMode : std::uint8_t { Plain, Recognize };
+
+class Sheet {
+public:
+    Sheet(Workbook& workbook, int id, QString name);
+    ~Sheet();
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+
+    Workbook& workbook() const { return workbook_; }
+    int id() const { return id_; }
+    const QString& name() const { return name_; }
+    void setName(const QString& name);
+
+    // Cell content. Rows and columns are zero-based.
+    bool hasCell(int row, int column) const;  // content or a style of its own
+    bool isFormula(int row, int column) const;
+    Value value(int row, int column) const;   // a formula gives its calculated value
+    QString text(int row, int column) const;  // "=..." for a formula, else the edit text
+    QString displayText(int row, int column) const;  // as shown, with number format and locale
+    QString formulaError(int row, int column) const;  // why a formula's text did not parse
+    void setText(int row, int column, const QString& text, TextMode mode = TextMode::Recognize);
+    void setText(int row, int column, const QString& text, bool recognizeFormula)
+    {
+        setText(row, column, text, recognizeFormula ? TextMode::Recognize : TextMode::Plain);
+    }
+    void setValue(int row, int column, const Value& value);
+    void clearCell(int row, int column);  // content and style
+
+    // Existing cells in a range, row-major within each column block order:
+    // column by column, top to bottom.
+    void forEachCell(const CellRange& range, const std::function<void(int row, int column)>& visit) const;
+
+    // Style of a cell; cells without one of their own have the default style.
+    const CellStyle& style(int row, int column) const;
+    void setStyle(int row, int column, const CellStyle& style);
+
+    // Last row (column) holding content or a style, plus one.
+    int rowCount() const;
+    int columnCount() const;
+
+    // Sizes in pixels.
+    int rowHeight(int row) const;
+    void setRowHeight(int row, int height);
+    bool isRowHidden(int row) const;
+    void setRowHidden(int row, bool hidden);
+    int columnWidth(int column) const;
+    void setColumnWidth(int column, int width);
+    bool isColumnHidden(int column) const;
+    void setColumnHidden(int column, bool hidden);
+    int defaultRowHeight() const;
+    int defaultColumnWidth() const;
+
+    TriState gridLines() const { return gridLines_; }
+    void setGridLines(TriState value) { gridLines_ = value; }
+    TriState headers() const { return headers_; }
+    void setHeaders(TriState value) { headers_ = value; }
+    TriState showFormulas() const { return showFormulas_; }
+    void setShowFormulas(TriState value) { showFormulas_ = value; }
+    const CellRange& selection() const { return selection_; }
+    void setSelection(const CellRange& area) { selection_ = area; }
+
+    SheetData& data() const { return *data_; }
+
+private:
+    friend class Workbook;
+
+    Workbook& workbook_;
+    int id_;
+    QString name_;
+    std::unique_ptr<SheetData> data_;
+    TriState gridLines_ = TriState::Default;
+    TriState headers_ = TriState::Default;
+    TriState showFormulas_ = TriState::Default;
+    CellRange selection_;
+};
+
+}  // namespace spreadsheet

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "CalculationFailure.h"
+#include "DefinedName.h"
+#include "Sheet.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <vector>
+
+namespace spreadsheet {
+
+class Calculator;
+class StylePool;
+
+// The object a workbook can carry for the functions that it calculates; the
+// workbook does not own it.
+class WorkbookTag {
+public:
+    virtual ~WorkbookTag() = default;
+};
+
+class Workbook {
+public:
+    Workbook();
+    ~Workbook();
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    int sheetCount() const { return static_cast<int>(sheets_.size()); }
+    Sheet& sheet(int index) const { return *sheets_.at(index); }
+    Sheet* findSheet(QStringView name) const;  // ignores case
+    Sheet* sheetById(int id) const;
+    int indexOf(const Sheet& sheet) const;
+    // Appends a sheet; without a name it gets the next free "SheetN".
+    Sheet& addSheet(const QString& name = {});
+    void deleteSheet(int index);
+    void renameSheet(int index, const QString& name);
+
+    Sheet& activeSheet() const;
+    int activeSheetIndex() const { return activeSheet_; }
+    void setActiveSheet(int index);
+
+    bool r1c1References() const { return r1c1_; }
+    void setR1C1References(bool on) { r1c1_ = on; }
+    bool automaticCalculation() const { return automaticCalculation_; }
+    void setAutomaticCalculation(bool on) { automaticCalculation_ = on; }
+    bool sheetTabsVisible() const { return sheetTabsVisible_; }
+    void setSheetTabsVisible(bool on) { sheetTabsVisible_ = on; }
+
+    // Defined names at workbook scope; names are unique ignoring case.
+    const std::vector<DefinedName>& names() const { return names_; }
+    const DefinedName* findName(QStringView name) const;
+    void defineName(const QString& name, const QString& reference);
+    void deleteName(QStringView name);
+
+    WorkbookTag* tag() const { return tag_; }
+    void setTag(WorkbookTag* tag) { tag_ = tag; }
+
+    // Recalculates every formula.
+    void calculate();
+    // Batches many changes: dependents are recalculated once, at the end of
+    // the outermost batch.
+    void beginUpdate();
+    void endUpdate();
+    bool isUpdating() const;
+    // Functions that failed during the last calculation.
+    const std::vector<CalculationFailure>& calculationFailures() const;
+
+    Calculator& calculator() const { return *calculator_; }
+    StylePool& styles() const { return *styles_; }
+
+private:
+    void checkSheetName(const QString& name, const Sheet* renamed) const;
+    void nameChanged();
+
+    std::vector<std::unique_ptr<Sheet>> sheets_;
+    std::unique_ptr<StylePool> styles_;
+    std::unique_ptr<Calculator> calculator_;
+    std::vector<DefinedName> names_;
+    int activeSheet_ = 0;
+    int nextSheetId_ = 0;
+    bool r1c1_ = false;
+    bool automaticCalculation_ = true;
+    bool sheetTabsVisible_ = true;
+    WorkbookTag* tag_ = nullptr;
+};
+
+}  // namespace spreadsheet

@@ -1,0 +1,254 @@
+#include "Calculator.h"
+
+#include "Formula.h"
+#include "FormulaParser.h"
+#include "SheetData.h"
+
+#include <spreadsheet/FormulaResult.h>
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+
+namespace spreadsheet {
+
+namespace {
+
+// Past this many edits in one batch a full recalculation is cheaper than
+// tracing dependents edit by edit.
+constexpr std::size_t kMaxPendingCells = 2048;
+
+const CellRange kWholeSheet{0, 0, kMaxColumns - 1, kMaxRows - 1};
+
+}  // namespace
+
+Calculator::Calculator(Workbook& workbook) : workbook_(workbook), evaluator_(workbook, *this) {}
+
+Calculator::~Calculator() = default;
+
+int Calculator::activeSheetId() const
+{
+    return workbook_.sheetCount() > 0 ? workbook_.activeSheet().id() : -1;
+}
+
+void Calculator::calculateAll()
+{
+    failures_.clear();
+    pending_.clear();
+    pendingOverflow_ = false;
+    std::vector<Formula*> all;
+    for (int i = 0; i < workbook_.sheetCount(); ++i) {
+        workbook_.sheet(i).data().cells.forEachFormula(kWholeSheet, [&](int, int, const Cell& cell) {
+            cell.formula->state = CalcState::Dirty;
+            all.push_back(cell.formula);
+        });
+    }
+    evaluator_.setStrict(true);
+    for (Formula* f : all) {
+        if (f->state != CalcState::Clean) {
+            run(*f);
+        }
+    }
+}
+
+void Calculator::run(Formula& formula)
+{
+    stack_.clear();
+    stack_.push_back(&formula);
+    formula.state = CalcState::Queued;
+    while (!stack_.empty()) {
+        Formula* f = stack_.back();
+        if (f->state == CalcState::Clean) {
+            stack_.pop_back();
+            continue;
+        }
+        forgetFailures(*f);
+        f->state = CalcState::Calculating;
+        try {
+            f->cached.assign(evaluator_.evaluate(*f));
+            f->state = CalcState::Clean;
+            ++evaluations_;
+            stack_.pop_back();
+        } catch (const NeedsCalculation& needs) {
+            f->state = CalcState::Waiting;
+            for (Formula* precedent : needs.formulas) {
+                precedent->state = CalcState::Queued;
+                stack_.push_back(precedent);
+            }
+        }
+    }
+}
+
+void Calculator::forgetFailures(const Formula& formula)
+{
+    if (failures_.empty()) {
+        return;
+    }
+    std::erase_if(failures_, [&](const CalculationFailure& f) {
+        return f.row == formula.row && f.column == formula.column && f.sheetName == formula.sheet->name();
+    });
+}
+
+void Calculator::endUpdate()
+{
+    if (updateDepth_ == 0 || --updateDepth_ > 0) {
+        return;
+    }
+    std::vector<PendingCell> changed;
+    changed.swap(pending_);
+    const bool overflow = pendingOverflow_;
+    pendingOverflow_ = false;
+    if (!workbook_.automaticCalculation()) {
+        calculateManually(changed);
+    } else if (overflow || (!index_.isValid() && changed.size() > 64)) {
+        calculateAll();
+    } else if (!changed.empty()) {
+        recalculateChanged(changed);
+    }
+}
+
+void Calculator::formulaAdded(Formula& formula)
+{
+    index_.add(formula, *this);
+}
+
+void Calculator::formulaRemoved(Formula& formula)
+{
+    index_.remove(formula);
+    std::erase(stack_, &formula);
+}
+
+void Calculator::cellChanged(const Sheet& sheet, int row, int column)
+{
+    const PendingCell cell{sheet.id(), row, column};
+    if (isUpdating()) {
+        if (pending_.size() < kMaxPendingCells) {
+            pending_.push_back(cell);
+        } else {
+            pendingOverflow_ = true;
+        }
+        return;
+    }
+    if (workbook_.automaticCalculation()) {
+        recalculateChanged({cell});
+    } else {
+        calculateManually({cell});
+    }
+}
+
+Formula* Calculator::formulaAt(const PendingCell& cell) const
+{
+    const Sheet* sheet = workbook_.sheetById(cell.sheetId);
+    const Cell* c = sheet ? sheet->data().cells.find(cell.row, cell.column) : nullptr;
+    return c && c->kind == CellKind::Formula ? c->formula : nullptr;
+}
+
+// Without automatic calculation only a newly written formula gets a value,
+// from the values its precedents have now.
+void Calculator::calculateManually(const std::vector<PendingCell>& changed)
+{
+    evaluator_.setStrict(false);
+    for (const PendingCell& cell : changed) {
+        Formula* f = formulaAt(cell);
+        if (f && f->state != CalcState::Clean) {
+            forgetFailures(*f);
+            f->state = CalcState::Calculating;
+            f->cached.assign(evaluator_.evaluate(*f));
+            f->state = CalcState::Clean;
+            ++evaluations_;
+        }
+    }
+    evaluator_.setStrict(true);
+}
+
+void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
+{
+    if (!index_.isValid()) {
+        index_.build(workbook_, *this);
+    }
+    std::vector<Formula*> dirty;
+    const auto markDirty = [&dirty](Formula* f) {
+        if (f->state == CalcState::Clean) {
+            f->state = CalcState::Dirty;
+            dirty.push_back(f);
+        }
+    };
+    for (const PendingCell& cell : changed) {
+        if (Formula* f = formulaAt(cell)) {
+            f->state = CalcState::Dirty;
+            dirty.push_back(f);
+        }
+    }
+    for (Formula* f : index_.volatileFormulas()) {
+        markDirty(f);
+    }
+    std::vector<PendingCell> work = changed;
+    for (std::size_t i = 0; i < dirty.size(); ++i) {
+        work.push_back({dirty[i]->sheet->id(), dirty[i]->row, dirty[i]->column});
+    }
+    for (std::size_t i = 0; i < work.size(); ++i) {
+        const std::size_t before = dirty.size();
+        index_.dependents(work[i].sheetId, work[i].row, work[i].column, markDirty);
+        for (std::size_t j = before; j < dirty.size(); ++j) {
+            work.push_back({dirty[j]->sheet->id(), dirty[j]->row, dirty[j]->column});
+        }
+    }
+    evaluator_.setStrict(true);
+    for (Formula* f : dirty) {
+        if (f->state != CalcState::Clean) {
+            run(*f);
+        }
+    }
+}
+
+void Calculator::structureChanged()
+{
+    index_.invalidate();
+    names_.clear();
+}
+
+void Calculator::recalculateAllLater()
+{
+    if (isUpdating()) {
+        pendingOverflow_ = true;
+    } else if (workbook_.automaticCalculation()) {
+        calculateAll();
+    }
+}
+
+const Formula* Calculator::nameFormula(const QString& name)
+{
+    const QString key = name.toUpper();
+    auto it = names_.find(key);
+    if (it == names_.end()) {
+        const DefinedName* defined = workbook_.findName(name);
+        if (!defined) {
+            return nullptr;
+        }
+        it = names_.emplace(key, FormulaParser(workbook_).parse(defined->reference)).first;
+    }
+    return it->second.get();
+}
+
+Value Calculator::callProcedure(const FunctionEntry& entry, Evaluator& evaluator, std::span<const Operand> args)
+{
+    FormulaResult result(evaluator, evaluator.sheet(), evaluator.position());
+    const ArgumentTokens tokens(args);
+    const QString prefix = entry.name + QStringLiteral(": ");
+    try {
+        entry.procedure(result, tokens);
+    } catch (const NeedsCalculation&) {
+        throw;
+    } catch (const SpreadsheetError& e) {
+        evaluator.recordFailure(prefix + e.message());
+        return Value::error(ErrorCode::Value);
+    } catch (const std::exception& e) {
+        evaluator.recordFailure(prefix + QString::fromLocal8Bit(e.what()));
+        return Value::error(ErrorCode::Value);
+    } catch (...) {
+        evaluator.recordFailure(prefix + QStringLiteral("erro desconhecido."));
+        return Value::error(ErrorCode::Value);
+    }
+    return result.value();
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,167 @@
+#include "CellStore.h"
+
+namespace spreadsheet {
+
+CellStore::~CellStore()
+{
+    for (Column& column : columns_) {
+        for (auto& block : column.blocks) {
+            if (block) {
+                for (Cell& cell : block->cells) {
+                    cell.clearContent();
+                }
+            }
+        }
+    }
+}
+
+const Cell* CellStore::find(int row, int column) const
+{
+    if (column < 0 || row < 0 || column >= static_cast<int>(columns_.size())) {
+        return nullptr;
+    }
+    const auto& blocks = columns_[static_cast<std::size_t>(column)].blocks;
+    const auto b = static_cast<std::size_t>(row / kBlockRows);
+    if (b >= blocks.size() || !blocks[b]) {
+        return nullptr;
+    }
+    const Cell& cell = blocks[b]->cells[static_cast<std::size_t>(row % kBlockRows)];
+    return cell.exists() ? &cell : nullptr;
+}
+
+Cell* CellStore::find(int row, int column)
+{
+    return const_cast<Cell*>(static_cast<const CellStore*>(this)->find(row, column));
+}
+
+Cell& CellStore::obtain(int row, int column)
+{
+    if (column >= static_cast<int>(columns_.size())) {
+        columns_.resize(static_cast<std::size_t>(column) + 1);
+    }
+    auto& blocks = columns_[static_cast<std::size_t>(column)].blocks;
+    const auto b = static_cast<std::size_t>(row / kBlockRows);
+    if (b >= blocks.size()) {
+        blocks.resize(b + 1);
+    }
+    if (!blocks[b]) {
+        blocks[b] = std::make_unique<Block>();
+    }
+    Block& block = *blocks[b];
+    Cell& cell = block.cells[static_cast<std::size_t>(row % kBlockRows)];
+    if (!cell.exists()) {
+        ++block.used;
+    }
+    return cell;
+}
+
+CellStore::Block* CellStore::blockOf(int row, int column)
+{
+    return columns_[static_cast<std::size_t>(column)].blocks[static_cast<std::size_t>(row / kBlockRows)].get();
+}
+
+void CellStore::setValue(int row, int column, const Value& value)
+{
+    if (value.isEmpty()) {
+        clearContent(row, column);
+        return;
+    }
+    Cell& cell = obtain(row, column);
+    if (cell.kind == CellKind::Formula) {
+        --blockOf(row, column)->formulas;
+    }
+    cell.setValue(value);
+}
+
+void CellStore::setFormula(int row, int column, std::unique_ptr<Formula> formula)
+{
+    Cell& cell = obtain(row, column);
+    if (cell.kind != CellKind::Formula) {
+        ++blockOf(row, column)->formulas;
+    }
+    cell.setFormula(formula.release());
+}
+
+void CellStore::clearContent(int row, int column)
+{
+    Cell* cell = find(row, column);
+    if (!cell) {
+        return;
+    }
+    if (cell->kind == CellKind::Formula) {
+        --blockOf(row, column)->formulas;
+    }
+    cell->clearContent();
+    dropIfUnused(row, column);
+}
+
+void CellStore::setStyle(int row, int column, std::uint32_t style)
+{
+    if (style == 0) {
+        if (Cell* cell = find(row, column)) {
+            cell->style = 0;
+            dropIfUnused(row, column);
+        }
+        return;
+    }
+    obtain(row, column).style = style;
+}
+
+void CellStore::erase(int row, int column)
+{
+    Cell* cell = find(row, column);
+    if (!cell) {
+        return;
+    }
+    if (cell->kind == CellKind::Formula) {
+        --blockOf(row, column)->formulas;
+    }
+    cell->clearContent();
+    cell->style = 0;
+    dropIfUnused(row, column);
+}
+
+// A cell left without content or style no longer counts as used; a block
+// whose cells are all unused is freed.
+void CellStore::dropIfUnused(int row, int column)
+{
+    auto& block = columns_[static_cast<std::size_t>(column)].blocks[static_cast<std::size_t>(row / kBlockRows)];
+    if (!block->cells[static_cast<std::size_t>(row % kBlockRows)].exists() && --block->used == 0) {
+        block.reset();
+    }
+}
+
+int CellStore::lastRow() const
+{
+    int last = -1;
+    for (const Column& column : columns_) {
+        for (int b = static_cast<int>(column.blocks.size()) - 1; b >= 0 && (b + 1) * kBlockRows - 1 > last; --b) {
+            const Block* block = column.blocks[static_cast<std::size_t>(b)].get();
+            if (!block || block->used == 0) {
+                continue;
+            }
+            for (int i = kBlockRows - 1; i >= 0; --i) {
+                if (block->cells[static_cast<std::size_t>(i)].exists()) {
+                    last = std::max(last, b * kBlockRows + i);
+                    break;
+                }
+            }
+            break;
+        }
+    }
+    return last;
+}
+
+int CellStore::lastColumn() const
+{
+    for (int c = static_cast<int>(columns_.size()) - 1; c >= 0; --c) {
+        for (const auto& block : columns_[static_cast<std::size_t>(c)].blocks) {
+            if (block && block->used > 0) {
+                return c;
+            }
+        }
+    }
+    return -1;
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Cell.h"
+#include "Formula.h"
+
+#include <spreadsheet/CellRange.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace spreadsheet {
+
+// Sparse cells of one sheet: per column, blocks of 64 rows allocated when a
+// cell in them is first written. Dense data costs 16 bytes a cell, and a walk
+// over a range skips the blocks that were never touched.
+class CellStore {
+public:
+    static constexpr int kBlockRows = 64;
+
+    CellStore() = default;
+    ~CellStore();
+    CellStore(const CellStore&) = delete;
+    CellStore& operator=(const CellStore&) = delete;
+
+    const Cell* find(int row, int column) const;
+    Cell* find(int row, int column);
+    // The cell, created when absent; for changes of style.
+    Cell& obtain(int row, int column);
+    // Content changes go through these so that each block knows whether it
+    // holds formulas.
+    void setValue(int row, int column, const Value& value);
+    void setFormula(int row, int column, std::unique_ptr<Formula> formula);
+    void clearContent(int row, int column);
+    void setStyle(int row, int column, std::uint32_t style);
+    // Frees the cell's content and style.
+    void erase(int row, int column);
+
+    // Visits the existing cells of a range, column by column, top to bottom.
+    template <typename Visit>
+    void forEach(const CellRange& range, Visit&& visit) const
+    {
+        walk(range, false, visit);
+    }
+    // Only the formula cells, skipping blocks that hold none.
+    template <typename Visit>
+    void forEachFormula(const CellRange& range, Visit&& visit) const
+    {
+        walk(range, true, visit);
+    }
+
+    int lastRow() const;     // -1 when empty
+    int lastColumn() const;  // -1 when empty
+
+private:
+    struct Block {
+        std::array<Cell, kBlockRows> cells;
+        int used = 0;
+        int formulas = 0;
+    };
+    struct Column {
+        std::vector<std::unique_ptr<Block>> blocks;
+    };
+
+    template <typename Visit>
+    void walk(const CellRange& range, bool formulasOnly, Visit&& visit) const;
+    Block* blockOf(int row, int column);
+    void dropIfUnused(int row, int column);
+
+    std::vector<Column> columns_;
+};
+
+template <typename Visit>
+void CellStore::walk(const CellRange& range, bool formulasOnly, Visit&& visit) const
+{
+    const int lastColumn = std::min(range.right, static_cast<int>(columns_.size()) - 1);
+    for (int column = std::max(range.left, 0); column <= lastColumn; ++column) {
+        const auto& blocks = columns_[static_cast<std::size_t>(column)].blocks;
+        const int lastBlock = std::min(range.bottom / kBlockRows, static_cast<int>(blocks.size()) - 1);
+        for (int b = std::max(range.top, 0) / kBlockRows; b <= lastBlock; ++b) {
+            const Block* block = blocks[static_cast<std::size_t>(b)].get();
+            if (!block || block->used == 0 || (formulasOnly && block->formulas == 0)) {
+                continue;
+            }
+            const int first = std::max(range.top - b * kBlockRows, 0);
+            const int last = std::min(range.bottom - b * kBlockRows, kBlockRows - 1);
+            for (int i = first; i <= last; ++i) {
+                const Cell& cell = block->cells[static_cast<std::size_t>(i)];
+                if (formulasOnly ? cell.kind == CellKind::Formula : cell.exists()) {
+                    visit(b * kBlockRows + i, column, cell);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace spreadsheet

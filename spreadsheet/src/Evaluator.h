@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Operand.h"
+#include "Token.h"
+
+#include <spreadsheet/CellRange.h>
+#include <spreadsheet/Value.h>
+
+#include <span>
+#include <vector>
+
+namespace spreadsheet {
+
+class Calculator;
+class Formula;
+class Sheet;
+class Workbook;
+
+// Thrown when a formula reads cells whose formulas are not calculated yet:
+// the calculator calculates them first and then tries the formula again.
+struct NeedsCalculation {
+    std::vector<Formula*> formulas;
+};
+
+// The stack machine that runs a formula's postfix tokens.
+class Evaluator {
+public:
+    Evaluator(Workbook& workbook, Calculator& calculator) : workbook_(workbook), calculator_(calculator) {}
+
+    // In strict mode reading an uncalculated formula throws NeedsCalculation;
+    // otherwise its last value is used.
+    void setStrict(bool strict) { strict_ = strict; }
+    Value evaluate(Formula& formula);
+
+    // For functions: reading cells of the formula being calculated.
+    Value cellValue(const Sheet& sheet, int row, int column);
+    // Makes sure the formulas inside a range are calculated before a function
+    // walks it.
+    void prepareRange(const Sheet& sheet, const CellRange& range);
+    Value scalar(const Operand& operand);
+    const Sheet& sheet() const { return *sheet_; }
+    CellAddress position() const { return position_; }
+    Workbook& workbook() const { return workbook_; }
+    void recordFailure(const QString& message);
+
+private:
+    void run(std::span<const Token> tokens, const Formula& formula, const Sheet* ownSheet);
+    void pushReference(const Token& t, const Sheet* ownSheet);
+    void pushName(const QString& name);
+    void binary(OpCode op);
+    void unary(OpCode op);
+    void callBuiltin(int index, int argc);
+    void callCustom(const Token& t, const Formula& formula);
+    Value popScalar();
+    void pushValue(Value v);
+
+    Workbook& workbook_;
+    Calculator& calculator_;
+    std::vector<Operand> stack_;
+    const Sheet* sheet_ = nullptr;
+    CellAddress position_;
+    bool strict_ = true;
+    bool circular_ = false;
+    int nameDepth_ = 0;
+};
+
+}  // namespace spreadsheet

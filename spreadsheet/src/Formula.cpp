@@ -1,0 +1,29 @@
+#include "Formula.h"
+
+#include "functions/BuiltinFunctions.h"
+
+namespace spreadsheet {
+
+Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras)
+    : tokens_(std::make_unique<Token[]>(tokens.size())),
+      tokenCount_(static_cast<std::uint32_t>(tokens.size())),
+      extras_(std::move(extras))
+{
+    const auto builtins = builtinFunctions();
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        tokens_[i] = tokens[i];
+        if (tokens[i].op == OpCode::Builtin && builtins[static_cast<std::size_t>(tokens[i].a)].isVolatile) {
+            volatile_ = true;
+        }
+    }
+}
+
+std::unique_ptr<Formula> Formula::invalid(const QString& text, const QString& reason)
+{
+    auto extras = std::make_unique<FormulaExtras>();
+    extras->sourceText = text;
+    extras->parseError = reason;
+    return std::make_unique<Formula>(std::vector<Token>{}, std::move(extras));
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "StoredValue.h"
+#include "Token.h"
+
+#include <QString>
+
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace spreadsheet {
+
+class Sheet;
+
+enum class CalcState : std::uint8_t {
+    Clean,        // the cached value is current
+    Dirty,        // needs calculation
+    Queued,       // on the calculation stack, not tried yet
+    Calculating,  // being evaluated now
+    Waiting,      // tried, waits for its precedents (on the stack)
+};
+
+// What most formulas do not need: text operands, and for a formula that did
+// not parse, its text and the reason.
+struct FormulaExtras {
+    std::vector<QString> strings;
+    QString sourceText;
+    QString parseError;
+};
+
+class Formula {
+public:
+    Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras);
+    // A formula whose text did not parse: it keeps the text and shows an error.
+    static std::unique_ptr<Formula> invalid(const QString& text, const QString& reason);
+
+    std::span<const Token> tokens() const { return {tokens_.get(), tokenCount_}; }
+    const QString& string(int index) const { return extras_->strings[static_cast<std::size_t>(index)]; }
+    bool isValid() const { return !extras_ || extras_->parseError.isEmpty(); }
+    const FormulaExtras* extras() const { return extras_.get(); }
+    bool isVolatile() const { return volatile_; }
+
+    Sheet* sheet = nullptr;
+    int row = 0;
+    int column = 0;
+    CalcState state = CalcState::Dirty;
+    StoredValue cached;
+
+private:
+    std::unique_ptr<Token[]> tokens_;
+    std::uint32_t tokenCount_ = 0;
+    bool volatile_ = false;
+    std::unique_ptr<FormulaExtras> extras_;
+};
+
+}  // namespace spreadsheet

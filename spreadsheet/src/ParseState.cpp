@@ -1,0 +1,543 @@
+#include "ParseState.h"
+
+#include "FormulaParser.h"
+#include "functions/BuiltinFunctions.h"
+
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Workbook.h>
+
+#include <array>
+#include <cmath>
+
+namespace spreadsheet {
+
+namespace {
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'.' || c == u'_' || c == u'\\' || c == u'$' || c == u'?';
+}
+
+struct BinaryOperator {
+    const char16_t* text;
+    OpCode op;
+};
+
+constexpr std::array<BinaryOperator, 6> kComparisons{{
+    {u"<>", OpCode::Ne}, {u"<=", OpCode::Le}, {u">=", OpCode::Ge},
+    {u"=", OpCode::Eq}, {u"<", OpCode::Lt}, {u">", OpCode::Gt},
+}};
+
+struct BooleanWord {
+    const char16_t* text;
+    bool value;
+};
+
+constexpr std::array<BooleanWord, 4> kBooleanWords{{
+    {u"TRUE", true}, {u"FALSE", false}, {u"VERDADEIRO", true}, {u"FALSO", false},
+}};
+
+}  // namespace
+
+QChar ParseState::peek(int ahead) const
+{
+    const int i = pos_ + ahead;
+    return i < text_.size() ? text_[i] : QChar();
+}
+
+void ParseState::skipSpaces()
+{
+    while (pos_ < text_.size() && text_[pos_].isSpace()) {
+        ++pos_;
+    }
+}
+
+bool ParseState::accept(QChar c)
+{
+    skipSpaces();
+    if (peek() == c) {
+        ++pos_;
+        return true;
+    }
+    return false;
+}
+
+void ParseState::fail(const QString& reason) const
+{
+    throw ParseFailure(reason);
+}
+
+void ParseState::append(OpCode op, int a, int b)
+{
+    Token t;
+    t.op = op;
+    t.a = a;
+    t.b = b;
+    tokens.push_back(t);
+}
+
+int ParseState::addString(const QString& s)
+{
+    strings.push_back(s);
+    return static_cast<int>(strings.size()) - 1;
+}
+
+void ParseState::parseFormula()
+{
+    skipSpaces();
+    if (peek() == u'=') {
+        ++pos_;
+    }
+    expression();
+    skipSpaces();
+    if (pos_ < text_.size()) {
+        fail(QStringLiteral("Caractere inesperado '%1' na posição %2.").arg(text_[pos_]).arg(pos_ + 1));
+    }
+}
+
+void ParseState::expression()
+{
+    if (++depth_ > FormulaParser::kMaxNesting) {
+        fail(QStringLiteral("Fórmula com aninhamento excessivo (mais de %1 níveis).").arg(FormulaParser::kMaxNesting));
+    }
+    comparison();
+    --depth_;
+}
+
+void ParseState::comparison()
+{
+    concatenation();
+    for (;;) {
+        skipSpaces();
+        const BinaryOperator* found = nullptr;
+        for (const BinaryOperator& candidate : kComparisons) {
+            if (text_.mid(pos_).startsWith(QStringView(candidate.text))) {
+                found = &candidate;
+                break;
+            }
+        }
+        if (!found) {
+            return;
+        }
+        pos_ += static_cast<int>(QStringView(found->text).size());
+        concatenation();
+        append(found->op);
+    }
+}
+
+void ParseState::concatenation()
+{
+    additive();
+    while (accept(u'&')) {
+        additive();
+        append(OpCode::Concat);
+    }
+}
+
+void ParseState::additive()
+{
+    term();
+    for (;;) {
+        if (accept(u'+')) {
+            term();
+            append(OpCode::Add);
+        } else if (accept(u'-')) {
+            term();
+            append(OpCode::Sub);
+        } else {
+            return;
+        }
+    }
+}
+
+void ParseState::term()
+{
+    power();
+    for (;;) {
+        if (accept(u'*')) {
+            power();
+            append(OpCode::Mul);
+        } else if (accept(u'/')) {
+            power();
+            append(OpCode::Div);
+        } else {
+            return;
+        }
+    }
+}
+
+// '^' is left-associative and binds looser than unary minus: -2^2 is 4.
+void ParseState::power()
+{
+    unary();
+    while (accept(u'^')) {
+        unary();
+        append(OpCode::Pow);
+    }
+}
+
+// Signs are collected in a loop, not by recursion, so that a long run of
+// them cannot exhaust the stack.
+void ParseState::unary()
+{
+    std::vector<OpCode> signs;
+    for (;;) {
+        if (accept(u'-')) {
+            signs.push_back(OpCode::Neg);
+        } else if (accept(u'+')) {
+            signs.push_back(OpCode::Plus);
+        } else {
+            break;
+        }
+        if (signs.size() > static_cast<std::size_t>(FormulaParser::kMaxLength)) {
+            fail(QStringLiteral("Fórmula longa demais."));
+        }
+    }
+    primary();
+    while (accept(u'%')) {
+        append(OpCode::Percent);
+    }
+    for (auto it = signs.rbegin(); it != signs.rend(); ++it) {
+        append(*it);
+    }
+}
+
+void ParseState::primary()
+{
+    skipSpaces();
+    const QChar c = peek();
+    if (c.isNull()) {
+        fail(QStringLiteral("Fórmula incompleta."));
+    }
+    if (c == u'(') {
+        parenthesized();
+    } else if (c.isDigit() || (c == u'.' && peek(1).isDigit())) {
+        number();
+    } else if (c == u'"') {
+        stringLiteral();
+    } else if (c == u'#') {
+        errorLiteral();
+    } else if (c == u'\'') {
+        quotedSheetReference();
+    } else if (isWordChar(c)) {
+        word();
+    } else {
+        fail(QStringLiteral("Caractere inesperado '%1' na posição %2.").arg(c).arg(pos_ + 1));
+    }
+}
+
+void ParseState::parenthesized()
+{
+    ++pos_;
+    expression();
+    if (!accept(u')')) {
+        fail(QStringLiteral("Parêntese não fechado."));
+    }
+    append(OpCode::Paren);
+}
+
+void ParseState::number()
+{
+    const int start = pos_;
+    while (peek().isDigit()) {
+        ++pos_;
+    }
+    // "1:3" is a range of whole rows.
+    if (peek() == u':' && peek(1).isDigit()) {
+        bool ok = false;
+        const int row = text_.mid(start, pos_ - start).toInt(&ok);
+        if (!ok || row < 1 || row > kMaxRows) {
+            fail(QStringLiteral("Referência inválida."));
+        }
+        rowRange(row - 1, kOwnSheet);
+        return;
+    }
+    if (peek() == u'.') {
+        ++pos_;
+        while (peek().isDigit()) {
+            ++pos_;
+        }
+    }
+    if ((peek() == u'e' || peek() == u'E')
+        && (peek(1).isDigit() || ((peek(1) == u'+' || peek(1) == u'-') && peek(2).isDigit()))) {
+        pos_ += 2;
+        while (peek().isDigit()) {
+            ++pos_;
+        }
+    }
+    bool ok = false;
+    const double value = text_.mid(start, pos_ - start).toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        fail(QStringLiteral("Número inválido: %1").arg(text_.mid(start, pos_ - start)));
+    }
+    tokens.push_back(Token::number(value));
+}
+
+void ParseState::stringLiteral()
+{
+    ++pos_;
+    QString s;
+    for (;;) {
+        if (pos_ >= text_.size()) {
+            fail(QStringLiteral("Texto sem aspas de fechamento."));
+        }
+        const QChar c = text_[pos_++];
+        if (c == u'"') {
+            if (peek() != u'"') {
+                break;
+            }
+            ++pos_;
+        }
+        s.append(c);
+    }
+    append(OpCode::String, addString(s));
+}
+
+void ParseState::errorLiteral()
+{
+    static const std::array<ErrorCode, 7> kCodes{ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value, ErrorCode::Ref,
+                                                 ErrorCode::Name, ErrorCode::Num, ErrorCode::NA};
+    for (ErrorCode code : kCodes) {
+        const QString literal = errorText(code);
+        if (text_.mid(pos_).startsWith(literal, Qt::CaseInsensitive)) {
+            pos_ += static_cast<int>(literal.size());
+            append(OpCode::Error, static_cast<int>(code));
+            return;
+        }
+    }
+    fail(QStringLiteral("Valor de erro desconhecido."));
+}
+
+std::uint16_t ParseState::sheetId(const QString& name, bool& found) const
+{
+    const Sheet* sheet = workbook_.findSheet(name);
+    found = sheet != nullptr;
+    return found ? static_cast<std::uint16_t>(sheet->id()) : kOwnSheet;
+}
+
+void ParseState::quotedSheetReference()
+{
+    ++pos_;
+    QString name;
+    for (;;) {
+        if (pos_ >= text_.size()) {
+            fail(QStringLiteral("Nome de planilha sem aspas de fechamento."));
+        }
+        const QChar c = text_[pos_++];
+        if (c == u'\'') {
+            if (peek() != u'\'') {
+                break;
+            }
+            ++pos_;
+        }
+        name.append(c);
+    }
+    if (peek() != u'!') {
+        fail(QStringLiteral("Esperado '!' após o nome da planilha."));
+    }
+    ++pos_;
+    bool found = false;
+    const std::uint16_t sheet = sheetId(name, found);
+    qualifiedReference(found ? sheet : kOwnSheet, found ? QString() : QStringLiteral("'") + name + QStringLiteral("'!"));
+}
+
+QStringView ParseState::readWord()
+{
+    const int start = pos_;
+    while (pos_ < text_.size() && isWordChar(text_[pos_])) {
+        ++pos_;
+    }
+    return text_.mid(start, pos_ - start);
+}
+
+// A reference after "Sheet!". An unknown sheet keeps its text so that the
+// formula is written back as typed, and evaluates to #REF!.
+void ParseState::qualifiedReference(std::uint16_t sheet, const QString& unknownSheetText)
+{
+    const int start = pos_;
+    if (peek() == u'#') {
+        errorLiteral();
+        return;
+    }
+    if (peek().isDigit()) {
+        const QStringView digits = readWord();
+        bool ok = false;
+        const int row = digits.toInt(&ok);
+        if (!ok || row < 1 || row > kMaxRows || peek() != u':') {
+            fail(QStringLiteral("Referência inválida."));
+        }
+        rowRange(row - 1, sheet);
+    } else {
+        const QStringView w = readWord();
+        if (!tryColumnRange(w, sheet) && !tryCellReference(w, sheet)) {
+            fail(QStringLiteral("Referência inválida: %1").arg(w));
+        }
+    }
+    if (!unknownSheetText.isEmpty()) {
+        tokens.pop_back();
+        append(OpCode::BadRef, addString(unknownSheetText + text_.mid(start, pos_ - start).toString()));
+    }
+}
+
+void ParseState::word()
+{
+    const int start = pos_;
+    const QStringView w = readWord();
+    if (peek() == u'!') {
+        ++pos_;
+        bool found = false;
+        const QString name = w.toString();
+        const std::uint16_t sheet = sheetId(name, found);
+        qualifiedReference(found ? sheet : kOwnSheet, found ? QString() : name + QStringLiteral("!"));
+        return;
+    }
+    skipSpaces();
+    if (peek() == u'(') {
+        functionCall(w.toString());
+        return;
+    }
+    pos_ = start + static_cast<int>(w.size());
+    if (tryColumnRange(w, kOwnSheet) || tryCellReference(w, kOwnSheet)) {
+        return;
+    }
+    for (const BooleanWord& b : kBooleanWords) {
+        if (w.compare(QStringView(b.text), Qt::CaseInsensitive) == 0) {
+            append(OpCode::Boolean, b.value ? 1 : 0);
+            return;
+        }
+    }
+    defineName(w.toString());
+}
+
+void ParseState::defineName(const QString& name)
+{
+    if (!name[0].isLetter() && name[0] != u'_' && name[0] != u'\\') {
+        fail(QStringLiteral("Nome inválido: %1").arg(name));
+    }
+    append(OpCode::Name, addString(name));
+}
+
+bool ParseState::tryCellReference(QStringView w, std::uint16_t sheet)
+{
+    ParsedReference first;
+    if (!parseReference(w, first) || first.isRange || !first.sheetName.isEmpty()) {
+        return false;
+    }
+    std::uint8_t flags = (first.absolute.column1 ? kAbsColumn1 : 0) | (first.absolute.row1 ? kAbsRow1 : 0);
+    const int save = pos_;
+    if (peek() == u':') {
+        ++pos_;
+        ParsedReference second;
+        const QStringView w2 = readWord();
+        if (parseReference(w2, second) && !second.isRange && second.sheetName.isEmpty()) {
+            AbsoluteFlags abs{first.absolute.column1, first.absolute.row1, second.absolute.column1,
+                              second.absolute.row1};
+            CellRange r{first.range.left, first.range.top, second.range.left, second.range.top};
+            // B2:A1 means A1:B2; each '$' follows its edge.
+            if (r.left > r.right) {
+                std::swap(r.left, r.right);
+                std::swap(abs.column1, abs.column2);
+            }
+            if (r.top > r.bottom) {
+                std::swap(r.top, r.bottom);
+                std::swap(abs.row1, abs.row2);
+            }
+            flags = (abs.column1 ? kAbsColumn1 : 0) | (abs.row1 ? kAbsRow1 : 0) | (abs.column2 ? kAbsColumn2 : 0)
+                    | (abs.row2 ? kAbsRow2 : 0);
+            tokens.push_back(Token::range(r, sheet, flags));
+            return true;
+        }
+        pos_ = save;
+    }
+    Token t;
+    t.op = OpCode::Ref;
+    t.sheet = sheet;
+    t.flags = flags;
+    t.a = first.range.top;
+    t.b = first.range.left;
+    tokens.push_back(t);
+    return true;
+}
+
+bool ParseState::tryColumnRange(QStringView w, std::uint16_t sheet)
+{
+    if (peek() != u':') {
+        return false;
+    }
+    const auto column = [](QStringView s, bool& absolute) {
+        absolute = s.startsWith(u'$');
+        return columnIndex(absolute ? s.mid(1) : s);
+    };
+    bool abs1 = false;
+    const int c1 = column(w, abs1);
+    if (c1 < 0) {
+        return false;
+    }
+    const int save = pos_;
+    ++pos_;
+    bool abs2 = false;
+    const int c2 = column(readWord(), abs2);
+    if (c2 < 0) {
+        pos_ = save;
+        return false;
+    }
+    const std::uint8_t flags = kWholeColumns | (abs1 ? kAbsColumn1 : 0) | (abs2 ? kAbsColumn2 : 0);
+    tokens.push_back(Token::range({c1, 0, c2, kMaxRows - 1}, sheet, flags));
+    return true;
+}
+
+void ParseState::rowRange(int firstRow, std::uint16_t sheet)
+{
+    ++pos_;  // ':'
+    const QStringView digits = readWord();
+    bool ok = false;
+    const int last = digits.toInt(&ok);
+    if (!ok || last < 1 || last > kMaxRows) {
+        fail(QStringLiteral("Referência inválida."));
+    }
+    tokens.push_back(Token::range({0, firstRow, kMaxColumns - 1, last - 1}, sheet, kWholeRows));
+}
+
+void ParseState::functionCall(const QString& name)
+{
+    ++pos_;  // '('
+    if (++depth_ > FormulaParser::kMaxNesting) {
+        fail(QStringLiteral("Fórmula com aninhamento excessivo (mais de %1 níveis).").arg(FormulaParser::kMaxNesting));
+    }
+    int argc = 0;
+    skipSpaces();
+    if (!accept(u')')) {
+        for (;;) {
+            skipSpaces();
+            if (peek() == u';' || peek() == u',' || peek() == u')') {
+                append(OpCode::Missing);
+            } else {
+                expression();
+            }
+            if (++argc > FormulaParser::kMaxArguments) {
+                fail(QStringLiteral("Argumentos demais na função %1.").arg(name));
+            }
+            if (accept(u')')) {
+                break;
+            }
+            if (!accept(u';') && !accept(u',')) {
+                fail(QStringLiteral("Esperado ';' ou ')' na função %1.").arg(name));
+            }
+        }
+    }
+    --depth_;
+    const int custom = FunctionRepository::instance().indexOf(name);
+    const int builtin = custom < 0 ? findBuiltin(name) : -1;
+    if (builtin >= 0) {
+        const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(builtin)];
+        if (argc < f.minArgs || (f.maxArgs >= 0 && argc > f.maxArgs)) {
+            fail(QStringLiteral("Número de argumentos inválido na função %1.").arg(QLatin1String(f.name)));
+        }
+        append(OpCode::Builtin, builtin, argc);
+        return;
+    }
+    const QString stored = custom >= 0 ? FunctionRepository::instance().entry(custom).name : name;
+    append(OpCode::Custom, addString(stored), argc);
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Token.h"
+
+#include <spreadsheet/Reference.h>
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+namespace spreadsheet {
+
+class Workbook;
+
+struct ParseFailure : std::runtime_error {
+    explicit ParseFailure(const QString& reason) : std::runtime_error("parse"), reason(reason) {}
+    QString reason;
+};
+
+// The recursive-descent reader behind FormulaParser: one instance per text.
+class ParseState {
+public:
+    ParseState(const Workbook& workbook, QStringView text) : workbook_(workbook), text_(text) {}
+
+    void parseFormula();
+    std::vector<Token> tokens;
+    std::vector<QString> strings;
+    bool usesStrings() const { return !strings.empty(); }
+
+private:
+    void expression();
+    void comparison();
+    void concatenation();
+    void additive();
+    void term();
+    void power();
+    void unary();
+    void primary();
+    void parenthesized();
+    void number();
+    void stringLiteral();
+    void errorLiteral();
+    void quotedSheetReference();
+    void word();
+    void functionCall(const QString& name);
+    void rowRange(int firstRow, std::uint16_t sheet);
+    void qualifiedReference(std::uint16_t sheet, const QString& sheetText);
+    bool tryCellReference(QStringView word, std::uint16_t sheet);
+    bool tryColumnRange(QStringView word, std::uint16_t sheet);
+    void defineName(const QString& name);
+
+    QChar peek(int ahead = 0) const;
+    void skipSpaces();
+    bool accept(QChar c);
+    QStringView readWord();
+    int addString(const QString& s);
+    std::uint16_t sheetId(const QString& name, bool& found) const;
+    [[noreturn]] void fail(const QString& reason) const;
+    void append(OpCode op, int a = 0, int b = 0);
+
+    const Workbook& workbook_;
+    QStringView text_;
+    int pos_ = 0;
+    int depth_ = 0;
+};
+
+}  // namespace spreadsheet

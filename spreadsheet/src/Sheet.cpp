@@ -1,0 +1,263 @@
+#include <spreadsheet/Sheet.h>
+
+#include "Calculator.h"
+#include "CellText.h"
+#include "FormulaParser.h"
+#include "FormulaWriter.h"
+#include "NumberFormat.h"
+#include "SheetData.h"
+#include "StylePool.h"
+
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QLocale>
+
+namespace spreadsheet {
+
+namespace {
+
+constexpr int kDefaultRowHeight = 17;
+constexpr int kDefaultColumnWidth = 64;
+
+void checkCell(int row, int column)
+{
+    if (!CellAddress{row, column}.isValid()) {
+        throw SpreadsheetError(QStringLiteral("Célula fora dos limites da planilha: linha %1, coluna %2.")
+                                   .arg(row + 1)
+                                   .arg(column + 1));
+    }
+}
+
+}  // namespace
+
+Sheet::Sheet(Workbook& workbook, int id, QString name)
+    : workbook_(workbook), id_(id), name_(std::move(name)), data_(std::make_unique<SheetData>())
+{
+}
+
+Sheet::~Sheet() = default;
+
+void Sheet::setName(const QString& name)
+{
+    workbook_.renameSheet(workbook_.indexOf(*this), name);
+}
+
+bool Sheet::hasCell(int row, int column) const
+{
+    return data_->cells.find(row, column) != nullptr;
+}
+
+bool Sheet::isFormula(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    return cell && cell->kind == CellKind::Formula;
+}
+
+Value Sheet::value(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    return cell ? cell->value() : Value();
+}
+
+QString Sheet::text(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    if (!cell) {
+        return {};
+    }
+    if (cell->kind == CellKind::Formula) {
+        return FormulaWriter(workbook_).write(*cell->formula, {row, column});
+    }
+    return editText(cell->value());
+}
+
+QString Sheet::displayText(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    if (!cell) {
+        return {};
+    }
+    const Value v = cell->value();
+    if (v.isError()) {
+        return errorText(v.error());
+    }
+    return NumberFormat::format(v, workbook_.styles().get(cell->style).numberFormat, QLocale());
+}
+
+QString Sheet::formulaError(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    if (!cell || cell->kind != CellKind::Formula || cell->formula->isValid()) {
+        return {};
+    }
+    return cell->formula->extras()->parseError;
+}
+
+void Sheet::setText(int row, int column, const QString& text, TextMode mode)
+{
+    checkCell(row, column);
+    if (mode == TextMode::Recognize && text.size() > 1 && text.startsWith(u'=')) {
+        std::unique_ptr<Formula> formula = FormulaParser(workbook_).parse(text);
+        formula->sheet = this;
+        formula->row = row;
+        formula->column = column;
+        Formula& added = *formula;
+        if (isFormula(row, column)) {
+            workbook_.calculator().formulaRemoved(*data_->cells.find(row, column)->formula);
+        }
+        data_->cells.setFormula(row, column, std::move(formula));
+        workbook_.calculator().formulaAdded(added);
+        workbook_.calculator().cellChanged(*this, row, column);
+        return;
+    }
+    if (text.isEmpty()) {
+        setValue(row, column, Value());
+        return;
+    }
+    setValue(row, column, mode == TextMode::Recognize ? recognizeConstant(text) : Value(text));
+}
+
+void Sheet::setValue(int row, int column, const Value& value)
+{
+    checkCell(row, column);
+    const Cell* cell = data_->cells.find(row, column);
+    if (!cell && value.isEmpty()) {
+        return;
+    }
+    if (cell && cell->kind == CellKind::Formula) {
+        workbook_.calculator().formulaRemoved(*cell->formula);
+    }
+    data_->cells.setValue(row, column, value);
+    workbook_.calculator().cellChanged(*this, row, column);
+}
+
+void Sheet::clearCell(int row, int column)
+{
+    const Cell* cell = data_->cells.find(row, column);
+    if (!cell) {
+        return;
+    }
+    if (cell->kind == CellKind::Formula) {
+        workbook_.calculator().formulaRemoved(*cell->formula);
+    }
+    data_->cells.erase(row, column);
+    workbook_.calculator().cellChanged(*this, row, column);
+}
+
+void Sheet::forEachCell(const CellRange& range, const std::function<void(int, int)>& visit) const
+{
+    data_->cells.forEach(range, [&](int row, int column, const Cell&) { visit(row, column); });
+}
+
+const CellStyle& Sheet::style(int row, int column) const
+{
+    const Cell* cell = data_->cells.find(row, column);
+    return workbook_.styles().get(cell ? cell->style : 0);
+}
+
+void Sheet::setStyle(int row, int column, const CellStyle& style)
+{
+    checkCell(row, column);
+    data_->cells.setStyle(row, column, workbook_.styles().intern(style));
+}
+
+int Sheet::rowCount() const
+{
+    return data_->cells.lastRow() + 1;
+}
+
+int Sheet::columnCount() const
+{
+    return data_->cells.lastColumn() + 1;
+}
+
+namespace {
+
+const LineFormat* findLine(const std::map<int, LineFormat>& lines, int index)
+{
+    const auto it = lines.find(index);
+    return it == lines.end() ? nullptr : &it->second;
+}
+
+// Keeps only lines that differ from the default.
+void storeLine(std::map<int, LineFormat>& lines, int index, const LineFormat& line)
+{
+    if (line.size < 0 && !line.hidden) {
+        lines.erase(index);
+    } else {
+        lines[index] = line;
+    }
+}
+
+LineFormat lineOrDefault(const std::map<int, LineFormat>& lines, int index)
+{
+    const LineFormat* line = findLine(lines, index);
+    return line ? *line : LineFormat{};
+}
+
+}  // namespace
+
+int Sheet::rowHeight(int row) const
+{
+    const LineFormat* line = findLine(data_->rows, row);
+    return line && line->size >= 0 ? line->size : kDefaultRowHeight;
+}
+
+void Sheet::setRowHeight(int row, int height)
+{
+    LineFormat line = lineOrDefault(data_->rows, row);
+    line.size = height < 0 ? -1 : height;
+    storeLine(data_->rows, row, line);
+}
+
+bool Sheet::isRowHidden(int row) const
+{
+    const LineFormat* line = findLine(data_->rows, row);
+    return line && line->hidden;
+}
+
+void Sheet::setRowHidden(int row, bool hidden)
+{
+    LineFormat line = lineOrDefault(data_->rows, row);
+    line.hidden = hidden;
+    storeLine(data_->rows, row, line);
+}
+
+int Sheet::columnWidth(int column) const
+{
+    const LineFormat* line = findLine(data_->columns, column);
+    return line && line->size >= 0 ? line->size : kDefaultColumnWidth;
+}
+
+void Sheet::setColumnWidth(int column, int width)
+{
+    LineFormat line = lineOrDefault(data_->columns, column);
+    line.size = width < 0 ? -1 : width;
+    storeLine(data_->columns, column, line);
+}
+
+bool Sheet::isColumnHidden(int column) const
+{
+    const LineFormat* line = findLine(data_->columns, column);
+    return line && line->hidden;
+}
+
+void Sheet::setColumnHidden(int column, bool hidden)
+{
+    LineFormat line = lineOrDefault(data_->columns, column);
+    line.hidden = hidden;
+    storeLine(data_->columns, column, line);
+}
+
+int Sheet::defaultRowHeight() const
+{
+    return kDefaultRowHeight;
+}
+
+int Sheet::defaultColumnWidth() const
+{
+    return kDefaultColumnWidth;
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CellStore.h"
+
+#include <map>
+
+namespace spreadsheet {
+
+// Size and visibility of a row or column that differs from the default.
+struct LineFormat {
+    int size = -1;  // -1: the default size
+    bool hidden = false;
+};
+
+// The private state of a Sheet that the engine's internals work on directly.
+class SheetData {
+public:
+    CellStore cells;
+    std::map<int, LineFormat> rows;
+    std::map<int, LineFormat> columns;
+};
+
+}  // namespace spreadsheet

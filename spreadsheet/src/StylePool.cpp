@@ -1,0 +1,31 @@
+#include "StylePool.h"
+
+namespace spreadsheet {
+
+std::size_t qHash(const CellStyle& s, std::size_t seed)
+{
+    const CellFont& f = s.font;
+    const int bits = (f.bold ? 1 : 0) | (f.italic ? 2 : 0) | (f.underline ? 4 : 0) | (f.strikeOut ? 8 : 0)
+                     | (s.locked ? 16 : 0);
+    return qHashMulti(seed, f.name, f.size, bits, static_cast<int>(s.alignHorz), static_cast<int>(s.borderLeft),
+                      static_cast<int>(s.borderTop), s.numberFormat);
+}
+
+StylePool::StylePool()
+{
+    intern(CellStyle{});
+}
+
+std::uint32_t StylePool::intern(const CellStyle& style)
+{
+    const auto it = ids_.constFind(style);
+    if (it != ids_.constEnd()) {
+        return *it;
+    }
+    const auto id = static_cast<std::uint32_t>(styles_.size());
+    styles_.push_back(style);
+    ids_.insert(style, id);
+    return id;
+}
+
+}  // namespace spreadsheet

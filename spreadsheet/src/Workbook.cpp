@@ -1,0 +1,223 @@
+#include <spreadsheet/Workbook.h>
+
+#include "Calculator.h"
+#include "SheetData.h"
+#include "StylePool.h"
+
+#include <spreadsheet/Reference.h>
+#include <spreadsheet/SpreadsheetError.h>
+
+namespace spreadsheet {
+
+namespace {
+
+constexpr int kMaxSheetNameLength = 31;
+constexpr int kMaxSheets = 0xFFFE;  // sheet ids must fit a token's 16-bit field
+
+bool validSheetName(const QString& name)
+{
+    static const QString kForbidden = QStringLiteral("[]:*?/\\");
+    if (name.trimmed().isEmpty() || name.size() > kMaxSheetNameLength || name.startsWith(u'\'')
+        || name.endsWith(u'\'')) {
+        return false;
+    }
+    for (QChar c : name) {
+        if (kForbidden.contains(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool validDefinedName(const QString& name)
+{
+    if (name.isEmpty() || !(name[0].isLetter() || name[0] == u'_' || name[0] == u'\\')) {
+        return false;
+    }
+    for (QChar c : name) {
+        if (!(c.isLetterOrNumber() || c == u'_' || c == u'.' || c == u'\\')) {
+            return false;
+        }
+    }
+    CellAddress address;
+    return !parseCellAddress(name, address);
+}
+
+}  // namespace
+
+Workbook::Workbook() : styles_(std::make_unique<StylePool>()), calculator_(std::make_unique<Calculator>(*this)) {}
+
+Workbook::~Workbook()
+{
+    // Sheets go first: their formulas may still be known to the calculator.
+    sheets_.clear();
+}
+
+Sheet* Workbook::findSheet(QStringView name) const
+{
+    for (const auto& sheet : sheets_) {
+        if (sheet->name().compare(name, Qt::CaseInsensitive) == 0) {
+            return sheet.get();
+        }
+    }
+    return nullptr;
+}
+
+Sheet* Workbook::sheetById(int id) const
+{
+    for (const auto& sheet : sheets_) {
+        if (sheet->id() == id) {
+            return sheet.get();
+        }
+    }
+    return nullptr;
+}
+
+int Workbook::indexOf(const Sheet& sheet) const
+{
+    for (int i = 0; i < sheetCount(); ++i) {
+        if (sheets_[static_cast<std::size_t>(i)].get() == &sheet) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void Workbook::checkSheetName(const QString& name, const Sheet* renamed) const
+{
+    if (!validSheetName(name)) {
+        throw SpreadsheetError(QStringLiteral("Nome de planilha inválido: \"%1\".").arg(name));
+    }
+    const Sheet* existing = findSheet(name);
+    if (existing && existing != renamed) {
+        throw SpreadsheetError(QStringLiteral("Já existe uma planilha com o nome \"%1\".").arg(name));
+    }
+}
+
+Sheet& Workbook::addSheet(const QString& name)
+{
+    QString chosen = name;
+    if (chosen.isEmpty()) {
+        for (int n = sheetCount() + 1;; ++n) {
+            chosen = QStringLiteral("Sheet%1").arg(n);
+            if (!findSheet(chosen)) {
+                break;
+            }
+        }
+    }
+    checkSheetName(chosen, nullptr);
+    if (nextSheetId_ >= kMaxSheets) {
+        throw SpreadsheetError(QStringLiteral("Número máximo de planilhas atingido."));
+    }
+    sheets_.push_back(std::make_unique<Sheet>(*this, nextSheetId_++, chosen));
+    // References to this name that were written before the sheet existed
+    // stay #REF!; only the index needs to hear of the new sheet.
+    calculator_->structureChanged();
+    return *sheets_.back();
+}
+
+void Workbook::deleteSheet(int index)
+{
+    if (index < 0 || index >= sheetCount()) {
+        throw SpreadsheetError(QStringLiteral("Planilha inexistente: %1.").arg(index));
+    }
+    calculator_->structureChanged();
+    sheets_.erase(sheets_.begin() + index);
+    if (activeSheet_ >= sheetCount()) {
+        activeSheet_ = std::max(0, sheetCount() - 1);
+    }
+    calculator_->recalculateAllLater();
+}
+
+void Workbook::renameSheet(int index, const QString& name)
+{
+    Sheet& sheet = this->sheet(index);
+    checkSheetName(name, &sheet);
+    sheet.name_ = name;
+    calculator_->structureChanged();
+}
+
+Sheet& Workbook::activeSheet() const
+{
+    if (sheets_.empty()) {
+        throw SpreadsheetError(QStringLiteral("A pasta de trabalho não tem planilhas."));
+    }
+    return *sheets_[static_cast<std::size_t>(activeSheet_)];
+}
+
+void Workbook::setActiveSheet(int index)
+{
+    if (index < 0 || index >= sheetCount()) {
+        throw SpreadsheetError(QStringLiteral("Planilha inexistente: %1.").arg(index));
+    }
+    activeSheet_ = index;
+}
+
+const DefinedName* Workbook::findName(QStringView name) const
+{
+    for (const DefinedName& n : names_) {
+        if (n.name.compare(name, Qt::CaseInsensitive) == 0) {
+            return &n;
+        }
+    }
+    return nullptr;
+}
+
+void Workbook::defineName(const QString& name, const QString& reference)
+{
+    if (!validDefinedName(name)) {
+        throw SpreadsheetError(QStringLiteral("Nome inválido: \"%1\".").arg(name));
+    }
+    QString text = reference.trimmed();
+    if (text.startsWith(u'=')) {
+        text.remove(0, 1);
+    }
+    for (DefinedName& n : names_) {
+        if (n.name.compare(name, Qt::CaseInsensitive) == 0) {
+            n.reference = text;
+            nameChanged();
+            return;
+        }
+    }
+    names_.push_back({name, text});
+    nameChanged();
+}
+
+void Workbook::deleteName(QStringView name)
+{
+    std::erase_if(names_, [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; });
+    nameChanged();
+}
+
+void Workbook::nameChanged()
+{
+    calculator_->structureChanged();
+    calculator_->recalculateAllLater();
+}
+
+void Workbook::calculate()
+{
+    calculator_->calculateAll();
+}
+
+void Workbook::beginUpdate()
+{
+    calculator_->beginUpdate();
+}
+
+void Workbook::endUpdate()
+{
+    calculator_->endUpdate();
+}
+
+bool Workbook::isUpdating() const
+{
+    return calculator_->isUpdating();
+}
+
+const std::vector<CalculationFailure>& Workbook::calculationFailures() const
+{
+    return calculator_->failures();
+}
+
+}  // namespace spreadsheet
