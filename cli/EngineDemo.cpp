@@ -3,6 +3,8 @@
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Workbook.h>
 
+#include <QStringList>
+
 #include <array>
 
 using spreadsheet::Sheet;

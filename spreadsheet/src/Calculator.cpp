@@ -43,6 +43,7 @@ void Calculator::calculateAll()
         });
     }
     evaluator_.setStrict(true);
+    evaluator_.beginPass();
     for (Formula* f : all) {
         if (f->state != CalcState::Clean) {
             run(*f);
@@ -193,6 +194,7 @@ void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
         }
     }
     evaluator_.setStrict(true);
+    evaluator_.beginPass();
     for (Formula* f : dirty) {
         if (f->state != CalcState::Clean) {
             run(*f);

@@ -1,5 +1,7 @@
 #include "Coercion.h"
 
+#include "NumberFormat.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -117,25 +119,7 @@ QString toText(const Value& value)
 
 QString numberText(double number)
 {
-    if (number == 0.0) {
-        return QStringLiteral("0");
-    }
-    QString s = QString::number(number, 'G', 15);
-    const auto e = s.indexOf(u'E');
-    if (e >= 0) {
-        // 1E+015 style exponents are written without leading zeros: 1E+15.
-        QString mantissa = s.left(e);
-        QString exponent = s.mid(e + 2);
-        while (exponent.size() > 1 && exponent.startsWith(u'0')) {
-            exponent.remove(0, 1);
-        }
-        s = mantissa + u'E' + s[e + 1] + exponent;
-    }
-    const QString point = QLocale().decimalPoint();
-    if (point != QStringLiteral(".")) {
-        s.replace(u'.', point);
-    }
-    return s;
+    return NumberFormat::general(number, QLocale());
 }
 
 bool parseNumber(QStringView text, double& out)

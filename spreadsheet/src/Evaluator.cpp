@@ -45,6 +45,14 @@ Value Evaluator::evaluate(Formula& formula)
     return result.isEmpty() ? Value(0.0) : result;
 }
 
+void Evaluator::beginPass()
+{
+    // Unique across workbooks, so caches keyed by sheet and pass never mix them up.
+    static std::uint64_t passes = 0;
+    pass_ = ++passes;
+    cleanRanges_.clear();
+}
+
 void Evaluator::recordFailure(const QString& message)
 {
     calculator_.addFailure({sheet_->name(), position_.row, position_.column, message});
@@ -76,6 +84,11 @@ Value Evaluator::cellValue(const Sheet& sheet, int row, int column)
 
 void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
 {
+    const CleanRangeKey key{&sheet, {(static_cast<std::uint64_t>(range.top) << 32) | static_cast<std::uint32_t>(range.bottom),
+                                     (static_cast<std::uint32_t>(range.left) << 16) | static_cast<std::uint32_t>(range.right)}};
+    if (strict_ && cleanRanges_.contains(key)) {
+        return;
+    }
     NeedsCalculation needed;
     sheet.data().cells.forEachFormula(range, [&](int, int, const Cell& cell) {
         Formula* f = cell.formula;
@@ -92,8 +105,14 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
             break;
         }
     });
-    if (strict_ && !needed.formulas.empty()) {
+    if (!strict_) {
+        return;
+    }
+    if (!needed.formulas.empty()) {
         throw needed;
+    }
+    if (!circular_) {
+        cleanRanges_.insert(key);
     }
 }
 

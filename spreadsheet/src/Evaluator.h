@@ -6,6 +6,9 @@
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
+#include <QSet>
+
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -30,6 +33,11 @@ public:
     // In strict mode reading an uncalculated formula throws NeedsCalculation;
     // otherwise its last value is used.
     void setStrict(bool strict) { strict_ = strict; }
+    // Called by the calculator before each round of calculation.
+    void beginPass();
+    // Outside strict mode a formula may read values that change later in the
+    // same round, so functions get no pass to cache under.
+    std::uint64_t calculationPass() const { return strict_ ? pass_ : 0; }
     Value evaluate(Formula& formula);
 
     // For functions: reading cells of the formula being calculated.
@@ -62,6 +70,10 @@ private:
     bool strict_ = true;
     bool circular_ = false;
     int nameDepth_ = 0;
+    std::uint64_t pass_ = 0;
+    // Ranges found fully calculated in this pass: they stay so until it ends.
+    using CleanRangeKey = std::pair<const Sheet*, std::pair<std::uint64_t, std::uint32_t>>;
+    QSet<CleanRangeKey> cleanRanges_;
 };
 
 }  // namespace spreadsheet

@@ -42,6 +42,11 @@ Value CallContext::cellValue(int i, int row, int column) const
     return evaluator_.cellValue(*o.sheet, row, column);
 }
 
+std::uint64_t CallContext::calculationPass() const
+{
+    return evaluator_.calculationPass();
+}
+
 const Sheet& CallContext::sheet() const
 {
     return evaluator_.sheet();

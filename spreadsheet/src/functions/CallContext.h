@@ -5,6 +5,7 @@
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -35,6 +36,11 @@ public:
     void forEachCell(int i, const CellVisitor& visit) const;
     // Any cell of a referenced sheet, empty ones included.
     Value cellValue(int i, int row, int column) const;
+
+    // Identifies the calculation pass: cells read during one pass keep their
+    // values until it ends, so a function may cache what it derived from
+    // them under this number. 0 when nothing may be cached.
+    std::uint64_t calculationPass() const;
 
     // The cell holding the formula that is being calculated.
     const Sheet& sheet() const;

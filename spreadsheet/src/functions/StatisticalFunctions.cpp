@@ -1,0 +1,279 @@
+#include "StatisticalFunctions.h"
+
+#include "../Coercion.h"
+#include "Criteria.h"
+#include "NumericArguments.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace spreadsheet::functions {
+
+namespace {
+
+double cellCount(const CellRange& range)
+{
+    return static_cast<double>(range.rowCount()) * range.columnCount();
+}
+
+template <typename Pick>
+Value extreme(const CallContext& context, Pick pick)
+{
+    double result = 0.0;
+    bool any = false;
+    const auto error = NumericArguments::forEach(context, [&](double x) {
+        result = any ? pick(result, x) : x;
+        any = true;
+    });
+    return error ? Value::error(*error) : Value(result);
+}
+
+// The sum range of SUMIF has the shape of the criteria range, anchored at its own top-left cell.
+CellRange sumArea(const CellRange& criteria, const CellRange& sumRange)
+{
+    return {sumRange.left, sumRange.top, sumRange.left + criteria.columnCount() - 1,
+            sumRange.top + criteria.rowCount() - 1};
+}
+
+struct SumIfTotal {
+    double sum = 0.0;
+    std::optional<ErrorCode> error;
+
+    void add(const Value& v)
+    {
+        if (error) {
+            return;
+        }
+        if (v.isError()) {
+            error = v.error();
+        } else if (v.isNumber()) {
+            sum += v.number();
+        }
+    }
+    Value result() const { return error ? Value::error(*error) : Value(sum); }
+};
+
+Value sumIfSameRange(const CallContext& context, const Criteria& criteria)
+{
+    SumIfTotal total;
+    context.forEachCell(0, [&](int, int, const Value& v) {
+        if (criteria.matches(v)) {
+            total.add(v);
+        }
+    });
+    return total.result();
+}
+
+Value sumIfOtherRange(const CallContext& context, const Criteria& criteria)
+{
+    const CellRange criteriaRange = context.arg(0).range;
+    const CellRange sumRange = context.arg(2).range;
+    const CellRange area = sumArea(criteriaRange, sumRange);
+    const int dr = criteriaRange.top - area.top;
+    const int dc = criteriaRange.left - area.left;
+    SumIfTotal total;
+    const auto visit = [&](int row, int column, const Value& v) {
+        if ((v.isNumber() || v.isError()) && area.contains(row, column)
+            && criteria.matches(context.cellValue(0, row + dr, column + dc))) {
+            total.add(v);
+        }
+    };
+    if (sumRange.contains(area.bottom, area.right)) {
+        // Only filled sum cells can add anything.
+        context.forEachCell(2, visit);
+        return total.result();
+    }
+    // A sum range smaller than the criteria range reaches past its own end.
+    for (int row = area.top; row <= area.bottom && row < kMaxRows; ++row) {
+        for (int column = area.left; column <= area.right && column < kMaxColumns; ++column) {
+            visit(row, column, context.cellValue(2, row, column));
+        }
+    }
+    return total.result();
+}
+
+struct Shape {
+    int rows = 1;
+    int columns = 1;
+    bool operator==(const Shape&) const = default;
+};
+
+Shape shapeOf(const CallContext& context, int i)
+{
+    if (!context.isReference(i)) {
+        return {};
+    }
+    const CellRange& r = context.arg(i).range;
+    return {r.rowCount(), r.columnCount()};
+}
+
+std::optional<ErrorCode> firstError(const CallContext& context, int i)
+{
+    if (!context.isReference(i)) {
+        const Value v = context.scalar(i);
+        return v.isError() ? std::optional(v.error()) : std::nullopt;
+    }
+    std::optional<ErrorCode> error;
+    context.forEachCell(i, [&](int, int, const Value& v) {
+        if (!error && v.isError()) {
+            error = v.error();
+        }
+    });
+    return error;
+}
+
+// Entries that are not numbers count as 0 in SUMPRODUCT.
+double entry(const CallContext& context, int i, int rowOffset, int columnOffset)
+{
+    Value v;
+    if (context.isReference(i)) {
+        const CellRange& r = context.arg(i).range;
+        v = context.cellValue(i, r.top + rowOffset, r.left + columnOffset);
+    } else {
+        v = context.scalar(i);
+    }
+    return v.isNumber() ? v.number() : 0.0;
+}
+
+}  // namespace
+
+Value sum(const CallContext& context)
+{
+    double total = 0.0;
+    const auto error = NumericArguments::forEach(context, [&](double x) { total += x; });
+    return error ? Value::error(*error) : Value(total);
+}
+
+Value average(const CallContext& context)
+{
+    double total = 0.0;
+    int n = 0;
+    const auto error = NumericArguments::forEach(context, [&](double x) {
+        total += x;
+        ++n;
+    });
+    if (error) {
+        return Value::error(*error);
+    }
+    return n == 0 ? Value::error(ErrorCode::Div0) : Value(total / n);
+}
+
+// Referenced cells count when they hold numbers; written arguments when they convert to one.
+Value count(const CallContext& context)
+{
+    double n = 0;
+    for (int i = 0; i < context.count(); ++i) {
+        if (context.isReference(i)) {
+            context.forEachCell(i, [&](int, int, const Value& v) { n += v.isNumber() ? 1 : 0; });
+            continue;
+        }
+        const Value v = context.scalar(i);
+        double ignored = 0.0;
+        ErrorCode code = ErrorCode::Value;
+        if (!context.isMissing(i) && !v.isEmpty() && coerce::toNumber(v, ignored, code)) {
+            ++n;
+        }
+    }
+    return Value(n);
+}
+
+Value countA(const CallContext& context)
+{
+    double n = 0;
+    for (int i = 0; i < context.count(); ++i) {
+        if (context.isReference(i)) {
+            context.forEachCell(i, [&](int, int, const Value& v) { n += v.isEmpty() ? 0 : 1; });
+        } else if (!context.isMissing(i) && !context.scalar(i).isEmpty()) {
+            ++n;
+        }
+    }
+    return Value(n);
+}
+
+Value maximum(const CallContext& context)
+{
+    return extreme(context, [](double a, double b) { return std::max(a, b); });
+}
+
+Value minimum(const CallContext& context)
+{
+    return extreme(context, [](double a, double b) { return std::min(a, b); });
+}
+
+Value sumIf(const CallContext& context)
+{
+    const bool hasSumRange = !context.isMissing(2);
+    if (!context.isReference(0) || (hasSumRange && !context.isReference(2))) {
+        return Value::error(ErrorCode::Value);
+    }
+    const Value criterion = context.scalar(1);
+    if (criterion.isError()) {
+        return criterion;
+    }
+    const Criteria criteria(criterion);
+    return hasSumRange ? sumIfOtherRange(context, criteria) : sumIfSameRange(context, criteria);
+}
+
+// Empty cells are never visited: when the criteria select them they are
+// counted from the size of the range.
+Value countIf(const CallContext& context)
+{
+    if (!context.isReference(0)) {
+        return Value::error(ErrorCode::Value);
+    }
+    const Value criterion = context.scalar(1);
+    if (criterion.isError()) {
+        return criterion;
+    }
+    const Criteria criteria(criterion);
+    double matched = 0;
+    double filled = 0;
+    context.forEachCell(0, [&](int, int, const Value& v) {
+        if (!v.isEmpty()) {
+            ++filled;
+            matched += criteria.matches(v) ? 1 : 0;
+        }
+    });
+    if (criteria.matches(Value())) {
+        matched += cellCount(context.arg(0).range) - filled;
+    }
+    return Value(matched);
+}
+
+Value sumProduct(const CallContext& context)
+{
+    const Shape shape = shapeOf(context, 0);
+    for (int i = 0; i < context.count(); ++i) {
+        if (context.isMissing(i) || !(shapeOf(context, i) == shape)) {
+            return Value::error(ErrorCode::Value);
+        }
+    }
+    for (int i = 0; i < context.count(); ++i) {
+        if (const auto error = firstError(context, i)) {
+            return Value::error(*error);
+        }
+    }
+    if (!context.isReference(0)) {
+        double product = 1.0;
+        for (int i = 0; i < context.count(); ++i) {
+            product *= entry(context, i, 0, 0);
+        }
+        return Value(product);
+    }
+    const CellRange& first = context.arg(0).range;
+    double total = 0.0;
+    // Only positions where the first array holds a number can add anything.
+    context.forEachCell(0, [&](int row, int column, const Value& v) {
+        if (!v.isNumber()) {
+            return;
+        }
+        double product = v.number();
+        for (int i = 1; i < context.count() && product != 0.0; ++i) {
+            product *= entry(context, i, row - first.top, column - first.left);
+        }
+        total += product;
+    });
+    return Value(total);
+}
+
+}  // namespace spreadsheet::functions
