@@ -39,29 +39,6 @@ constexpr std::array<BooleanWord, 4> kBooleanWords{{
 
 }  // namespace
 
-QChar ParseState::peek(int ahead) const
-{
-    const int i = pos_ + ahead;
-    return i < text_.size() ? text_[i] : QChar();
-}
-
-void ParseState::skipSpaces()
-{
-    while (pos_ < text_.size() && text_[pos_].isSpace()) {
-        ++pos_;
-    }
-}
-
-bool ParseState::accept(QChar c)
-{
-    skipSpaces();
-    if (peek() == c) {
-        ++pos_;
-        return true;
-    }
-    return false;
-}
-
 void ParseState::fail(const QString& reason) const
 {
     throw ParseFailure(reason);
@@ -109,15 +86,16 @@ void ParseState::comparison()
     concatenation();
     for (;;) {
         skipSpaces();
+        const QChar c = peek();
+        if (c != u'=' && c != u'<' && c != u'>') {
+            return;
+        }
         const BinaryOperator* found = nullptr;
         for (const BinaryOperator& candidate : kComparisons) {
             if (text_.mid(pos_).startsWith(QStringView(candidate.text))) {
                 found = &candidate;
                 break;
             }
-        }
-        if (!found) {
-            return;
         }
         pos_ += static_cast<int>(QStringView(found->text).size());
         concatenation();
@@ -419,20 +397,17 @@ void ParseState::defineName(const QString& name)
 
 bool ParseState::tryCellReference(QStringView w, std::uint16_t sheet)
 {
-    ParsedReference first;
-    if (!parseReference(w, first) || first.isRange || !first.sheetName.isEmpty()) {
+    CellAddress first;
+    AbsoluteFlags abs;
+    if (!parseCellCorner(w, first, abs.column1, abs.row1)) {
         return false;
     }
-    std::uint8_t flags = (first.absolute.column1 ? kAbsColumn1 : 0) | (first.absolute.row1 ? kAbsRow1 : 0);
     const int save = pos_;
     if (peek() == u':') {
         ++pos_;
-        ParsedReference second;
-        const QStringView w2 = readWord();
-        if (parseReference(w2, second) && !second.isRange && second.sheetName.isEmpty()) {
-            AbsoluteFlags abs{first.absolute.column1, first.absolute.row1, second.absolute.column1,
-                              second.absolute.row1};
-            CellRange r{first.range.left, first.range.top, second.range.left, second.range.top};
+        CellAddress second;
+        if (parseCellCorner(readWord(), second, abs.column2, abs.row2)) {
+            CellRange r{first.column, first.row, second.column, second.row};
             // B2:A1 means A1:B2; each '$' follows its edge.
             if (r.left > r.right) {
                 std::swap(r.left, r.right);
@@ -442,8 +417,8 @@ bool ParseState::tryCellReference(QStringView w, std::uint16_t sheet)
                 std::swap(r.top, r.bottom);
                 std::swap(abs.row1, abs.row2);
             }
-            flags = (abs.column1 ? kAbsColumn1 : 0) | (abs.row1 ? kAbsRow1 : 0) | (abs.column2 ? kAbsColumn2 : 0)
-                    | (abs.row2 ? kAbsRow2 : 0);
+            const std::uint8_t flags = (abs.column1 ? kAbsColumn1 : 0) | (abs.row1 ? kAbsRow1 : 0)
+                                       | (abs.column2 ? kAbsColumn2 : 0) | (abs.row2 ? kAbsRow2 : 0);
             tokens.push_back(Token::range(r, sheet, flags));
             return true;
         }
@@ -452,9 +427,9 @@ bool ParseState::tryCellReference(QStringView w, std::uint16_t sheet)
     Token t;
     t.op = OpCode::Ref;
     t.sheet = sheet;
-    t.flags = flags;
-    t.a = first.range.top;
-    t.b = first.range.left;
+    t.flags = (abs.column1 ? kAbsColumn1 : 0) | (abs.row1 ? kAbsRow1 : 0);
+    t.a = first.row;
+    t.b = first.column;
     tokens.push_back(t);
     return true;
 }

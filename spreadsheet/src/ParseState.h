@@ -50,9 +50,26 @@ private:
     bool tryColumnRange(QStringView word, std::uint16_t sheet);
     void defineName(const QString& name);
 
-    QChar peek(int ahead = 0) const;
-    void skipSpaces();
-    bool accept(QChar c);
+    QChar peek(int ahead = 0) const
+    {
+        const int i = pos_ + ahead;
+        return i < text_.size() ? text_[i] : QChar();
+    }
+    void skipSpaces()
+    {
+        while (pos_ < text_.size() && text_[pos_].isSpace()) {
+            ++pos_;
+        }
+    }
+    bool accept(QChar c)
+    {
+        skipSpaces();
+        if (peek() == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
     QStringView readWord();
     int addString(const QString& s);
     std::uint16_t sheetId(const QString& name, bool& found) const;

@@ -18,7 +18,10 @@ int columnIndex(QStringView letters)
     }
     int n = 0;
     for (QChar c : letters) {
-        const char16_t u = c.toUpper().unicode();
+        char16_t u = c.unicode();
+        if (u >= u'a' && u <= u'z') {
+            u = static_cast<char16_t>(u - u'a' + u'A');
+        }
         if (u < u'A' || u > u'Z') {
             return -1;
         }
@@ -50,13 +53,16 @@ bool parseCorner(QStringView text, int& pos, int& row, int& column, bool& absCol
         ++i;
     }
     const int digitsStart = i;
-    while (i < text.size() && text[i].isDigit() && i - digitsStart < 8) {
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9' && i - digitsStart < 8) {
         ++i;
     }
     if (i == digitsStart || text[digitsStart] == u'0') {
         return false;
     }
-    const int r = text.mid(digitsStart, i - digitsStart).toInt();
+    int r = 0;
+    for (int d = digitsStart; d < i; ++d) {
+        r = r * 10 + (text[d].unicode() - u'0');
+    }
     if (r < 1 || r > kMaxRows) {
         return false;
     }
@@ -100,6 +106,12 @@ bool splitSheet(QStringView text, QString& sheet, int& pos)
 }
 
 }  // namespace
+
+bool parseCellCorner(QStringView text, CellAddress& out, bool& absoluteColumn, bool& absoluteRow)
+{
+    int pos = 0;
+    return parseCorner(text, pos, out.row, out.column, absoluteColumn, absoluteRow) && pos == text.size();
+}
 
 bool parseCellAddress(QStringView a1, CellAddress& out)
 {

@@ -29,6 +29,8 @@ struct ParsedReference {
 };
 
 bool parseCellAddress(QStringView a1, CellAddress& out);
+// One cell written with optional '$' marks, such as "$B7".
+bool parseCellCorner(QStringView text, CellAddress& out, bool& absoluteColumn, bool& absoluteRow);
 bool parseReference(QStringView text, ParsedReference& out);
 
 QString cellAddressText(int row, int column, bool absoluteColumn = false, bool absoluteRow = false);

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "../Operand.h"
+#include "../SheetData.h"
+
+#include <spreadsheet/Sheet.h>
 
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace spreadsheet {
@@ -34,6 +38,13 @@ public:
     // in row-major order; empty ones are skipped.
     using CellVisitor = std::function<void(int row, int column, const Value&)>;
     void forEachCell(int i, const CellVisitor& visit) const;
+    // The numbers held by the cells of a reference argument, read in place
+    // without building values: the hot path of SUM-like functions over long
+    // ranges. Text and booleans are skipped; the first error value stops the
+    // walk and is returned.
+    template <typename Add>
+    std::optional<ErrorCode> forEachNumber(int i, Add&& add) const;
+
     // Any cell of a referenced sheet, empty ones included.
     Value cellValue(int i, int row, int column) const;
 
@@ -50,5 +61,33 @@ private:
     Evaluator& evaluator_;
     std::span<const Operand> args_;
 };
+
+template <typename Add>
+std::optional<ErrorCode> CallContext::forEachNumber(int i, Add&& add) const
+{
+    const Operand& o = args_[static_cast<std::size_t>(i)];
+    std::optional<ErrorCode> error;
+    if (o.kind != Operand::Kind::Reference || !o.sheet) {
+        return error;
+    }
+    o.sheet->data().cells.forEach(o.range, [&](int, int, const Cell& cell) {
+        if (error) {
+            return;
+        }
+        if (cell.kind == CellKind::Number) {
+            add(cell.number);
+        } else if (cell.kind == CellKind::Error) {
+            error = static_cast<ErrorCode>(cell.small);
+        } else if (cell.kind == CellKind::Formula) {
+            const StoredValue& v = cell.formula->cached;
+            if (v.type() == ValueType::Number) {
+                add(v.number());
+            } else if (v.type() == ValueType::Error) {
+                error = v.toValue().error();
+            }
+        }
+    });
+    return error;
+}
 
 }  // namespace spreadsheet

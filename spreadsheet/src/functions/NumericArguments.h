@@ -24,16 +24,7 @@ std::optional<ErrorCode> NumericArguments::forEach(const CallContext& context, A
     std::optional<ErrorCode> error;
     for (int i = 0; i < context.count() && !error; ++i) {
         if (context.isReference(i)) {
-            context.forEachCell(i, [&](int, int, const Value& v) {
-                if (error) {
-                    return;
-                }
-                if (v.isError()) {
-                    error = v.error();
-                } else if (v.isNumber()) {
-                    add(v.number());
-                }
-            });
+            error = context.forEachNumber(i, add);
             continue;
         }
         const Value v = context.scalar(i);
