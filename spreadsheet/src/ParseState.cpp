@@ -295,7 +295,7 @@ std::uint16_t ParseState::sheetId(const QString& name, bool& found) const
 
 void ParseState::quotedSheetReference()
 {
-    ++pos_;
+    const int start = pos_++;
     QString name;
     for (;;) {
         if (pos_ >= text_.size()) {
@@ -316,7 +316,7 @@ void ParseState::quotedSheetReference()
     ++pos_;
     bool found = false;
     const std::uint16_t sheet = sheetId(name, found);
-    qualifiedReference(found ? sheet : kOwnSheet, found ? QString() : QStringLiteral("'") + name + QStringLiteral("'!"));
+    qualifiedReference(sheet, found ? -1 : start);
 }
 
 QStringView ParseState::readWord()
@@ -328,11 +328,11 @@ QStringView ParseState::readWord()
     return text_.mid(start, pos_ - start);
 }
 
-// A reference after "Sheet!". An unknown sheet keeps its text so that the
-// formula is written back as typed, and evaluates to #REF!.
-void ParseState::qualifiedReference(std::uint16_t sheet, const QString& unknownSheetText)
+// A reference after "Sheet!". A reference to an unknown sheet keeps its text,
+// from unknownStart on, so that the formula is written back as typed; it
+// evaluates to #REF!.
+void ParseState::qualifiedReference(std::uint16_t sheet, int unknownStart)
 {
-    const int start = pos_;
     if (peek() == u'#') {
         errorLiteral();
         return;
@@ -351,9 +351,9 @@ void ParseState::qualifiedReference(std::uint16_t sheet, const QString& unknownS
             fail(QStringLiteral("Referência inválida: %1").arg(w));
         }
     }
-    if (!unknownSheetText.isEmpty()) {
+    if (unknownStart >= 0) {
         tokens.pop_back();
-        append(OpCode::BadRef, addString(unknownSheetText + text_.mid(start, pos_ - start).toString()));
+        append(OpCode::BadRef, addString(text_.mid(unknownStart, pos_ - unknownStart).toString()));
     }
 }
 
@@ -366,7 +366,7 @@ void ParseState::word()
         bool found = false;
         const QString name = w.toString();
         const std::uint16_t sheet = sheetId(name, found);
-        qualifiedReference(found ? sheet : kOwnSheet, found ? QString() : name + QStringLiteral("!"));
+        qualifiedReference(sheet, found ? -1 : start);
         return;
     }
     skipSpaces();

@@ -45,7 +45,7 @@ private:
     void word();
     void functionCall(const QString& name);
     void rowRange(int firstRow, std::uint16_t sheet);
-    void qualifiedReference(std::uint16_t sheet, const QString& sheetText);
+    void qualifiedReference(std::uint16_t sheet, int unknownStart);
     bool tryCellReference(QStringView word, std::uint16_t sheet);
     bool tryColumnRange(QStringView word, std::uint16_t sheet);
     void defineName(const QString& name);

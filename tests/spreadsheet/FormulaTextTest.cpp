@@ -90,6 +90,8 @@ TEST_F(FormulaTextTest, HugeReferencesAndUnknownNamesGiveErrorValues)
     EXPECT_EQ(eval("=XFE1").error(), ErrorCode::Name);
     EXPECT_EQ(eval("=Nada!A1").error(), ErrorCode::Ref);
     EXPECT_EQ(sheet.text(0, 0), QStringLiteral("=Nada!A1"));
+    EXPECT_EQ(eval("='Não''existe'!$A$1:B2+1").error(), ErrorCode::Ref);
+    EXPECT_EQ(sheet.text(0, 0), QStringLiteral("='Não''existe'!$A$1:B2+1"));
     EXPECT_EQ(eval("=FOOBAR(1)").error(), ErrorCode::Name);
     EXPECT_FALSE(eval("=XFD1048576").isError());
 }
