@@ -43,6 +43,14 @@ void fill(Sheet& sheet)
         sheet.setText(row, 5, "=B" + r + "+D" + r + "-E" + r);
         ++row;
     }
+    spreadsheet::CellStyle money;
+    money.numberFormat = QStringLiteral("#,##0.00");
+    money.alignHorz = spreadsheet::HorizontalAlignment::Right;
+    for (int r = 1; r <= row; ++r) {
+        for (int c : {1, 3, 4, 5}) {
+            sheet.setStyle(r, c, money);
+        }
+    }
     const QString last = QString::number(row);
     sheet.setText(row, 0, "Total", spreadsheet::TextMode::Plain);
     for (int c = 1; c <= 5; ++c) {
