@@ -18,6 +18,14 @@ Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extra
     }
 }
 
+std::unique_ptr<Formula> Formula::clone() const
+{
+    auto extras = extras_ ? std::make_unique<FormulaExtras>(*extras_) : nullptr;
+    auto copy = std::make_unique<Formula>(std::vector<Token>(tokens().begin(), tokens().end()), std::move(extras));
+    copy->cached = cached;
+    return copy;
+}
+
 std::unique_ptr<Formula> Formula::invalid(const QString& text, const QString& reason)
 {
     auto extras = std::make_unique<FormulaExtras>();

@@ -35,6 +35,10 @@ public:
     // A formula whose text did not parse: it keeps the text and shows an error.
     static std::unique_ptr<Formula> invalid(const QString& text, const QString& reason);
 
+    // A copy with the same tokens and text, not yet placed in a cell.
+    std::unique_ptr<Formula> clone() const;
+    // Tokens can be rewritten in place by structural edits.
+    std::span<Token> mutableTokens() { return {tokens_.get(), tokenCount_}; }
     std::span<const Token> tokens() const { return {tokens_.get(), tokenCount_}; }
     const QString& string(int index) const { return extras_->strings[static_cast<std::size_t>(index)]; }
     bool isValid() const { return !extras_ || extras_->parseError.isEmpty(); }

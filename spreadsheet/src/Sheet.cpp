@@ -2,6 +2,7 @@
 
 #include "Calculator.h"
 #include "CellText.h"
+#include "CellWriter.h"
 #include "FormulaParser.h"
 #include "FormulaWriter.h"
 #include "NumberFormat.h"
@@ -94,21 +95,23 @@ QString Sheet::formulaError(int row, int column) const
     return cell->formula->extras()->parseError;
 }
 
+namespace {
+
+const QString kTyping = QStringLiteral("Digitar");
+const QString kClearing = QStringLiteral("Limpar");
+
+}  // namespace
+
 void Sheet::setText(int row, int column, const QString& text, TextMode mode)
 {
     checkCell(row, column);
     if (mode == TextMode::Recognize && text.size() > 1 && text.startsWith(u'=')) {
-        std::unique_ptr<Formula> formula = FormulaParser(workbook_).parse(text);
-        formula->sheet = this;
-        formula->row = row;
-        formula->column = column;
-        Formula& added = *formula;
-        if (isFormula(row, column)) {
-            workbook_.calculator().formulaRemoved(*data_->cells.find(row, column)->formula);
-        }
-        data_->cells.setFormula(row, column, std::move(formula));
-        workbook_.calculator().formulaAdded(added);
-        workbook_.calculator().cellChanged(*this, row, column);
+        CellSnapshot content;
+        content.kind = CellKind::Formula;
+        content.formula = FormulaParser(workbook_).parse(text);
+        const Cell* cell = data_->cells.find(row, column);
+        content.style = cell ? cell->style : 0;
+        CellWriter::write(*this, row, column, std::move(content), kTyping);
         return;
     }
     if (text.isEmpty()) {
@@ -125,24 +128,19 @@ void Sheet::setValue(int row, int column, const Value& value)
     if (!cell && value.isEmpty()) {
         return;
     }
-    if (cell && cell->kind == CellKind::Formula) {
-        workbook_.calculator().formulaRemoved(*cell->formula);
-    }
-    data_->cells.setValue(row, column, value);
-    workbook_.calculator().cellChanged(*this, row, column);
+    CellSnapshot content;
+    content.kind = value.isEmpty() ? CellKind::Empty : CellKind::Number;  // any non-empty kind will do
+    content.value = value;
+    content.style = cell ? cell->style : 0;
+    CellWriter::write(*this, row, column, std::move(content), kTyping);
 }
 
 void Sheet::clearCell(int row, int column)
 {
-    const Cell* cell = data_->cells.find(row, column);
-    if (!cell) {
+    if (!data_->cells.find(row, column)) {
         return;
     }
-    if (cell->kind == CellKind::Formula) {
-        workbook_.calculator().formulaRemoved(*cell->formula);
-    }
-    data_->cells.erase(row, column);
-    workbook_.calculator().cellChanged(*this, row, column);
+    CellWriter::write(*this, row, column, CellSnapshot{}, kClearing);
 }
 
 void Sheet::forEachCell(const CellRange& range, const std::function<void(int, int)>& visit) const
@@ -159,7 +157,12 @@ const CellStyle& Sheet::style(int row, int column) const
 void Sheet::setStyle(int row, int column, const CellStyle& style)
 {
     checkCell(row, column);
-    data_->cells.setStyle(row, column, workbook_.styles().intern(style));
+    const std::uint32_t id = workbook_.styles().intern(style);
+    const Cell* cell = data_->cells.find(row, column);
+    if ((cell ? cell->style : 0) == id) {
+        return;
+    }
+    CellWriter::writeStyle(*this, row, column, id, QStringLiteral("Formatar células"));
 }
 
 int Sheet::rowCount() const

@@ -45,7 +45,12 @@ bool validDefinedName(const QString& name)
 
 }  // namespace
 
-Workbook::Workbook() : styles_(std::make_unique<StylePool>()), calculator_(std::make_unique<Calculator>(*this)) {}
+Workbook::Workbook()
+    : styles_(std::make_unique<StylePool>()),
+      calculator_(std::make_unique<Calculator>(*this)),
+      history_(std::make_unique<History>(*this))
+{
+}
 
 Workbook::~Workbook()
 {
@@ -203,10 +208,12 @@ void Workbook::calculate()
 void Workbook::beginUpdate()
 {
     calculator_->beginUpdate();
+    history_->open(QString());
 }
 
 void Workbook::endUpdate()
 {
+    history_->close();
     calculator_->endUpdate();
 }
 

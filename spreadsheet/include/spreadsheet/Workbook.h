@@ -2,6 +2,7 @@
 
 #include "CalculationFailure.h"
 #include "DefinedName.h"
+#include "History.h"
 #include "Sheet.h"
 
 #include <QString>
@@ -69,6 +70,7 @@ public:
     // Functions that failed during the last calculation.
     const std::vector<CalculationFailure>& calculationFailures() const;
 
+    History& history() const { return *history_; }
     Calculator& calculator() const { return *calculator_; }
     StylePool& styles() const { return *styles_; }
 
@@ -79,6 +81,7 @@ private:
     std::vector<std::unique_ptr<Sheet>> sheets_;
     std::unique_ptr<StylePool> styles_;
     std::unique_ptr<Calculator> calculator_;
+    std::unique_ptr<History> history_;
     std::vector<DefinedName> names_;
     int activeSheet_ = 0;
     int nextSheetId_ = 0;

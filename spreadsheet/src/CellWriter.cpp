@@ -1,0 +1,119 @@
+#include "CellWriter.h"
+
+#include "Calculator.h"
+#include "Change.h"
+#include "SheetData.h"
+
+#include <spreadsheet/History.h>
+#include <spreadsheet/Workbook.h>
+
+namespace spreadsheet {
+
+namespace {
+
+// Cell edits of one action, with content before and after each.
+class CellsChange : public Change {
+public:
+    struct Entry {
+        int sheetId;
+        int row;
+        int column;
+        CellSnapshot before;
+        CellSnapshot after;
+    };
+
+    void add(Entry entry)
+    {
+        bytes_ += entry.before.memoryUsage() + entry.after.memoryUsage();
+        entries_.push_back(std::move(entry));
+    }
+    void undo(Workbook& workbook) override
+    {
+        workbook.beginUpdate();
+        for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+            CellWriter::put(*workbook.sheetById(it->sheetId), it->row, it->column, it->before.copy());
+        }
+        workbook.endUpdate();
+    }
+    void redo(Workbook& workbook) override
+    {
+        workbook.beginUpdate();
+        for (const Entry& e : entries_) {
+            CellWriter::put(*workbook.sheetById(e.sheetId), e.row, e.column, e.after.copy());
+        }
+        workbook.endUpdate();
+    }
+    std::size_t memoryUsage() const override { return bytes_ + sizeof(*this); }
+
+private:
+    std::vector<Entry> entries_;
+    std::size_t bytes_ = 0;
+};
+
+void recordEntry(History& history, CellsChange::Entry entry)
+{
+    auto* last = dynamic_cast<CellsChange*>(history.lastChange());
+    if (last) {
+        last->add(std::move(entry));
+        return;
+    }
+    auto change = std::make_unique<CellsChange>();
+    change->add(std::move(entry));
+    history.record(std::move(change));
+}
+
+template <typename Apply>
+void writeRecorded(Sheet& sheet, int row, int column, const QString& description, Apply&& apply)
+{
+    History& history = sheet.workbook().history();
+    HistoryScope scope(history, description);
+    if (!history.isRecording()) {
+        history.noteUnrecordedChange();
+        apply();
+        return;
+    }
+    CellSnapshot before = CellSnapshot::of(sheet.data().cells.find(row, column));
+    apply();
+    CellSnapshot after = CellSnapshot::of(sheet.data().cells.find(row, column));
+    recordEntry(history, {sheet.id(), row, column, std::move(before), std::move(after)});
+}
+
+}  // namespace
+
+void CellWriter::write(Sheet& sheet, int row, int column, CellSnapshot content, const QString& description)
+{
+    writeRecorded(sheet, row, column, description, [&] { put(sheet, row, column, std::move(content)); });
+}
+
+void CellWriter::writeStyle(Sheet& sheet, int row, int column, std::uint32_t style, const QString& description)
+{
+    writeRecorded(sheet, row, column, description, [&] { sheet.data().cells.setStyle(row, column, style); });
+}
+
+void CellWriter::put(Sheet& sheet, int row, int column, CellSnapshot content)
+{
+    CellStore& cells = sheet.data().cells;
+    Calculator& calculator = sheet.workbook().calculator();
+    const Cell* old = cells.find(row, column);
+    const bool hadContent = old && old->kind != CellKind::Empty;
+    if (old && old->kind == CellKind::Formula) {
+        calculator.formulaRemoved(*old->formula);
+    }
+    if (content.formula) {
+        Formula& added = *content.formula;
+        added.sheet = &sheet;
+        added.row = row;
+        added.column = column;
+        added.state = CalcState::Dirty;
+        cells.setFormula(row, column, std::move(content.formula));
+        calculator.formulaAdded(added);
+    } else {
+        cells.setValue(row, column, content.value);
+    }
+    cells.setStyle(row, column, content.style);
+    if (hadContent || content.kind != CellKind::Empty) {
+        calculator.cellChanged(sheet, row, column);
+    }
+}
+
+}  // namespace spreadsheet

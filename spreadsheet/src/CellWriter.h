@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CellSnapshot.h"
+
+#include <QString>
+
+namespace spreadsheet {
+
+class Sheet;
+
+// The one way cell content and style are replaced: it keeps the calculator
+// informed and records the change for undo when history is recording.
+class CellWriter {
+public:
+    // Replaces content and style of one cell, as one history action unless an
+    // action is already open.
+    static void write(Sheet& sheet, int row, int column, CellSnapshot content, const QString& description);
+    static void writeStyle(Sheet& sheet, int row, int column, std::uint32_t style, const QString& description);
+    // Replaces the cell without recording anything (undo, redo and moves).
+    static void put(Sheet& sheet, int row, int column, CellSnapshot content);
+};
+
+}  // namespace spreadsheet
