@@ -131,6 +131,96 @@ void CellStore::dropIfUnused(int row, int column)
     }
 }
 
+void CellStore::relocate(int fromRow, int fromColumn, int toRow, int toColumn)
+{
+    Cell* source = find(fromRow, fromColumn);
+    const Cell moved = *source;
+    Block* from = blockOf(fromRow, fromColumn);
+    source->kind = CellKind::Empty;
+    source->style = 0;
+    source->number = 0.0;
+    if (moved.kind == CellKind::Formula) {
+        --from->formulas;
+    }
+    if (--from->used == 0) {
+        columns_[static_cast<std::size_t>(fromColumn)].blocks[static_cast<std::size_t>(fromRow / kBlockRows)].reset();
+    }
+    Cell& target = obtain(toRow, toColumn);
+    target = moved;
+    if (moved.kind == CellKind::Formula) {
+        ++blockOf(toRow, toColumn)->formulas;
+        moved.formula->row = toRow;
+        moved.formula->column = toColumn;
+    }
+}
+
+std::vector<int> CellStore::rowsFrom(int column, int first, int last) const
+{
+    std::vector<int> rows;
+    forEach({column, first, column, last}, [&rows](int row, int, const Cell&) { rows.push_back(row); });
+    return rows;
+}
+
+void CellStore::shiftRows(int index, int count, int firstColumn, int lastColumn)
+{
+    const int last = std::min(lastColumn, static_cast<int>(columns_.size()) - 1);
+    for (int column = std::max(firstColumn, 0); column <= last; ++column) {
+        const std::vector<int> rows = rowsFrom(column, count > 0 ? index : index - count, kMaxRows - 1);
+        if (count > 0) {
+            for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+                relocate(*it, column, *it + count, column);
+            }
+        } else {
+            for (int row : rows) {
+                relocate(row, column, row + count, column);
+            }
+        }
+    }
+}
+
+void CellStore::renumberFormulas(int firstColumn)
+{
+    forEachFormula({firstColumn, 0, kMaxColumns - 1, kMaxRows - 1}, [](int row, int column, const Cell& cell) {
+        cell.formula->row = row;
+        cell.formula->column = column;
+    });
+}
+
+void CellStore::shiftColumns(int index, int count, int firstRow, int lastRow)
+{
+    const int size = static_cast<int>(columns_.size());
+    if (firstRow == 0 && lastRow >= kMaxRows - 1) {
+        // Whole columns move as they are: only their place in the list changes.
+        if (index >= size) {
+            return;
+        }
+        if (count > 0) {
+            std::vector<Column> fresh(static_cast<std::size_t>(count));
+            columns_.insert(columns_.begin() + index, std::make_move_iterator(fresh.begin()),
+                            std::make_move_iterator(fresh.end()));
+        } else {
+            const int end = std::min(index - count, size);
+            columns_.erase(columns_.begin() + index, columns_.begin() + end);
+        }
+        renumberFormulas(index);
+        return;
+    }
+    const int from = count > 0 ? index : index - count;
+    if (count > 0) {
+        for (int column = size - 1; column >= from; --column) {
+            for (int row : rowsFrom(column, firstRow, lastRow)) {
+                relocate(row, column, row, column + count);
+            }
+        }
+    } else {
+        for (int column = from; column < size; ++column) {
+            for (int row : rowsFrom(column, firstRow, lastRow)) {
+                relocate(row, column, row, column + count);
+            }
+        }
+    }
+}
+
 int CellStore::lastRow() const
 {
     int last = -1;

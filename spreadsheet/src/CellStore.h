@@ -36,6 +36,12 @@ public:
     // Frees the cell's content and style.
     void erase(int row, int column);
 
+    // Moves the cells at and after an index by count rows (columns), within
+    // a span of columns (rows). Formulas learn their new position. Cells a
+    // negative count would overwrite must have been erased first.
+    void shiftRows(int index, int count, int firstColumn, int lastColumn);
+    void shiftColumns(int index, int count, int firstRow, int lastRow);
+
     // Visits the existing cells of a range, column by column, top to bottom.
     template <typename Visit>
     void forEach(const CellRange& range, Visit&& visit) const
@@ -65,6 +71,10 @@ private:
     template <typename Visit>
     void walk(const CellRange& range, bool formulasOnly, Visit&& visit) const;
     Block* blockOf(int row, int column);
+    // Moves one existing cell to an empty place.
+    void relocate(int fromRow, int fromColumn, int toRow, int toColumn);
+    std::vector<int> rowsFrom(int column, int first, int last) const;
+    void renumberFormulas(int firstColumn);
     void dropIfUnused(int row, int column);
 
     std::vector<Column> columns_;

@@ -12,9 +12,12 @@ Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extra
     const auto builtins = builtinFunctions();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         tokens_[i] = tokens[i];
-        if (tokens[i].op == OpCode::Builtin && builtins[static_cast<std::size_t>(tokens[i].a)].isVolatile) {
-            volatile_ = true;
+        if (tokens[i].op != OpCode::Builtin) {
+            continue;
         }
+        const BuiltinFunction& f = builtins[static_cast<std::size_t>(tokens[i].a)];
+        volatile_ = volatile_ || f.isVolatile;
+        positional_ = positional_ || qstrcmp(f.name, "ROW") == 0 || qstrcmp(f.name, "COLUMN") == 0;
     }
 }
 

@@ -44,6 +44,9 @@ public:
     bool isValid() const { return !extras_ || extras_->parseError.isEmpty(); }
     const FormulaExtras* extras() const { return extras_.get(); }
     bool isVolatile() const { return volatile_; }
+    // Reads its own or a referenced cell's position (ROW, COLUMN), so moving
+    // cells changes its value.
+    bool isPositional() const { return positional_; }
 
     Sheet* sheet = nullptr;
     int row = 0;
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<Token[]> tokens_;
     std::uint32_t tokenCount_ = 0;
     bool volatile_ = false;
+    bool positional_ = false;
     std::unique_ptr<FormulaExtras> extras_;
 };
 

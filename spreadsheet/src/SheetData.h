@@ -3,6 +3,7 @@
 #include "CellStore.h"
 
 #include <map>
+#include <vector>
 
 namespace spreadsheet {
 
@@ -18,6 +19,7 @@ public:
     CellStore cells;
     std::map<int, LineFormat> rows;
     std::map<int, LineFormat> columns;
+    std::vector<CellRange> merges;  // disjoint
 };
 
 }  // namespace spreadsheet

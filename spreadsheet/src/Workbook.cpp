@@ -1,6 +1,7 @@
 #include <spreadsheet/Workbook.h>
 
 #include "Calculator.h"
+#include "Change.h"
 #include "SheetData.h"
 #include "StylePool.h"
 
@@ -168,6 +169,36 @@ const DefinedName* Workbook::findName(QStringView name) const
     return nullptr;
 }
 
+namespace {
+
+// Defined names before and after an action.
+class NamesChange : public Change {
+public:
+    NamesChange(std::vector<DefinedName> before, std::vector<DefinedName> after)
+        : before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo(Workbook& workbook) override { workbook.setNames(before_); }
+    void redo(Workbook& workbook) override { workbook.setNames(after_); }
+    std::size_t memoryUsage() const override { return sizeof(*this) + (before_.size() + after_.size()) * 64; }
+
+private:
+    std::vector<DefinedName> before_;
+    std::vector<DefinedName> after_;
+};
+
+}  // namespace
+
+void Workbook::recordNames(const QString& description, std::vector<DefinedName> before)
+{
+    HistoryScope scope(*history_, description);
+    if (history_->isRecording()) {
+        history_->record(std::make_unique<NamesChange>(std::move(before), names_));
+    } else {
+        history_->noteUnrecordedChange();
+    }
+}
+
 void Workbook::defineName(const QString& name, const QString& reference)
 {
     if (!validDefinedName(name)) {
@@ -177,20 +208,31 @@ void Workbook::defineName(const QString& name, const QString& reference)
     if (text.startsWith(u'=')) {
         text.remove(0, 1);
     }
-    for (DefinedName& n : names_) {
-        if (n.name.compare(name, Qt::CaseInsensitive) == 0) {
-            n.reference = text;
-            nameChanged();
-            return;
-        }
+    std::vector<DefinedName> before = names_;
+    auto it = std::find_if(names_.begin(), names_.end(),
+                           [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; });
+    if (it != names_.end()) {
+        it->reference = text;
+    } else {
+        names_.push_back({name, text});
     }
-    names_.push_back({name, text});
+    recordNames(QStringLiteral("Definir nome"), std::move(before));
     nameChanged();
 }
 
 void Workbook::deleteName(QStringView name)
 {
-    std::erase_if(names_, [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; });
+    std::vector<DefinedName> before = names_;
+    if (std::erase_if(names_, [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; }) == 0) {
+        return;
+    }
+    recordNames(QStringLiteral("Excluir nome"), std::move(before));
+    nameChanged();
+}
+
+void Workbook::setNames(std::vector<DefinedName> names)
+{
+    names_ = std::move(names);
     nameChanged();
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace spreadsheet {
 
@@ -16,6 +17,12 @@ class SheetData;
 
 // View options that can also be left to the workbook's default.
 enum class TriState : std::uint8_t { Off, On, Default };
+
+// How cells make room for an insertion, and close the gap of a deletion.
+enum class InsertMove : std::uint8_t { EntireColumns = 0, EntireRows = 1, ShiftDown = 2, ShiftRight = 3 };
+enum class DeleteMove : std::uint8_t { EntireColumns = 0, EntireRows = 1, ShiftLeft = 2, ShiftUp = 3 };
+
+enum class SortOrder : std::uint8_t { Ascending, Descending };
 
 // How written text is taken: as it stands, or recognising formulas, numbers,
 // booleans and error literals.
@@ -55,6 +62,44 @@ public:
     // Style of a cell; cells without one of their own have the default style.
     const CellStyle& style(int row, int column) const;
     void setStyle(int row, int column, const CellStyle& style);
+
+    // Structure. Every reference to moved cells follows them, on every sheet
+    // and in defined names; a reference to a deleted cell becomes #REF!.
+    // Styles, sizes and merged areas move with their cells.
+    void insertCells(const CellRange& area, InsertMove move);
+    void deleteCells(const CellRange& area, DeleteMove move);
+    void InsertRows(int index, int count);
+    void InsertColumns(int index, int count);
+    void deleteRows(int index, int count);
+    void deleteColumns(int index, int count);
+
+    // Sorts the area's rows, stable. Keys are sheet column indexes with one
+    // order each (a missing order is ascending); with no columns named, the
+    // area's first column is the key. Numbers come before text, empty cells
+    // last in both orders. Rows move as if copied: relative references shift.
+    void SortByColumnValues(const CellRange& area, const std::vector<SortOrder>& orders,
+                            const std::vector<int>& columns);
+
+    // Merged areas. Merging keeps the top-left value; an area that partly
+    // overlaps another merge is refused with a SpreadsheetError.
+    void mergeCells(const CellRange& area);
+    void splitCells(const CellRange& area);  // splits every merge inside or crossing the area
+    const std::vector<CellRange>& mergedAreas() const;
+    const CellRange* mergedAreaAt(int row, int column) const;
+
+    // Changes the style of every cell of the area as one action.
+    void formatCells(const CellRange& area, const std::function<void(CellStyle&)>& change);
+    // Replaces formulas by their current values.
+    void freezeFormulas(const CellRange& area);
+    // Values only, keeping the formats; or values and formats together.
+    void clearValues(const CellRange& area);
+    void clearCells(const CellRange& area);
+
+    // Tab-separated text for the system clipboard: rows end with a newline,
+    // cells hold their display text. Pasting text writes each field with
+    // recognition, from the given top-left cell.
+    QString toTabSeparatedText(const CellRange& area) const;
+    void pasteTabSeparatedText(int row, int column, const QString& text);
 
     // Last row (column) holding content or a style, plus one.
     int rowCount() const;

@@ -56,6 +56,8 @@ public:
     const DefinedName* findName(QStringView name) const;
     void defineName(const QString& name, const QString& reference);
     void deleteName(QStringView name);
+    // Replaces all names at once, for loaders and structural edits.
+    void setNames(std::vector<DefinedName> names);
 
     WorkbookTag* tag() const { return tag_; }
     void setTag(WorkbookTag* tag) { tag_ = tag; }
@@ -77,6 +79,7 @@ public:
 private:
     void checkSheetName(const QString& name, const Sheet* renamed) const;
     void nameChanged();
+    void recordNames(const QString& description, std::vector<DefinedName> before);
 
     std::vector<std::unique_ptr<Sheet>> sheets_;
     std::unique_ptr<StylePool> styles_;
