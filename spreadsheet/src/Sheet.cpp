@@ -3,6 +3,7 @@
 #include "Calculator.h"
 #include "CellText.h"
 #include "CellWriter.h"
+#include "LayoutChange.h"
 #include "FormulaParser.h"
 #include "FormulaWriter.h"
 #include "NumberFormat.h"
@@ -209,9 +210,11 @@ int Sheet::rowHeight(int row) const
 
 void Sheet::setRowHeight(int row, int height)
 {
-    LineFormat line = lineOrDefault(data_->rows, row);
-    line.size = height < 0 ? -1 : height;
-    storeLine(data_->rows, row, line);
+    LayoutChange::record(*this, QStringLiteral("Altura da linha"), [&] {
+        LineFormat line = lineOrDefault(data_->rows, row);
+        line.size = height < 0 ? -1 : height;
+        storeLine(data_->rows, row, line);
+    });
 }
 
 bool Sheet::isRowHidden(int row) const
@@ -222,9 +225,11 @@ bool Sheet::isRowHidden(int row) const
 
 void Sheet::setRowHidden(int row, bool hidden)
 {
-    LineFormat line = lineOrDefault(data_->rows, row);
-    line.hidden = hidden;
-    storeLine(data_->rows, row, line);
+    LayoutChange::record(*this, QStringLiteral("Ocultar linhas"), [&] {
+        LineFormat line = lineOrDefault(data_->rows, row);
+        line.hidden = hidden;
+        storeLine(data_->rows, row, line);
+    });
 }
 
 int Sheet::columnWidth(int column) const
@@ -235,9 +240,11 @@ int Sheet::columnWidth(int column) const
 
 void Sheet::setColumnWidth(int column, int width)
 {
-    LineFormat line = lineOrDefault(data_->columns, column);
-    line.size = width < 0 ? -1 : width;
-    storeLine(data_->columns, column, line);
+    LayoutChange::record(*this, QStringLiteral("Largura da coluna"), [&] {
+        LineFormat line = lineOrDefault(data_->columns, column);
+        line.size = width < 0 ? -1 : width;
+        storeLine(data_->columns, column, line);
+    });
 }
 
 bool Sheet::isColumnHidden(int column) const
@@ -248,9 +255,11 @@ bool Sheet::isColumnHidden(int column) const
 
 void Sheet::setColumnHidden(int column, bool hidden)
 {
-    LineFormat line = lineOrDefault(data_->columns, column);
-    line.hidden = hidden;
-    storeLine(data_->columns, column, line);
+    LayoutChange::record(*this, QStringLiteral("Ocultar colunas"), [&] {
+        LineFormat line = lineOrDefault(data_->columns, column);
+        line.hidden = hidden;
+        storeLine(data_->columns, column, line);
+    });
 }
 
 int Sheet::defaultRowHeight() const
