@@ -161,20 +161,68 @@ std::vector<int> CellStore::rowsFrom(int column, int first, int last) const
     return rows;
 }
 
+// Moves the cells of one column block by block, without looking cells up
+// one at a time: inserting a row above 100,000 rows touches every cell.
+void CellStore::shiftColumnRows(int column, int index, int count)
+{
+    auto& blocks = columns_[static_cast<std::size_t>(column)].blocks;
+    const int blockCount = static_cast<int>(blocks.size());
+    const auto moveCell = [&](Block& from, int row) {
+        Cell& source = from.cells[static_cast<std::size_t>(row % kBlockRows)];
+        if (!source.exists()) {
+            return;
+        }
+        const int to = row + count;
+        const auto b = static_cast<std::size_t>(to / kBlockRows);
+        if (b >= blocks.size()) {
+            blocks.resize(b + 1);
+        }
+        if (!blocks[b]) {
+            blocks[b] = std::make_unique<Block>();
+        }
+        Block& target = *blocks[b];
+        Cell& cell = target.cells[static_cast<std::size_t>(to % kBlockRows)];
+        cell = source;
+        ++target.used;
+        if (cell.kind == CellKind::Formula) {
+            ++target.formulas;
+            --from.formulas;
+            cell.formula->row = to;
+        }
+        source.kind = CellKind::Empty;
+        source.style = 0;
+        source.number = 0.0;
+        --from.used;
+    };
+    if (count > 0) {
+        for (int b = blockCount - 1; b >= index / kBlockRows; --b) {
+            Block* block = blocks[static_cast<std::size_t>(b)].get();
+            for (int i = kBlockRows - 1; block && i >= 0 && b * kBlockRows + i >= index; --i) {
+                moveCell(*block, b * kBlockRows + i);
+            }
+        }
+    } else {
+        for (int b = (index - count) / kBlockRows; b < blockCount; ++b) {
+            Block* block = blocks[static_cast<std::size_t>(b)].get();
+            for (int i = 0; block && i < kBlockRows; ++i) {
+                if (b * kBlockRows + i >= index - count) {
+                    moveCell(*block, b * kBlockRows + i);
+                }
+            }
+        }
+    }
+    for (auto& block : blocks) {
+        if (block && block->used == 0) {
+            block.reset();
+        }
+    }
+}
+
 void CellStore::shiftRows(int index, int count, int firstColumn, int lastColumn)
 {
     const int last = std::min(lastColumn, static_cast<int>(columns_.size()) - 1);
     for (int column = std::max(firstColumn, 0); column <= last; ++column) {
-        const std::vector<int> rows = rowsFrom(column, count > 0 ? index : index - count, kMaxRows - 1);
-        if (count > 0) {
-            for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-                relocate(*it, column, *it + count, column);
-            }
-        } else {
-            for (int row : rows) {
-                relocate(row, column, row + count, column);
-            }
-        }
+        shiftColumnRows(column, index, count);
     }
 }
 

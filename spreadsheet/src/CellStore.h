@@ -74,6 +74,7 @@ private:
     // Moves one existing cell to an empty place.
     void relocate(int fromRow, int fromColumn, int toRow, int toColumn);
     std::vector<int> rowsFrom(int column, int first, int last) const;
+    void shiftColumnRows(int column, int index, int count);
     void renumberFormulas(int firstColumn);
     void dropIfUnused(int row, int column);
 

@@ -22,10 +22,13 @@ public:
         CellSnapshot after;
     };
 
-    void add(Entry entry)
+    // Returns the bytes the change grew by.
+    std::size_t add(Entry entry)
     {
-        bytes_ += entry.before.memoryUsage() + entry.after.memoryUsage();
+        const std::size_t bytes = entry.before.memoryUsage() + entry.after.memoryUsage() + sizeof(Entry);
+        bytes_ += bytes;
         entries_.push_back(std::move(entry));
+        return bytes;
     }
     void undo(Workbook& workbook) override
     {
@@ -54,7 +57,7 @@ void recordEntry(History& history, CellsChange::Entry entry)
 {
     auto* last = dynamic_cast<CellsChange*>(history.lastChange());
     if (last) {
-        last->add(std::move(entry));
+        history.grown(last->add(std::move(entry)));
         return;
     }
     auto change = std::make_unique<CellsChange>();

@@ -5,13 +5,13 @@
 namespace spreadsheet {
 
 Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras)
-    : tokens_(std::make_unique<Token[]>(tokens.size())),
+    : heap_(tokens.size() > kInlineTokens ? std::make_unique<Token[]>(tokens.size()) : nullptr),
       tokenCount_(static_cast<std::uint32_t>(tokens.size())),
       extras_(std::move(extras))
 {
     const auto builtins = builtinFunctions();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        tokens_[i] = tokens[i];
+        data()[i] = tokens[i];
         if (tokens[i].op != OpCode::Builtin) {
             continue;
         }

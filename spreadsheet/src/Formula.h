@@ -38,8 +38,8 @@ public:
     // A copy with the same tokens and text, not yet placed in a cell.
     std::unique_ptr<Formula> clone() const;
     // Tokens can be rewritten in place by structural edits.
-    std::span<Token> mutableTokens() { return {tokens_.get(), tokenCount_}; }
-    std::span<const Token> tokens() const { return {tokens_.get(), tokenCount_}; }
+    std::span<Token> mutableTokens() { return {data(), tokenCount_}; }
+    std::span<const Token> tokens() const { return {const_cast<Formula*>(this)->data(), tokenCount_}; }
     const QString& string(int index) const { return extras_->strings[static_cast<std::size_t>(index)]; }
     bool isValid() const { return !extras_ || extras_->parseError.isEmpty(); }
     const FormulaExtras* extras() const { return extras_.get(); }
@@ -55,7 +55,13 @@ public:
     StoredValue cached;
 
 private:
-    std::unique_ptr<Token[]> tokens_;
+    // Short formulas keep their tokens inside the object: one allocation, and
+    // one memory access less when a structural edit walks every formula.
+    static constexpr std::uint32_t kInlineTokens = 4;
+    Token* data() { return tokenCount_ <= kInlineTokens ? inline_ : heap_.get(); }
+
+    Token inline_[kInlineTokens];
+    std::unique_ptr<Token[]> heap_;
     std::uint32_t tokenCount_ = 0;
     bool volatile_ = false;
     bool positional_ = false;

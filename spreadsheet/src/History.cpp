@@ -158,6 +158,13 @@ Change* History::lastChange() const
     return pending_->changes.back().get();
 }
 
+void History::grown(std::size_t bytes)
+{
+    if (pending_) {
+        pending_->bytes += bytes;
+    }
+}
+
 void History::rollBack()
 {
     if (!pending_) {

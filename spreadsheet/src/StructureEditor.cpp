@@ -61,14 +61,24 @@ Result adjustFormula(Formula& formula, const StructureEdit& e, const Sheet& edit
 {
     const int ownId = formula.sheet->id();
     Result worst = Result::Unchanged;
-    std::vector<Token> adjusted(formula.tokens().begin(), formula.tokens().end());
+    if (!undo) {
+        for (Token& t : formula.mutableTokens()) {
+            if (t.op == OpCode::Ref || t.op == OpCode::Range) {
+                worst = std::max(worst, e.adjustToken(t, ownId));
+            }
+        }
+        return worst;
+    }
+    const std::span<const Token> original = formula.tokens();
+    std::vector<Token> adjusted(original.size());
+    std::copy(original.begin(), original.end(), adjusted.begin());
     for (Token& t : adjusted) {
         worst = std::max(worst, e.adjustToken(t, ownId));
     }
     if (worst == Result::Unchanged) {
         return worst;
     }
-    if (undo && isLossy(worst)) {
+    if (isLossy(worst)) {
         int row = formula.row;
         int column = formula.column;
         if (formula.sheet == &edited) {

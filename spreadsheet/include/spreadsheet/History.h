@@ -52,8 +52,10 @@ public:
     // For a change made while nothing is recorded: the lists are cleared, as
     // they no longer match the workbook, and listeners still hear of it.
     void noteUnrecordedChange();
-    // The change recorded last in the open action, to extend it in place.
+    // The change recorded last in the open action, to extend it in place;
+    // the bytes it grew by are reported with grown().
     Change* lastChange() const;
+    void grown(std::size_t bytes);
     bool isRecording() const { return enabled_ && !replaying_ && depth_ > 0; }
     // Undoes what the open action recorded so far and drops it: an operation
     // that failed half-way leaves the workbook as it found it.
