@@ -100,6 +100,82 @@ void Workbook::checkSheetName(const QString& name, const Sheet* renamed) const
     }
 }
 
+// Sheets added, deleted or renamed. A deleted sheet is kept whole by the
+// change, with its id, so that references to it resolve again after undo.
+class SheetListChange : public Change {
+public:
+    enum class Kind { Added, Deleted, Renamed };
+
+    SheetListChange(Kind kind, int index, std::unique_ptr<Sheet> held, QString before = {}, QString after = {})
+        : kind_(kind), index_(index), held_(std::move(held)), before_(std::move(before)), after_(std::move(after))
+    {
+        bytes_ = sizeof(*this) + (held_ ? estimate(*held_) : 0);
+    }
+    void undo(Workbook& workbook) override { apply(workbook, true); }
+    void redo(Workbook& workbook) override { apply(workbook, false); }
+    std::size_t memoryUsage() const override { return bytes_; }
+
+private:
+    static std::size_t estimate(const Sheet& sheet)
+    {
+        std::size_t cells = 0;
+        sheet.data().cells.forEach({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int, int, const Cell&) { ++cells; });
+        return cells * 64;
+    }
+    void apply(Workbook& workbook, bool undoing)
+    {
+        switch (kind_) {
+        case Kind::Renamed:
+            workbook.renameSheet(index_, undoing ? before_ : after_);
+            return;
+        case Kind::Added:
+        case Kind::Deleted:
+            if (undoing == (kind_ == Kind::Added)) {
+                held_ = workbook.takeSheet(index_);
+            } else {
+                workbook.putSheet(index_, std::move(held_));
+            }
+            return;
+        }
+    }
+
+    Kind kind_;
+    int index_;
+    std::unique_ptr<Sheet> held_;
+    QString before_;
+    QString after_;
+    std::size_t bytes_ = 0;
+};
+
+void Workbook::recordSheetList(std::unique_ptr<Change> change, const QString& description)
+{
+    HistoryScope scope(*history_, description);
+    if (history_->isRecording()) {
+        history_->record(std::move(change));
+    } else {
+        history_->noteUnrecordedChange();
+    }
+}
+
+std::unique_ptr<Sheet> Workbook::takeSheet(int index)
+{
+    calculator_->structureChanged();
+    std::unique_ptr<Sheet> sheet = std::move(sheets_[static_cast<std::size_t>(index)]);
+    sheets_.erase(sheets_.begin() + index);
+    if (activeSheet_ >= sheetCount()) {
+        activeSheet_ = std::max(0, sheetCount() - 1);
+    }
+    calculator_->recalculateAllLater();
+    return sheet;
+}
+
+void Workbook::putSheet(int index, std::unique_ptr<Sheet> sheet)
+{
+    sheets_.insert(sheets_.begin() + index, std::move(sheet));
+    calculator_->structureChanged();
+    calculator_->recalculateAllLater();
+}
+
 Sheet& Workbook::addSheet(const QString& name)
 {
     QString chosen = name;
@@ -119,6 +195,8 @@ Sheet& Workbook::addSheet(const QString& name)
     // References to this name that were written before the sheet existed
     // stay #REF!; only the index needs to hear of the new sheet.
     calculator_->structureChanged();
+    recordSheetList(std::make_unique<SheetListChange>(SheetListChange::Kind::Added, sheetCount() - 1, nullptr),
+                    QStringLiteral("Inserir planilha"));
     return *sheets_.back();
 }
 
@@ -127,20 +205,24 @@ void Workbook::deleteSheet(int index)
     if (index < 0 || index >= sheetCount()) {
         throw SpreadsheetError(QStringLiteral("Planilha inexistente: %1.").arg(index));
     }
-    calculator_->structureChanged();
-    sheets_.erase(sheets_.begin() + index);
-    if (activeSheet_ >= sheetCount()) {
-        activeSheet_ = std::max(0, sheetCount() - 1);
+    std::unique_ptr<Sheet> removed = takeSheet(index);
+    if (history_->isEnabled() && !history_->isReplaying()) {
+        recordSheetList(std::make_unique<SheetListChange>(SheetListChange::Kind::Deleted, index, std::move(removed)),
+                        QStringLiteral("Excluir planilha"));
+    } else {
+        history_->noteUnrecordedChange();
     }
-    calculator_->recalculateAllLater();
 }
 
 void Workbook::renameSheet(int index, const QString& name)
 {
     Sheet& sheet = this->sheet(index);
     checkSheetName(name, &sheet);
+    QString before = sheet.name_;
     sheet.name_ = name;
     calculator_->structureChanged();
+    recordSheetList(std::make_unique<SheetListChange>(SheetListChange::Kind::Renamed, index, nullptr, std::move(before), name),
+                    QStringLiteral("Renomear planilha"));
 }
 
 Sheet& Workbook::activeSheet() const

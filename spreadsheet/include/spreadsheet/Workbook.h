@@ -14,6 +14,8 @@
 namespace spreadsheet {
 
 class Calculator;
+class Change;
+class SheetListChange;
 class StylePool;
 
 // The object a workbook can carry for the functions that it calculates; the
@@ -77,6 +79,10 @@ public:
     StylePool& styles() const { return *styles_; }
 
 private:
+    friend class SheetListChange;
+    std::unique_ptr<Sheet> takeSheet(int index);
+    void putSheet(int index, std::unique_ptr<Sheet> sheet);
+    void recordSheetList(std::unique_ptr<Change> change, const QString& description);
     void checkSheetName(const QString& name, const Sheet* renamed) const;
     void nameChanged();
     void recordNames(const QString& description, std::vector<DefinedName> before);
