@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need.
 set -euo pipefail
-packages=(cmake ninja-build g++ ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libgsf-1-dev liborcus-dev libxlsxwriter-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -144,6 +144,15 @@ void Sheet::clearCell(int row, int column)
     CellWriter::write(*this, row, column, CellSnapshot{}, kClearing);
 }
 
+void Sheet::setCachedValue(int row, int column, const Value& value)
+{
+    Cell* cell = data_->cells.find(row, column);
+    if (cell && cell->kind == CellKind::Formula) {
+        cell->formula->cached.assign(value);
+        cell->formula->state = CalcState::Clean;
+    }
+}
+
 void Sheet::forEachCell(const CellRange& range, const std::function<void(int, int)>& visit) const
 {
     data_->cells.forEach(range, [&](int row, int column, const Cell&) { visit(row, column); });

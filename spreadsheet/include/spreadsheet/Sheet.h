@@ -54,6 +54,9 @@ public:
     }
     void setValue(int row, int column, const Value& value);
     void clearCell(int row, int column);  // content and style
+    // The value a formula shows until it is next calculated, as a file
+    // cached it. Does nothing on a cell without a formula.
+    void setCachedValue(int row, int column, const Value& value);
 
     // Existing cells in a range, row-major within each column block order:
     // column by column, top to bottom.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <spreadsheet/CellRange.h>
+#include <spreadsheet/CellStyle.h>
+#include <spreadsheet/Value.h>
+
+#include <QString>
+
+namespace spreadsheet::io {
+
+// What a file reader hands over while it reads: every format feeds a
+// workbook through this one interface, so a new format is one new reader.
+// Sheets are numbered in the order they were added, from 0.
+class ImportSink {
+public:
+    virtual ~ImportSink() = default;
+
+    virtual int addSheet(const QString& name) = 0;
+    virtual void setValue(int sheet, int row, int column, const Value& value) = 0;
+    // Formula text in the engine's syntax (English function names, ';' or ','
+    // between arguments, A1 references), with the value the file cached.
+    virtual void setFormula(int sheet, int row, int column, const QString& text, const Value& cached) = 0;
+    virtual void setStyle(int sheet, int row, int column, const CellStyle& style) = 0;
+    virtual void setRowFormat(int sheet, int row, int heightPixels, bool hidden) = 0;  // height < 0: default
+    virtual void setColumnFormat(int sheet, int column, int widthPixels, bool hidden) = 0;
+    virtual void addMerge(int sheet, const CellRange& area) = 0;
+    virtual void defineName(const QString& name, const QString& reference) = 0;
+    virtual void setActiveSheet(int sheet) = 0;
+};
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ImportSink.h"
+
+#include <memory>
+#include <vector>
+
+namespace spreadsheet {
+class Sheet;
+class Workbook;
+}
+
+namespace spreadsheet::io {
+
+// Builds a workbook from what a reader hands over. Formulas are parsed only
+// at the end, when every sheet they may name exists.
+class WorkbookBuilder : public ImportSink {
+public:
+    WorkbookBuilder();
+    ~WorkbookBuilder() override;
+
+    int addSheet(const QString& name) override;
+    void setValue(int sheet, int row, int column, const Value& value) override;
+    void setFormula(int sheet, int row, int column, const QString& text, const Value& cached) override;
+    void setStyle(int sheet, int row, int column, const CellStyle& style) override;
+    void setRowFormat(int sheet, int row, int heightPixels, bool hidden) override;
+    void setColumnFormat(int sheet, int column, int widthPixels, bool hidden) override;
+    void addMerge(int sheet, const CellRange& area) override;
+    void defineName(const QString& name, const QString& reference) override;
+    void setActiveSheet(int sheet) override;
+
+    // The finished workbook: formulas parsed, history empty and on, values as
+    // the file cached them (nothing is recalculated).
+    std::unique_ptr<Workbook> finish();
+    // What the file held that the workbook could not take, in Portuguese.
+    const std::vector<QString>& warnings() const { return warnings_; }
+
+private:
+    struct PendingFormula {
+        int sheet;
+        int row;
+        int column;
+        QString text;
+        Value cached;
+    };
+    Sheet& sheetAt(int index) const;
+
+    std::unique_ptr<Workbook> workbook_;
+    std::vector<PendingFormula> formulas_;
+    std::vector<std::pair<int, CellRange>> merges_;
+    std::vector<QString> warnings_;
+    int activeSheet_ = 0;
+};
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,55 @@
+// Feeding a workbook through the import interface, and its JSON dump.
+#include <spreadsheet/io/JsonDump.h>
+#include <spreadsheet/io/WorkbookBuilder.h>
+#include <spreadsheet/Workbook.h>
+
+#include <gtest/gtest.h>
+
+using namespace spreadsheet;
+using namespace spreadsheet::io;
+
+TEST(WorkbookBuilderTest, FormulasMayNameSheetsThatComeLater)
+{
+    WorkbookBuilder builder;
+    const int first = builder.addSheet("Resumo");
+    builder.setFormula(first, 0, 0, "=Dados!A1*2", Value(84.0));
+    builder.setFormula(first, 1, 0, "SUM(Dados!A1:A2)", Value(43.0));
+    const int data = builder.addSheet("Dados");
+    builder.setValue(data, 0, 0, 42.0);
+    builder.setValue(data, 1, 0, 1.0);
+    builder.addMerge(data, {2, 2, 3, 3});
+    builder.addMerge(data, {3, 3, 4, 4});  // overlaps the first: left out, with a warning
+    builder.defineName("Total", "Resumo!$A$2");
+    builder.defineName("1nome inválido", "Resumo!$A$2");
+    builder.addSheet("Resumo");  // a repeated name gets a default one
+    builder.setActiveSheet(data);
+    auto wb = builder.finish();
+    ASSERT_EQ(wb->sheetCount(), 3);
+    EXPECT_EQ(wb->sheet(2).name(), QStringLiteral("Sheet3"));
+    EXPECT_EQ(wb->activeSheetIndex(), 1);
+    EXPECT_EQ(wb->sheet(0).text(1, 0), QStringLiteral("=SUM(Dados!A1:A2)"));
+    EXPECT_EQ(wb->sheet(0).value(0, 0).number(), 84.0);  // as cached, not recalculated
+    EXPECT_EQ(wb->sheet(1).mergedAreas().size(), 1u);
+    EXPECT_EQ(builder.warnings().size(), 3u);
+    EXPECT_EQ(wb->history().GetUndoActionCount(), 0);
+    EXPECT_TRUE(wb->automaticCalculation());
+}
+
+TEST(WorkbookBuilderTest, DumpListsCellsRowByRowWithExactNumbers)
+{
+    Workbook wb;
+    Sheet& s = wb.addSheet("Parâmetros");
+    s.setValue(1, 0, 0.1 + 0.2);
+    s.setValue(0, 1, Value::boolean(true));
+    s.setText(0, 0, "diz \"oi\"", TextMode::Plain);
+    s.setText(1, 1, "=1/0");
+    wb.defineName("Empresas", "'Parâmetros'!$B$2");
+    const QByteArray json = JsonDump::dump(wb);
+    EXPECT_EQ(json,
+              QByteArray("{\"sheets\":[{\"name\":\"Parâmetros\",\"cells\":["
+                         "{\"ref\":\"A1\",\"row\":0,\"col\":0,\"type\":\"text\",\"value\":\"diz \\\"oi\\\"\"},"
+                         "{\"ref\":\"B1\",\"row\":0,\"col\":1,\"type\":\"boolean\",\"value\":true},"
+                         "{\"ref\":\"A2\",\"row\":1,\"col\":0,\"type\":\"number\",\"value\":0.30000000000000004},"
+                         "{\"ref\":\"B2\",\"row\":1,\"col\":1,\"type\":\"error\",\"value\":\"#DIV/0!\",\"formula\":\"=1/0\"}"
+                         "]}],\"names\":[{\"name\":\"Empresas\",\"ref\":\"'Parâmetros'!$B$2\"}]}\n"));
+}
