@@ -1,6 +1,7 @@
 #include <spreadsheet/io/WorkbookBuilder.h>
 
 #include "SheetData.h"
+#include "StylePool.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
@@ -117,6 +118,42 @@ void WorkbookBuilder::setActiveSheet(int sheet)
     activeSheet_ = sheet;
 }
 
+void WorkbookBuilder::declareStyles(const std::vector<CellStyle>& styles)
+{
+    declaredStyles_.clear();
+    for (const CellStyle& style : styles) {
+        declaredStyles_.push_back(workbook_->styles().intern(style));
+    }
+}
+
+void WorkbookBuilder::setStyleIndex(int sheet, int row, int column, int index)
+{
+    if (index < 0 || index >= static_cast<int>(declaredStyles_.size())) {
+        throw SpreadsheetError(QStringLiteral("Estilo inexistente no arquivo."));
+    }
+    checkCell(row, column);
+    sheetAt(sheet).setStyle(row, column, workbook_->styles().get(declaredStyles_[static_cast<std::size_t>(index)]));
+}
+
+void WorkbookBuilder::setSheetView(int sheet, TriState gridLines, TriState headers, TriState showFormulas,
+                                   const CellRange& selection)
+{
+    Sheet& s = sheetAt(sheet);
+    s.setGridLines(gridLines);
+    s.setHeaders(headers);
+    s.setShowFormulas(showFormulas);
+    if (selection.isValid()) {
+        s.setSelection(selection);
+    }
+}
+
+void WorkbookBuilder::setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible)
+{
+    workbook_->setR1C1References(r1c1);
+    workbook_->setSheetTabsVisible(sheetTabsVisible);
+    automaticCalculation_ = automaticCalculation;
+}
+
 std::unique_ptr<Workbook> WorkbookBuilder::finish()
 {
     for (const PendingFormula& f : formulas_) {
@@ -141,7 +178,7 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
         workbook_->setActiveSheet(activeSheet_);
     }
     workbook_->endUpdate();
-    workbook_->setAutomaticCalculation(true);
+    workbook_->setAutomaticCalculation(automaticCalculation_);
     workbook_->history().setEnabled(true);
     return std::move(workbook_);
 }

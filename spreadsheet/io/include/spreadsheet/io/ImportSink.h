@@ -2,9 +2,12 @@
 
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/CellStyle.h>
+#include <spreadsheet/Sheet.h>
 #include <spreadsheet/Value.h>
 
 #include <QString>
+
+#include <vector>
 
 namespace spreadsheet::io {
 
@@ -26,6 +29,21 @@ public:
     virtual void addMerge(int sheet, const CellRange& area) = 0;
     virtual void defineName(const QString& name, const QString& reference) = 0;
     virtual void setActiveSheet(int sheet) = 0;
+
+    // What only the native format carries; other readers leave the defaults.
+    // Styles declared up front keep their order in the workbook's table.
+    virtual void declareStyles(const std::vector<CellStyle>& styles) { (void)styles; }
+    virtual void setSheetView(int sheet, TriState gridLines, TriState headers, TriState showFormulas,
+                              const CellRange& selection)
+    {
+        (void)sheet, (void)gridLines, (void)headers, (void)showFormulas, (void)selection;
+    }
+    // A style by its place in the declared table.
+    virtual void setStyleIndex(int sheet, int row, int column, int index) { (void)sheet, (void)row, (void)column, (void)index; }
+    virtual void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible)
+    {
+        (void)r1c1, (void)automaticCalculation, (void)sheetTabsVisible;
+    }
 };
 
 }  // namespace spreadsheet::io

@@ -28,6 +28,11 @@ public:
     void addMerge(int sheet, const CellRange& area) override;
     void defineName(const QString& name, const QString& reference) override;
     void setActiveSheet(int sheet) override;
+    void declareStyles(const std::vector<CellStyle>& styles) override;
+    void setStyleIndex(int sheet, int row, int column, int index) override;
+    void setSheetView(int sheet, TriState gridLines, TriState headers, TriState showFormulas,
+                      const CellRange& selection) override;
+    void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible) override;
 
     // The finished workbook: formulas parsed, history empty and on, values as
     // the file cached them (nothing is recalculated).
@@ -50,6 +55,8 @@ private:
     std::vector<std::pair<int, CellRange>> merges_;
     std::vector<QString> warnings_;
     int activeSheet_ = 0;
+    bool automaticCalculation_ = true;
+    std::vector<std::uint32_t> declaredStyles_;
 };
 
 }  // namespace spreadsheet::io

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLatin1StringView>
+
+namespace spreadsheet::io {
+
+// The native workbook block: one CBOR array, so that it ends where its last
+// item ends and another block can follow it in the same file.
+struct NativeFormat {
+    static constexpr QLatin1StringView kMagic{"DarveloPlanilha"};
+    static constexpr int kVersion = 1;
+    static constexpr int kTopItems = 6;  // magic, version, options, styles, names, sheets
+
+    // Cell entry kinds.
+    enum Kind { StyleOnly = 0, Number = 1, Text = 2, Boolean = 3, Error = 4, Formula = 5 };
+
+    static bool looksNative(const QByteArray& head);
+};
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,167 @@
+#include "NativeWriter.h"
+
+#include "NativeFormat.h"
+#include "SheetData.h"
+#include "StylePool.h"
+
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QCborStreamWriter>
+#include <QIODevice>
+
+namespace spreadsheet::io {
+
+namespace {
+
+int styleFlags(const CellStyle& s)
+{
+    return (s.font.bold ? 1 : 0) | (s.font.italic ? 2 : 0) | (s.font.underline ? 4 : 0) | (s.font.strikeOut ? 8 : 0)
+           | (s.locked ? 16 : 0);
+}
+
+void writeRange(QCborStreamWriter& w, const CellRange& r)
+{
+    w.startArray(4);
+    w.append(qint64(r.left));
+    w.append(qint64(r.top));
+    w.append(qint64(r.right));
+    w.append(qint64(r.bottom));
+    w.endArray();
+}
+
+void writeStyles(QCborStreamWriter& w, const StylePool& pool)
+{
+    w.startArray(pool.size());
+    for (std::uint32_t id = 0; id < pool.size(); ++id) {
+        const CellStyle& s = pool.get(id);
+        w.startArray(7);
+        w.append(s.font.name);
+        w.append(qint64(s.font.size));
+        w.append(qint64(styleFlags(s)));
+        w.append(qint64(s.alignHorz));
+        w.append(qint64(s.borderLeft));
+        w.append(qint64(s.borderTop));
+        w.append(s.numberFormat);
+        w.endArray();
+    }
+    w.endArray();
+}
+
+void writeLines(QCborStreamWriter& w, const std::map<int, LineFormat>& lines)
+{
+    w.startArray(lines.size());
+    for (const auto& [index, line] : lines) {
+        w.startArray(3);
+        w.append(qint64(index));
+        w.append(qint64(line.size));
+        w.append(line.hidden);
+        w.endArray();
+    }
+    w.endArray();
+}
+
+void writeValue(QCborStreamWriter& w, const Value& v)
+{
+    switch (v.type()) {
+    case ValueType::Number:
+        w.append(NativeFormat::Number);
+        w.append(v.number());
+        break;
+    case ValueType::Text:
+        w.append(NativeFormat::Text);
+        w.append(v.text());
+        break;
+    case ValueType::Boolean:
+        w.append(NativeFormat::Boolean);
+        w.append(v.boolean());
+        break;
+    case ValueType::Error:
+        w.append(NativeFormat::Error);
+        w.append(qint64(v.error()));
+        break;
+    case ValueType::Empty:
+        w.append(NativeFormat::StyleOnly);
+        w.append(nullptr);
+        break;
+    }
+}
+
+void writeCells(QCborStreamWriter& w, const Sheet& sheet)
+{
+    std::size_t count = 0;
+    sheet.data().cells.forEach({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int, int, const Cell&) { ++count; });
+    w.startArray(count);
+    sheet.data().cells.forEach({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column, const Cell& cell) {
+        const bool formula = cell.kind == CellKind::Formula;
+        w.startArray(formula ? 7 : (cell.kind == CellKind::Empty ? 4 : 5));
+        w.append(qint64(row));
+        w.append(qint64(column));
+        w.append(qint64(cell.style));
+        if (formula) {
+            w.append(NativeFormat::Formula);
+            w.append(sheet.text(row, column));
+            writeValue(w, cell.value());
+        } else if (cell.kind == CellKind::Empty) {
+            w.append(NativeFormat::StyleOnly);
+        } else {
+            writeValue(w, cell.value());
+        }
+        w.endArray();
+    });
+    w.endArray();
+}
+
+void writeSheet(QCborStreamWriter& w, const Sheet& sheet)
+{
+    w.startArray(7);
+    w.append(sheet.name());
+    w.startArray(3);
+    w.append(qint64(sheet.gridLines()));
+    w.append(qint64(sheet.headers()));
+    w.append(qint64(sheet.showFormulas()));
+    w.endArray();
+    writeRange(w, sheet.selection());
+    writeLines(w, sheet.data().rows);
+    writeLines(w, sheet.data().columns);
+    w.startArray(sheet.data().merges.size());
+    for (const CellRange& m : sheet.data().merges) {
+        writeRange(w, m);
+    }
+    w.endArray();
+    writeCells(w, sheet);
+    w.endArray();
+}
+
+}  // namespace
+
+void NativeWriter::write(const Workbook& workbook, QIODevice& device)
+{
+    QCborStreamWriter w(&device);
+    w.startArray(NativeFormat::kTopItems);
+    w.append(NativeFormat::kMagic);
+    w.append(qint64(NativeFormat::kVersion));
+    w.startArray(4);
+    w.append(workbook.r1c1References());
+    w.append(workbook.automaticCalculation());
+    w.append(workbook.sheetTabsVisible());
+    w.append(qint64(workbook.sheetCount() > 0 ? workbook.activeSheetIndex() : 0));
+    w.endArray();
+    writeStyles(w, workbook.styles());
+    w.startArray(workbook.names().size());
+    for (const DefinedName& name : workbook.names()) {
+        w.startArray(2);
+        w.append(name.name);
+        w.append(name.reference);
+        w.endArray();
+    }
+    w.endArray();
+    w.startArray(workbook.sheetCount());
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        writeSheet(w, workbook.sheet(i));
+    }
+    w.endArray();
+    w.endArray();
+}
+
+}  // namespace spreadsheet::io

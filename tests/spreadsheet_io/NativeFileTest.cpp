@@ -1,0 +1,229 @@
+// The native two-block workbook file.
+#include <spreadsheet/io/FileFormatError.h>
+#include <spreadsheet/io/JsonDump.h>
+#include <spreadsheet/io/WorkbookFile.h>
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QBuffer>
+#include <QCborStreamWriter>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace spreadsheet;
+using namespace spreadsheet::io;
+
+namespace {
+
+std::unique_ptr<Workbook> sample()
+{
+    auto wb = std::make_unique<Workbook>();
+    Sheet& p = wb->addSheet("Parâmetros");
+    Sheet& l = wb->addSheet("Leiaute");
+    p.setText(0, 0, "Empresas", TextMode::Plain);
+    p.setText(0, 1, "1..5;9", TextMode::Plain);
+    l.setValue(0, 0, 1234.5);
+    l.setValue(1, 0, Value::boolean(true));
+    l.setValue(2, 0, Value::error(ErrorCode::NA));
+    l.setText(3, 0, "=SUM(A1:A2)*'Parâmetros'!B2");
+    l.setText(4, 0, "=fpaSemRegistro(100;1)");  // an unregistered function call is kept
+    l.setText(5, 0, "=SUM(1;");                 // text that does not parse is kept too
+    CellStyle style;
+    style.font = {"Arial", 11, true, false, true, false};
+    style.alignHorz = HorizontalAlignment::Center;
+    style.borderLeft = BorderLine::Thick;
+    style.borderTop = BorderLine::Double;
+    style.numberFormat = "#,##0.00";
+    style.locked = false;
+    l.setStyle(0, 0, style);
+    l.setStyle(7, 3, style);  // style only
+    l.setRowHeight(2, 30);
+    l.setRowHidden(4, true);
+    l.setColumnWidth(1, 100);
+    l.setColumnHidden(3, true);
+    l.mergeCells({1, 8, 3, 9});
+    l.setGridLines(TriState::Off);
+    l.setShowFormulas(TriState::On);
+    l.setSelection({1, 2, 3, 4});
+    wb->defineName("Empresas", "'Parâmetros'!$B$1");
+    wb->setR1C1References(true);
+    wb->setSheetTabsVisible(false);
+    wb->setActiveSheet(1);
+    return wb;
+}
+
+QByteArray saveToBytes(const Workbook& wb, const PrintSettings& print = {})
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WorkbookFile::writeNative(wb, buffer);
+    print.write(buffer);
+    return bytes;
+}
+
+LoadedWorkbook loadBytes(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return WorkbookFile::LoadFromStream(buffer);
+}
+
+}  // namespace
+
+TEST(NativeFileTest, EverythingInTheModelRoundTripsByteForByte)
+{
+    auto wb = sample();
+    const QByteArray first = saveToBytes(*wb);
+    LoadedWorkbook loaded = loadBytes(first);
+    ASSERT_EQ(loaded.format, FileFormat::Native);
+    EXPECT_EQ(saveToBytes(*loaded.workbook), first);
+    EXPECT_EQ(JsonDump::dump(*loaded.workbook), JsonDump::dump(*wb));
+
+    const Workbook& w = *loaded.workbook;
+    const Sheet& l = w.sheet(1);
+    EXPECT_EQ(l.text(4, 0), QStringLiteral("=fpaSemRegistro(100;1)"));
+    EXPECT_EQ(l.text(5, 0), QStringLiteral("=SUM(1;"));
+    EXPECT_EQ(l.style(0, 0).font.name, QStringLiteral("Arial"));
+    EXPECT_EQ(l.style(0, 0).borderTop, BorderLine::Double);
+    EXPECT_FALSE(l.style(7, 3).locked);
+    EXPECT_EQ(l.rowHeight(2), 30);
+    EXPECT_TRUE(l.isRowHidden(4));
+    EXPECT_EQ(l.columnWidth(1), 100);
+    EXPECT_TRUE(l.isColumnHidden(3));
+    ASSERT_EQ(l.mergedAreas().size(), 1u);
+    EXPECT_EQ(l.gridLines(), TriState::Off);
+    EXPECT_EQ(l.showFormulas(), TriState::On);
+    EXPECT_EQ(l.selection(), (CellRange{1, 2, 3, 4}));
+    EXPECT_TRUE(w.r1c1References());
+    EXPECT_FALSE(w.sheetTabsVisible());
+    EXPECT_EQ(w.activeSheetIndex(), 1);
+    EXPECT_EQ(w.history().GetUndoActionCount(), 0);
+    EXPECT_EQ(l.value(2, 0).error(), ErrorCode::NA);
+    EXPECT_TRUE(l.value(1, 0).boolean());
+    EXPECT_EQ(w.findName(u"Empresas")->reference, QStringLiteral("'Parâmetros'!$B$1"));
+}
+
+TEST(NativeFileTest, TheWorkbookBlockEndsWhereTheNextBlockStarts)
+{
+    auto wb = sample();
+    PrintSettings print;
+    print.paperCode = 8;
+    print.landscape = true;
+    print.printArea = "Leiaute!$A$1:$D$10";
+    QByteArray bytes = saveToBytes(*wb, print);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    WorkbookFile::LoadFromStream(buffer);
+    PrintSettings read;
+    ASSERT_TRUE(PrintSettings::read(buffer, read));
+    EXPECT_EQ(read, print);
+    EXPECT_TRUE(buffer.atEnd());
+}
+
+TEST(NativeFileTest, ADamagedPrintBlockKeepsTheEarlierSettings)
+{
+    PrintSettings defaults;
+    EXPECT_EQ(defaults.paperCode, 9);
+    EXPECT_DOUBLE_EQ(defaults.marginLeftMm, 12.7);
+    EXPECT_DOUBLE_EQ(defaults.headerMm, 6.35);
+    EXPECT_TRUE(defaults.greyShading);
+
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    PrintSettings changed;
+    changed.copies = 3;
+    changed.write(out);
+    for (int cut : {1, 10, static_cast<int>(bytes.size()) - 2}) {
+        QByteArray partial = bytes.left(cut);
+        QBuffer in(&partial);
+        in.open(QIODevice::ReadOnly);
+        PrintSettings kept;
+        kept.paperCode = 11;
+        EXPECT_FALSE(PrintSettings::read(in, kept)) << cut;
+        EXPECT_EQ(kept.paperCode, 11);
+        EXPECT_EQ(kept.copies, 1);
+    }
+}
+
+TEST(NativeFileTest, SavingIsAtomicAndKeepsPermissionsAndLinks)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("modelo.nxs");
+    const QString link = dir.filePath("atalho.nxs");
+    auto wb = sample();
+    WorkbookFile::save(*wb, PrintSettings{}, target);
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    ASSERT_TRUE(QFile::link(target, link));
+    wb->sheet(0).setValue(5, 5, 42.0);
+    PrintSettings print;
+    print.copies = 2;
+    WorkbookFile::save(*wb, print, link);  // through the link, into the target
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QFileInfo(target).permissions() & QFileDevice::ReadGroup, QFileDevice::ReadGroup);
+    LoadedWorkbook loaded = WorkbookFile::load(target);
+    EXPECT_EQ(loaded.workbook->sheet(0).value(5, 5).number(), 42.0);
+    ASSERT_TRUE(loaded.printSettings.has_value());
+    EXPECT_EQ(loaded.printSettings->copies, 2);
+
+    // A save that cannot be done leaves the target as it was.
+    const QByteArray before = [&] {
+        QFile f(target);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    EXPECT_THROW(WorkbookFile::save(*wb, print, dir.filePath("nao/existe/x.nxs")), SpreadsheetError);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("pasta.nxs")));
+    EXPECT_THROW(WorkbookFile::save(*wb, print, dir.filePath("pasta.nxs")), SpreadsheetError);
+    QFile f(target);
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(NativeFileTest, BadFilesAreRefusedWithTheUsualMessage)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& content) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return dir.filePath(name);
+    };
+    QByteArray good = saveToBytes(*sample());
+    // The sheets array declares 2^31 items.
+    QByteArray huge;
+    {
+        QBuffer b(&huge);
+        b.open(QIODevice::WriteOnly);
+        QCborStreamWriter w(&b);
+        w.startArray(6);
+        w.append(QLatin1StringView("DarveloPlanilha"));
+        w.append(qint64(1));
+        w.startArray(4);
+        w.append(false);
+        w.append(true);
+        w.append(true);
+        w.append(qint64(0));
+        w.endArray();
+        w.startArray(Q_UINT64_C(0x7FFFFFFF));
+    }
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"texto.nxs", "isto não é uma planilha\n"},
+        {"vazio.nxs", ""},
+        {"cortado.nxs", good.left(good.size() / 2)},
+        {"enorme.nxs", huge},
+    };
+    for (const auto& [name, content] : cases) {
+        const QString path = write(QString::fromLatin1(name), content);
+        try {
+            WorkbookFile::load(path);
+            ADD_FAILURE() << name << " was accepted";
+        } catch (const FileFormatError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Arquivo não é um formato válido: %1").arg(path)) << name;
+        }
+    }
+    EXPECT_THROW(WorkbookFile::load(dir.filePath("inexistente.nxs")), FileFormatError);
+}
