@@ -164,8 +164,9 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
     formulas_.clear();
     // Merges go straight into the sheet: merging through the sheet would
     // clear the cells they cover, and a file may keep content there.
-    for (const auto& [sheet, area] : merges_) {
-        auto& merges = workbook_->sheet(sheet).data().merges;
+    for (const auto& merge : merges_) {
+        const CellRange area = merge.second;
+        auto& merges = workbook_->sheet(merge.first).data().merges;
         const bool overlaps = std::any_of(merges.begin(), merges.end(), [&](const CellRange& m) { return m.intersects(area); });
         if (overlaps) {
             warnings_.push_back(QStringLiteral("Área mesclada sobreposta ignorada."));

@@ -1,6 +1,7 @@
 #include "NativeReader.h"
 
 #include "CborInput.h"
+#include "FileWindow.h"
 #include "NativeFormat.h"
 
 #include <spreadsheet/io/FileFormatError.h>
@@ -145,8 +146,9 @@ private:
 
 }  // namespace
 
-void NativeReader::read(QIODevice& device, ImportSink& sink)
+void NativeReader::read(QIODevice& source, ImportSink& sink)
 {
+    FileWindow device(source);
     CborInput in(device);
     in.enterArray(NativeFormat::kTopItems, NativeFormat::kTopItems);
     if (in.text() != NativeFormat::kMagic) {
@@ -191,7 +193,7 @@ void NativeReader::read(QIODevice& device, ImportSink& sink)
     sink.setActiveSheet(active);
     // The reader may have buffered past the block: put the device right at
     // its end, where the next block starts.
-    device.seek(in.offset());
+    source.seek(in.offset());
 }
 
 }  // namespace spreadsheet::io

@@ -1,0 +1,60 @@
+// Saving and loading a native workbook file of 1,000,000 cells, half of
+// them formulas.
+#include <spreadsheet/io/WorkbookFile.h>
+#include <spreadsheet/Workbook.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace spreadsheet;
+
+namespace {
+
+std::unique_ptr<Workbook> millionCells()
+{
+    auto wb = std::make_unique<Workbook>();
+    wb->history().setEnabled(false);
+    Sheet& s = wb->addSheet("Dados");
+    wb->beginUpdate();
+    for (int r = 0; r < 100000; ++r) {
+        const QString row = QString::number(r + 1);
+        for (int c = 0; c < 5; ++c) {
+            s.setValue(r, c, r * 1.25 + c);
+        }
+        s.setText(r, 5, "=A" + row + "*2");
+        s.setText(r, 6, "=B" + row + "+C" + row);
+        s.setText(r, 7, "=SUM(A" + row + ":E" + row + ")");
+        s.setText(r, 8, "=IF(A" + row + ">D" + row + ";\"sim\";\"não\")");
+        s.setText(r, 9, "=ROUND(F" + row + "/3;2)");
+    }
+    wb->endUpdate();
+    return wb;
+}
+
+void BM_SaveNative(benchmark::State& state)
+{
+    auto wb = millionCells();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        io::WorkbookFile::save(*wb, io::PrintSettings{}, dir.filePath("grande.nxs"));
+    }
+}
+BENCHMARK(BM_SaveNative)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_LoadNative(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    io::WorkbookFile::save(*millionCells(), io::PrintSettings{}, dir.filePath("grande.nxs"));
+    for (auto _ : state) {
+        io::LoadedWorkbook loaded = io::WorkbookFile::load(dir.filePath("grande.nxs"));
+        if (loaded.workbook->sheet(0).text(99999, 7) != QStringLiteral("=SUM(A100000:E100000)")) {
+            state.SkipWithError("wrong content");
+        }
+    }
+}
+BENCHMARK(BM_LoadNative)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
