@@ -1,18 +1,36 @@
+#include "ConverterCommand.h"
 #include "EngineDemo.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTextStream>
 
-#include <cstdio>
+#include <array>
 
 namespace {
 
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+int demo(const QStringList&, QTextStream& out, QTextStream&)
+{
+    return runEngineDemo(out);
+}
+
+constexpr std::array<Command, 2> kCommands{{
+    {"converter", runConverter},
+    {"demo", demo},
+}};
+
 int usage(QTextStream& err)
 {
-    err << "Uso: darvelo demo\n";
+    err << "Uso: darvelo COMANDO [opções]\n"
+           "Comandos:\n"
+           "  converter ENTRADA SAIDA [--recalcular] [--folha NOME]   converte pastas de trabalho\n"
+           "  demo                                                     demonstra o motor de planilhas\n";
     return 2;
 }
 
@@ -23,19 +41,20 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
     if (args.size() < 2) {
         return usage(err);
     }
-    try {
-        if (args[1] == QLatin1String("demo")) {
-            return runEngineDemo(out);
+    for (const Command& command : kCommands) {
+        if (args[1] == QLatin1String(command.name)) {
+            args.removeAt(1);  // the parser sees "darvelo ARGS…"
+            try {
+                return command.run(args, out, err);
+            } catch (const spreadsheet::SpreadsheetError& e) {
+                err << e.message() << '\n';
+                return 1;
+            }
         }
-        return usage(err);
-    } catch (const spreadsheet::SpreadsheetError& e) {
-        err << e.message() << '\n';
-    } catch (const std::exception& e) {
-        err << QString::fromLocal8Bit(e.what()) << '\n';
     }
-    return 1;
+    return usage(err);
 }

@@ -1,12 +1,18 @@
 #include "FormatTable.h"
 
+#include "xls/XlsReader.h"
+#include "xlsx/XlsxReader.h"
+
 #include <array>
 
 namespace spreadsheet::io {
 
 namespace {
 
-const std::array<FormatReader, 0> kReaders{};
+const std::array<FormatReader, 2> kReaders{{
+    {FileFormat::Xls, XlsReader::looksLikeXls, XlsReader::read},
+    {FileFormat::Xlsx, XlsxReader::looksLikeXlsx, XlsxReader::read},
+}};
 
 }  // namespace
 

@@ -1,0 +1,68 @@
+#include "CsvWriter.h"
+
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/SpreadsheetError.h>
+
+#include <QIODevice>
+
+#include <algorithm>
+
+namespace spreadsheet::io {
+
+namespace {
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Rows and columns up to the last cell with content; cells that only carry
+// a style add nothing to the text.
+CellAddress usedExtent(const Sheet& sheet)
+{
+    CellAddress extent{-1, -1};
+    sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
+        if (sheet.isFormula(row, column) || !sheet.value(row, column).isEmpty()) {
+            extent.row = std::max(extent.row, row);
+            extent.column = std::max(extent.column, column);
+        }
+    });
+    return extent;
+}
+
+QString field(const QString& text, QChar separator)
+{
+    const bool needsQuotes = text.contains(separator) || text.contains(u'"') || text.contains(u'\n')
+                             || text.contains(u'\r');
+    if (!needsQuotes) {
+        return text;
+    }
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+void put(QIODevice& out, const QByteArray& bytes)
+{
+    if (out.write(bytes) != bytes.size()) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível gravar o arquivo CSV: %1").arg(out.errorString()));
+    }
+}
+
+}  // namespace
+
+void CsvWriter::write(const Sheet& sheet, QIODevice& out, QChar separator)
+{
+    put(out, QByteArray(kByteOrderMark));
+    const CellAddress extent = usedExtent(sheet);
+    for (int row = 0; row <= extent.row; ++row) {
+        QString line;
+        for (int column = 0; column <= extent.column; ++column) {
+            if (column > 0) {
+                line += separator;
+            }
+            line += field(sheet.displayText(row, column), separator);
+        }
+        line += QStringLiteral("\r\n");
+        put(out, line.toUtf8());
+    }
+}
+
+}  // namespace spreadsheet::io

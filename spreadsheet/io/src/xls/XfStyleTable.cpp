@@ -1,0 +1,190 @@
+#include "XfStyleTable.h"
+
+#include "BiffCursor.h"
+#include "NumberFormat.h"
+
+#include <array>
+#include <cmath>
+
+namespace spreadsheet::io::xls {
+
+namespace {
+
+constexpr int kMissingFontIndex = 4;  // font indexes skip 4 for old files' sake
+constexpr int kTwipsPerPoint = 20;
+constexpr int kBoldWeight = 600;
+constexpr std::uint16_t kItalic = 0x0002;
+constexpr std::uint16_t kStrikeOut = 0x0008;
+constexpr std::uint16_t kLocked = 0x0001;
+constexpr std::size_t kFontSkipAfterWeight = 2;
+constexpr std::size_t kFontSkipAfterUnderline = 3;
+constexpr std::size_t kXfSkipAfterAlignment = 3;
+
+using HA = HorizontalAlignment;
+constexpr std::array<HA, 8> kAlignments{HA::General, HA::Left,    HA::Center, HA::Right,
+                                        HA::Fill,    HA::Justify, HA::Center, HA::Distributed};
+
+// Line styles 0-13: none, thin, medium, dashed, dotted, thick, double, hair,
+// medium dashed, dash-dot, medium dash-dot, dash-dot-dot, medium
+// dash-dot-dot, slanted dash-dot. The model keeps thin, thick and double.
+using BL = BorderLine;
+constexpr std::array<BL, 14> kBorderLines{BL::None, BL::Thin,  BL::Thick, BL::Thin,  BL::Thin,
+                                          BL::Thick, BL::Double, BL::Thin, BL::Thick, BL::Thin,
+                                          BL::Thick, BL::Thin,  BL::Thick, BL::Thick};
+
+struct BuiltinFormat {
+    int index;
+    const char* code;
+};
+
+// Built-in number formats that files refer to without a FORMAT record. The
+// locale-dependent short date (14) and date-time (22) follow Brazilian use,
+// which is how the editor's users see them.
+constexpr auto kBuiltinFormats = std::to_array<BuiltinFormat>({
+    {1, "0"},
+    {2, "0.00"},
+    {3, "#,##0"},
+    {4, "#,##0.00"},
+    {5, "\"$\"#,##0_);(\"$\"#,##0)"},
+    {6, "\"$\"#,##0_);[Red](\"$\"#,##0)"},
+    {7, "\"$\"#,##0.00_);(\"$\"#,##0.00)"},
+    {8, "\"$\"#,##0.00_);[Red](\"$\"#,##0.00)"},
+    {9, "0%"},
+    {10, "0.00%"},
+    {11, "0.00E+00"},
+    {12, "# ?/?"},
+    {13, "# ?\?/?\?"},
+    {14, "dd/mm/yyyy"},
+    {15, "d-mmm-yy"},
+    {16, "d-mmm"},
+    {17, "mmm-yy"},
+    {18, "h:mm AM/PM"},
+    {19, "h:mm:ss AM/PM"},
+    {20, "h:mm"},
+    {21, "h:mm:ss"},
+    {22, "dd/mm/yyyy hh:mm"},
+    {37, "#,##0_);(#,##0)"},
+    {38, "#,##0_);[Red](#,##0)"},
+    {39, "#,##0.00_);(#,##0.00)"},
+    {40, "#,##0.00_);[Red](#,##0.00)"},
+    {41, "_(* #,##0_);_(* (#,##0);_(* \"-\"_);_(@_)"},
+    {42, "_(\"$\"* #,##0_);_(\"$\"* (#,##0);_(\"$\"* \"-\"_);_(@_)"},
+    {43, "_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)"},
+    {44, "_(\"$\"* #,##0.00_);_(\"$\"* (#,##0.00);_(\"$\"* \"-\"??_);_(@_)"},
+    {45, "mm:ss"},
+    {46, "[h]:mm:ss"},
+    {47, "mm:ss.0"},
+    {48, "##0.0E+0"},
+    {49, "@"},
+});
+
+bool isBuiltinDate(int index)
+{
+    return (index >= 14 && index <= 22) || (index >= 45 && index <= 47);
+}
+
+}  // namespace
+
+QString XfStyleTable::builtinFormatCode(int index)
+{
+    for (const BuiltinFormat& f : kBuiltinFormats) {
+        if (f.index == index) {
+            return QString::fromLatin1(f.code);
+        }
+    }
+    return QString();
+}
+
+BorderLine XfStyleTable::borderLine(int lineStyle)
+{
+    return lineStyle >= 0 && lineStyle < static_cast<int>(kBorderLines.size())
+               ? kBorderLines[static_cast<std::size_t>(lineStyle)]
+               : BorderLine::Thin;
+}
+
+bool XfStyleTable::isDateFormat(int index, const QString& code)
+{
+    return isBuiltinDate(index) || (!code.isEmpty() && NumberFormat::isDateFormat(code));
+}
+
+void XfStyleTable::readFont(BiffCursor& cursor)
+{
+    CellFont f;
+    const int height = cursor.u16();
+    const std::uint16_t flags = cursor.u16();
+    cursor.u16();  // colour
+    const int weight = cursor.u16();
+    cursor.skip(kFontSkipAfterWeight);  // superscript and subscript
+    const std::uint8_t underline = cursor.u8();
+    cursor.skip(kFontSkipAfterUnderline);  // family, character set, reserved
+    f.name = cursor.string8();
+    f.size = std::max(1, static_cast<int>(std::lround(static_cast<double>(height) / kTwipsPerPoint)));
+    f.bold = weight >= kBoldWeight;
+    f.italic = (flags & kItalic) != 0;
+    f.strikeOut = (flags & kStrikeOut) != 0;
+    f.underline = underline != 0;
+    fonts_.push_back(std::move(f));
+}
+
+void XfStyleTable::readFormat(BiffCursor& cursor)
+{
+    const int index = cursor.u16();
+    numberFormats_.insert(index, cursor.string16());
+}
+
+void XfStyleTable::readXf(BiffCursor& cursor)
+{
+    RawXf raw{};
+    raw.font = cursor.u16();
+    raw.numberFormat = cursor.u16();
+    raw.protection = cursor.u16();
+    raw.alignment = cursor.u8();
+    cursor.skip(kXfSkipAfterAlignment);  // rotation, indent, which attributes are set
+    raw.borders = cursor.u32();
+    raw_.push_back(raw);
+}
+
+const CellFont& XfStyleTable::font(int index) const
+{
+    static const CellFont fallback;
+    const int at = index >= kMissingFontIndex ? index - 1 : index;
+    if (at >= 0 && at < static_cast<int>(fonts_.size())) {
+        return fonts_[static_cast<std::size_t>(at)];
+    }
+    return fonts_.empty() ? fallback : fonts_.front();
+}
+
+XfStyleTable::Format XfStyleTable::build(const RawXf& raw) const
+{
+    Format f;
+    f.style.font = font(raw.font);
+    f.style.alignHorz = kAlignments[raw.alignment & 0x07];
+    f.style.borderLeft = borderLine(static_cast<int>(raw.borders & 0x0F));
+    f.borderRight = borderLine(static_cast<int>((raw.borders >> 4) & 0x0F));
+    f.style.borderTop = borderLine(static_cast<int>((raw.borders >> 8) & 0x0F));
+    f.borderBottom = borderLine(static_cast<int>((raw.borders >> 12) & 0x0F));
+    f.style.locked = (raw.protection & kLocked) != 0;
+    const QString code = numberFormats_.value(raw.numberFormat, builtinFormatCode(raw.numberFormat));
+    f.style.numberFormat = code.compare(QStringLiteral("General"), Qt::CaseInsensitive) == 0 ? QString() : code;
+    f.isDate = isDateFormat(raw.numberFormat, f.style.numberFormat);
+    return f;
+}
+
+void XfStyleTable::finish()
+{
+    formats_.clear();
+    formats_.reserve(raw_.size());
+    for (const RawXf& raw : raw_) {
+        formats_.push_back(build(raw));
+    }
+    if (!formats_.empty()) {
+        default_ = formats_.front();
+    }
+}
+
+const XfStyleTable::Format& XfStyleTable::format(int xf) const
+{
+    return xf >= 0 && xf < static_cast<int>(formats_.size()) ? formats_[static_cast<std::size_t>(xf)] : default_;
+}
+
+}  // namespace spreadsheet::io::xls

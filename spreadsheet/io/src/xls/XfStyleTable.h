@@ -1,0 +1,63 @@
+#pragma once
+
+#include <spreadsheet/CellStyle.h>
+
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace spreadsheet::io::xls {
+
+class BiffCursor;
+
+// The cell formats of a workbook: fonts, number formats and the extended
+// formats (XF) that cells point at by index.
+class XfStyleTable {
+public:
+    struct Format {
+        CellStyle style;           // left and top borders as the file has them
+        BorderLine borderRight = BorderLine::None;
+        BorderLine borderBottom = BorderLine::None;
+        bool isDate = false;       // the number format shows dates or times
+    };
+
+    void readFont(BiffCursor& cursor);
+    void readFormat(BiffCursor& cursor);
+    void readXf(BiffCursor& cursor);
+    // Builds the formats once every FONT, FORMAT and XF record is read.
+    void finish();
+
+    // The format of an XF index; an index the file never defined gets the
+    // first one's, as a damaged file should not stop the reading.
+    const Format& format(int xf) const;
+    int size() const { return static_cast<int>(formats_.size()); }
+
+    // The format code of a built-in number format index, empty for General
+    // or an unknown index.
+    static QString builtinFormatCode(int index);
+    static BorderLine borderLine(int lineStyle);
+    // True for the built-in date and time formats and for codes that show
+    // day, month, year, hour or second parts.
+    static bool isDateFormat(int index, const QString& code);
+
+private:
+    struct RawXf {
+        int font;
+        int numberFormat;
+        std::uint16_t protection;
+        std::uint8_t alignment;
+        std::uint32_t borders;
+    };
+    Format build(const RawXf& raw) const;
+    const CellFont& font(int index) const;
+
+    std::vector<CellFont> fonts_;
+    QHash<int, QString> numberFormats_;
+    std::vector<RawXf> raw_;
+    std::vector<Format> formats_;
+    Format default_;
+};
+
+}  // namespace spreadsheet::io::xls

@@ -1,0 +1,161 @@
+#include "XlsGlobals.h"
+
+#include "BiffRecordStream.h"
+
+#include <spreadsheet/io/FileFormatError.h>
+
+#include <array>
+
+namespace spreadsheet::io::xls {
+
+namespace {
+
+constexpr std::uint16_t kBiff8 = 0x0600;
+constexpr std::uint16_t kBiff5 = 0x0500;
+constexpr std::uint16_t kGlobalsPart = 0x0005;
+constexpr std::uint8_t kWorksheetType = 0x00;
+constexpr std::uint16_t kNameFunction = 0x0002;
+constexpr std::uint16_t kNameBuiltIn = 0x0020;
+constexpr std::size_t kNameSkipBeforeScope = 2;
+constexpr std::size_t kNameSkipAfterScope = 4;
+constexpr std::size_t kWindowSkipBeforeTab = 10;
+constexpr std::size_t kMinStringSize = 3;  // length and flags
+
+// The names Excel gives its built-in names, by their one-character code.
+constexpr std::array<const char*, 14> kBuiltInNames{
+    "Consolidate_Area", "Auto_Open",   "Auto_Close",    "Extract",         "Database",
+    "Criteria",         "Print_Area",  "Print_Titles",  "Recorder",        "Data_Form",
+    "Auto_Activate",    "Auto_Deactivate", "Sheet_Title", "_FilterDatabase",
+};
+
+}  // namespace
+
+void XlsGlobals::readFirstRecord(BiffRecordStream& records)
+{
+    BiffRecord bof;
+    if (!records.next(bof) || bof.type != record::kBof) {
+        throw FileFormatError(QStringLiteral("A pasta de trabalho não começa com um registro BOF."));
+    }
+    BiffCursor cursor = bof.cursor();
+    const std::uint16_t version = cursor.u16();
+    const std::uint16_t part = cursor.u16();
+    if (version == kBiff5) {
+        throw FileFormatError(QStringLiteral("Arquivos do Excel 5.0/95 não são suportados; salve como Excel 97-2003 ou mais novo."));
+    }
+    if (version != kBiff8 || part != kGlobalsPart) {
+        throw FileFormatError(QStringLiteral("Versão de arquivo do Excel não suportada."));
+    }
+}
+
+void XlsGlobals::read(BiffRecordStream& records)
+{
+    readFirstRecord(records);
+    BiffRecord r;
+    while (records.next(r)) {
+        BiffCursor cursor = r.cursor();
+        if (!readRecord(r.type, cursor)) {
+            styles_.finish();
+            if (sheets_.empty()) {
+                throw FileFormatError(QStringLiteral("A pasta de trabalho não contém planilhas."));
+            }
+            return;
+        }
+    }
+    throw FileFormatError(QStringLiteral("Arquivo truncado: fim da pasta de trabalho ausente."));
+}
+
+// False at the end of the workbook part.
+bool XlsGlobals::readRecord(std::uint16_t type, BiffCursor& cursor)
+{
+    switch (type) {
+    case record::kEof:
+        return false;
+    case record::kFilePass:
+        throw FileFormatError(QStringLiteral("Arquivo protegido por senha não é suportado."));
+    case record::kBoundSheet:
+        readBoundSheet(cursor);
+        break;
+    case record::kSst:
+        readSharedStrings(cursor);
+        break;
+    case record::kFont:
+        styles_.readFont(cursor);
+        break;
+    case record::kFormat:
+        styles_.readFormat(cursor);
+        break;
+    case record::kXf:
+        styles_.readXf(cursor);
+        break;
+    case record::kName:
+        readName(cursor);
+        break;
+    case record::kSupBook:
+        links_.readSupBook(cursor);
+        break;
+    case record::kExternName:
+        links_.readExternName(cursor);
+        break;
+    case record::kExternSheet:
+        links_.readExternSheet(cursor);
+        break;
+    case record::kDateMode:
+        dates1904_ = cursor.u16() != 0;
+        break;
+    case record::kWindow1:
+        cursor.skip(kWindowSkipBeforeTab);
+        activeTab_ = cursor.u16();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void XlsGlobals::readBoundSheet(BiffCursor& cursor)
+{
+    SheetEntry entry;
+    entry.offset = cursor.u32();
+    cursor.u8();  // visibility: hidden sheets are read like the others
+    entry.isWorksheet = cursor.u8() == kWorksheetType;
+    entry.name = cursor.string8();
+    links_.addSheet(entry.name);
+    sheets_.push_back(std::move(entry));
+}
+
+void XlsGlobals::readSharedStrings(BiffCursor& cursor)
+{
+    cursor.u32();  // how many times strings are used
+    const std::size_t unique = cursor.u32();
+    // The declared count is only trusted as far as the data can back it.
+    sharedStrings_.clear();
+    sharedStrings_.reserve(std::min(unique, cursor.remaining() / kMinStringSize));
+    for (std::size_t i = 0; i < unique && !cursor.atEnd(); ++i) {
+        sharedStrings_.push_back(cursor.richString());
+    }
+}
+
+void XlsGlobals::readName(BiffCursor& cursor)
+{
+    NameEntry entry;
+    const std::uint16_t flags = cursor.u16();
+    cursor.u8();  // keyboard shortcut
+    const std::size_t length = cursor.u8();
+    const std::size_t tokenSize = cursor.u16();
+    cursor.skip(kNameSkipBeforeScope);
+    entry.localSheet = cursor.u16();
+    cursor.skip(kNameSkipAfterScope);
+    entry.builtIn = (flags & kNameBuiltIn) != 0;
+    entry.function = (flags & kNameFunction) != 0;
+    const bool twoBytes = (cursor.u8() & 0x01) != 0;
+    entry.label = cursor.characters(length, twoBytes);
+    if (entry.builtIn && !entry.label.isEmpty() && entry.label[0].unicode() < kBuiltInNames.size()) {
+        entry.label = QString::fromLatin1(kBuiltInNames[entry.label[0].unicode()]);
+    }
+    const auto tokens = cursor.bytes(tokenSize);
+    entry.tokens.assign(tokens.begin(), tokens.end());
+    links_.addName(entry.label);
+    names_.push_back(std::move(entry));
+}
+
+}  // namespace spreadsheet::io::xls

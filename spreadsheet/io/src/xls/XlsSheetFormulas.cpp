@@ -1,0 +1,80 @@
+#include "XlsSheetFormulas.h"
+
+#include <spreadsheet/io/ImportSink.h>
+
+namespace spreadsheet::io::xls {
+
+namespace {
+
+constexpr std::uint8_t kExpToken = 0x01;
+constexpr std::size_t kExpSize = 5;
+
+}  // namespace
+
+void XlsSheetFormulas::addFormula(int row, int column, std::span<const std::uint8_t> tokens, Value cached,
+                                  bool awaitsString)
+{
+    Pending cell{row, column, std::move(cached), std::nullopt, std::nullopt};
+    if (tokens.size() >= kExpSize && tokens[0] == kExpToken) {
+        cell.anchor = CellAddress{tokens[1] | (tokens[2] << 8), tokens[3] | (tokens[4] << 8)};
+    } else {
+        cell.text = decoder_.decode(tokens, {row, column}, BiffFormulaDecoder::Context::Cell);
+    }
+    cells_.push_back(std::move(cell));
+    awaiting_ = awaitsString;
+}
+
+void XlsSheetFormulas::setStringResult(const QString& text)
+{
+    if (awaiting_ && !cells_.empty()) {
+        cells_.back().cached = Value(text);
+    }
+    awaiting_ = false;
+}
+
+void XlsSheetFormulas::addShared(const CellRange& area, std::span<const std::uint8_t> tokens)
+{
+    definitions_[{area.top, area.left}] = {area, {tokens.begin(), tokens.end()}, true};
+}
+
+void XlsSheetFormulas::addArray(const CellRange& area, std::span<const std::uint8_t> tokens)
+{
+    definitions_[{area.top, area.left}] = {area, {tokens.begin(), tokens.end()}, false};
+}
+
+// The anchor is the area's top-left cell, and the area must hold the cell:
+// a pointer elsewhere is damage, and the cell keeps its cached value.
+const XlsSheetFormulas::Definition* XlsSheetFormulas::definitionFor(const CellAddress& anchor, int row,
+                                                                    int column) const
+{
+    const auto it = definitions_.find({anchor.row, anchor.column});
+    return it != definitions_.end() && it->second.area.contains(row, column) ? &it->second : nullptr;
+}
+
+std::optional<QString> XlsSheetFormulas::resolve(const Pending& cell) const
+{
+    if (!cell.anchor) {
+        return cell.text;
+    }
+    const Definition* d = definitionFor(*cell.anchor, cell.row, cell.column);
+    if (!d) {
+        return std::nullopt;
+    }
+    // Every cell of an array formula gets the formula itself: the engine has
+    // no array formulas, and single-valued ones calculate the same.
+    return d->shared ? decoder_.decode(d->tokens, {cell.row, cell.column}, BiffFormulaDecoder::Context::Shared)
+                     : decoder_.decode(d->tokens, {d->area.top, d->area.left}, BiffFormulaDecoder::Context::Cell);
+}
+
+void XlsSheetFormulas::writeTo(ImportSink& sink, int sheet) const
+{
+    for (const Pending& cell : cells_) {
+        if (const std::optional<QString> text = resolve(cell)) {
+            sink.setFormula(sheet, cell.row, cell.column, *text, cell.cached);
+        } else if (!cell.cached.isEmpty()) {
+            sink.setValue(sheet, cell.row, cell.column, cell.cached);
+        }
+    }
+}
+
+}  // namespace spreadsheet::io::xls

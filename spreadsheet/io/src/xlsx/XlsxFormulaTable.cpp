@@ -1,0 +1,58 @@
+#include "XlsxFormulaTable.h"
+
+#include "SharedFormulaExpander.h"
+
+#include <spreadsheet/io/ImportSink.h>
+
+#include <memory>
+
+namespace spreadsheet::io {
+
+void XlsxFormulaTable::setResults(int sheet, const std::map<std::pair<int, int>, Value>& results)
+{
+    if (results.empty()) {
+        return;
+    }
+    for (XlsxFormulaCell& cell : cells_) {
+        const auto result = results.find({cell.row, cell.column});
+        if (cell.sheet == sheet && cell.cached.isEmpty() && result != results.end()) {
+            cell.cached = result->second;
+        }
+    }
+}
+
+void XlsxFormulaTable::flush(ImportSink& sink, const std::vector<QString>& sheetNames)
+{
+    // Shared groups are numbered per sheet.
+    std::map<std::pair<int, std::size_t>, const XlsxFormulaCell*> masters;
+    for (const XlsxFormulaCell& cell : cells_) {
+        if (cell.sharedIndex && !cell.text.isEmpty()) {
+            masters.emplace(std::make_pair(cell.sheet, *cell.sharedIndex), &cell);
+        }
+    }
+    std::unique_ptr<SharedFormulaExpander> expander;
+    for (const XlsxFormulaCell& cell : cells_) {
+        if (!cell.text.isEmpty()) {
+            sink.setFormula(cell.sheet, cell.row, cell.column, cell.text, cell.cached);
+            continue;
+        }
+        const auto master = cell.sharedIndex ? masters.find({cell.sheet, *cell.sharedIndex}) : masters.end();
+        if (master == masters.end()) {
+            sink.setValue(cell.sheet, cell.row, cell.column, cell.cached);
+            continue;
+        }
+        if (!expander) {
+            expander = std::make_unique<SharedFormulaExpander>(sheetNames);
+        }
+        const XlsxFormulaCell& m = *master->second;
+        const std::optional<QString> text = expander->expand(m.text, {m.row, m.column}, {cell.row, cell.column});
+        if (text) {
+            sink.setFormula(cell.sheet, cell.row, cell.column, *text, cell.cached);
+        } else {
+            sink.setValue(cell.sheet, cell.row, cell.column, cell.cached);
+        }
+    }
+    cells_.clear();
+}
+
+}  // namespace spreadsheet::io

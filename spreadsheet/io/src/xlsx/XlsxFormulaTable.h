@@ -1,0 +1,41 @@
+#pragma once
+
+#include <spreadsheet/Value.h>
+
+#include <QString>
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace spreadsheet::io {
+
+class ImportSink;
+
+struct XlsxFormulaCell {
+    int sheet = 0;
+    int row = 0;
+    int column = 0;
+    QString text;  // empty for a cell that only names its shared group
+    std::optional<std::size_t> sharedIndex;
+    Value cached;
+};
+
+// The formula cells of a file, kept until every sheet is known: a shared
+// formula's cells may come before its master, and its references may name
+// sheets that come later.
+class XlsxFormulaTable {
+public:
+    void add(XlsxFormulaCell cell) { cells_.push_back(std::move(cell)); }
+    // Results found apart, for the cells of a sheet that cached none.
+    void setResults(int sheet, const std::map<std::pair<int, int>, Value>& results);
+    // Hands every formula to the sink, each shared one written out for its
+    // own cell. A cell whose group has no usable master keeps its value.
+    void flush(ImportSink& sink, const std::vector<QString>& sheetNames);
+
+private:
+    std::vector<XlsxFormulaCell> cells_;
+};
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,73 @@
+#include "XlsxReader.h"
+
+#include "XlsxImportFactory.h"
+#include "XlsxPackageScan.h"
+
+#include <spreadsheet/io/FileFormatError.h>
+
+#include <orcus/orcus_xlsx.hpp>
+
+#include <QtEndian>
+
+#include <array>
+#include <string_view>
+
+namespace spreadsheet::io {
+
+namespace {
+
+constexpr std::string_view kZipSignature{"PK\x03\x04", 4};
+constexpr int kNameLengthOffset = 26;
+constexpr int kNameOffset = 30;
+
+// Parts that an Office package may store first.
+constexpr std::array<std::string_view, 4> kPackageStarts{"[Content_Types].xml", "_rels/", "docProps/", "xl/"};
+
+QByteArray firstEntryName(const QByteArray& head)
+{
+    if (head.size() < kNameOffset) {
+        return {};
+    }
+    const auto length = qFromLittleEndian<quint16>(head.constData() + kNameLengthOffset);
+    return head.mid(kNameOffset, length);
+}
+
+}  // namespace
+
+bool XlsxReader::looksLikeXlsx(const QByteArray& head)
+{
+    if (!head.startsWith(QByteArray::fromRawData(kZipSignature.data(), kZipSignature.size()))) {
+        return false;
+    }
+    if (head.contains("xl/workbook.xml")) {
+        return true;
+    }
+    const QByteArray name = firstEntryName(head);
+    for (std::string_view start : kPackageStarts) {
+        if (name.startsWith(QByteArray::fromRawData(start.data(), static_cast<qsizetype>(start.size())))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void XlsxReader::read(const QByteArray& bytes, ImportSink& sink)
+{
+    // The part name is stored uncompressed in the zip directory.
+    if (!looksLikeXlsx(bytes) || !bytes.contains("xl/workbook.xml")) {
+        throw FileFormatError(QStringLiteral("O arquivo não é uma pasta de trabalho do Excel (xlsx)."));
+    }
+    const XlsxPackageScan scan(bytes);
+    XlsxImportFactory factory(sink, scan);
+    try {
+        orcus::orcus_xlsx filter(&factory);
+        filter.read_stream(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const SpreadsheetError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw FileFormatError(QStringLiteral("O conteúdo do arquivo xlsx está danificado."), QString::fromUtf8(e.what()));
+    }
+    factory.finish();
+}
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,217 @@
+#include "XlsxWriter.h"
+
+#include "CellStore.h"
+#include "ExcelFormula.h"
+#include "FormulaWriter.h"
+#include "SheetData.h"
+#include "XlsxFormatCache.h"
+
+#include <spreadsheet/Reference.h>
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace spreadsheet::io {
+
+namespace {
+
+// Closing is what writes the file; a workbook abandoned on an error is
+// closed too, into the temporary file that is then removed.
+struct WorkbookCloser {
+    void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
+};
+using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
+
+constexpr double kPointsPerPixel = 0.75;
+
+void check(lxw_error error, const QString& what)
+{
+    if (error != LXW_NO_ERROR) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível exportar para o Excel (%1): %2.")
+                                   .arg(what, QString::fromUtf8(lxw_strerror(error))));
+    }
+}
+
+QByteArray utf8(const QString& s)
+{
+    return s.toUtf8();
+}
+
+void writeConstant(lxw_worksheet* sheet, int row, int column, const Value& value, lxw_format* format)
+{
+    const QString cell = cellAddressText(row, column);
+    switch (value.type()) {
+    case ValueType::Number:
+        check(worksheet_write_number(sheet, row, column, value.number(), format), cell);
+        break;
+    case ValueType::Text:
+        check(worksheet_write_string(sheet, row, column, utf8(value.text()).constData(), format), cell);
+        break;
+    case ValueType::Boolean:
+        check(worksheet_write_boolean(sheet, row, column, value.boolean(), format), cell);
+        break;
+    case ValueType::Error: {
+        // The file format has no way to write an error constant here: the
+        // literal as a formula shows the same error.
+        const QByteArray error = utf8(errorText(value.error()));
+        check(worksheet_write_formula_str(sheet, row, column, error.constData(), format, error.constData()), cell);
+        break;
+    }
+    case ValueType::Empty:
+        check(worksheet_write_blank(sheet, row, column, format), cell);
+        break;
+    }
+}
+
+// The cached result goes with the formula, so that readers that do not
+// calculate show the workbook's values. Booleans go as 1 and 0.
+void writeFormula(lxw_worksheet* sheet, int row, int column, const QString& text, const Value& value,
+                  lxw_format* format)
+{
+    const QByteArray formula = utf8(ExcelFormula::text(text));
+    const QString cell = cellAddressText(row, column);
+    if (value.isNumber() || value.isBoolean()) {
+        check(worksheet_write_formula_num(sheet, row, column, formula.constData(), format, value.number()), cell);
+        return;
+    }
+    const QByteArray result = value.isError() ? utf8(errorText(value.error())) : utf8(value.text());
+    check(worksheet_write_formula_str(sheet, row, column, formula.constData(), format, result.constData()), cell);
+}
+
+const Formula* formulaAt(const Sheet& sheet, int row, int column)
+{
+    const Cell* cell = sheet.data().cells.find(row, column);
+    return cell && cell->kind == CellKind::Formula ? cell->formula : nullptr;
+}
+
+void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& formats)
+{
+    sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
+        lxw_format* format = formats.get(sheet.style(row, column));
+        const Value value = sheet.value(row, column);
+        const Formula* formula = formulaAt(sheet, row, column);
+        if (formula && ExcelFormula::isPortable(*formula)) {
+            // A1 references always: the workbook may be showing R1C1.
+            const QString text = FormulaWriter(sheet.workbook(), false).write(*formula, {row, column});
+            writeFormula(target, row, column, text, value, format);
+        } else {
+            writeConstant(target, row, column, value, format);
+        }
+    });
+}
+
+lxw_row_col_options lineOptions(const LineFormat& line)
+{
+    lxw_row_col_options options{};
+    options.hidden = line.hidden ? 1 : 0;
+    return options;
+}
+
+void writeLines(lxw_worksheet* target, const Sheet& sheet)
+{
+    for (const auto& [column, line] : sheet.data().columns) {
+        lxw_row_col_options options = lineOptions(line);
+        const auto width = static_cast<std::uint32_t>(line.size >= 0 ? line.size : sheet.defaultColumnWidth());
+        check(worksheet_set_column_pixels_opt(target, column, column, width, nullptr, &options),
+              QStringLiteral("coluna %1").arg(columnName(column)));
+    }
+    for (const auto& [row, line] : sheet.data().rows) {
+        lxw_row_col_options options = lineOptions(line);
+        const auto height = static_cast<std::uint32_t>(line.size >= 0 ? line.size : sheet.defaultRowHeight());
+        check(worksheet_set_row_pixels_opt(target, row, height, nullptr, &options), QStringLiteral("linha %1").arg(row + 1));
+    }
+}
+
+// Merging writes blank cells over the area; the cells themselves are
+// written afterwards, so the top-left value (and any other) survives.
+void writeMerges(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& formats)
+{
+    for (const CellRange& area : sheet.mergedAreas()) {
+        lxw_format* format = formats.get(sheet.style(area.top, area.left));
+        check(worksheet_merge_range(target, area.top, area.left, area.bottom, area.right, "", format), rangeText(area));
+    }
+}
+
+lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormatCache& formats)
+{
+    lxw_worksheet* target = workbook_add_worksheet(workbook, utf8(sheet.name()).constData());
+    if (!target) {
+        throw SpreadsheetError(QStringLiteral("O Excel não aceita o nome de planilha \"%1\".").arg(sheet.name()));
+    }
+    worksheet_set_default_row(target, sheet.defaultRowHeight() * kPointsPerPixel, LXW_FALSE);
+    writeLines(target, sheet);
+    writeMerges(target, sheet, formats);
+    writeCells(target, sheet, formats);
+    return target;
+}
+
+// Excel needs a sheet in every name's reference; a name that gives none
+// means the active sheet.
+QString nameFormula(const Workbook& workbook, const DefinedName& name)
+{
+    ParsedReference parsed;
+    QString reference = name.reference;
+    if (parseReference(reference, parsed) && parsed.sheetName.isEmpty()) {
+        reference = sheetPrefix(workbook.activeSheet().name()) + reference;
+    }
+    return u'=' + ExcelFormula::text(reference);
+}
+
+void writeWorkbook(lxw_workbook* target, const Workbook& workbook)
+{
+    XlsxFormatCache formats(target);
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        lxw_worksheet* sheet = writeSheet(target, workbook.sheet(i), formats);
+        if (i == workbook.activeSheetIndex()) {
+            worksheet_activate(sheet);
+        }
+    }
+    for (const DefinedName& name : workbook.names()) {
+        check(workbook_define_name(target, utf8(name.name).constData(), utf8(nameFormula(workbook, name)).constData()),
+              QStringLiteral("nome %1").arg(name.name));
+    }
+}
+
+void replaceTarget(QTemporaryFile& temporary, const QString& path)
+{
+    const QFileInfo existing(path);
+    temporary.setPermissions(existing.exists() ? existing.permissions()
+                                               : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temporary.fileName()).toStdString(),
+                            QFile::encodeName(existing.absoluteFilePath()).toStdString(), error);
+    if (error) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\": %2")
+                                   .arg(path, QString::fromLocal8Bit(error.message().c_str())));
+    }
+    temporary.setAutoRemove(false);
+}
+
+}  // namespace
+
+void XlsxWriter::write(const Workbook& workbook, const QString& path)
+{
+    const QFileInfo target(path);
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporary.open()) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, temporary.errorString()));
+    }
+    temporary.close();
+    WorkbookHandle handle(workbook_new(QFile::encodeName(temporary.fileName()).constData()));
+    if (!handle) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\".").arg(path));
+    }
+    writeWorkbook(handle.get(), workbook);
+    check(workbook_close(handle.release()), path);
+    replaceTarget(temporary, path);
+}
+
+}  // namespace spreadsheet::io

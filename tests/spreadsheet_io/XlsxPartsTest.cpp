@@ -1,0 +1,145 @@
+// The pieces of the xlsx reader and writer, each on its own.
+#include "xlsx/ExcelFormula.h"
+#include "xlsx/XlsxNumberFormats.h"
+#include "xlsx/XlsxPackageScan.h"
+#include "xlsx/XlsxUnits.h"
+
+#include "FormulaParser.h"
+
+#include <spreadsheet/FormulaResult.h>
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include <gtest/gtest.h>
+
+using namespace spreadsheet;
+using namespace spreadsheet::io;
+
+namespace {
+
+TEST(XlsxUnitsTest, ColumnWidthsFollowExcelsPixelRounding)
+{
+    // Excel's default column, 8.43 characters plus padding, is 64 pixels.
+    EXPECT_EQ(digitWidthPixels(9.140625), 64);
+    EXPECT_EQ(digitWidthPixels(15.32), 107);
+    EXPECT_EQ(digitWidthPixels(0.0), 0);
+    // What libxlsxwriter stores for a width given in pixels comes back whole.
+    for (int pixels : {13, 20, 64, 120, 255}) {
+        EXPECT_EQ(digitWidthPixels(pixels / 7.0), pixels) << pixels;
+    }
+    EXPECT_EQ(digitWidthPixels(-1.0), -1);
+    EXPECT_EQ(digitWidthPixels(std::nan("")), -1);
+}
+
+TEST(XlsxUnitsTest, LengthsRoundToWholePixels)
+{
+    const double point = 96.0 / 72.0;
+    EXPECT_EQ(lengthPixels(15.0, point), 20);
+    EXPECT_EQ(lengthPixels(12.75, point), 17);
+    EXPECT_EQ(lengthPixels(12.8, point), 17);
+    EXPECT_EQ(lengthPixels(28.35, point), 38);
+    EXPECT_EQ(lengthPixels(1.0, 96.0 / 2.54), 38);
+    EXPECT_EQ(lengthPixels(-3.0, point), -1);
+    EXPECT_EQ(lengthPixels(1e9, point), -1);
+}
+
+TEST(XlsxNumberFormatsTest, BuiltinIdsGiveTheirCodes)
+{
+    EXPECT_EQ(builtinNumberFormat(0), QString());
+    EXPECT_EQ(builtinNumberFormat(4), QStringLiteral("#,##0.00"));
+    EXPECT_EQ(builtinNumberFormat(10), QStringLiteral("0.00%"));
+    EXPECT_EQ(builtinNumberFormat(14), QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(builtinNumberFormat(22), QStringLiteral("dd/mm/yyyy h:mm"));
+    EXPECT_EQ(builtinNumberFormat(49), QStringLiteral("@"));
+    EXPECT_EQ(builtinNumberFormat(164), QString());  // custom ids are the file's own
+}
+
+TEST(XlsxPackageScanTest, FindsWhatTheFilterLoses)
+{
+    QFile file(QStringLiteral(TEST_DATA_DIR "/xlsx/layout.xlsx"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const XlsxPackageScan layout(file.readAll());
+    ASSERT_EQ(layout.sheets().size(), 3u);
+    EXPECT_EQ(layout.sheets()[0].hiddenRows, (std::vector<int>{9, 10}));
+    EXPECT_EQ(layout.sheets()[0].hiddenColumns, (std::vector<std::pair<int, int>>{{6, 6}}));
+    EXPECT_TRUE(layout.sheets()[1].hiddenRows.empty());
+    const std::vector<XlsxFormatFacts>& formats = layout.formatFacts();
+    ASSERT_EQ(formats.size(), 16u);
+    EXPECT_EQ(formats[0], XlsxFormatFacts{});
+    EXPECT_EQ(formats[1], (XlsxFormatFacts{true, HorizontalAlignment::Center}));
+    EXPECT_EQ(formats[15], (XlsxFormatFacts{false, HorizontalAlignment::General}));
+    EXPECT_EQ(std::count_if(formats.begin(), formats.end(), [](const XlsxFormatFacts& f) { return !f.locked; }), 1);
+    EXPECT_FALSE(layout.uses1904Dates());
+
+    QFile formulas(QStringLiteral(TEST_DATA_DIR "/xlsx/formulas.xlsx"));
+    ASSERT_TRUE(formulas.open(QIODevice::ReadOnly));
+    const XlsxPackageScan scan(formulas.readAll());
+    ASSERT_EQ(scan.sheets().size(), 3u);
+    const std::map<std::pair<int, int>, Value> results{{{4, 1}, Value::boolean(true)},
+                                                       {{5, 1}, Value::error(ErrorCode::Div0)}};
+    EXPECT_EQ(scan.sheets()[1].formulaResults, results);
+    EXPECT_TRUE(scan.sheets()[0].formulaResults.empty());
+}
+
+TEST(XlsxPackageScanTest, BrokenInputGivesNothing)
+{
+    const XlsxPackageScan scan(QByteArray("PK\x03\x04 not really a zip", 25));
+    EXPECT_TRUE(scan.sheets().empty());
+    EXPECT_TRUE(scan.formatFacts().empty());
+}
+
+TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsOnly)
+{
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("=SUM(A1;B2;3)"), QStringLiteral("=SUM(A1,B2,3)")},
+        {QStringLiteral("=IF(A1;\"x;y\";\"\"\";\")"), QStringLiteral("=IF(A1,\"x;y\",\"\"\";\")")},
+        {QStringLiteral("=SUM('a;b''s'!A1;1)"), QStringLiteral("=SUM('a;b''s'!A1,1)")},
+        {QStringLiteral("=\"it's\"&MAX(1;2)"), QStringLiteral("=\"it's\"&MAX(1,2)")},
+        {QStringLiteral("=A1"), QStringLiteral("=A1")},
+    };
+    for (const auto& [ours, excel] : cases) {
+        EXPECT_EQ(ExcelFormula::text(ours), excel) << ours.toStdString();
+    }
+}
+
+void nothing(FormulaResult& result, const ArgumentTokens&)
+{
+    result.AddValue(0.0);
+}
+
+void noParameters(int& count, std::vector<ParamKind>& kinds)
+{
+    count = 0;
+    kinds.clear();
+}
+
+TEST(ExcelFormulaTest, OnlyBuiltinCallsArePortable)
+{
+    const QString own = QStringLiteral("XLSXPARTESPROPRIA");
+    if (FunctionRepository::instance().indexOf(own) < 0) {
+        FunctionRepository::instance().Add(own, nothing, noParameters, ResultKind::Value, 9902,
+                                           FunctionCategory::UserDefined);
+    }
+    Workbook workbook;
+    workbook.addSheet();
+    const FormulaParser parser(workbook);
+    const std::vector<std::pair<const char*, bool>> cases{
+        {"=SUM(A1:A3)*2", true},
+        {"=IF(TRUE;VLOOKUP(1;A1:B2;2);NA())", true},
+        {"=1+XLSXPARTESPROPRIA()", false},
+        {"=SUM(1;NINGUEMCONHECE(2))", false},
+        {"=REPT(\"a\";2)", false},
+        {"=SUM(", false},
+    };
+    for (const auto& [text, portable] : cases) {
+        EXPECT_EQ(ExcelFormula::isPortable(*parser.parse(QString::fromUtf8(text))), portable) << text;
+    }
+}
+
+}  // namespace

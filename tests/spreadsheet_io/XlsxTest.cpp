@@ -1,0 +1,478 @@
+// Excel files: reading LibreOffice-made fixtures, writing with libxlsxwriter
+// and reading the result back.
+#include "xlsx/SharedFormulaExpander.h"
+#include "xlsx/XlsxReader.h"
+#include "xlsx/XlsxWriter.h"
+
+#include <spreadsheet/FormulaResult.h>
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Reference.h>
+#include <spreadsheet/Workbook.h>
+#include <spreadsheet/io/FileFormatError.h>
+#include <spreadsheet/io/JsonDump.h>
+#include <spreadsheet/io/WorkbookBuilder.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace spreadsheet;
+using namespace spreadsheet::io;
+
+namespace {
+
+QString fixturePath(const QString& name)
+{
+    return QStringLiteral(TEST_DATA_DIR "/xlsx/") + name;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+std::unique_ptr<Workbook> readXlsx(const QByteArray& bytes)
+{
+    WorkbookBuilder builder;
+    XlsxReader::read(bytes, builder);
+    return builder.finish();
+}
+
+std::unique_ptr<Workbook> readFixture(const char* name)
+{
+    return readXlsx(fileBytes(fixturePath(QString::fromLatin1(name) + QStringLiteral(".xlsx"))));
+}
+
+// Keeps the process-wide default locale as it was.
+class LocaleGuard {
+public:
+    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleGuard() { QLocale::setDefault(saved_); }
+    LocaleGuard(const LocaleGuard&) = delete;
+    LocaleGuard& operator=(const LocaleGuard&) = delete;
+
+private:
+    QLocale saved_;
+};
+
+// ---------------------------------------------------------------- reading
+
+class XlsxGoldenTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(XlsxGoldenTest, DumpMatchesTheHandCheckedGolden)
+{
+    const auto workbook = readFixture(GetParam());
+    const QByteArray golden = fileBytes(fixturePath(QString::fromLatin1(GetParam()) + QStringLiteral(".json")));
+    EXPECT_EQ(JsonDump::dump(*workbook).trimmed().toStdString(), golden.trimmed().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, XlsxGoldenTest, ::testing::Values("formulas", "values", "layout", "dates1904"));
+
+TEST(XlsxReaderTest, FormulasCalculateToTheValuesTheFileCached)
+{
+    // Shared formulas expanded per cell, 3-D references, names and a sheet
+    // name with an accent: if any were read wrong, calculating would differ.
+    const auto workbook = readFixture("formulas");
+    std::map<std::tuple<int, int, int>, Value> cached;
+    for (int s = 0; s < workbook->sheetCount(); ++s) {
+        const Sheet& sheet = workbook->sheet(s);
+        sheet.forEachCell({0, 0, 30, 30}, [&](int row, int column) {
+            if (sheet.isFormula(row, column) && sheet.formulaError(row, column).isEmpty()) {
+                cached[{s, row, column}] = sheet.value(row, column);
+            }
+        });
+    }
+    const Sheet& summary = workbook->sheet(1);
+    EXPECT_EQ(summary.text(9, 1), QStringLiteral("=Parâmetros!A1*100"));
+    EXPECT_TRUE(summary.formulaError(9, 1).isEmpty());
+    cached.erase({1, 0, 2});  // the array formula: one cell of it stands alone here
+    ASSERT_EQ(cached.size(), 29u);
+    workbook->calculate();
+    for (const auto& [at, value] : cached) {
+        const auto [s, row, column] = at;
+        EXPECT_EQ(workbook->sheet(s).value(row, column), value) << workbook->sheet(s).text(row, column).toStdString();
+    }
+}
+
+TEST(XlsxReaderTest, SharedFormulaCellsGetTheirOwnShiftedText)
+{
+    const auto workbook = readFixture("formulas");
+    const Sheet& data = workbook->sheet(0);
+    EXPECT_EQ(data.text(3, 2), QStringLiteral("=B4*2"));
+    EXPECT_EQ(data.text(5, 3), QStringLiteral("=B6+$B$2"));
+    EXPECT_EQ(data.text(4, 4), QStringLiteral("=SUM($B$2:B5)"));
+    EXPECT_EQ(data.text(6, 4), QStringLiteral("=SUM(E2:E6)"));  // a group along a row
+    EXPECT_EQ(data.value(6, 4).number(), 352.0);
+}
+
+TEST(XlsxReaderTest, BooleanAndErrorResultsAreKept)
+{
+    const auto workbook = readFixture("formulas");
+    const Sheet& summary = workbook->sheet(1);
+    EXPECT_EQ(summary.value(4, 1), Value::boolean(true));
+    EXPECT_EQ(summary.value(5, 1), Value::error(ErrorCode::Div0));
+    EXPECT_EQ(summary.value(1, 2).number(), 205.0);  // the rest of the array keeps its values
+}
+
+TEST(XlsxReaderTest, LayoutKeepsMergesSizesAndHiddenLines)
+{
+    const auto workbook = readFixture("layout");
+    ASSERT_EQ(workbook->sheetCount(), 3);
+    const Sheet& cover = workbook->sheet(0);
+    const std::vector<CellRange> merges{{0, 0, 2, 0}, {0, 1, 0, 2}};
+    EXPECT_EQ(cover.mergedAreas(), merges);
+    EXPECT_EQ(cover.columnWidth(0), 107);  // 15.32 digit widths
+    EXPECT_EQ(cover.columnWidth(1), cover.defaultColumnWidth());
+    EXPECT_EQ(cover.rowHeight(1), 38);  // 28.35 points, 1 cm
+    EXPECT_EQ(cover.rowHeight(7), 20);  // 15 points
+    EXPECT_TRUE(cover.isColumnHidden(6));
+    EXPECT_FALSE(cover.isColumnHidden(5));
+    EXPECT_TRUE(cover.isRowHidden(9));
+    EXPECT_TRUE(cover.isRowHidden(10));
+    EXPECT_FALSE(cover.isRowHidden(11));
+    EXPECT_FALSE(cover.isRowHidden(8));
+}
+
+TEST(XlsxReaderTest, RightAndBottomBordersMoveToTheNeighbours)
+{
+    const auto workbook = readFixture("layout");
+    const Sheet& cover = workbook->sheet(0);
+    EXPECT_EQ(cover.style(1, 2).borderLeft, BorderLine::Thin);     // B2's right
+    EXPECT_EQ(cover.style(2, 1).borderTop, BorderLine::Double);    // B2's bottom
+    EXPECT_EQ(cover.style(1, 1).borderLeft, BorderLine::None);
+    EXPECT_EQ(cover.style(4, 3).borderLeft, BorderLine::Thick);    // medium
+    EXPECT_EQ(cover.style(4, 3).borderTop, BorderLine::Thin);      // dashed
+    EXPECT_EQ(cover.style(6, 5).borderLeft, BorderLine::Thin);     // its own, not E7's thick right
+}
+
+TEST(XlsxReaderTest, FontsAlignmentAndProtection)
+{
+    const auto workbook = readFixture("layout");
+    const Sheet& cover = workbook->sheet(0);
+    const CellFont title = cover.style(0, 0).font;
+    EXPECT_EQ(title.name, QStringLiteral("Arial"));
+    EXPECT_EQ(title.size, 14);
+    EXPECT_TRUE(title.bold);
+    EXPECT_EQ(cover.style(0, 0).alignHorz, HorizontalAlignment::Center);
+    EXPECT_EQ(cover.style(1, 0), CellStyle{});  // the file's default font is the workbook's
+    EXPECT_TRUE(cover.style(4, 0).font.italic);
+    EXPECT_TRUE(cover.style(5, 0).font.underline);
+    EXPECT_TRUE(cover.style(6, 0).font.strikeOut);
+    EXPECT_FALSE(cover.style(5, 0).font.strikeOut);
+    const CellFont serif = cover.style(7, 0).font;
+    EXPECT_EQ(serif.name, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(serif.size, 12);
+    EXPECT_EQ(cover.style(4, 1).alignHorz, HorizontalAlignment::Right);
+    EXPECT_EQ(cover.style(5, 1).alignHorz, HorizontalAlignment::Center);
+    EXPECT_EQ(cover.style(6, 1).alignHorz, HorizontalAlignment::Justify);
+    EXPECT_EQ(cover.style(7, 1).alignHorz, HorizontalAlignment::Left);
+    EXPECT_FALSE(cover.style(8, 1).locked);
+    EXPECT_TRUE(cover.style(8, 0).locked);
+}
+
+TEST(XlsxReaderTest, NumberFormatsShowDatesAndDecimals)
+{
+    const LocaleGuard locale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const auto workbook = readFixture("values");
+    const Sheet& values = workbook->sheet(0);
+    EXPECT_EQ(values.style(3, 1).numberFormat, QStringLiteral("#,##0.00"));
+    EXPECT_EQ(values.displayText(3, 1), QStringLiteral("-1.234,57"));
+    EXPECT_EQ(values.displayText(4, 1), QStringLiteral("25%"));
+    EXPECT_EQ(values.displayText(5, 1), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(values.displayText(6, 1), QStringLiteral("13:30"));
+    EXPECT_TRUE(values.style(2, 1).numberFormat.isEmpty());  // "General"
+}
+
+TEST(XlsxReaderTest, DatesOfThe1904SystemMoveToThe1900System)
+{
+    const LocaleGuard locale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    const auto workbook = readFixture("dates1904");
+    const Sheet& dates = workbook->sheet(0);
+    EXPECT_EQ(dates.displayText(0, 0), QStringLiteral("15/03/2024"));
+    EXPECT_EQ(dates.value(0, 1).number(), 100.0);  // not a date: left alone
+}
+
+TEST(XlsxReaderTest, RecognisesPackagesByTheirFirstBytes)
+{
+    for (const char* name : {"formulas.xlsx", "values.xlsx", "layout.xlsx"}) {
+        EXPECT_TRUE(XlsxReader::looksLikeXlsx(fileBytes(fixturePath(QString::fromLatin1(name))).left(64))) << name;
+    }
+    QByteArray odf("PK\x03\x04", 4);
+    odf += QByteArray(22, '\0') + QByteArray("\x08\x00\x00\x00", 4) + "mimetypeapplication/vnd.oasis";
+    EXPECT_FALSE(XlsxReader::looksLikeXlsx(odf));
+    EXPECT_FALSE(XlsxReader::looksLikeXlsx("xl/workbook.xml but no zip"));
+    EXPECT_FALSE(XlsxReader::looksLikeXlsx(QByteArray()));
+}
+
+TEST(XlsxReaderTest, UnreadableInputIsAFileFormatError)
+{
+    const QByteArray whole = fileBytes(fixturePath(QStringLiteral("formulas.xlsx")));
+    const std::map<std::string, QByteArray> inputs{
+        {"text", QByteArray("Nome;Valor\r\nA;1\r\n")},
+        {"empty", QByteArray()},
+        {"truncated zip", whole.left(whole.size() / 2)},
+        {"zip signature only", QByteArray("PK\x03\x04", 4) + QByteArray(60, '\0')},
+    };
+    for (const auto& [what, bytes] : inputs) {
+        WorkbookBuilder builder;
+        EXPECT_THROW(XlsxReader::read(bytes, builder), FileFormatError) << what;
+    }
+}
+
+TEST(SharedFormulaExpanderTest, MovesRelativePartsOnly)
+{
+    SharedFormulaExpander expander({QStringLiteral("Dados"), QStringLiteral("Outra folha")});
+    const CellAddress master{1, 2};  // C2
+    EXPECT_EQ(expander.expand("B2*2+$B$2+B$2+$B2", master, {3, 4}), QStringLiteral("=D4*2+$B$2+D$2+$B4"));
+    EXPECT_EQ(expander.expand("SUM('Outra folha'!A1:A2)", master, {1, 3}), QStringLiteral("=SUM('Outra folha'!B1:B2)"));
+    // Strings, names and function names that look like cells stay as they are.
+    EXPECT_EQ(expander.expand("IF(A1=\"B2\",LOG10(A1),Total)", master, {2, 2}),
+              QStringLiteral("=IF(A2=\"B2\";LOG10(A2);Total)"));
+    EXPECT_EQ(expander.expand("A1", master, {0, 2}), QStringLiteral("=#REF!"));  // moved above row 1
+    EXPECT_FALSE(expander.expand("SUM(", master, {2, 2}).has_value());
+}
+
+// ---------------------------------------------------------------- writing
+
+// Doubles its argument; Excel has no such function.
+void doubleIt(FormulaResult& result, const ArgumentTokens& arguments)
+{
+    QVariant value;
+    if (!result.ExtractNumericParameter(value, arguments, 0)) {
+        result.SetError(3);
+        return;
+    }
+    result.AddValue(value.toDouble() * 2);
+}
+
+void oneValue(int& count, std::vector<ParamKind>& kinds)
+{
+    count = 1;
+    kinds = {ParamKind::Value};
+}
+
+const QString kOwnFunction = QStringLiteral("XLSXTESTEDOBRO");
+
+void registerOwnFunction()
+{
+    if (FunctionRepository::instance().indexOf(kOwnFunction) < 0) {
+        FunctionRepository::instance().Add(kOwnFunction, doubleIt, oneValue, ResultKind::Value, 9901,
+                                           FunctionCategory::UserDefined);
+    }
+}
+
+CellStyle richStyle()
+{
+    CellStyle style;
+    style.font = {QStringLiteral("Arial"), 12, true, true, false, false};
+    style.alignHorz = HorizontalAlignment::Right;
+    style.borderLeft = BorderLine::Thick;
+    style.borderTop = BorderLine::Double;
+    style.numberFormat = QStringLiteral("#,##0.00");
+    style.locked = false;
+    return style;
+}
+
+CellStyle underlinedStyle()
+{
+    CellStyle style;
+    style.font.underline = true;
+    style.font.strikeOut = true;
+    style.alignHorz = HorizontalAlignment::Center;
+    style.borderLeft = BorderLine::Thin;
+    return style;
+}
+
+std::unique_ptr<Workbook> sampleWorkbook()
+{
+    auto workbook = std::make_unique<Workbook>();
+    Sheet& first = workbook->addSheet(QStringLiteral("Folha 1"));
+    Sheet& other = workbook->addSheet(QStringLiteral("Outra planilha"));
+    other.setValue(0, 0, 42.0);
+    first.setValue(0, 0, 1.5);
+    first.setText(1, 0, QStringLiteral("olá; \"x\""), TextMode::Plain);
+    first.setValue(2, 0, Value::boolean(true));
+    first.setValue(3, 0, Value::error(ErrorCode::NA));
+    first.setText(0, 1, QStringLiteral("=SUM(A1;10)"));
+    first.setText(1, 1, QStringLiteral("=IF(A1>1;\"a;b\";\"c\")"));
+    first.setText(2, 1, QStringLiteral("='Outra planilha'!A1*2"));
+    first.setText(3, 1, QStringLiteral("=Total+1"));
+    first.setText(4, 1, QStringLiteral("=1/0"));
+    first.setText(5, 1, QStringLiteral("=A1>1"));
+    first.setStyle(0, 0, richStyle());
+    first.setStyle(1, 0, underlinedStyle());
+    first.setText(0, 2, QStringLiteral("título"), TextMode::Plain);
+    first.setStyle(0, 2, underlinedStyle());
+    first.mergeCells({2, 0, 3, 1});
+    first.setColumnWidth(1, 120);
+    first.setColumnHidden(4, true);
+    first.setRowHeight(2, 30);
+    first.setRowHidden(4, true);
+    workbook->defineName(QStringLiteral("Total"), QStringLiteral("'Outra planilha'!$A$1"));
+    workbook->defineName(QStringLiteral("Canto"), QStringLiteral("$A$1"));
+    workbook->setActiveSheet(1);
+    return workbook;
+}
+
+class XlsxWriterTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    std::unique_ptr<Workbook> roundTrip(const Workbook& workbook)
+    {
+        XlsxWriter::write(workbook, path(QStringLiteral("saida.xlsx")));
+        return readXlsx(fileBytes(path(QStringLiteral("saida.xlsx"))));
+    }
+    QStringList leftovers() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(XlsxWriterTest, RoundTripKeepsValuesAndFormulas)
+{
+    const auto original = sampleWorkbook();
+    const auto copy = roundTrip(*original);
+    ASSERT_EQ(copy->sheetCount(), 2);
+    EXPECT_EQ(copy->activeSheetIndex(), 1);
+    const Sheet& before = original->sheet(0);
+    const Sheet& after = copy->sheet(0);
+    EXPECT_EQ(after.name(), QStringLiteral("Folha 1"));
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            SCOPED_TRACE(cellAddressText(row, column).toStdString());
+            EXPECT_EQ(after.text(row, column), before.text(row, column) == QStringLiteral("#N/A")
+                                                   ? QStringLiteral("=#N/A")  // errors go out as formulas
+                                                   : before.text(row, column));
+            if (!before.value(row, column).isBoolean() || !before.isFormula(row, column)) {
+                EXPECT_EQ(after.value(row, column), before.value(row, column));
+            }
+        }
+    }
+    EXPECT_EQ(after.value(5, 1).number(), 1.0);  // a boolean result goes out as 1
+    EXPECT_EQ(after.value(2, 1).number(), 84.0);
+    EXPECT_EQ(copy->sheet(1).value(0, 0).number(), 42.0);
+}
+
+TEST_F(XlsxWriterTest, RoundTripKeepsStylesMergesSizesAndNames)
+{
+    const auto original = sampleWorkbook();
+    const auto copy = roundTrip(*original);
+    const Sheet& after = copy->sheet(0);
+    EXPECT_EQ(after.style(0, 0), richStyle());
+    EXPECT_EQ(after.style(1, 0), underlinedStyle());
+    EXPECT_EQ(after.style(0, 1), CellStyle{});
+    EXPECT_EQ(after.mergedAreas(), original->sheet(0).mergedAreas());
+    EXPECT_EQ(after.text(0, 2), QStringLiteral("título"));  // written after the merge
+    EXPECT_EQ(after.style(0, 2), underlinedStyle());
+    EXPECT_EQ(after.columnWidth(1), 120);
+    EXPECT_EQ(after.columnWidth(0), after.defaultColumnWidth());
+    EXPECT_TRUE(after.isColumnHidden(4));
+    EXPECT_EQ(after.rowHeight(2), 30);
+    EXPECT_TRUE(after.isRowHidden(4));
+    EXPECT_FALSE(after.isRowHidden(3));
+    ASSERT_EQ(copy->names().size(), 2u);
+    std::map<QString, QString> names;
+    for (const DefinedName& name : copy->names()) {
+        names[name.name] = name.reference;
+    }
+    EXPECT_EQ(names[QStringLiteral("Total")], QStringLiteral("'Outra planilha'!$A$1"));
+    EXPECT_EQ(names[QStringLiteral("Canto")], QStringLiteral("'Outra planilha'!$A$1"));  // the active sheet's
+}
+
+TEST_F(XlsxWriterTest, EveryAlignmentBorderAndFormatSurvives)
+{
+    const std::vector<HorizontalAlignment> alignments{
+        HorizontalAlignment::General, HorizontalAlignment::Left,    HorizontalAlignment::Center,
+        HorizontalAlignment::Right,   HorizontalAlignment::Fill,    HorizontalAlignment::Justify,
+        HorizontalAlignment::Distributed};
+    const std::vector<BorderLine> lines{BorderLine::None, BorderLine::Thin, BorderLine::Thick, BorderLine::Double};
+    const std::vector<QString> codes{QString(), QStringLiteral("0.00%"), QStringLiteral("dd/mm/yyyy hh:mm"),
+                                     QStringLiteral("@")};
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Formatos"));
+    std::vector<std::pair<CellAddress, CellStyle>> written;
+    for (std::size_t a = 0; a < alignments.size(); ++a) {
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            CellStyle style;
+            style.alignHorz = alignments[a];
+            style.borderLeft = lines[l];
+            style.borderTop = lines[(l + 1) % lines.size()];
+            style.numberFormat = codes[(a + l) % codes.size()];
+            const CellAddress at{static_cast<int>(a) * 2, static_cast<int>(l) * 2};
+            sheet.setValue(at.row, at.column, 0.25);
+            sheet.setStyle(at.row, at.column, style);
+            written.emplace_back(at, style);
+        }
+    }
+    const auto copy = roundTrip(workbook);
+    for (const auto& [at, style] : written) {
+        EXPECT_EQ(copy->sheet(0).style(at.row, at.column), style) << cellAddressText(at.row, at.column).toStdString();
+    }
+}
+
+TEST_F(XlsxWriterTest, OwnFunctionsGoOutAsTheirValues)
+{
+    registerOwnFunction();
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.setValue(0, 0, 4.0);
+    sheet.setText(0, 1, QStringLiteral("=SUM(A1;XLSXTESTEDOBRO(A1))"));
+    sheet.setText(1, 1, QStringLiteral("=FUNCAOQUENINGUEMREGISTROU(1)"));
+    sheet.setText(2, 1, QStringLiteral("=REPT(\"a\";2)"));
+    sheet.setText(3, 1, QStringLiteral("=A1*2"));
+    ASSERT_EQ(sheet.value(0, 1).number(), 12.0);
+    const auto copy = roundTrip(workbook);
+    const Sheet& after = copy->sheet(0);
+    EXPECT_FALSE(after.isFormula(0, 1));
+    EXPECT_EQ(after.value(0, 1).number(), 12.0);
+    EXPECT_EQ(after.value(1, 1), sheet.value(1, 1));
+    EXPECT_EQ(after.value(2, 1), sheet.value(2, 1));
+    EXPECT_TRUE(after.isFormula(3, 1));
+}
+
+TEST_F(XlsxWriterTest, BrokenFormulasGoOutAsValuesAndTheFileIsRecognised)
+{
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.setText(0, 0, QStringLiteral("=SUM("));
+    ASSERT_FALSE(sheet.formulaError(0, 0).isEmpty());
+    const auto copy = roundTrip(workbook);
+    EXPECT_EQ(copy->sheet(0).value(0, 0), sheet.value(0, 0));
+    EXPECT_TRUE(copy->sheet(0).formulaError(0, 0).isEmpty());
+    EXPECT_TRUE(XlsxReader::looksLikeXlsx(fileBytes(path(QStringLiteral("saida.xlsx"))).left(64)));
+}
+
+TEST_F(XlsxWriterTest, AFailedWriteLeavesTheTargetAsItWas)
+{
+    const QString target = path(QStringLiteral("saida.xlsx"));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("conteúdo anterior");
+    }
+    Workbook workbook;
+    workbook.addSheet(QStringLiteral("Folha")).setText(0, 0, QString(40000, u'x'), TextMode::Plain);  // over Excel's limit
+    EXPECT_THROW(XlsxWriter::write(workbook, target), SpreadsheetError);
+    EXPECT_EQ(fileBytes(target), QByteArray("conteúdo anterior"));
+    EXPECT_EQ(leftovers(), QStringList{QStringLiteral("saida.xlsx")});
+    EXPECT_THROW(XlsxWriter::write(workbook, path(QStringLiteral("nao/existe.xlsx"))), SpreadsheetError);
+}
+
+TEST_F(XlsxWriterTest, ReplacesAnExistingTarget)
+{
+    const QString target = path(QStringLiteral("saida.xlsx"));
+    const auto workbook = sampleWorkbook();
+    XlsxWriter::write(*workbook, target);
+    workbook->sheet(1).setValue(0, 0, 7.0);
+    XlsxWriter::write(*workbook, target);
+    EXPECT_EQ(readXlsx(fileBytes(target))->sheet(1).value(0, 0).number(), 7.0);
+    EXPECT_EQ(leftovers(), QStringList{QStringLiteral("saida.xlsx")});
+}
+
+}  // namespace
