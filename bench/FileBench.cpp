@@ -58,3 +58,18 @@ void BM_LoadNative(benchmark::State& state)
 BENCHMARK(BM_LoadNative)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
+
+namespace {
+
+// The 100,000-cell xls fixture, made by a real producer.
+void BM_OpenXls(benchmark::State& state)
+{
+    const QString path = QStringLiteral(TEST_DATA_DIR "/xls/large.xls");
+    for (auto _ : state) {
+        io::LoadedWorkbook loaded = io::WorkbookFile::load(path);
+        benchmark::DoNotOptimize(loaded.workbook.get());
+    }
+}
+BENCHMARK(BM_OpenXls)->Unit(benchmark::kMillisecond);
+
+}  // namespace
