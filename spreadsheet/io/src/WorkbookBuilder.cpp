@@ -164,9 +164,16 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
     formulas_.clear();
     // Merges go straight into the sheet: merging through the sheet would
     // clear the cells they cover, and a file may keep content there.
+    // Each merge is checked against the others; the cap keeps a hostile file
+    // with millions of merges from taking quadratic time.
+    constexpr std::size_t kMaxMergesPerSheet = 10000;
     for (const auto& merge : merges_) {
         const CellRange area = merge.second;
         auto& merges = workbook_->sheet(merge.first).data().merges;
+        if (merges.size() >= kMaxMergesPerSheet) {
+            warnings_.push_back(QStringLiteral("Áreas mescladas demais: as excedentes foram ignoradas."));
+            break;
+        }
         const bool overlaps = std::any_of(merges.begin(), merges.end(), [&](const CellRange& m) { return m.intersects(area); });
         if (overlaps) {
             warnings_.push_back(QStringLiteral("Área mesclada sobreposta ignorada."));

@@ -14,22 +14,22 @@ constexpr std::size_t kExpSize = 5;
 void XlsSheetFormulas::addFormula(int row, int column, std::span<const std::uint8_t> tokens, Value cached,
                                   bool awaitsString)
 {
-    Pending cell{row, column, std::move(cached), std::nullopt, std::nullopt};
+    flush();
+    Pending cell{row, column, std::move(cached), std::nullopt, std::nullopt, awaitsString};
     if (tokens.size() >= kExpSize && tokens[0] == kExpToken) {
         cell.anchor = CellAddress{tokens[1] | (tokens[2] << 8), tokens[3] | (tokens[4] << 8)};
     } else {
         cell.text = decoder_.decode(tokens, {row, column}, BiffFormulaDecoder::Context::Cell);
     }
-    cells_.push_back(std::move(cell));
-    awaiting_ = awaitsString;
+    held_ = std::move(cell);
 }
 
 void XlsSheetFormulas::setStringResult(const QString& text)
 {
-    if (awaiting_ && !cells_.empty()) {
-        cells_.back().cached = Value(text);
+    if (held_ && held_->awaitsString) {
+        held_->cached = Value(text);
+        held_->awaitsString = false;
     }
-    awaiting_ = false;
 }
 
 void XlsSheetFormulas::addShared(const CellRange& area, std::span<const std::uint8_t> tokens)
@@ -42,13 +42,34 @@ void XlsSheetFormulas::addArray(const CellRange& area, std::span<const std::uint
     definitions_[{area.top, area.left}] = {area, {tokens.begin(), tokens.end()}, false};
 }
 
+void XlsSheetFormulas::flush()
+{
+    if (!held_) {
+        return;
+    }
+    if (held_->anchor && !definitionFor(*held_)) {
+        unresolved_.push_back(std::move(*held_));
+    } else {
+        write(*held_, resolve(*held_));
+    }
+    held_.reset();
+}
+
+void XlsSheetFormulas::finish()
+{
+    flush();
+    for (const Pending& cell : unresolved_) {
+        write(cell, resolve(cell));
+    }
+    unresolved_.clear();
+}
+
 // The anchor is the area's top-left cell, and the area must hold the cell:
 // a pointer elsewhere is damage, and the cell keeps its cached value.
-const XlsSheetFormulas::Definition* XlsSheetFormulas::definitionFor(const CellAddress& anchor, int row,
-                                                                    int column) const
+const XlsSheetFormulas::Definition* XlsSheetFormulas::definitionFor(const Pending& cell) const
 {
-    const auto it = definitions_.find({anchor.row, anchor.column});
-    return it != definitions_.end() && it->second.area.contains(row, column) ? &it->second : nullptr;
+    const auto it = definitions_.find({cell.anchor->row, cell.anchor->column});
+    return it != definitions_.end() && it->second.area.contains(cell.row, cell.column) ? &it->second : nullptr;
 }
 
 std::optional<QString> XlsSheetFormulas::resolve(const Pending& cell) const
@@ -56,7 +77,7 @@ std::optional<QString> XlsSheetFormulas::resolve(const Pending& cell) const
     if (!cell.anchor) {
         return cell.text;
     }
-    const Definition* d = definitionFor(*cell.anchor, cell.row, cell.column);
+    const Definition* d = definitionFor(cell);
     if (!d) {
         return std::nullopt;
     }
@@ -66,14 +87,12 @@ std::optional<QString> XlsSheetFormulas::resolve(const Pending& cell) const
                      : decoder_.decode(d->tokens, {d->area.top, d->area.left}, BiffFormulaDecoder::Context::Cell);
 }
 
-void XlsSheetFormulas::writeTo(ImportSink& sink, int sheet) const
+void XlsSheetFormulas::write(const Pending& cell, const std::optional<QString>& text)
 {
-    for (const Pending& cell : cells_) {
-        if (const std::optional<QString> text = resolve(cell)) {
-            sink.setFormula(sheet, cell.row, cell.column, *text, cell.cached);
-        } else if (!cell.cached.isEmpty()) {
-            sink.setValue(sheet, cell.row, cell.column, cell.cached);
-        }
+    if (text) {
+        sink_.setFormula(sheet_, cell.row, cell.column, *text, cell.cached);
+    } else if (!cell.cached.isEmpty()) {
+        sink_.setValue(sheet_, cell.row, cell.column, cell.cached);
     }
 }
 

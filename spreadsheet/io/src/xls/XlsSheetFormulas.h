@@ -20,24 +20,27 @@ class ImportSink;
 
 namespace spreadsheet::io::xls {
 
-// The formula cells of one sheet. A cell may point (tExp) at a shared or
-// array formula whose record comes after it, and a text result follows in
-// a STRING record, so the cells are handed to the sink at the sheet's end.
+// The formula cells of one sheet. The records that complete a formula cell
+// follow it: its text result (STRING) and, for the first cell of a shared or
+// array formula, the definition it points at (SHRFMLA, ARRAY). So the last
+// formula is held until the next cell record; a cell whose definition has
+// still not come is retried at the sheet's end.
 class XlsSheetFormulas {
 public:
-    explicit XlsSheetFormulas(const BiffFormulaDecoder& decoder) : decoder_(decoder) {}
+    XlsSheetFormulas(const BiffFormulaDecoder& decoder, ImportSink& sink, int sheet)
+        : decoder_(decoder), sink_(sink), sheet_(sheet)
+    {
+    }
 
     void addFormula(int row, int column, std::span<const std::uint8_t> tokens, Value cached, bool awaitsString);
     // The text result of the formula read last, if it waits for one.
     void setStringResult(const QString& text);
-    // Any other cell record ends the wait for a STRING record.
-    void endStringWait() { awaiting_ = false; }
     void addShared(const CellRange& area, std::span<const std::uint8_t> tokens);
     void addArray(const CellRange& area, std::span<const std::uint8_t> tokens);
-
-    // Cells whose formula cannot be written in the engine's syntax keep
-    // their cached value.
-    void writeTo(ImportSink& sink, int sheet) const;
+    // Hands the held formula to the sink: called for every other cell record.
+    void flush();
+    // Flushes and writes the cells still waiting for their definition.
+    void finish();
 
 private:
     struct Pending {
@@ -46,21 +49,26 @@ private:
         Value cached;
         std::optional<QString> text;
         std::optional<CellAddress> anchor;  // set for a cell that points at a shared or array formula
+        bool awaitsString = false;
     };
     struct Definition {
         CellRange area;
         std::vector<std::uint8_t> tokens;
         bool shared;  // else an array formula
     };
-    using Key = std::pair<int, int>;
 
-    const Definition* definitionFor(const CellAddress& anchor, int row, int column) const;
+    const Definition* definitionFor(const Pending& cell) const;
     std::optional<QString> resolve(const Pending& cell) const;
+    // Cells whose formula cannot be written in the engine's syntax keep
+    // their cached value.
+    void write(const Pending& cell, const std::optional<QString>& text);
 
     const BiffFormulaDecoder& decoder_;
-    std::vector<Pending> cells_;
-    std::map<Key, Definition> definitions_;
-    bool awaiting_ = false;
+    ImportSink& sink_;
+    int sheet_;
+    std::optional<Pending> held_;
+    std::vector<Pending> unresolved_;
+    std::map<std::pair<int, int>, Definition> definitions_;
 };
 
 }  // namespace spreadsheet::io::xls

@@ -48,7 +48,7 @@ XlsSheetReader::XlsSheetReader(const XlsGlobals& globals, ImportSink& sink, int 
       sink_(sink),
       sheet_(sheet),
       decoder_(globals.links()),
-      formulas_(decoder_),
+      formulas_(decoder_, sink, sheet),
       styles_(globals.styles())
 {
 }
@@ -114,7 +114,7 @@ void XlsSheetReader::read(BiffRecordStream& records, std::size_t offset)
 
 void XlsSheetReader::finish()
 {
-    formulas_.writeTo(sink_, sheet_);
+    formulas_.finish();
     styles_.writeTo(sink_, sheet_);
 }
 
@@ -128,7 +128,7 @@ int XlsSheetReader::column(int value) const
 
 XlsSheetReader::CellHeader XlsSheetReader::cellHeader(BiffCursor& cursor)
 {
-    formulas_.endStringWait();
+    formulas_.flush();
     const int row = cursor.u16();
     const int col = column(cursor.u16());
     const int xf = cursor.u16();
@@ -170,7 +170,7 @@ void XlsSheetReader::rk(BiffCursor& cursor)
 
 void XlsSheetReader::mulRk(BiffCursor& cursor)
 {
-    formulas_.endStringWait();
+    formulas_.flush();
     const int row = cursor.u16();
     const int first = cursor.u16();
     // The last column follows the entries; their count comes from the size.
@@ -219,7 +219,7 @@ void XlsSheetReader::blank(BiffCursor& cursor)
 
 void XlsSheetReader::mulBlank(BiffCursor& cursor)
 {
-    formulas_.endStringWait();
+    formulas_.flush();
     const int row = cursor.u16();
     const int first = cursor.u16();
     const std::size_t count = cursor.remaining() >= 2 ? (cursor.remaining() - 2) / 2 : 0;
