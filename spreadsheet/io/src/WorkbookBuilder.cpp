@@ -167,12 +167,16 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
     // Each merge is checked against the others; the cap keeps a hostile file
     // with millions of merges from taking quadratic time.
     constexpr std::size_t kMaxMergesPerSheet = 10000;
+    bool tooMany = false;
     for (const auto& merge : merges_) {
         const CellRange area = merge.second;
         auto& merges = workbook_->sheet(merge.first).data().merges;
         if (merges.size() >= kMaxMergesPerSheet) {
-            warnings_.push_back(QStringLiteral("Áreas mescladas demais: as excedentes foram ignoradas."));
-            break;
+            if (!tooMany) {
+                warnings_.push_back(QStringLiteral("Áreas mescladas demais: as excedentes foram ignoradas."));
+            }
+            tooMany = true;
+            continue;
         }
         const bool overlaps = std::any_of(merges.begin(), merges.end(), [&](const CellRange& m) { return m.intersects(area); });
         if (overlaps) {
