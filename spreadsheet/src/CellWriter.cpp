@@ -93,6 +93,16 @@ void CellWriter::writeStyle(Sheet& sheet, int row, int column, std::uint32_t sty
     writeRecorded(sheet, row, column, description, [&] { sheet.data().cells.setStyle(row, column, style); });
 }
 
+void CellWriter::clearArea(Sheet& sheet, const CellRange& area, const QString& description)
+{
+    // Positions first: writing while the store is walked would disturb the walk.
+    std::vector<std::pair<int, int>> existing;
+    sheet.data().cells.forEach(area, [&](int row, int column, const Cell&) { existing.emplace_back(row, column); });
+    for (const auto& [row, column] : existing) {
+        write(sheet, row, column, CellSnapshot{}, description);
+    }
+}
+
 void CellWriter::put(Sheet& sheet, int row, int column, CellSnapshot content)
 {
     CellStore& cells = sheet.data().cells;

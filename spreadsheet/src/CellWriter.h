@@ -16,6 +16,8 @@ public:
     // action is already open.
     static void write(Sheet& sheet, int row, int column, CellSnapshot content, const QString& description);
     static void writeStyle(Sheet& sheet, int row, int column, std::uint32_t style, const QString& description);
+    // Removes content and style of every existing cell of an area.
+    static void clearArea(Sheet& sheet, const CellRange& area, const QString& description);
     // Replaces the cell without recording anything (undo, redo and moves).
     static void put(Sheet& sheet, int row, int column, CellSnapshot content);
 };

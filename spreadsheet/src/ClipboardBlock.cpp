@@ -99,15 +99,6 @@ void checkTarget(const ClipboardData& d, const Sheet& target, const CellRange& a
     (void)d;
 }
 
-void clearArea(Sheet& target, const CellRange& area, const QString& description)
-{
-    std::vector<std::pair<int, int>> existing;
-    target.data().cells.forEach(area, [&](int row, int column, const Cell&) { existing.emplace_back(row, column); });
-    for (const auto& [row, column] : existing) {
-        CellWriter::write(target, row, column, CellSnapshot{}, description);
-    }
-}
-
 void pasteLayout(const ClipboardData& d, Sheet& target, const CellRange& area)
 {
     if (d.merges.empty() && d.rows.empty() && d.columns.empty() && target.data().merges.empty()) {
@@ -192,7 +183,7 @@ void ClipboardBlock::paste(Sheet& target, int row, int column)
     for (const CellStyle& style : d_->styles) {
         styles.push_back(workbook.styles().intern(style));
     }
-    clearArea(target, area, QStringLiteral("Colar"));
+    CellWriter::clearArea(target, area, QStringLiteral("Colar"));
     const int rows = row - d_->source.top;
     const int columns = column - d_->source.left;
     for (const ClipboardData::Entry& e : d_->cells) {

@@ -68,16 +68,8 @@ bool ClipboardMove::follow(Token& t, int formulaSheetId, int newFormulaSheetId) 
 
 void ClipboardMove::clearSource()
 {
-    std::vector<std::pair<int, int>> cells;
-    source_.data().cells.forEach(d_.source, [&](int row, int column, const Cell&) { cells.emplace_back(row, column); });
-    for (const auto& [row, column] : cells) {
-        CellWriter::write(source_, row, column, CellSnapshot{}, kDescription);
-    }
-    std::vector<std::pair<int, int>> covered;
-    target_.data().cells.forEach(area_, [&](int row, int column, const Cell&) { covered.emplace_back(row, column); });
-    for (const auto& [row, column] : covered) {
-        CellWriter::write(target_, row, column, CellSnapshot{}, kDescription);
-    }
+    CellWriter::clearArea(source_, d_.source, kDescription);
+    CellWriter::clearArea(target_, area_, kDescription);
 }
 
 void ClipboardMove::placeCells()
