@@ -222,21 +222,21 @@ void writeLines(QDataStream& out, const std::map<int, LineFormat>& lines)
 {
     out << quint32(lines.size());
     for (const auto& [index, line] : lines) {
-        out << qint32(index) << qint32(line.size) << line.hidden;
+        out << qint32(index) << qint32(line.size) << line.hidden << line.pageBreak;
     }
 }
 
 std::map<int, LineFormat> readLines(QDataStream& in, int limit)
 {
     std::map<int, LineFormat> lines;
-    for (quint32 n = readCount(in, 9); n > 0; --n) {
+    for (quint32 n = readCount(in, 10); n > 0; --n) {
         qint32 index = 0, size = 0;
-        bool hidden = false;
-        in >> index >> size >> hidden;
+        bool hidden = false, pageBreak = false;
+        in >> index >> size >> hidden >> pageBreak;
         if (index < 0 || index >= limit) {
             invalid();
         }
-        lines[index] = {size, hidden};
+        lines[index] = {size, hidden, pageBreak};
     }
     return lines;
 }

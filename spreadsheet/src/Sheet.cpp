@@ -196,7 +196,7 @@ const LineFormat* findLine(const std::map<int, LineFormat>& lines, int index)
 // Keeps only lines that differ from the default.
 void storeLine(std::map<int, LineFormat>& lines, int index, const LineFormat& line)
 {
-    if (line.size < 0 && !line.hidden) {
+    if (line.size < 0 && !line.hidden && !line.pageBreak) {
         lines.erase(index);
     } else {
         lines[index] = line;
@@ -239,6 +239,31 @@ void Sheet::setRowHidden(int row, bool hidden)
         line.hidden = hidden;
         storeLine(data_->rows, row, line);
     });
+}
+
+bool Sheet::hasPageBreak(int row) const
+{
+    const LineFormat* line = findLine(data_->rows, row);
+    return line && line->pageBreak;
+}
+
+void Sheet::setPageBreak(int row, bool on)
+{
+    LayoutChange::record(*this, QStringLiteral("Quebra de página"), [&] {
+        LineFormat line = lineOrDefault(data_->rows, row);
+        line.pageBreak = on;
+        storeLine(data_->rows, row, line);
+    });
+}
+
+std::vector<int> Sheet::pageBreaks() const
+{
+    std::vector<int> rows;
+    for (const auto& [index, line] : data_->rows) {
+        if (line.pageBreak)
+            rows.push_back(index);
+    }
+    return rows;
 }
 
 int Sheet::columnWidth(int column) const

@@ -11,6 +11,7 @@ namespace spreadsheet {
 struct LineFormat {
     int size = -1;  // -1: the default size
     bool hidden = false;
+    bool pageBreak = false;  // rows: a printed page starts here
 };
 
 // The private state of a Sheet that the engine's internals work on directly.

@@ -57,6 +57,20 @@ TEST_F(StructureTest, DeletingRowsGivesRefErrorsAndShrinksRanges)
     EXPECT_FALSE(s.isFormula(4, 2) && s.text(4, 2) == QStringLiteral("=A5*2"));
 }
 
+TEST_F(StructureTest, PageBreaksMoveWithTheirRowsAndUndo)
+{
+    s.setPageBreak(5, true);
+    s.setPageBreak(9, true);
+    s.InsertRows(2, 3);
+    EXPECT_EQ(s.pageBreaks(), (std::vector<int>{8, 12}));
+    s.deleteRows(8, 1);  // the row that started a page goes with its break
+    EXPECT_EQ(s.pageBreaks(), std::vector<int>{11});
+    s.setPageBreak(11, false);
+    EXPECT_TRUE(s.pageBreaks().empty());
+    wb.history().Undo(1);
+    EXPECT_EQ(s.pageBreaks(), std::vector<int>{11});
+}
+
 TEST_F(StructureTest, ShiftingCellsOnlyMovesTheirColumns)
 {
     s.insertCells({0, 1, 0, 2}, InsertMove::ShiftDown);  // A2:A3 down

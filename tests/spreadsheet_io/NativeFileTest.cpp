@@ -41,6 +41,7 @@ std::unique_ptr<Workbook> sample()
     l.setStyle(7, 3, style);  // style only
     l.setRowHeight(2, 30);
     l.setRowHidden(4, true);
+    l.setPageBreak(6, true);
     l.setColumnWidth(1, 100);
     l.setColumnHidden(3, true);
     l.mergeCells({1, 8, 3, 9});
@@ -91,6 +92,7 @@ TEST(NativeFileTest, EverythingInTheModelRoundTripsByteForByte)
     EXPECT_FALSE(l.style(7, 3).locked);
     EXPECT_EQ(l.rowHeight(2), 30);
     EXPECT_TRUE(l.isRowHidden(4));
+    EXPECT_EQ(l.pageBreaks(), std::vector<int>{6});
     EXPECT_EQ(l.columnWidth(1), 100);
     EXPECT_TRUE(l.isColumnHidden(3));
     ASSERT_EQ(l.mergedAreas().size(), 1u);

@@ -113,6 +113,10 @@ public:
     void setRowHeight(int row, int height);
     bool isRowHidden(int row) const;
     void setRowHidden(int row, bool hidden);
+    // Manual page breaks: a printed page starts at each such row.
+    bool hasPageBreak(int row) const;
+    void setPageBreak(int row, bool on);
+    std::vector<int> pageBreaks() const;  // ascending
     int columnWidth(int column) const;
     void setColumnWidth(int column, int width);
     bool isColumnHidden(int column) const;

@@ -83,6 +83,12 @@ void WorkbookBuilder::setRowFormat(int sheet, int row, int heightPixels, bool hi
     s.setRowHidden(row, hidden);
 }
 
+void WorkbookBuilder::setPageBreak(int sheet, int row)
+{
+    checkCell(row, 0);
+    sheetAt(sheet).setPageBreak(row, true);
+}
+
 void WorkbookBuilder::setColumnFormat(int sheet, int column, int widthPixels, bool hidden)
 {
     checkCell(0, column);

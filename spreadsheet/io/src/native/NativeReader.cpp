@@ -102,13 +102,16 @@ private:
     void readLines(bool rows)
     {
         for (qint64 n = in_.enterArray(0, kAny); n > 0; --n) {
-            in_.enterArray(3, 3);
+            const qint64 items = in_.enterArray(3, 4);
             const int index = int(in_.integer(0, (rows ? kMaxRows : kMaxColumns) - 1));
             const int size = int(in_.integer(-1, 1 << 20));
             const bool hidden = in_.boolean();
+            const bool pageBreak = items == 4 && in_.boolean();
             in_.leaveArray();
             if (rows) {
                 sink_.setRowFormat(sheet_, index, size, hidden);
+                if (pageBreak)
+                    sink_.setPageBreak(sheet_, index);
             } else {
                 sink_.setColumnFormat(sheet_, index, size, hidden);
             }

@@ -52,10 +52,14 @@ void writeLines(QCborStreamWriter& w, const std::map<int, LineFormat>& lines)
 {
     w.startArray(lines.size());
     for (const auto& [index, line] : lines) {
-        w.startArray(3);
+        // A fourth item only for a page break, so files without breaks stay
+        // readable by earlier versions.
+        w.startArray(line.pageBreak ? 4 : 3);
         w.append(qint64(index));
         w.append(qint64(line.size));
         w.append(line.hidden);
+        if (line.pageBreak)
+            w.append(true);
         w.endArray();
     }
     w.endArray();

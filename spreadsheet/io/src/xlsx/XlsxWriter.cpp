@@ -18,6 +18,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 namespace spreadsheet::io {
 
@@ -130,6 +131,21 @@ void writeLines(lxw_worksheet* target, const Sheet& sheet)
     }
 }
 
+// Excel keeps at most 1023 manual breaks, and a break before the first row
+// means nothing; the list ends with a 0.
+void writePageBreaks(lxw_worksheet* target, const Sheet& sheet)
+{
+    std::vector<lxw_row_t> breaks;
+    for (int row : sheet.pageBreaks()) {
+        if (row > 0 && breaks.size() < 1023)
+            breaks.push_back(static_cast<lxw_row_t>(row));
+    }
+    if (breaks.empty())
+        return;
+    breaks.push_back(0);
+    check(worksheet_set_h_pagebreaks(target, breaks.data()), QStringLiteral("quebras de página"));
+}
+
 // Merging writes blank cells over the area; the cells themselves are
 // written afterwards, so the top-left value (and any other) survives.
 void writeMerges(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& formats)
@@ -148,6 +164,7 @@ lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormat
     }
     worksheet_set_default_row(target, sheet.defaultRowHeight() * kPointsPerPixel, LXW_FALSE);
     writeLines(target, sheet);
+    writePageBreaks(target, sheet);
     writeMerges(target, sheet, formats);
     writeCells(target, sheet, formats);
     return target;

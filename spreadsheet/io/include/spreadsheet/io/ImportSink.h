@@ -38,6 +38,7 @@ public:
     {
         (void)sheet, (void)gridLines, (void)headers, (void)showFormulas, (void)selection;
     }
+    virtual void setPageBreak(int sheet, int row) { (void)sheet, (void)row; }
     // A style by its place in the declared table.
     virtual void setStyleIndex(int sheet, int row, int column, int index) { (void)sheet, (void)row, (void)column, (void)index; }
     virtual void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible)
