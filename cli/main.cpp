@@ -1,4 +1,5 @@
 #include "ConverterCommand.h"
+#include "DemoDatabaseCommand.h"
 #include "EngineDemo.h"
 
 #include <spreadsheet/SpreadsheetError.h>
@@ -20,7 +21,8 @@ int demo(const QStringList&, QTextStream& out, QTextStream&)
     return runEngineDemo(out);
 }
 
-constexpr std::array<Command, 2> kCommands{{
+constexpr std::array<Command, 3> kCommands{{
+    {"banco-demo", runDemoDatabase},
     {"converter", runConverter},
     {"demo", demo},
 }};
@@ -29,6 +31,7 @@ int usage(QTextStream& err)
 {
     err << "Uso: darvelo COMANDO [opções]\n"
            "Comandos:\n"
+           "  banco-demo --banco CONEXAO [--semente N] [--empresas N] ...  cria o banco de demonstração\n"
            "  converter ENTRADA SAIDA [--recalcular] [--folha NOME]   converte pastas de trabalho\n"
            "  demo                                                     demonstra o motor de planilhas\n";
     return 2;

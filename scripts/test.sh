@@ -5,5 +5,15 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-tests -G Ninja -DDARVELO_TESTS=ON >/dev/null
 cmake --build build-tests
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=offscreen DARVELO_SEM_ASSOCIACAO=1
+# The database tests run on SQLite and on a local PostgreSQL server. In CI
+# the server must start; by hand, without one, those tests skip and say so.
+if pg_url=$(scripts/start-postgres.sh); then
+  export DARVELO_PG_TEST="$pg_url"
+elif [ "${CI:-}" = true ]; then
+  echo "O servidor PostgreSQL local não iniciou." >&2
+  exit 1
+else
+  echo "AVISO: sem servidor PostgreSQL local; os testes de PostgreSQL serão pulados." >&2
+fi
 ctest --test-dir build-tests --output-on-failure -j "$(nproc)"

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "host/TnDM.h"
+
+#include <spreadsheet/CellRange.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace spreadsheet {
+class ArgumentTokens;
+class FormulaResult;
+class Sheet;
+}  // namespace spreadsheet
+
+namespace host {
+
+class TnClientDataSet;
+
+// The cell a defined name refers to.
+struct CelulaNomeada {
+    spreadsheet::Sheet* sheet = nullptr;
+    int row = 0;
+    int column = 0;
+};
+
+// The spreadsheet data module: a generation run on a template workbook.
+// Executar calls the derived module's ExecutarInterno; the base offers the
+// template access, the page steps around the run's recalculations, and the
+// company and page functions. It is the workbook's tag while a run goes on,
+// which is how the registered functions find it.
+class TnDMPlanilha : public TnDM, public spreadsheet::WorkbookTag {
+public:
+    TnDMPlanilha();
+    ~TnDMPlanilha() override;
+
+    void SetcxSpreadSheetBook(spreadsheet::Workbook* workbook);
+    spreadsheet::Workbook& GetcxSpreadSheetBook() const;  // raises without a workbook
+
+    void Executar();
+    virtual void DoCancel();
+    bool Cancelado() const { return FCancelado; }
+
+    // Defined names of the template.
+    CelulaNomeada GetDefinedNames(const QString& name) const;  // raises when missing
+    std::optional<CelulaNomeada> FindDefinedNames(const QString& name) const;
+    QString GetStringValue(const std::optional<CelulaNomeada>& cell) const;
+
+    spreadsheet::Sheet& LayoutAsTable() const;   // the sheet "Leiaute"
+    spreadsheet::Sheet& DestinoAsTable() const;  // the page being built
+    spreadsheet::Sheet* FindPage(const QString& name) const;
+
+    // Page steps, called by the run in its order.
+    void IniciarQuebra();
+    void CopiarLinhasOrigemParaDestino();
+    void SincronizarColunasOrigemDestino();
+    int InicioProximaReplicacao(int row) const;
+    void SpreadSheetDataToClipboardData(const spreadsheet::Sheet& view, const spreadsheet::CellRange& area);
+    QBuffer& cxSSClipboard() { return FClipboard; }
+    // Pastes the block held in the clipboard stream, read from its start.
+    void ColarClipboard(spreadsheet::Sheet& target, int row, int column);
+    void Recalcular();
+    void TirarFormulas();
+    void ExclusaoEtapa01();
+    void ExclusaoEtapa02();
+    void ExclusaoEtapa03();
+    void ExclusaoEtapa04();
+    void SemExclusao();
+    void MontarPagina();
+    void FinalizarExclusao();
+
+    // gerEMP and gerPAG during a run.
+    void EmpresaFuncao(spreadsheet::FormulaResult& result, const spreadsheet::ArgumentTokens& arguments);
+    void PaginaFuncao(spreadsheet::FormulaResult& result, const spreadsheet::ArgumentTokens& arguments);
+
+    virtual void DataModuleDestroy();
+
+    // The date the history and GPS queries are asked for: the last moment of
+    // the month of the greatest competence of the run's companies and
+    // periods, unless one was given.
+    QDateTime DataReferencia();
+    void SetDataReferenciaFixa(const QDateTime& date) { FDataReferenciaFixa = date; }
+
+    // Run state that the derived module sets and reads.
+    int FCodigoEmpresaBase = -1;
+    spreadsheet::Sheet* FDestino = nullptr;
+    int FIndiceDestino = -1;
+    int FColunaReplicacao = -1;
+    QString FEmpresas, FFiliais, FFuncionarios, FCentroCustos, FLocalContabil;
+    QStringList FListaEmpresa;
+    bool FFlagEmpresa = false;
+    int FContador = 0;
+    int FExclusao = -1;  // column of the exclusion test, or -1
+    int FPagina = -1;    // rows per printed page, or -1
+
+protected:
+    virtual void ExecutarInterno() = 0;
+    // The run's period list; the reference date covers it.
+    virtual QString PeriodosDaExecucao() const { return {}; }
+    // The establishment of a page row's break, or -1 when the row has none.
+    virtual int EstabelecimentoDaLinha(int row) const;
+
+    bool FCancelado = false;
+
+private:
+    int linhasDoDestino() const;
+    bool celulaVaziaOuZero(int row, int column) const;
+    int lerOpcaoNumerica(const QString& name) const;
+
+    spreadsheet::Workbook* FWorkbook = nullptr;
+    QBuffer FClipboard;
+    std::unique_ptr<TnClientDataSet> curEmpresa;
+    std::vector<int> FLinhasMarcadas;
+    std::vector<int> FLinhasExcluidas;
+    QDateTime FDataReferencia;
+    QDateTime FDataReferenciaFixa;
+};
+
+}  // namespace host

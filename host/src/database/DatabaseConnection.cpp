@@ -1,0 +1,174 @@
+#include "DatabaseConnection.h"
+
+#include "QueryLoader.h"
+
+#include "host/DateRoutines.h"
+#include "host/HostError.h"
+#include "host/SqlParameters.h"
+#include "host/TnClientDataSet.h"
+
+#include <QAtomicInteger>
+#include <QDate>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace host {
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInteger<int> counter;
+    return QStringLiteral("darvelo-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QDate toDate(const QVariant& value, const QString& name)
+{
+    const QDateTime moment = VarToDateTimeDef(value, QDateTime());
+    if (!moment.isValid())
+        throw HostError(QStringLiteral("Valor de data inválido para o parâmetro %1: '%2'").arg(name, value.toString()));
+    return moment.date();
+}
+
+// Dates are bound as dates only: the schema holds no times, and a bound
+// time (Qt writes 2023-05-01T00:00:00.000) would make SQLite's text
+// comparison drop the first day of a BETWEEN.
+QVariant bindValue(const TParam& param, SqlDialect dialect)
+{
+    const QVariant& value = param.valor;
+    if (!value.isValid() || value.isNull())
+        return QVariant(QMetaType(QMetaType::QString));
+    switch (param.tipo) {
+    case FieldType::Date: {
+        const QDate date = toDate(value, param.nome);
+        return dialect == SqlDialect::SQLite ? QVariant(date.toString(Qt::ISODate)) : QVariant(date);
+    }
+    case FieldType::Integer: {
+        bool ok = false;
+        const qlonglong number = value.toLongLong(&ok);
+        if (!ok || value.toDouble() != double(number))
+            throw HostError(QStringLiteral("Valor inteiro inválido para o parâmetro %1: '%2'")
+                                .arg(param.nome, value.toString()));
+        return number;
+    }
+    case FieldType::Float:
+        return value.toDouble();
+    case FieldType::Text:
+        return value.toString();
+    }
+    return value;
+}
+
+}  // namespace
+
+DatabaseConnection::DatabaseConnection(const ConnectionText& text) : text_(text), name_(nextConnectionName())
+{
+    try {
+        open();
+    } catch (...) {
+        QSqlDatabase::removeDatabase(name_);
+        throw;
+    }
+}
+
+DatabaseConnection::~DatabaseConnection()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(name_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name_);
+}
+
+void DatabaseConnection::open()
+{
+    if (text_.dialect == SqlDialect::SQLite) {
+        if (!QFileInfo(text_.path).isFile())
+            throw HostError(QStringLiteral("Banco de dados não encontrado: %1").arg(text_.path));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(text_.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            fail(QStringLiteral("Não foi possível abrir o banco de dados"), db.lastError(), {});
+        // Opening succeeds on any file; the first read tells whether it is a database.
+        firstValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        return;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
+    if (!db.isValid())
+        throw HostError(QStringLiteral("O driver PostgreSQL do Qt (QPSQL) não está instalado."));
+    db.setHostName(text_.host);
+    if (text_.port > 0)
+        db.setPort(text_.port);
+    db.setUserName(text_.user);
+    db.setPassword(text_.password);
+    db.setDatabaseName(text_.database);
+    QString options = QStringLiteral("connect_timeout=10");
+    if (!text_.options.isEmpty())
+        options += QLatin1Char(';') + text_.options;
+    db.setConnectOptions(options);
+    if (!db.open())
+        fail(QStringLiteral("Não foi possível conectar ao banco de dados"), db.lastError(), {});
+    QSqlQuery readOnly(db);
+    if (!readOnly.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
+        fail(QStringLiteral("Não foi possível abrir a sessão somente leitura"), readOnly.lastError(), {});
+}
+
+void DatabaseConnection::fail(const QString& what, const QSqlError& error, const QString& sql) const
+{
+    const QSqlDatabase db = QSqlDatabase::database(name_, false);
+    // SQLSTATE class 08 is a connection exception; 57P01-57P03 an ended
+    // server session (administrator, crash, shutdown).
+    const QString state = error.nativeErrorCode();
+    const bool lost = error.type() == QSqlError::ConnectionError || (db.isValid() && !db.isOpen())
+                      || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))
+                      || error.text().contains(QLatin1String("server closed the connection"))
+                      || error.text().contains(QLatin1String("no connection to the server"));
+    QString message = lost ? QStringLiteral("Conexão com o banco de dados perdida (%1): %2")
+                                 .arg(text_.describe(), error.text().trimmed())
+                           : QStringLiteral("%1 (%2): %3").arg(what, text_.describe(), error.text().trimmed());
+    if (!sql.isEmpty())
+        message += QStringLiteral("\nConsulta: ") + sql.simplified().left(300);
+    throw HostError(message);
+}
+
+std::unique_ptr<TnClientDataSet> DatabaseConnection::run(const QString& sql, const TParams& params,
+                                                         const std::vector<FieldDef>* fixedFields)
+{
+    const SqlParameters parsed = SqlParameters::parse(sql);
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool ok = false;
+    if (parsed.occurrences().isEmpty()) {
+        ok = query.exec(sql);
+    } else {
+        if (!query.prepare(parsed.positionalText()))
+            fail(QStringLiteral("Consulta inválida"), query.lastError(), sql);
+        for (const QString& name : parsed.occurrences()) {
+            const TParam* param = params.FindParam(name);
+            if (!param)
+                throw HostError(QStringLiteral("Parâmetro sem valor: %1").arg(name));
+            query.addBindValue(bindValue(*param, text_.dialect));
+        }
+        ok = query.exec();
+    }
+    if (!ok)
+        fail(QStringLiteral("Falha ao consultar o banco de dados"), query.lastError(), sql);
+    return QueryLoader::load(query, fixedFields);
+}
+
+QVariant DatabaseConnection::firstValue(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(name_, false));
+    query.setForwardOnly(true);
+    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!query.exec(sql))
+        fail(QStringLiteral("Falha ao consultar o banco de dados"), query.lastError(), sql);
+    if (!query.next() || query.value(0).isNull())
+        return {};
+    return query.value(0);
+}
+
+}  // namespace host

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "host/ConnectionText.h"
+#include "host/TParams.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+namespace host {
+
+class TnClientDataSet;
+struct FieldDef;
+
+// One open, read-only database session. Queries are run from here and their
+// rows loaded into client datasets.
+class DatabaseConnection : public std::enable_shared_from_this<DatabaseConnection> {
+public:
+    explicit DatabaseConnection(const ConnectionText& text);
+    ~DatabaseConnection();
+    DatabaseConnection(const DatabaseConnection&) = delete;
+    DatabaseConnection& operator=(const DatabaseConnection&) = delete;
+
+    const ConnectionText& text() const { return text_; }
+    SqlDialect dialect() const { return text_.dialect; }
+
+    // Runs the query with the parameters by name; fixedFields, when given,
+    // are the field types the rows must take (a refresh keeps its fields).
+    std::unique_ptr<TnClientDataSet> run(const QString& sql, const TParams& params,
+                                         const std::vector<FieldDef>* fixedFields = nullptr);
+    QVariant firstValue(const QString& sql);
+
+private:
+    void open();
+    [[noreturn]] void fail(const QString& what, const class QSqlError& error, const QString& sql) const;
+
+    ConnectionText text_;
+    QString name_;
+};
+
+}  // namespace host

@@ -1,0 +1,129 @@
+#include "host/TnDMSQLDataSet.h"
+
+#include "DatabaseConnection.h"
+#include "PositionalParams.h"
+#include "QuerySource.h"
+
+#include "host/HostError.h"
+#include "host/SqlLiteral.h"
+#include "host/SqlParameters.h"
+#include "host/SqlTranslator.h"
+#include "host/TnClientDataSet.h"
+
+namespace host {
+
+namespace {
+
+std::unique_ptr<TnDMSQLDataSet>& programConnection()
+{
+    static std::unique_ptr<TnDMSQLDataSet> connection;
+    return connection;
+}
+
+FieldType typeOf(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return FieldType::Date;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FieldType::Float;
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return FieldType::Text;
+    default:
+        return value.canConvert<qlonglong>() ? FieldType::Integer : FieldType::Text;
+    }
+}
+
+}  // namespace
+
+TParams paramsByPosition(const QString& sql, const QVariantList& values, const TParams* known)
+{
+    TParams params;
+    const QStringList names = SqlParameters::parse(sql).names();
+    for (int i = 0; i < names.size() && i < values.size(); ++i) {
+        const TParam* previous = known ? known->FindParam(names[i]) : nullptr;
+        params.CreateParam(previous ? previous->tipo : typeOf(values[i]), names[i]).valor = values[i];
+    }
+    return params;
+}
+
+TnDMSQLDataSet::TnDMSQLDataSet(const ConnectionText& connection)
+    : connection_(std::make_shared<DatabaseConnection>(connection))
+{
+}
+
+TnDMSQLDataSet::~TnDMSQLDataSet() = default;
+
+SqlDialect TnDMSQLDataSet::dialect() const
+{
+    return connection_->dialect();
+}
+
+QString TnDMSQLDataSet::describe() const
+{
+    return connection_->text().describe();
+}
+
+QString TnDMSQLDataSet::PegarSQL(const QString& text) const
+{
+    return SqlTranslator::translate(text, dialect());
+}
+
+std::unique_ptr<TnClientDataSet> TnDMSQLDataSet::ExecutarSQL(const QString& text) const
+{
+    return ExecutarSQL(text, TParams());
+}
+
+std::unique_ptr<TnClientDataSet> TnDMSQLDataSet::ExecutarSQL(const QString& text, const TParams& params) const
+{
+    auto dataset = connection_->run(text, params);
+    dataset->setSource(std::make_unique<QuerySource>(connection_, text, params));
+    return dataset;
+}
+
+std::unique_ptr<TnClientDataSet> TnDMSQLDataSet::ExecutarSQL(const QString& text, const QVariantList& values) const
+{
+    return ExecutarSQL(text, paramsByPosition(text, values, nullptr));
+}
+
+QVariant TnDMSQLDataSet::PegarValorCampo(const QString& table, const QString& expression,
+                                         const QString& condition) const
+{
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(expression, table);
+    if (!condition.trimmed().isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition;
+    return connection_->firstValue(PegarSQL(sql));
+}
+
+QString TnDMSQLDataSet::ValorParaSQL(const QVariant& value, FieldType type) const
+{
+    return host::ValorParaSQL(value, type, dialect());
+}
+
+void TnDMSQLDataSet::Conectar(const QString& connectionText)
+{
+    auto connection = std::make_unique<TnDMSQLDataSet>(ConnectionText::parse(connectionText));
+    programConnection() = std::move(connection);
+}
+
+void TnDMSQLDataSet::Desconectar()
+{
+    programConnection().reset();
+}
+
+bool TnDMSQLDataSet::Conectado()
+{
+    return programConnection() != nullptr;
+}
+
+TnDMSQLDataSet& TnDMSQLDataSet::Padrao()
+{
+    if (!programConnection())
+        throw HostError(QStringLiteral("Nenhum banco de dados conectado."));
+    return *programConnection();
+}
+
+}  // namespace host

@@ -1,0 +1,164 @@
+#include "host/TnConfig.h"
+
+#include "host/HostError.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <array>
+#include <optional>
+
+namespace host {
+
+namespace {
+
+struct TextoBooleano {
+    const char16_t* texto;
+    bool valor;
+};
+
+// Windows habits (1/0), programmers' (true/false) and the users' own words,
+// with and without the accent, since a terminal may not type it.
+constexpr std::array<TextoBooleano, 10> textosBooleanos{{
+    {u"1", true},
+    {u"0", false},
+    {u"true", true},
+    {u"false", false},
+    {u"sim", true},
+    {u"não", false},
+    {u"nao", false},
+    {u"s", true},
+    {u"n", false},
+    {u"", false},
+}};
+
+std::optional<bool> lerBooleano(const QString& texto)
+{
+    const QString limpo = texto.trimmed();
+    for (const TextoBooleano& item : textosBooleanos) {
+        if (limpo.compare(QString::fromUtf16(item.texto), Qt::CaseInsensitive) == 0) {
+            return item.valor;
+        }
+    }
+    return std::nullopt;
+}
+
+QString normalizada(const QString& chave)
+{
+    return chave.toLower();
+}
+
+QString variavelDeAmbiente(const QString& chave)
+{
+    return QStringLiteral("DARVELO_") + chave.toUpper();
+}
+
+QString procurar(const std::map<QString, QString>& valores, const QString& chave)
+{
+    const auto achado = valores.find(normalizada(chave));
+    return achado == valores.end() ? QString() : achado->second;
+}
+
+// An unquoted INI value with commas reads as a list; the configuration
+// wants the text as written.
+QString textoDe(const QVariant& valor)
+{
+    if (valor.typeId() == QMetaType::QStringList) {
+        return valor.toStringList().join(u',');
+    }
+    return valor.toString();
+}
+
+}  // namespace
+
+TnConfig::TnConfig()
+{
+    redefinir();
+}
+
+bool TnConfig::GetUsarProvisaoFeriasAntiga() const
+{
+    return booleano(QStringLiteral("UsarProvisaoFeriasAntiga"));
+}
+
+bool TnConfig::GetContabilizaProvisaoFeriasAntiga() const
+{
+    return booleano(QStringLiteral("ContabilizaProvisaoFeriasAntiga"));
+}
+
+bool TnConfig::GetDesabilitarCompartilharModulo() const
+{
+    return booleano(QStringLiteral("DesabilitarCompartilharModulo"));
+}
+
+QString TnConfig::valor(const QString& chave) const
+{
+    const auto definido = FDefinidos.find(normalizada(chave));
+    if (definido != FDefinidos.end()) {
+        return definido->second;
+    }
+    // The environment is read on every call: a test or a wrapper script may
+    // change it after the configuration was first used.
+    const QByteArray nome = variavelDeAmbiente(chave).toLocal8Bit();
+    if (qEnvironmentVariableIsSet(nome.constData())) {
+        return qEnvironmentVariable(nome.constData());
+    }
+    return procurar(FArquivos, chave);
+}
+
+bool TnConfig::booleano(const QString& chave) const
+{
+    const QString texto = valor(chave);
+    const std::optional<bool> lido = lerBooleano(texto);
+    if (!lido) {
+        throw HostError(QStringLiteral("Valor inválido para a configuração %1: \"%2\"").arg(chave, texto));
+    }
+    return *lido;
+}
+
+void TnConfig::definir(const QString& chave, const QString& valor)
+{
+    FDefinidos[normalizada(chave)] = valor;
+}
+
+void TnConfig::carregarArquivo(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        throw HostError(QStringLiteral("Arquivo de configuração não encontrado: %1").arg(path));
+    }
+    lerIni(path);
+}
+
+void TnConfig::redefinir()
+{
+    FDefinidos.clear();
+    FArquivos.clear();
+    const QSettings usuario(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Darvelo"),
+                            QStringLiteral("Darvelo"));
+    lerIni(usuario.fileName());
+}
+
+void TnConfig::lerIni(const QString& path)
+{
+    const QSettings arquivo(path, QSettings::IniFormat);
+    if (arquivo.status() != QSettings::NoError) {
+        throw HostError(QStringLiteral("Arquivo de configuração inválido: %1").arg(path));
+    }
+    const QStringList chaves = arquivo.allKeys();
+    for (const QString& chave : chaves) {
+        FArquivos[normalizada(chave)] = textoDe(arquivo.value(chave));
+    }
+}
+
+TnConfig& nConfig()
+{
+    static TnConfig configuracao;
+    return configuracao;
+}
+
+QString PegarValorExternalVar(const QString& name)
+{
+    return nConfig().valor(name);
+}
+
+}  // namespace host

@@ -1,0 +1,24 @@
+#include "host/TnQuebra.h"
+
+#include <QStringList>
+
+namespace host {
+
+TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) const
+{
+    TnQuebra filha(*this);
+    filha.FValores.push_back({fieldName, value});
+    return filha;
+}
+
+QString TnQuebra::GetIndexFieldNames() const
+{
+    QStringList nomes;
+    nomes.reserve(qsizetype(FValores.size()));
+    for (const Valor& par : FValores) {
+        nomes.append(par.campo);
+    }
+    return nomes.join(u';');
+}
+
+}  // namespace host
