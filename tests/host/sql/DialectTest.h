@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PostgresTestServer.h"
+#include "TestDatabase.h"
+
+#include "host/SqlDialect.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+
+#include <memory>
+
+namespace host::testing {
+
+// A test that runs once on SQLite and once on PostgreSQL (skipped, visibly,
+// when no PostgreSQL server is configured).
+class DialectTest : public ::testing::TestWithParam<SqlDialect> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == SqlDialect::PostgreSQL) {
+            DARVELO_REQUIRE_POSTGRES();
+        }
+        db_ = TestDatabase::open(GetParam());
+    }
+
+    SqlDialect dialect() const { return GetParam(); }
+    const TestDatabase& db() const { return *db_; }
+
+    // A date column reads as a QDate on PostgreSQL and as 'yyyy-MM-dd' text on SQLite.
+    static QDate asDate(const QVariant& value)
+    {
+        return value.typeId() == QMetaType::QDate ? value.toDate() : QDate::fromString(value.toString(), Qt::ISODate);
+    }
+
+private:
+    std::unique_ptr<TestDatabase> db_;
+};
+
+inline std::string dialectName(const ::testing::TestParamInfo<SqlDialect>& info)
+{
+    return info.param == SqlDialect::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+}  // namespace host::testing
+
+#define DARVELO_INSTANTIATE_DIALECTS(Suite)                                                                            \
+    INSTANTIATE_TEST_SUITE_P(Dialects, Suite,                                                                          \
+                             ::testing::Values(host::SqlDialect::SQLite, host::SqlDialect::PostgreSQL),                \
+                             host::testing::dialectName)
