@@ -22,11 +22,12 @@ constexpr std::size_t kIndexRows = 2'000'000;
 // employee code and a value: the shape of the payroll datasets, scaled up.
 std::unique_ptr<TnClientDataSet> payrollRows(std::size_t rows)
 {
-    auto dataset = std::make_unique<TnClientDataSet>(std::vector<host::FieldDef>{{"CodigoEmpresa", FieldType::Integer},
-                                                                                   {"CodigoEstab", FieldType::Integer},
-                                                                                   {"CodigoFuncContr", FieldType::Integer},
-                                                                                   {"NomeFunc", FieldType::Text},
-                                                                                   {"Valor", FieldType::Float}});
+    auto dataset =
+        std::make_unique<TnClientDataSet>(std::vector<host::FieldDef>{{"CodigoEmpresa", FieldType::Integer},
+                                                                      {"CodigoEstab", FieldType::Integer},
+                                                                      {"CodigoFuncContr", FieldType::Integer},
+                                                                      {"NomeFunc", FieldType::Text},
+                                                                      {"Valor", FieldType::Float}});
     dataset->reserve(rows);
     std::mt19937 random(7);
     std::uniform_int_distribution<int> company(1, 10);
@@ -48,7 +49,10 @@ std::unique_ptr<TnClientDataSet> payrollRows(std::size_t rows)
     return dataset;
 }
 
-const char* const kIndexes[] = {"CodigoEmpresa;CodigoFuncContr", "NomeFunc", "CodigoEmpresa;CodigoFuncContr;NomeFunc"};
+// The last one holds a float, which does not pack: it measures the sort by
+// comparing rows.
+const char* const kIndexes[] = {"CodigoEmpresa;CodigoFuncContr", "NomeFunc", "CodigoEmpresa;CodigoFuncContr;NomeFunc",
+                                "CodigoEmpresa;Valor"};
 
 void BM_BuildIndex(benchmark::State& state)
 {
@@ -65,12 +69,12 @@ void BM_BuildIndex(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_BuildIndex)->DenseRange(0, 2)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildIndex)->DenseRange(0, 3)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 void BM_RangeLookup(benchmark::State& state)
 {
-    const std::unique_ptr<TnClientDataSet> dataset = [&] {
-        auto rows = payrollRows(state.range(0));
+    static const std::unique_ptr<TnClientDataSet> dataset = [] {
+        auto rows = payrollRows(kIndexRows);
         rows->SetIndexFieldNames("CodigoEmpresa;CodigoEstab;CodigoFuncContr");
         return rows;
     }();
@@ -89,7 +93,7 @@ void BM_RangeLookup(benchmark::State& state)
     }
     state.counters["rows_per_lookup"] = benchmark::Counter(double(found) / double(state.iterations()));
 }
-BENCHMARK(BM_RangeLookup)->Arg(20000)->Arg(2000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RangeLookup)->Unit(benchmark::kMicrosecond);
 
 std::size_t heapInUse()
 {

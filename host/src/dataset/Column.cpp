@@ -1,0 +1,178 @@
+#include "Column.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace host {
+
+namespace {
+
+constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+
+// IEEE doubles sort as unsigned integers once negatives have all their bits
+// flipped and positives their sign bit; -0 is folded into +0 first.
+std::uint64_t realKey(double value)
+{
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value == 0.0 ? 0.0 : value);
+    return (bits & kSignBit) != 0 ? ~bits : bits | kSignBit;
+}
+
+// Columns shrink only when much of their capacity would be wasted: the copy
+// costs time, and a reserved load is already tight.
+template <class T>
+void trim(std::vector<T>& values)
+{
+    if (values.capacity() > values.size() + values.size() / 8) {
+        values.shrink_to_fit();
+    }
+}
+
+}  // namespace
+
+// Flipping the sign bit turns two's complement order into unsigned order.
+std::uint64_t Column::integerKey(qint64 value)
+{
+    return static_cast<std::uint64_t>(value) ^ kSignBit;
+}
+
+void Column::reserve(std::size_t rows)
+{
+    switch (type_) {
+    case FieldType::Integer:
+        integers_.reserve(rows);
+        break;
+    case FieldType::Float:
+        reals_.reserve(rows);
+        break;
+    case FieldType::Date:
+        days_.reserve(rows);
+        break;
+    case FieldType::Text:
+        textIds_.reserve(rows);
+        break;
+    }
+}
+
+void Column::appended(bool null)
+{
+    if (null && nulls_.empty()) {
+        nulls_.assign(size_, false);
+    }
+    if (!nulls_.empty()) {
+        nulls_.push_back(null);
+    }
+    ++size_;
+}
+
+void Column::appendNull()
+{
+    switch (type_) {
+    case FieldType::Integer:
+        integers_.push_back(0);
+        break;
+    case FieldType::Float:
+        reals_.push_back(0.0);
+        break;
+    case FieldType::Date:
+        days_.push_back(0);
+        break;
+    case FieldType::Text:
+        textIds_.push_back(0);
+        break;
+    }
+    appended(true);
+}
+
+void Column::appendInteger(qint64 value)
+{
+    integers_.push_back(value);
+    appended(false);
+}
+
+void Column::appendFloat(double value)
+{
+    reals_.push_back(value);
+    appended(false);
+}
+
+void Column::appendText(const QString& value)
+{
+    textIds_.push_back(pool_.intern(value));
+    appended(false);
+}
+
+void Column::appendDate(QDate value)
+{
+    days_.push_back(static_cast<qint32>(value.toJulianDay()));
+    appended(false);
+}
+
+void Column::finish()
+{
+    trim(integers_);
+    trim(reals_);
+    trim(days_);
+    trim(textIds_);
+    trim(nulls_);
+    pool_.finish();
+}
+
+QVariant Column::value(std::size_t row) const
+{
+    if (isNull(row)) {
+        return {};
+    }
+    switch (type_) {
+    case FieldType::Integer:
+        return QVariant::fromValue(integers_[row]);
+    case FieldType::Float:
+        return QVariant(reals_[row]);
+    case FieldType::Date:
+        return QVariant(QDate::fromJulianDay(days_[row]));
+    case FieldType::Text:
+        return QVariant(text(row));
+    }
+    return {};
+}
+
+std::uint64_t Column::sortKey(std::size_t row) const
+{
+    switch (type_) {
+    case FieldType::Integer:
+        return integerKey(integers_[row]);
+    case FieldType::Float:
+        return realKey(reals_[row]);
+    case FieldType::Date:
+        return integerKey(days_[row]);
+    case FieldType::Text:
+        return pool_.ranks()[textIds_[row]];
+    }
+    return 0;
+}
+
+int Column::compareRows(std::size_t a, std::size_t b) const
+{
+    const bool nullA = isNull(a);
+    const bool nullB = isNull(b);
+    if (nullA || nullB) {
+        return int(nullB) - int(nullA);
+    }
+    const std::uint64_t keyA = sortKey(a);
+    const std::uint64_t keyB = sortKey(b);
+    return keyA < keyB ? -1 : (keyB < keyA ? 1 : 0);
+}
+
+std::pair<std::uint64_t, std::uint64_t> Column::keyRange() const
+{
+    std::uint64_t lowest = ~std::uint64_t{0};
+    std::uint64_t highest = 0;
+    for (std::size_t row = 0; row < size_; ++row) {
+        if (!isNull(row)) {
+            lowest = std::min(lowest, sortKey(row));
+            highest = std::max(highest, sortKey(row));
+        }
+    }
+    return lowest > highest ? std::pair<std::uint64_t, std::uint64_t>{0, 0} : std::pair{lowest, highest};
+}
+
+}  // namespace host

@@ -1,0 +1,174 @@
+#include "SortedIndex.h"
+
+#include "Column.h"
+
+#include <algorithm>
+#include <numeric>
+#include <ranges>
+#include <utility>
+
+namespace host {
+
+namespace {
+
+std::size_t partitionPoint(std::size_t lo, std::size_t hi, auto&& before)
+{
+    const auto positions = std::views::iota(lo, hi);
+    return lo + static_cast<std::size_t>(std::ranges::partition_point(positions, before) - positions.begin());
+}
+
+// Ranges are usually short, so their end is sought by doubling steps from
+// their start: the cost grows with the log of the range, not of the index.
+std::size_t gallop(std::size_t from, std::size_t hi, auto&& before)
+{
+    std::size_t step = 1;
+    while (from + step <= hi && before(from + step - 1)) {
+        from += step;
+        step *= 2;
+    }
+    return partitionPoint(from, std::min(from + step, hi), before);
+}
+
+// One pass of a least-significant-field-first sort: reorders the rows by
+// one column and keeps the order of equal values, so after the passes over
+// all fields, last to first, the rows follow the whole field list. Sorting
+// (key, previous position) pairs keeps the pass cache-friendly and makes
+// the plain sort stable.
+std::vector<quint32> sortByColumn(const Column& column, const std::vector<quint32>& order)
+{
+    std::vector<std::pair<std::uint64_t, quint32>> keyed(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        keyed[i] = {column.sortKey(order[i]), static_cast<quint32>(i)};
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<quint32> sorted(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted[i] = order[keyed[i].second];
+    }
+    if (column.hasNulls()) {
+        std::stable_partition(sorted.begin(), sorted.end(), [&column](quint32 row) { return column.isNull(row); });
+    }
+    return sorted;
+}
+
+}  // namespace
+
+SortedIndex::SortedIndex(const std::vector<Column>& columns, std::vector<int> fields)
+    : columns_(&columns), fields_(std::move(fields)), rows_(columns.empty() ? 0 : columns.front().size())
+{
+    if (fields_.empty()) {
+        return;
+    }
+    packing_ = KeyPacking::plan(columns, fields_);
+    if (packing_) {
+        sortPacked();
+    } else {
+        sortByFields();
+    }
+}
+
+// Sorting (packed key, row) pairs orders by the whole key and keeps query
+// order among equal keys in a single pass.
+void SortedIndex::sortPacked()
+{
+    std::vector<std::pair<std::uint64_t, quint32>> keyed(rows_);
+    for (std::size_t r = 0; r < rows_; ++r) {
+        keyed[r] = {packing_->rowCode(r), static_cast<quint32>(r)};
+    }
+    std::sort(keyed.begin(), keyed.end());
+    order_.resize(rows_);
+    packed_.resize(rows_);
+    for (std::size_t p = 0; p < rows_; ++p) {
+        packed_[p] = keyed[p].first;
+        order_[p] = keyed[p].second;
+    }
+}
+
+void SortedIndex::sortByFields()
+{
+    order_.resize(rows_);
+    std::iota(order_.begin(), order_.end(), 0u);
+    for (auto field = fields_.rbegin(); field != fields_.rend(); ++field) {
+        order_ = sortByColumn((*columns_)[static_cast<std::size_t>(*field)], order_);
+    }
+}
+
+int SortedIndex::compareWithKey(std::size_t position, const std::vector<KeyValue>& key, std::size_t count) const
+{
+    const std::size_t r = row(position);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int order = key[i].compareRow((*columns_)[static_cast<std::size_t>(fields_[i])], r);
+        if (order != 0) {
+            return order;
+        }
+    }
+    return 0;
+}
+
+int SortedIndex::compareRows(std::size_t a, std::size_t b) const
+{
+    for (const int field : fields_) {
+        const int order = (*columns_)[static_cast<std::size_t>(field)].compareRows(a, b);
+        if (order != 0) {
+            return order;
+        }
+    }
+    return 0;
+}
+
+std::size_t SortedIndex::lowerBound(const std::vector<KeyValue>& key, std::size_t count, std::size_t lo,
+                                    std::size_t hi) const
+{
+    if (packing_) {
+        const std::uint64_t low = packing_->bounds(key, count).low;
+        return partitionPoint(lo, hi, [&](std::size_t p) { return packed_[p] < low; });
+    }
+    return partitionPoint(lo, hi, [&](std::size_t p) { return compareWithKey(p, key, count) < 0; });
+}
+
+std::size_t SortedIndex::upperBound(const std::vector<KeyValue>& key, std::size_t count, std::size_t from,
+                                    std::size_t hi) const
+{
+    if (packing_) {
+        const std::uint64_t high = packing_->bounds(key, count).high;
+        return gallop(from, hi, [&](std::size_t p) { return packed_[p] < high; });
+    }
+    return gallop(from, hi, [&](std::size_t p) { return compareWithKey(p, key, count) <= 0; });
+}
+
+std::size_t SortedIndex::search(const std::vector<KeyValue>& key, std::size_t count, SearchMode mode, std::size_t lo,
+                                std::size_t hi) const
+{
+    const std::size_t first = lowerBound(key, count, lo, hi);
+    switch (mode) {
+    case SearchMode::Exact:
+        return first < hi && compareWithKey(first, key, count) == 0 ? first : hi;
+    case SearchMode::AtLeast:
+        return first;
+    case SearchMode::AtMost: {
+        const std::size_t end = upperBound(key, count, first, hi);
+        return end > lo ? end - 1 : hi;
+    }
+    }
+    return hi;
+}
+
+// Equal keys keep query order, so (key, row number) is unique and sorted.
+std::size_t SortedIndex::positionOf(std::size_t target) const
+{
+    if (order_.empty()) {
+        return target;
+    }
+    if (packing_) {
+        const std::uint64_t code = packing_->rowCode(target);
+        return partitionPoint(
+            0, rows_, [&](std::size_t p) { return packed_[p] < code || (packed_[p] == code && order_[p] < target); });
+    }
+    return partitionPoint(0, rows_, [&](std::size_t p) {
+        const std::size_t r = row(p);
+        const int order = compareRows(r, target);
+        return order < 0 || (order == 0 && r < target);
+    });
+}
+
+}  // namespace host

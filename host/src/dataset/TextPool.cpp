@@ -1,0 +1,57 @@
+#include "TextPool.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace host {
+
+// Id 0 is the empty text, which null rows point at.
+TextPool::TextPool()
+{
+    intern(QString());
+}
+
+quint32 TextPool::intern(const QString& text)
+{
+    const auto found = lookup_.constFind(text);
+    if (found != lookup_.cend()) {
+        return *found;
+    }
+    const auto id = static_cast<quint32>(texts_.size());
+    lookup_.insert(text, id);
+    texts_.push_back(text);
+    return id;
+}
+
+void TextPool::finish()
+{
+    lookup_ = {};
+    texts_.shrink_to_fit();
+}
+
+const std::vector<quint32>& TextPool::ranks() const
+{
+    if (ranks_.size() == texts_.size()) {
+        return ranks_;
+    }
+    byRank_.resize(texts_.size());
+    std::iota(byRank_.begin(), byRank_.end(), 0u);
+    std::sort(byRank_.begin(), byRank_.end(),
+              [this](quint32 a, quint32 b) { return QString::compare(texts_[a], texts_[b]) < 0; });
+    ranks_.assign(texts_.size(), 0);
+    for (std::size_t rank = 0; rank < byRank_.size(); ++rank) {
+        ranks_[byRank_[rank]] = static_cast<quint32>(rank);
+    }
+    return ranks_;
+}
+
+std::pair<quint32, bool> TextPool::rankOf(const QString& text) const
+{
+    ranks();
+    const auto found = std::partition_point(byRank_.begin(), byRank_.end(),
+                                            [&](quint32 id) { return QString::compare(texts_[id], text) < 0; });
+    const bool present = found != byRank_.end() && texts_[*found] == text;
+    return {static_cast<quint32>(found - byRank_.begin()), present};
+}
+
+}  // namespace host

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace host {
+
+// The distinct texts of one column. Rows hold a 32-bit id instead of a
+// string, and sorting compares ranks instead of strings.
+class TextPool {
+public:
+    TextPool();
+
+    quint32 intern(const QString& text);
+    const QString& text(quint32 id) const { return texts_[id]; }
+    std::size_t size() const { return texts_.size(); }
+    // Loading is over: the lookup table is no longer needed.
+    void finish();
+
+    // Rank of every id in case-sensitive text order, computed on first use.
+    const std::vector<quint32>& ranks() const;
+    // The rank a text has or would have among the pool's texts, and
+    // whether the pool holds it.
+    std::pair<quint32, bool> rankOf(const QString& text) const;
+
+private:
+    std::vector<QString> texts_;
+    QHash<QString, quint32> lookup_;
+    mutable std::vector<quint32> ranks_;
+    mutable std::vector<quint32> byRank_;
+};
+
+}  // namespace host
