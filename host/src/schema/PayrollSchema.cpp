@@ -100,8 +100,8 @@ QStringList PayrollSchema::tableNames()
 QStringList PayrollSchema::columnNames(const QString& table)
 {
     QStringList names;
-    if (const TableSpec* spec = schema::findTable(table)) {
-        for (const ColumnSpec& column : spec->columns) {
+    if (const TableSpec* definition = schema::findTable(table)) {
+        for (const ColumnSpec& column : definition->columns) {
             names << QLatin1String(column.name);
         }
     }
