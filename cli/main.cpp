@@ -2,6 +2,8 @@
 #include "DemoDatabaseCommand.h"
 #include "EngineDemo.h"
 
+#include "catalog/RegistroFuncoes.h"
+
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <QCoreApplication>
@@ -42,6 +44,8 @@ int usage(QTextStream& err)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // Every custom function is known before any workbook is loaded.
+    catalog::RegistrarTodasFuncoes();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments();
