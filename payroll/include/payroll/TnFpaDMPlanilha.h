@@ -1,0 +1,119 @@
+#pragma once
+
+#include "catalog/FpaFuncoes.h"
+
+#include "host/TnClientDataSet.h"
+#include "host/TnDMPlanilha.h"
+#include "host/TnQuebra.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <map>
+#include <memory>
+
+namespace payroll {
+
+class TfpaOMascEvento;
+
+// The payroll data module: the run context the generation run fills, the
+// datasets the payroll functions keep for a run, and the functions
+// themselves. Each function family lives in its own class; the operations
+// here hand the call to it.
+class TnFpaDMPlanilha : public host::TnDMPlanilha, public catalog::FpaFuncoes {
+public:
+    TnFpaDMPlanilha();
+    ~TnFpaDMPlanilha() override;
+
+    QString ClassName() const override { return QStringLiteral("TnFpaDMPlanilha"); }
+
+    void FuncFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ValorEventoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ReferEventoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void BaseEventoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ValorEventoRateadoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ReferEventoRateadoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void BaseEventoRateadoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void RateioCentruCustoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void RateioOutEmpFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ImpCalcFuncao(Resultado& result, const Argumentos& arguments) override;
+    void OutraEmpFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ProvisaoFeriasFuncao(Resultado& result, const Argumentos& arguments) override;
+    void ProvisaoFeriasRatFuncao(Resultado& result, const Argumentos& arguments) override;
+    void Provisao13SalFuncao(Resultado& result, const Argumentos& arguments) override;
+    void Provisao13SalRatFuncao(Resultado& result, const Argumentos& arguments) override;
+    void OrganogramaFuncao(Resultado& result, const Argumentos& arguments) override;
+    void HistCargoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void HistSalarioFuncao(Resultado& result, const Argumentos& arguments) override;
+    void HistSindicatoFuncao(Resultado& result, const Argumentos& arguments) override;
+    void HistEscalaFuncao(Resultado& result, const Argumentos& arguments) override;
+    void FuncTotais(Resultado& result, const Argumentos& arguments) override;
+    void GPSFuncao(Resultado& result, const Argumentos& arguments) override;
+
+    // Function side of the breaks: the chain of (field, value) pairs that
+    // narrows a dataset to the cell's block.
+    host::TnQuebra CriarQuebra(int estab, int func, const QString& organ, int outEmp, double cenCusto, int evento,
+                               bool porCompetencia);
+    void AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQuebra& quebra);
+    static void AplicarFaixaQuebra(host::TnClientDataSet& dataset, const std::vector<host::TnQuebra::Valor>& pares);
+    // Reloads FCompetencia for the current company and period list.
+    void CarregarCompetencia();
+
+    // The event-mask formatter, created on first use and released with the
+    // run's datasets.
+    TfpaOMascEvento& MasckEvento();
+
+    // Releases every dataset of the run (and the formatter).
+    void DestruirCursores();
+    void DataModuleDestroy() override;
+
+    // Run context, filled by the generation run; the functions only read it.
+    int FCodigoEmpresa = 0;
+    QString FPeriodoCalculo;
+    bool FEhMultiplosPeriodoCalculo = false;
+    std::array<QDateTime, 2> FCompetencia;
+    bool FTemRateio = false;
+    QString FIndexFieldNames;
+    QStringList FIndiceQuebra;
+
+    // Datasets kept from their first use to the end of the run.
+    std::unique_ptr<host::TnClientDataSet> curMovimento;
+    std::unique_ptr<host::TnClientDataSet> curProvisao13Sal;
+    std::unique_ptr<host::TnClientDataSet> curOrganograma;
+    std::unique_ptr<host::TnClientDataSet> curProvisao13SalRat;
+    std::unique_ptr<host::TnClientDataSet> curProvisaoFerias;
+    std::unique_ptr<host::TnClientDataSet> curProvisaoFeriasRat;
+    std::unique_ptr<host::TnClientDataSet> curFuncionario;
+    std::unique_ptr<host::TnClientDataSet> curGPS;
+    std::unique_ptr<host::TnClientDataSet> curFuncTotais;
+    std::unique_ptr<host::TnClientDataSet> curOutraEmpresa;
+    std::unique_ptr<host::TnClientDataSet> curCalculoEvento;
+    std::unique_ptr<host::TnClientDataSet> curCalculoRateio;
+    std::unique_ptr<host::TnClientDataSet> curImpostoCalculo;
+    std::unique_ptr<host::TnClientDataSet> curFuncHistCargo;
+    std::unique_ptr<host::TnClientDataSet> curFuncSindicato;
+    std::unique_ptr<host::TnClientDataSet> curFuncSalario;
+    std::unique_ptr<host::TnClientDataSet> curFuncEscala;
+    int ixOrganograma_DescrOrgan = -1;
+
+    // Movement field positions (the run's replication).
+    int ixMovimento = -1;
+    int ixMovimento_CodigoCentroCusto = -1;
+    int ixMovimento_CodigoOutEmp = -1;
+    int ixMovimento_CodigoEstab = -1;
+    int ixMovimento_ClassifOrgan = -1;
+    int ixMovimento_CodigoFuncContr = -1;
+
+protected:
+    void ExecutarInterno() override;
+    QString PeriodosDaExecucao() const override { return FPeriodoCalculo; }
+
+private:
+    std::unique_ptr<TfpaOMascEvento> FMasckEvento;
+    // Competences already read in this run, by company and period list.
+    std::map<std::pair<int, QString>, std::array<QDateTime, 2>> FCompetencias;
+};
+
+}  // namespace payroll

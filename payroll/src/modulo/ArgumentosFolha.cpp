@@ -1,0 +1,69 @@
+#include "payroll/ArgumentosFolha.h"
+
+#include "payroll/RotinasTexto.h"
+
+#include "host/HostError.h"
+
+#include <spreadsheet/FormulaResult.h>
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace payroll {
+
+ArgumentosFolha::ArgumentosFolha(spreadsheet::FormulaResult& result, const spreadsheet::ArgumentTokens& arguments)
+    : result_(result), arguments_(arguments), count_(result.GetParamsCount(arguments))
+{
+}
+
+QVariant ArgumentosFolha::valor(int index) const
+{
+    return index < count_ ? result_.ExtractStringParameter(arguments_, index) : QVariant();
+}
+
+// An omitted argument and an empty cell both mean "not given".
+double ArgumentosFolha::numeroReal(int index) const
+{
+    const QVariant value = valor(index);
+    if (!value.isValid())
+        return -1.0;
+    bool ok = true;
+    double number = 0.0;
+    if (value.typeId() == QMetaType::QString) {
+        const QString text = value.toString().trimmed();
+        number = QLocale().toDouble(text, &ok);
+        if (!ok)
+            number = QLocale::c().toDouble(text, &ok);
+    } else {
+        number = value.toDouble(&ok);
+    }
+    if (!ok || !std::isfinite(number))
+        throw host::HostError(QStringLiteral("'%1' não é um valor numérico válido.").arg(value.toString()));
+    return number;
+}
+
+int ArgumentosFolha::numero(int index) const
+{
+    const double rounded = std::nearbyint(numeroReal(index));  // the default rounding: halves to even
+    if (rounded < -2147483648.0 || rounded > 2147483647.0)
+        throw host::HostError(QStringLiteral("Valor fora do intervalo de um código: %1").arg(rounded, 0, 'g', 15));
+    return static_cast<int>(rounded);
+}
+
+QString ArgumentosFolha::texto(int index) const
+{
+    const QVariant value = valor(index);
+    if (!value.isValid())
+        return {};
+    if (value.typeId() == QMetaType::Double)
+        return TextoReal(value.toDouble());
+    return value.toString();
+}
+
+QString ArgumentosFolha::organograma(int index) const
+{
+    return RemoverAspas(texto(index));
+}
+
+}  // namespace payroll

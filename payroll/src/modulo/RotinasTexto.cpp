@@ -1,0 +1,50 @@
+#include "payroll/RotinasTexto.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace payroll {
+
+bool ListaContemCodigo(const QString& lista, int codigo)
+{
+    const QString wanted = QString::number(codigo);
+    const QStringList codes = lista.split(QLatin1Char(';'));
+    for (const QString& code : codes) {
+        if (code.trimmed() == wanted)
+            return true;
+    }
+    return false;
+}
+
+QString SubstituirTexto(const QString& texto, const QString& antigo, const QString& novo)
+{
+    QString result = texto;
+    return antigo.isEmpty() ? result : result.replace(antigo, novo, Qt::CaseInsensitive);
+}
+
+QString RemoverUnidades(const QString& texto)
+{
+    QString result = texto;
+    for (const char* unit : {"Dias", "Dia", "%", "hs", "Divs"})
+        result = SubstituirTexto(result, QString::fromLatin1(unit), QString());
+    return result.trimmed();
+}
+
+QString RemoverAspas(const QString& texto)
+{
+    QString result = texto;
+    return result.remove(QLatin1Char('\''));
+}
+
+QString EntreAspas(const QString& texto)
+{
+    return QLatin1Char('\'') + texto + QLatin1Char('\'');
+}
+
+QString TextoReal(double valor)
+{
+    QString text = QString::number(valor, 'g', 15);
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+}  // namespace payroll
