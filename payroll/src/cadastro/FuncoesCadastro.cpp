@@ -1,0 +1,181 @@
+#include "FuncoesCadastro.h"
+
+#include "BuscaCadastro.h"
+#include "HistoricoFuncionario.h"
+
+#include "payroll/ArgumentosFolha.h"
+#include "payroll/ConsultasFolha.h"
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include "host/Format.h"
+#include "host/QueryServices.h"
+#include "host/TnClientDataSet.h"
+
+#include <spreadsheet/FormulaResult.h>
+
+namespace payroll {
+
+namespace {
+
+using host::TnClientDataSet;
+using Dataset = std::unique_ptr<TnClientDataSet>;
+
+QString consulta(const char* texto, const QStringList& condicoes)
+{
+    return host::Format(host::PegarSQL(QString::fromUtf8(texto)), condicoes);
+}
+
+Dataset consultaFuncionario(const TnFpaDMPlanilha& dm)
+{
+    const QString condicao =
+        BuscaCadastro::Filtro(QStringLiteral("F.CodigoEmpresa"), dm.FEmpresas.trimmed(), false) +
+        BuscaCadastro::Filtro(QStringLiteral("FL.CodigoEstab"), dm.FFiliais.trimmed(), true) +
+        BuscaCadastro::Filtro(QStringLiteral("FPC.CodigoPerCalculo"), dm.FPeriodoCalculo.trimmed(), true) +
+        BuscaCadastro::Filtro(QStringLiteral("F.CodigoFuncContr"), dm.FFuncionarios.trimmed(), true, true) +
+        BuscaCadastro::Filtro(QStringLiteral("FLC.CodigoLocalCTB"), dm.FLocalContabil.trimmed(), true, true);
+    return host::ExecutarSQL(consulta(SqlFuncionario, {condicao}));
+}
+
+Dataset consultaTotais(const TnFpaDMPlanilha& dm)
+{
+    return host::ExecutarSQL(consulta(
+        SqlFuncTotais, {BuscaCadastro::Filtro(QStringLiteral("P.CodigoEmpresa"), dm.FEmpresas, false),
+                        BuscaCadastro::Filtro(QStringLiteral("P.CodigoPerCalculo"), dm.FPeriodoCalculo, true)}));
+}
+
+Dataset consultaGPS(TnFpaDMPlanilha& dm)
+{
+    const QString texto =
+        consulta(SqlGps, {BuscaCadastro::Filtro(QStringLiteral("gps1.CodigoEmpresa"), dm.FEmpresas, false)});
+    return host::ExecutarSQL(texto, QVariantList{dm.DataReferencia()});
+}
+
+Dataset consultaOutraEmpresa(const TnFpaDMPlanilha& dm)
+{
+    Dataset dataset = host::ExecutarSQL(
+        consulta(SqlOutraEmpresa, {BuscaCadastro::Filtro(QStringLiteral("OEE.CodigoEmpresa"), dm.FEmpresas, true)}));
+    dataset->SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;CODIGOOUTEMP"));
+    return dataset;
+}
+
+Dataset consultaOrganograma(TnFpaDMPlanilha& dm)
+{
+    Dataset dataset = host::ExecutarSQL(
+        consulta(SqlOrganograma, {BuscaCadastro::Filtro(QStringLiteral("CodigoEmpresa"), dm.FEmpresas, false),
+                                  BuscaCadastro::Filtro(QStringLiteral("CodigoEstab"), dm.FFiliais, true)}));
+    dataset->SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB;CLASSIFORGAN"));
+    dm.ixOrganograma_DescrOrgan = dataset->FieldByName(QStringLiteral("DescrOrgan")).Index();
+    return dataset;
+}
+
+// The column numbers of fpaOutEmp start at the other company's code, one
+// past the company column; an absent number stays out of range.
+int colunaDeslocada(const ArgumentosFolha& argumentos)
+{
+    const int numero = argumentos.numero(0);
+    return argumentos.count() > 0 ? numero + 1 : numero;
+}
+
+}  // namespace
+
+void FuncoesCadastro::FuncFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    if (BuscaCadastro::SemEmpresa(dm, result)) {
+        return;
+    }
+    const ArgumentosFolha argumentos(result, arguments);
+    const int funcionario = argumentos.numero(1);
+    const int numero = argumentos.numero(0);
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncionario, [&] { return consultaFuncionario(dm); });
+    if (!BuscaCadastro::ColunaValida(dataset, numero, 1)) {
+        result.AddValue(BuscaCadastro::CampoNaoExiste);
+        return;
+    }
+    result.AddValue(BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa, funcionario}, numero,
+                                                QStringLiteral("Funcionário não encontrado.")));
+}
+
+void FuncoesCadastro::FuncTotais(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    if (BuscaCadastro::SemEmpresa(dm, result)) {
+        return;
+    }
+    const int numero = ArgumentosFolha(result, arguments).numero(0);
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncTotais, [&] { return consultaTotais(dm); });
+    if (!BuscaCadastro::ColunaValida(dataset, numero, 1)) {
+        result.AddValue(BuscaCadastro::CampoNaoExiste);
+        return;
+    }
+    result.AddValue(
+        BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa}, numero, QStringLiteral("Empresa não encontrada.")));
+}
+
+void FuncoesCadastro::GPSFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    if (BuscaCadastro::SemEmpresa(dm, result)) {
+        return;
+    }
+    const ArgumentosFolha argumentos(result, arguments);
+    const int estabelecimento = argumentos.numero(1);
+    const int numero = argumentos.numero(0);
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curGPS, [&] { return consultaGPS(dm); });
+    if (!BuscaCadastro::ColunaValida(dataset, numero, 2)) {
+        result.AddValue(BuscaCadastro::CampoNaoExiste);
+        return;
+    }
+    result.AddValue(BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa, estabelecimento}, numero,
+                                                QStringLiteral("Configuração GPS não encontrada.")));
+}
+
+void FuncoesCadastro::HistCargoFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    HistoricoFuncionario::Avaliar(dm, result, arguments, dm.curFuncHistCargo, SqlHistCargo);
+}
+
+void FuncoesCadastro::HistSalarioFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    HistoricoFuncionario::Avaliar(dm, result, arguments, dm.curFuncSalario, SqlHistSalario);
+}
+
+void FuncoesCadastro::HistSindicatoFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    HistoricoFuncionario::Avaliar(dm, result, arguments, dm.curFuncSindicato, SqlHistSindicato);
+}
+
+void FuncoesCadastro::HistEscalaFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    HistoricoFuncionario::Avaliar(dm, result, arguments, dm.curFuncEscala, SqlHistEscala);
+}
+
+void FuncoesCadastro::OutraEmpFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    if (BuscaCadastro::SemEmpresa(dm, result)) {
+        return;
+    }
+    const ArgumentosFolha argumentos(result, arguments);
+    const int outraEmpresa = argumentos.numero(1);
+    const int coluna = colunaDeslocada(argumentos);
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOutraEmpresa, [&] { return consultaOutraEmpresa(dm); });
+    if (!BuscaCadastro::ColunaValida(dataset, coluna, 1)) {
+        result.AddValue(BuscaCadastro::CampoNaoExiste);
+        return;
+    }
+    result.AddValue(BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa, outraEmpresa}, coluna,
+                                                QStringLiteral("Outra Empresa não encontrada.")));
+}
+
+void FuncoesCadastro::OrganogramaFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
+{
+    if (BuscaCadastro::SemEmpresa(dm, result)) {
+        return;
+    }
+    const ArgumentosFolha argumentos(result, arguments);
+    const QString classe = argumentos.organograma(1);
+    const int estabelecimento = argumentos.numero(0);
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOrganograma, [&] { return consultaOrganograma(dm); });
+    result.AddValue(BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa, estabelecimento, classe},
+                                                dm.ixOrganograma_DescrOrgan,
+                                                QStringLiteral("Organograma não encontrado.")));
+}
+
+}  // namespace payroll
