@@ -6,12 +6,15 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace host {
 class TnClientDataSet;
 }
 
 namespace payroll {
+
+struct ClasseEvento;
 
 // Turns an event's base or reference into text in the event's unit, from
 // its procedure code and structure class, the employee's contract and union.
@@ -31,8 +34,24 @@ public:
     QString GetReferEventEx(int codFunc, int codEvento, double referEvent, bool complReferencia);
     QString GetReferEventEx(int codigoEmpresa, int codFunc, int codEvento, double referEvent, bool complReferencia);
     QString GetReferEventExMask(int codFunc, int codEvento, double referEvent, bool complReferencia);
+    // The reference text from what the event table, contract and union give.
+    static QString GetReferEvent(int codProced, int tipoQuebraCaixa, double ceReferEvent, const QString& codigoEstrut,
+                                 const QString& evReferEvent, const QString& hora, const QString& horaCent,
+                                 bool arredondarHoraCentesimal, bool complReferencia,
+                                 const QString& proporcCalculo13Dia, const QString& proporcCalculoFeriasDia,
+                                 bool mascara = false);
 
 private:
+    QString Base(int codFunc, int codEvento, double valor, bool mascara);
+    QString Refer(int codFunc, int codEvento, double valor, bool complReferencia, bool mascara);
+    ClasseEvento PosicionarEvento(int codEvento);
+    void PosicionarFuncionario(int codFunc);
+    void LerAjustesHora();
+    int TipoAnuidade(const QString& codigoEstrut);
+    int TipoNaTabelaAnuidade(int codigoAnuidade);
+    QString SufixoClasse(const QString& codigoEstrut, double valor) const;
+    int TipoQuebraCaixa() const;
+
     std::unique_ptr<host::TnClientDataSet> FCurDadosContrato;
     std::unique_ptr<host::TnClientDataSet> FCurSindicato;
     QString FHoraCent;
@@ -42,6 +61,12 @@ private:
     std::unique_ptr<host::TnClientDataSet> FCurEvento;
     QDateTime FCompet;
     std::unique_ptr<host::TnClientDataSet> FCurAnuidade;
+    // The company each dataset was read for, and whether the employee was
+    // found in it; an employee missing reads as empty data.
+    std::optional<int> FEmpresaContrato;
+    std::optional<int> FEmpresaSindicato;
+    bool FContratoAchado = false;
+    bool FSindicatoAchado = false;
 };
 
 }  // namespace payroll

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace payroll {
+
+// Numbers written the way the event texts show them: a fixed number of
+// decimals with the locale's thousands grouping ("#,##0.00"), or an integer
+// padded with zeros ("000"). Rounding is half away from zero on the
+// number's first 15 significant digits, so 2.675 gives 2,68 although its
+// binary value lies just below.
+class FormatoNumero {
+public:
+    static QString agrupado(double valor, int decimais, const QLocale& locale = QLocale());
+    static QString inteiro(double valor, int digitos);
+
+private:
+    // |valor| × 10^decimais rounded, as a string of decimal digits.
+    static QString escalado(double valor, int decimais);
+    static QString agrupar(const QString& digitos, const QString& separador);
+};
+
+}  // namespace payroll

@@ -1,0 +1,274 @@
+#include "payroll/TfpaOMascEvento.h"
+
+#include "FormatoNumero.h"
+#include "TnMapDadosContrato.h"
+#include "TnMapSindicato.h"
+#include "TnMapTabelaAnuidade.h"
+
+#include "payroll/ConsultasFolha.h"
+#include "payroll/RotinasEvento.h"
+
+#include "host/HostError.h"
+#include "host/QueryServices.h"
+#include "host/TnClientDataSet.h"
+#include "host/TnConfig.h"
+#include "host/VariantRoutines.h"
+
+namespace payroll {
+
+namespace {
+
+constexpr int kBuscaExata = 2;
+constexpr int kProcedAnuidade = 9;
+constexpr int kProcedQuebraCaixa = 11;
+constexpr int kAnuidadePercentual = 1;
+constexpr int kDecimaisAnuidade = 2;
+const QString kHora = QStringLiteral("1");
+const QString kChaveFuncionario = QStringLiteral("CodigoEmpresa;CodigoFuncContr");
+
+int inteiroOuZero(const host::TnField* campo, bool achado)
+{
+    return achado && !campo->IsNull() ? campo->AsInteger() : 0;
+}
+
+QString textoOuVazio(const host::TnField* campo, bool achado)
+{
+    return achado ? campo->AsString() : QString();
+}
+
+// Opens the company's rows on first use or when the company changed, and
+// goes to the employee's row.
+bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<int>& lidaPara, const char* sql,
+                const host::TParams& parametros, int empresa, int codFunc)
+{
+    if (!dataset || lidaPara != empresa) {
+        // A failed query must leave nothing behind, so the next call retries.
+        host::DestruirSQL(dataset);
+        lidaPara.reset();
+        dataset = host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(sql)), parametros);
+        dataset->SetIndexFieldNames(kChaveFuncionario);
+        lidaPara = empresa;
+    }
+    return dataset->FindKey({empresa, codFunc});
+}
+
+QString unidadeQuebraCaixa(int tipo)
+{
+    static const QString kUnidades[] = {QStringLiteral("%"), QStringLiteral("Dia"), QStringLiteral("hs")};
+    return tipo >= 1 && tipo <= 3 ? kUnidades[tipo - 1] : QString();
+}
+
+// The box-break reference keeps its number and takes the unit of the union.
+QString cortarQuebraCaixa(const QString& texto, int tipoQuebraCaixa)
+{
+    const qsizetype branco = texto.indexOf(QLatin1Char(' '));
+    return branco < 0 ? texto : texto.left(branco + 1) + unidadeQuebraCaixa(tipoQuebraCaixa);
+}
+
+// Union contributions whose type gives the unit of a union event.
+struct ClasseSindical {
+    const char* estruturas[3];
+    host::TnField* TnMapSindicato::*tipo;
+};
+
+constexpr ClasseSindical kClassesSindicais[] = {
+    {{"97.01.01", "97.01.06", "06.04.02.02"}, &TnMapSindicato::TipoCSind},
+    {{"97.01.02", "97.01.07", "06.04.02.03"}, &TnMapSindicato::TipoCusteioConf},
+    {{"97.01.03", "97.01.08", "06.04.02.04"}, &TnMapSindicato::TipoTaxaASS},
+    {{"97.01.04", "97.01.09", "06.04.02.05"}, &TnMapSindicato::TipoMSind},
+};
+
+const ClasseSindical* classeSindical(const QString& codigoEstrut)
+{
+    for (const ClasseSindical& classe : kClassesSindicais) {
+        for (const char* estrutura : classe.estruturas) {
+            if (codigoEstrut == QLatin1String(estrutura)) {
+                return &classe;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TfpaOMascEvento::TfpaOMascEvento()
+    : FCurEvento(host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(SqlEventoMascara)))),
+      FCompet(QDateTime::currentDateTime())
+{
+    FCurEvento->SetIndexFieldNames(QStringLiteral("CodigoEvento"));
+    FParSindicato.CreateParam(host::FieldType::Integer, QStringLiteral("pCodigoEmpresa"));
+    FParSindicato.CreateParam(host::FieldType::Integer, QStringLiteral("pCodigoFuncContr"));
+    FParSindicato.CreateParam(host::FieldType::Date, QStringLiteral("pData"));
+}
+
+TfpaOMascEvento::~TfpaOMascEvento()
+{
+    host::DestruirSQL(FCurDadosContrato);
+    host::DestruirSQL(FCurSindicato);
+    host::DestruirSQL(FCurEvento);
+    host::DestruirSQL(FCurAnuidade);
+}
+
+int TfpaOMascEvento::CodigoEmpresa()
+{
+    if (FCodigoEmpresa == 0) {
+        FCodigoEmpresa = host::VarToIntDef(host::PegarValorExternalVar(QStringLiteral("gCodigoEmpresa")), -1);
+        if (FCodigoEmpresa == -1) {
+            FCodigoEmpresa = 0;
+            throw host::HostError(QStringLiteral("É necessário inicializar a ExternalVar(''gCodigoEmpresa'')"));
+        }
+    }
+    return FCodigoEmpresa;
+}
+
+QString TfpaOMascEvento::GetBaseEventEx(int codFunc, int codEvento, double baseEvent)
+{
+    return Base(codFunc, codEvento, baseEvent, false);
+}
+
+QString TfpaOMascEvento::GetBaseEventExMask(int codFunc, int codEvento, double baseEvent)
+{
+    return Base(codFunc, codEvento, baseEvent, true);
+}
+
+QString TfpaOMascEvento::GetReferEventEx(int codFunc, int codEvento, double referEvent, bool complReferencia)
+{
+    return Refer(codFunc, codEvento, referEvent, complReferencia, false);
+}
+
+QString TfpaOMascEvento::GetReferEventEx(int codigoEmpresa, int codFunc, int codEvento, double referEvent,
+                                         bool complReferencia)
+{
+    FCodigoEmpresa = codigoEmpresa;
+    return Refer(codFunc, codEvento, referEvent, complReferencia, false);
+}
+
+QString TfpaOMascEvento::GetReferEventExMask(int codFunc, int codEvento, double referEvent, bool complReferencia)
+{
+    return Refer(codFunc, codEvento, referEvent, complReferencia, true);
+}
+
+QString TfpaOMascEvento::GetReferEvent(int codProced, int tipoQuebraCaixa, double ceReferEvent,
+                                       const QString& codigoEstrut, const QString& evReferEvent, const QString& hora,
+                                       const QString& horaCent, bool arredondarHoraCentesimal, bool complReferencia,
+                                       const QString& proporcCalculo13Dia, const QString& proporcCalculoFeriasDia,
+                                       bool mascara)
+{
+    const ClasseEvento evento{codProced, codigoEstrut, evReferEvent};
+    const ProporcaoContrato proporcao{proporcCalculo13Dia, proporcCalculoFeriasDia};
+    const AjustesHora ajustes{hora, horaCent, arredondarHoraCentesimal};
+    return MascaraReferEvento(evento, ceReferEvent, mascara, complReferencia, proporcao, tipoQuebraCaixa, ajustes);
+}
+
+QString TfpaOMascEvento::Base(int codFunc, int codEvento, double valor, bool mascara)
+{
+    const ClasseEvento evento = PosicionarEvento(codEvento);
+    PosicionarFuncionario(codFunc);
+    LerAjustesHora();
+    const AjustesHora ajustes{kHora, FHoraCent, FArredondaHoraCent};
+    return MascaraBaseEvento(evento, valor, mascara, TipoQuebraCaixa(), ajustes);
+}
+
+QString TfpaOMascEvento::Refer(int codFunc, int codEvento, double valor, bool complReferencia, bool mascara)
+{
+    const ClasseEvento evento = PosicionarEvento(codEvento);
+    PosicionarFuncionario(codFunc);
+    LerAjustesHora();
+    if (evento.codigoProced == kProcedAnuidade) {
+        const bool percentual = TipoAnuidade(evento.codigoEstrut) == kAnuidadePercentual;
+        return FormatoNumero::agrupado(valor, kDecimaisAnuidade) + (percentual ? QStringLiteral(" %") : QString());
+    }
+    const auto& contrato = FCurDadosContrato->Mapa<TnMapDadosContrato>();
+    QString texto = GetReferEvent(evento.codigoProced, TipoQuebraCaixa(), valor, evento.codigoEstrut,
+                                  evento.referEvento, kHora, FHoraCent, FArredondaHoraCent, complReferencia,
+                                  textoOuVazio(contrato.ProporcCalculo13Dia, FContratoAchado),
+                                  textoOuVazio(contrato.ProporcCalculoFeriasDia, FContratoAchado), mascara);
+    if (complReferencia) {
+        texto += SufixoClasse(evento.codigoEstrut, valor);
+    }
+    if (evento.codigoProced == kProcedQuebraCaixa) {
+        texto = cortarQuebraCaixa(texto, TipoQuebraCaixa());
+    }
+    return texto;
+}
+
+ClasseEvento TfpaOMascEvento::PosicionarEvento(int codEvento)
+{
+    host::TnClientDataSet& eventos = *FCurEvento;
+    host::TnField& codigo = eventos.FieldByName(QStringLiteral("CodigoEvento"));
+    if (eventos.IsEmpty() || eventos.Eof() || codigo.AsInteger() != codEvento) {
+        EncontrarRegistro(eventos, kBuscaExata, {codEvento});
+    }
+    return ClasseEvento{eventos.FieldByName(QStringLiteral("CodigoProced")).AsInteger(),
+                        eventos.FieldByName(QStringLiteral("CodigoEstrut")).AsString(),
+                        eventos.FieldByName(QStringLiteral("ReferEvento")).AsString()};
+}
+
+void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
+{
+    const int empresa = CodigoEmpresa();
+    FParSindicato.ParamByName(QStringLiteral("pCodigoEmpresa")).valor = empresa;
+    FParSindicato.ParamByName(QStringLiteral("pCodigoFuncContr")).valor = codFunc;
+    FParSindicato.ParamByName(QStringLiteral("pData")).valor = FCompet.date();
+    FContratoAchado =
+        posicionar(FCurDadosContrato, FEmpresaContrato, SqlDadosContrato, FParSindicato, empresa, codFunc);
+    FSindicatoAchado = posicionar(FCurSindicato, FEmpresaSindicato, SqlSindicato, FParSindicato, empresa, codFunc);
+}
+
+void TfpaOMascEvento::LerAjustesHora()
+{
+    FHoraCent = host::PegarValorExternalVar(QStringLiteral("gHoraCent"));
+    FArredondaHoraCent = host::VarToIntDef(host::PegarValorExternalVar(QStringLiteral("gArrendCentHora")), 0) == 1;
+}
+
+int TfpaOMascEvento::TipoAnuidade(const QString& codigoEstrut)
+{
+    const auto& contrato = FCurDadosContrato->Mapa<TnMapDadosContrato>();
+    if (FContratoAchado && !contrato.TipoAnuidade->IsNull()) {
+        return contrato.TipoAnuidade->AsInteger();
+    }
+    // Length-of-service events ("...06") take the company's service annuity.
+    const bool tempoServico = codigoEstrut.endsWith(QLatin1String("06"));
+    const auto& sindicato = FCurSindicato->Mapa<TnMapSindicato>();
+    int codigo = inteiroOuZero(tempoServico ? contrato.AnuidadeTempoServico : contrato.CodigoAnuidade, FContratoAchado);
+    if (codigo == 0) {
+        codigo = inteiroOuZero(tempoServico ? sindicato.AnuidadeTempoServico : sindicato.CodigoAnuidade,
+                               FSindicatoAchado);
+    }
+    return TipoNaTabelaAnuidade(codigo);
+}
+
+int TfpaOMascEvento::TipoNaTabelaAnuidade(int codigoAnuidade)
+{
+    if (!FCurAnuidade) {
+        FCurAnuidade = host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(SqlTabelaAnuidade)));
+        FCurAnuidade->SetIndexFieldNames(QStringLiteral("CodigoAnuidade"));
+    }
+    const bool achou = FCurAnuidade->FindKey({codigoAnuidade});
+    return inteiroOuZero(FCurAnuidade->Mapa<TnMapTabelaAnuidade>().TipoAnuidade, achou);
+}
+
+QString TfpaOMascEvento::SufixoClasse(const QString& codigoEstrut, double valor) const
+{
+    const ClasseSindical* classe = classeSindical(codigoEstrut);
+    if (!classe) {
+        return {};
+    }
+    const auto& sindicato = FCurSindicato->Mapa<TnMapSindicato>();
+    switch (inteiroOuZero(sindicato.*(classe->tipo), FSindicatoAchado)) {
+    case 1:
+        return QStringLiteral(" %");
+    case 2:
+        return SufixoDias(valor);
+    default:
+        return {};
+    }
+}
+
+int TfpaOMascEvento::TipoQuebraCaixa() const
+{
+    return inteiroOuZero(FCurSindicato->Mapa<TnMapSindicato>().TipoQuebraCaixa, FSindicatoAchado);
+}
+
+}  // namespace payroll

@@ -1,0 +1,11 @@
+#include "TnMapTabelaAnuidade.h"
+
+namespace payroll {
+
+void TnMapTabelaAnuidade::DeclararCampos()
+{
+    Campo("CodigoAnuidade", CodigoAnuidade);
+    Campo("TipoAnuidade", TipoAnuidade);
+}
+
+}  // namespace payroll
