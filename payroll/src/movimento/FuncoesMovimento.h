@@ -17,6 +17,12 @@ public:
     using Resultado = spreadsheet::FormulaResult;
     using Argumentos = spreadsheet::ArgumentTokens;
 
+    // The kinds (summed columns) that take the event's unit.
+    static constexpr int kEventoBase = 4;
+    static constexpr int kEventoRefer = 5;
+    static constexpr int kRateioBase = 6;
+    static constexpr int kRateioRefer = 7;
+
     static void EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments, int kind);
     static void RateioFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments, int kind);
     static void ImpCalcFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments);

@@ -1,0 +1,146 @@
+// The event functions on a payroll of 2,000,000 calculated events (20,000
+// employees, 25 events each, 4 periods) and a sheet of 200,000 cells, half
+// values and half bases, under an establishment and employee replication.
+
+#include "catalog/RegistroFuncoes.h"
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include "host/DemoDataGenerator.h"
+#include "host/TnClientDataSet.h"
+#include "host/TnDMSQLDataSet.h"
+
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kFuncionarios = 20000;
+constexpr int kEstabelecimentos = 3;
+constexpr int kCelulas = 200000;
+
+// Peak resident memory in kB, from the kernel's record of the process.
+double picoResidente()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    for (const QByteArray& linha : status.readAll().split('\n')) {
+        if (linha.startsWith("VmHWM:"))
+            return linha.mid(6).trimmed().split(' ').first().toDouble();
+    }
+    return 0.0;
+}
+
+// The database is generated once per program; its making is not measured.
+QString banco()
+{
+    static QTemporaryDir pasta;
+    static QString caminho;
+    if (caminho.isEmpty()) {
+        caminho = pasta.filePath(QStringLiteral("folha.sqlite"));
+        host::DemoDataOptions opcoes;
+        opcoes.empresas = 1;
+        opcoes.estabelecimentos = kEstabelecimentos;
+        opcoes.funcionarios = kFuncionarios;
+        opcoes.periodos = 4;
+        opcoes.eventosPorFuncionario = 25;
+        opcoes.historicos = 1;
+        host::DemoDataGenerator::criarSqlite(caminho, opcoes);
+    }
+    return QStringLiteral("sqlite:") + caminho;
+}
+
+// A generation run's state: company 1, one period, a replication by
+// establishment and employee, every cell of the sheet a payroll function.
+struct Execucao {
+    spreadsheet::Workbook wb;
+    payroll::TnFpaDMPlanilha dm;
+
+    Execucao()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        catalog::RegistrarTodasFuncoes();
+        host::TnDMSQLDataSet::Conectar(banco());
+        spreadsheet::Sheet& folha = wb.addSheet();
+        for (int i = 0; i < kCelulas; ++i) {
+            const int func = 100 + (i / 2) % kFuncionarios;
+            const int estab = 1 + (i / 2) % kEstabelecimentos;
+            const char* funcao = i % 2 == 0 ? "fpaEvValor" : "fpaEvBase";
+            folha.setText(i / 10, i % 10, QStringLiteral("=%1(100; %2; ; %3)").arg(QLatin1String(funcao)).arg(estab).arg(func));
+        }
+        dm.SetcxSpreadSheetBook(&wb);
+        wb.setTag(&dm);
+        dm.FCodigoEmpresa = 1;
+        dm.FCodigoEmpresaBase = 1;
+        dm.FEmpresas = QStringLiteral("1");
+        dm.FPeriodoCalculo = QStringLiteral("1..4");
+        dm.FEhMultiplosPeriodoCalculo = true;
+        dm.FIndexFieldNames = QStringLiteral("CodigoEstab;CodigoFuncContr");
+        dm.FIndiceQuebra = QStringList{QStringLiteral("CODIGOESTAB"), QStringLiteral("CODIGOFUNCCONTR")};
+    }
+
+    ~Execucao()
+    {
+        wb.setTag(nullptr);
+        dm.DestruirCursores();
+        host::TnDMSQLDataSet::Desconectar();
+    }
+};
+
+// The first cell of a run: the event query, the dataset and its index.
+void BM_PrimeiraAvaliacao(benchmark::State& state)
+{
+    banco();
+    spreadsheet::Workbook wb;
+    spreadsheet::Sheet& folha = wb.addSheet();
+    payroll::TnFpaDMPlanilha dm;
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    catalog::RegistrarTodasFuncoes();
+    host::TnDMSQLDataSet::Conectar(banco());
+    dm.SetcxSpreadSheetBook(&wb);
+    wb.setTag(&dm);
+    dm.FCodigoEmpresa = 1;
+    dm.FEmpresas = QStringLiteral("1");
+    dm.FPeriodoCalculo = QStringLiteral("1..4");
+    dm.FEhMultiplosPeriodoCalculo = true;
+    dm.FIndexFieldNames = QStringLiteral("CodigoEstab;CodigoFuncContr");
+    dm.FIndiceQuebra = QStringList{QStringLiteral("CODIGOESTAB"), QStringLiteral("CODIGOFUNCCONTR")};
+    folha.setText(0, 0, QStringLiteral("=fpaEvValor(100; 1; ; 100)"));
+    // Entering the formula already calculated it.
+    dm.DestruirCursores();
+    for (auto _ : state) {
+        wb.calculate();
+        state.PauseTiming();
+        if (dm.curCalculoEvento) {
+            dm.curCalculoEvento->CancelRange();
+            state.counters["linhas"] = dm.curCalculoEvento->RecordCount();
+        }
+        dm.DestruirCursores();
+        state.ResumeTiming();
+    }
+    state.counters["VmHWM_kB"] = picoResidente();
+    wb.setTag(nullptr);
+    host::TnDMSQLDataSet::Desconectar();
+}
+BENCHMARK(BM_PrimeiraAvaliacao)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Every cell again once the dataset, its index and the formatter's tables
+// are in memory.
+void BM_CalculoCompleto(benchmark::State& state)
+{
+    Execucao execucao;
+    execucao.wb.calculate();
+    for (auto _ : state)
+        execucao.wb.calculate();
+    state.counters["celulas"] = kCelulas;
+    state.counters["VmHWM_kB"] = picoResidente();
+}
+BENCHMARK(BM_CalculoCompleto)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <spreadsheet/FormulaResult.h>
+
+#include <memory>
+
+namespace host {
+class TnClientDataSet;
+}
+
+namespace payroll {
+
+class TnFpaDMPlanilha;
+
+// What the four provision functions share: the competence reload, the
+// cached query of the run's months, the offset column number and the sum
+// over the cell's break. The instances differ in their dataset, query texts
+// and arguments.
+class ProvisaoFolha {
+public:
+    using Cursor = std::unique_ptr<host::TnClientDataSet> TnFpaDMPlanilha::*;
+
+    static const ProvisaoFolha& Ferias();
+    static const ProvisaoFolha& DecimoTerceiro();
+    static const ProvisaoFolha& FeriasRateio();
+    static const ProvisaoFolha& DecimoTerceiroRateio();
+
+    void Avaliar(TnFpaDMPlanilha& dm, spreadsheet::FormulaResult& result,
+                 const spreadsheet::ArgumentTokens& arguments) const;
+
+private:
+    // consultaEmDias is null when the function has one query only.
+    ProvisaoFolha(Cursor cursor, const char* consulta, const char* consultaEmDias, bool rateio)
+        : FCursor(cursor), FConsulta(consulta), FConsultaEmDias(consultaEmDias), FRateio(rateio)
+    {
+    }
+
+    QString Consulta() const;
+    std::unique_ptr<host::TnClientDataSet> Abrir(const TnFpaDMPlanilha& dm) const;
+
+    Cursor FCursor;
+    const char* FConsulta;
+    const char* FConsultaEmDias;
+    bool FRateio;
+};
+
+}  // namespace payroll

@@ -1,0 +1,100 @@
+#include "QuebraFolha.h"
+
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include "host/DateRoutines.h"
+#include "host/TnClientDataSet.h"
+
+#include <array>
+
+namespace payroll {
+
+namespace {
+
+// A break field a cell may give, with the argument that stands for it.
+struct CampoQuebra {
+    const char* nome;
+    QVariant valor;
+    bool informado;
+};
+
+// In the order the chain takes them when no replication is in force.
+std::array<CampoQuebra, 5> camposDaCelula(int estab, int func, const QString& organ, int outEmp, double cenCusto)
+{
+    return {{
+        {"CODIGOESTAB", estab, estab != -1},
+        {"CODIGOOUTEMP", outEmp, outEmp != -1},
+        {"CODIGOCENTROCUSTO", cenCusto, cenCusto != -1.0},
+        {"CLASSIFORGAN", organ, !organ.isEmpty()},
+        {"CODIGOFUNCCONTR", func, func != -1},
+    }};
+}
+
+// One COMPET pair per month of the run's competence range. The walk moves
+// FCompetencia[0]; the next CarregarCompetencia puts it back.
+host::TnQuebra porCompetencia(TnFpaDMPlanilha& dm, host::TnQuebra quebra)
+{
+    const QString campo = QStringLiteral("COMPET");
+    dm.CarregarCompetencia();
+    auto& competencia = dm.FCompetencia;
+    if (host::StartOfTheMonth(competencia[0]) == host::StartOfTheMonth(competencia[1]))
+        return quebra.NewQuebra(campo, competencia[0]);
+    while (competencia[0] <= competencia[1]) {
+        quebra = quebra.NewQuebra(campo, competencia[0]);
+        competencia[0] = host::IncMonth(competencia[0], 1);
+    }
+    return quebra;
+}
+
+}  // namespace
+
+host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func, const QString& organ, int outEmp,
+                                        double cenCusto, int evento, bool competencia)
+{
+    host::TnQuebra quebra = host::TnQuebra().NewQuebra(QStringLiteral("CODIGOEMPRESA"), dm.FCodigoEmpresa);
+    if (competencia && !dm.FEhMultiplosPeriodoCalculo)
+        quebra = porCompetencia(dm, quebra);
+
+    const auto campos = camposDaCelula(estab, func, organ, outEmp, cenCusto);
+    if (!dm.FIndiceQuebra.isEmpty()) {
+        // The replication's own fields, in its order, whatever the cell gave.
+        for (const QString& nome : dm.FIndiceQuebra) {
+            for (const CampoQuebra& campo : campos) {
+                if (nome == QLatin1String(campo.nome))
+                    quebra = quebra.NewQuebra(nome, campo.valor);
+            }
+        }
+    } else {
+        for (const CampoQuebra& campo : campos) {
+            if (campo.informado)
+                quebra = quebra.NewQuebra(QString::fromLatin1(campo.nome), campo.valor);
+        }
+    }
+    if (evento != -1)
+        quebra = quebra.NewQuebra(QStringLiteral("CODIGOEVENTO"), evento);
+    return quebra;
+}
+
+void QuebraFolha::AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQuebra& quebra)
+{
+    const QString indice = quebra.GetIndexFieldNames();
+    if (dataset.GetIndexFieldNames().compare(indice, Qt::CaseInsensitive) != 0)
+        dataset.SetIndexFieldNames(indice);
+    AplicarFaixaQuebra(dataset, quebra.GetValores());
+}
+
+void QuebraFolha::AplicarFaixaQuebra(host::TnClientDataSet& dataset, const std::vector<host::TnQuebra::Valor>& pares)
+{
+    const int quantidade = static_cast<int>(pares.size());
+    dataset.SetRangeStart();
+    dataset.SetKeyFieldCount(quantidade);
+    for (const auto& par : pares)
+        dataset.FieldByName(par.campo).SetValue(par.valor);
+    dataset.SetRangeEnd();
+    dataset.SetKeyFieldCount(quantidade);
+    for (const auto& par : pares)
+        dataset.FieldByName(par.campo).SetValue(par.valor);
+    dataset.ApplyRange();
+}
+
+}  // namespace payroll
