@@ -75,12 +75,18 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
     return quebra;
 }
 
+// The dataset's index is the chain's own field list, so the pairs' values
+// are the index's leading key values, in order: one positional range.
 void QuebraFolha::AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQuebra& quebra)
 {
     const QString indice = quebra.GetIndexFieldNames();
     if (dataset.GetIndexFieldNames().compare(indice, Qt::CaseInsensitive) != 0)
         dataset.SetIndexFieldNames(indice);
-    AplicarFaixaQuebra(dataset, quebra.GetValores());
+    QVariantList valores;
+    valores.reserve(static_cast<qsizetype>(quebra.GetValores().size()));
+    for (const auto& par : quebra.GetValores())
+        valores << par.valor;
+    dataset.SetRange(valores, valores);
 }
 
 void QuebraFolha::AplicarFaixaQuebra(host::TnClientDataSet& dataset, const std::vector<host::TnQuebra::Valor>& pares)
