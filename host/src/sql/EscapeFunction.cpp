@@ -4,6 +4,8 @@
 
 #include "host/HostError.h"
 
+#include <QRegularExpression>
+
 #include <array>
 
 namespace host::sql {
@@ -44,12 +46,54 @@ QString postgresAdd(const DateUnit& unit, const QString& count, const QString& d
     return QStringLiteral("CAST((%1) + (%2) * INTERVAL '%3' AS DATE)").arg(date, count, unit.interval);
 }
 
+QString sqliteExtract(const DateUnit& unit, const QString& date);
+
+QString withoutBlanks(const QString& text)
+{
+    QString compact;
+    for (QChar c : text) {
+        if (!c.isSpace()) {
+            compact.append(c);
+        }
+    }
+    return compact;
+}
+
+// The month additions this translator wrote, recognised again so that the
+// day-of-month idiom below can be folded.
+const QRegularExpression& monthAddition()
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^min\(date\(\((.*)\), (.*)\), date\(\(\1\), 'start of month', \2, '\+1 month', '-1 day'\)\)$)"));
+    return pattern;
+}
+
+// Taking a date's own day of the month off it gives the last day of the
+// month before: date(T, 'start of month', '-1 day'). When T is a month
+// addition, its month start is the start of X's month moved by the same
+// months, since capping only ever changes the day. The payroll queries
+// write "end of the competence month" this way, once per joined row, and
+// the folded form costs one date() call instead of a dozen.
+QString sqliteMinusOwnDay(const QString& count, const QString& date)
+{
+    const QString ownDay = QLatin1Char('-') + sqliteExtract(dateUnits[0], date);
+    if (withoutBlanks(count) != withoutBlanks(ownDay) && withoutBlanks(count) != withoutBlanks(u'(' + ownDay + u')')) {
+        return {};
+    }
+    const QRegularExpressionMatch match = monthAddition().match(date);
+    if (match.hasMatch()) {
+        return QStringLiteral("date((%1), 'start of month', %2, '-1 day')").arg(match.captured(1), match.captured(2));
+    }
+    return QStringLiteral("date((%1), 'start of month', '-1 day')").arg(date);
+}
+
 // SQLite's own '+1 months' overflows 31 January into March; the end of the
 // target month caps it, as other databases do.
 QString sqliteAdd(const DateUnit& unit, const QString& count, const QString& date)
 {
     if (unit.months == 0) {
-        return QStringLiteral("date((%1), (%2) || ' days')").arg(date, count);
+        const QString folded = sqliteMinusOwnDay(count, date);
+        return folded.isEmpty() ? QStringLiteral("date((%1), (%2) || ' days')").arg(date, count) : folded;
     }
     // One pass of arg() each: a text inserted earlier is never read as a marker.
     const QString months = unit.months == 1

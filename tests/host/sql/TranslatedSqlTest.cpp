@@ -269,5 +269,27 @@ TEST_P(TranslatedSql, BracesInsideLiteralsAndNamesAreData)
 
 DARVELO_INSTANTIATE_DIALECTS(TranslatedSql);
 
+// "A date minus its own day of the month" is folded into a month-start
+// form on SQLite; it must keep meaning the last day of the month before,
+// for a bare date, for a month addition, and not fire for another date.
+TEST_P(TranslatedSql, MinusOwnDayIsTheLastDayOfThePreviousMonth)
+{
+    createDates(calendarEdges());
+    createCounts({-13, -1, 0, 1, 2, 14});
+    expectDateRows(QStringLiteral("SELECT d, 0, {TIMESTAMPADD(DAY, -{EXTRACT(DAY, d)}, d)} FROM Datas"),
+                   [](const QDate& d, int) { return d.addDays(-d.day()); });
+    expectDateRows(
+        QStringLiteral("SELECT d, n, {TIMESTAMPADD(DAY, - {EXTRACT(DAY, {TIMESTAMPADD(MONTH, n, d)})}, "
+                       "{TIMESTAMPADD(MONTH,  n, d)})} FROM Datas, Contagens"),
+        [](const QDate& d, int n) {
+            const QDate moved = d.addMonths(n);
+            return moved.addDays(-moved.day());
+        });
+    // The day of another date is an ordinary subtraction.
+    expectDateRows(QStringLiteral("SELECT d, n, {TIMESTAMPADD(DAY, -{EXTRACT(DAY, {TIMESTAMPADD(MONTH, n, d)})}, d)} "
+                                  "FROM Datas, Contagens"),
+                   [](const QDate& d, int n) { return d.addDays(-d.addMonths(n).day()); });
+}
+
 }  // namespace
 }  // namespace host
