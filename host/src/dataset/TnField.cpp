@@ -44,6 +44,13 @@ QString TnField::AsString() const
 // conversion; every other value must hold an integer exactly.
 qint64 TnField::AsLargeInt() const
 {
+    // Numbers are read straight from their column: summing loops call this
+    // once per row.
+    const std::optional<std::size_t> row = core_->currentRow();
+    if (row && type_ == FieldType::Integer) {
+        const Column& column = core_->column(index_);
+        return column.isNull(*row) ? 0 : column.integer(*row);
+    }
     const QVariant value = Value();
     if (value.isNull()) {
         return 0;
@@ -67,6 +74,13 @@ int TnField::AsInteger() const
 
 double TnField::AsFloat() const
 {
+    const std::optional<std::size_t> row = core_->currentRow();
+    if (row && (type_ == FieldType::Float || type_ == FieldType::Integer)) {
+        const Column& column = core_->column(index_);
+        if (column.isNull(*row))
+            return 0.0;
+        return type_ == FieldType::Float ? column.real(*row) : static_cast<double>(column.integer(*row));
+    }
     const QVariant value = Value();
     if (value.isNull()) {
         return 0.0;

@@ -1,6 +1,8 @@
 #include "payroll/RotinasTexto.h"
 
 #include <QLocale>
+
+#include <algorithm>
 #include <QStringList>
 
 namespace payroll {
@@ -24,6 +26,12 @@ QString SubstituirTexto(const QString& texto, const QString& antigo, const QStri
 
 QString RemoverUnidades(const QString& texto)
 {
+    // Most texts are bare numbers: without a letter or a percent sign there
+    // is no unit to look for.
+    const bool semUnidade = std::none_of(texto.cbegin(), texto.cend(),
+                                         [](QChar c) { return c.isLetter() || c == QLatin1Char('%'); });
+    if (semUnidade)
+        return texto.trimmed();
     QString result = texto;
     for (const char* unit : {"Dias", "Dia", "%", "hs", "Divs"})
         result = SubstituirTexto(result, QString::fromLatin1(unit), QString());
