@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -28,6 +29,12 @@ public:
     ~TnFpaDMPlanilha() override;
 
     QString ClassName() const override { return QStringLiteral("TnFpaDMPlanilha"); }
+
+    // The generation run that ExecutarInterno performs. The run belongs to
+    // the generation subsystem, which builds on this module and installs it
+    // when it creates the module through the action registry.
+    using Execucao = std::function<void(TnFpaDMPlanilha&)>;
+    void SetExecucao(Execucao execucao) { FExecucao = std::move(execucao); }
 
     void FuncFuncao(Resultado& result, const Argumentos& arguments) override;
     void ValorEventoFuncao(Resultado& result, const Argumentos& arguments) override;
@@ -111,6 +118,7 @@ protected:
     QString PeriodosDaExecucao() const override { return FPeriodoCalculo; }
 
 private:
+    Execucao FExecucao;
     std::unique_ptr<TfpaOMascEvento> FMasckEvento;
     // Competences already read in this run, by company and period list.
     std::map<std::pair<int, QString>, std::array<QDateTime, 2>> FCompetencias;

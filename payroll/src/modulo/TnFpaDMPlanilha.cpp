@@ -176,7 +176,9 @@ void TnFpaDMPlanilha::DataModuleDestroy()
 
 void TnFpaDMPlanilha::ExecutarInterno()
 {
-    throw host::HostError(QStringLiteral("A geração de relatórios pela folha ainda não está disponível."));
+    if (!FExecucao)
+        throw host::HostError(QStringLiteral("Este módulo de dados não foi criado pelo registro de ações e não sabe gerar relatórios."));
+    FExecucao(*this);
 }
 
 }  // namespace payroll
