@@ -1,8 +1,11 @@
 #include "ConverterCommand.h"
 #include "DemoDatabaseCommand.h"
 #include "EngineDemo.h"
+#include "ExemploCommand.h"
+#include "GerarCommand.h"
 
 #include "catalog/RegistroFuncoes.h"
+#include "generation/RegistroGeracao.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -23,10 +26,12 @@ int demo(const QStringList&, QTextStream& out, QTextStream&)
     return runEngineDemo(out);
 }
 
-constexpr std::array<Command, 3> kCommands{{
+constexpr std::array<Command, 5> kCommands{{
     {"banco-demo", runDemoDatabase},
     {"converter", runConverter},
     {"demo", demo},
+    {"exemplo", runExemplo},
+    {"gerar", runGerar},
 }};
 
 int usage(QTextStream& err)
@@ -35,7 +40,9 @@ int usage(QTextStream& err)
            "Comandos:\n"
            "  banco-demo --banco CONEXAO [--semente N] [--empresas N] ...  cria o banco de demonstração\n"
            "  converter ENTRADA SAIDA [--recalcular] [--folha NOME]   converte pastas de trabalho\n"
-           "  demo                                                     demonstra o motor de planilhas\n";
+           "  demo                                                     demonstra o motor de planilhas\n"
+           "  exemplo [PASTA] [--banco CONEXAO] [--funcionarios N] ...  cria o banco e os modelos de exemplo\n"
+           "  gerar MODELO --banco CONEXAO [-o SAIDA] [opções]         gera o relatório de um modelo\n";
     return 2;
 }
 
@@ -46,6 +53,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     // Every custom function is known before any workbook is loaded.
     catalog::RegistrarTodasFuncoes();
+    generation::RegistrarTnFpaDMPlanilha();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments();

@@ -2,6 +2,7 @@
 
 #include "host/TnDM.h"
 
+#include <spreadsheet/CalculationFailure.h>
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Workbook.h>
 
@@ -82,6 +83,10 @@ public:
 
     virtual void DataModuleDestroy();
 
+    // The cells whose functions raised when a page of the latest run was
+    // frozen: the page keeps #VALUE! there, and the caller may report them.
+    const std::vector<spreadsheet::CalculationFailure>& FalhasDaExecucao() const { return FFalhas; }
+
     // The date the history and GPS queries are asked for: the last moment of
     // the month of the greatest competence of the run's companies and
     // periods, unless one was given.
@@ -119,6 +124,7 @@ private:
     std::unique_ptr<TnClientDataSet> curEmpresa;
     std::vector<int> FLinhasMarcadas;
     std::vector<int> FLinhasExcluidas;
+    std::vector<spreadsheet::CalculationFailure> FFalhas;
     QDateTime FDataReferencia;
     QDateTime FDataReferenciaFixa;
 };

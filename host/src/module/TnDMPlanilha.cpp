@@ -81,6 +81,7 @@ void TnDMPlanilha::Executar()
 {
     FCancelado = false;
     FDataReferencia = {};
+    FFalhas.clear();
     try {
         ExecutarInterno();
     } catch (...) {
@@ -227,6 +228,10 @@ int TnDMPlanilha::linhasDoDestino() const
 void TnDMPlanilha::TirarFormulas()
 {
     Sheet& destino = DestinoAsTable();
+    for (const auto& falha : GetcxSpreadSheetBook().calculationFailures()) {
+        if (falha.sheetName == destino.name())
+            FFalhas.push_back(falha);
+    }
     const int rows = destino.rowCount();
     const int columns = destino.columnCount();
     if (rows > 0 && columns > 0)

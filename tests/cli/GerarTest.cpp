@@ -1,0 +1,226 @@
+// The "darvelo gerar" command, run as users and scripts run it, on a small
+// demo database.
+#include "catalog/RegistroFuncoes.h"
+
+#include <spreadsheet/io/WorkbookFile.h>
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace spreadsheet;
+
+namespace {
+
+struct Saida {
+    int codigo;
+    QString out;
+    QString err;
+};
+
+Saida darvelo(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(DARVELO_BINARY), args);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A small database for the whole program: 2 companies, 2 establishments,
+// 6 employees each.
+class Banco {
+public:
+    static Banco& instance()
+    {
+        static Banco banco;
+        return banco;
+    }
+    QString conexao() const { return QStringLiteral("sqlite:") + dir_.filePath(QStringLiteral("folha.sqlite")); }
+
+private:
+    Banco()
+    {
+        const Saida r = darvelo({"banco-demo", "--banco", conexao(), "--empresas", "2", "--estabelecimentos", "2",
+                                 "--funcionarios", "6", "--periodos", "4"});
+        EXPECT_EQ(r.codigo, 0) << r.err.toStdString();
+    }
+    QTemporaryDir dir_;
+};
+
+class GerarTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        catalog::RegistrarTodasFuncoes();
+    }
+
+    // Parameters on "Parâmetros" (no "Funcionarios" name: the command must
+    // add it), the layout replicated by establishment in A and by employee
+    // in B.
+    void SetUp() override
+    {
+        Workbook wb;
+        wb.addSheet(QStringLiteral("Sheet1"));
+        Sheet& parametros = wb.addSheet(QStringLiteral("Parâmetros"));
+        const char* nomes[] = {"Empresas", "PeriodoCalculo", "Filiais", "Replicacao"};
+        const char* valores[] = {"1..2", "2", "", "A;B"};
+        for (int i = 0; i < 4; ++i) {
+            parametros.setText(i, 0, QString::fromLatin1(nomes[i]), TextMode::Plain);
+            parametros.setText(i, 1, QString::fromLatin1(valores[i]), TextMode::Plain);
+            wb.defineName(QString::fromLatin1(nomes[i]), QStringLiteral("'Parâmetros'!$B$%1").arg(i + 1));
+        }
+        Sheet& leiaute = wb.addSheet(QStringLiteral("Leiaute"));
+        leiaute.setText(0, 2, QStringLiteral("Resumo da folha"));
+        leiaute.setText(1, 0, QStringLiteral("ESTAB"), TextMode::Plain);
+        leiaute.setText(1, 2, QStringLiteral("=fpaEvValor(1;$A2)"));
+        leiaute.setText(2, 0, QStringLiteral("..."), TextMode::Plain);
+        leiaute.setText(2, 1, QStringLiteral("FUNC"), TextMode::Plain);
+        leiaute.setText(2, 2, QStringLiteral("=fpaFunc(2;$B3)"));
+        leiaute.setText(2, 3, QStringLiteral("=fpaEvValor(1;$A3;\"\";$B3)"));
+        io::WorkbookFile::save(wb, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
+        modeloOriginal = ler(caminho(QStringLiteral("modelo.nxs")));
+    }
+
+    QString caminho(const QString& nome) const { return dir.filePath(nome); }
+    static QByteArray ler(const QString& caminho)
+    {
+        QFile f(caminho);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Saida gerar(QStringList extra)
+    {
+        return darvelo(QStringList{"gerar", caminho(QStringLiteral("modelo.nxs")), "--banco",
+                                   Banco::instance().conexao(), "--silencioso"}
+                       + extra);
+    }
+    std::unique_ptr<Workbook> carregar(const QString& nome)
+    {
+        return io::WorkbookFile::load(caminho(nome)).workbook;
+    }
+    // Only the outputs asked for: no temporary file may stay behind.
+    QStringList arquivos() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir dir;
+    const bool manter_ = qEnvironmentVariableIsSet("DARVELO_MANTER_TESTE") && (dir.setAutoRemove(false), true);
+    QByteArray modeloOriginal;
+};
+
+}  // namespace
+
+TEST_F(GerarTest, WritesThePagesFrozenBesideTheTemplateByDefault)
+{
+    const Saida r = gerar({});
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Páginas: 2 (Emp1, Emp2)"))) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("replicação"))) << r.out.toStdString();
+    auto wb = carregar(QStringLiteral("modelo_relatorio.nxs"));
+    ASSERT_TRUE(wb);
+    const Sheet* pagina = wb->findSheet(QStringLiteral("Emp1"));
+    ASSERT_NE(pagina, nullptr);
+    // One establishment block per establishment, each with its employees.
+    int estabelecimentos = 0;
+    int funcionarios = 0;
+    for (int row = 0; row < pagina->rowCount(); ++row) {
+        for (int column = 0; column < pagina->columnCount(); ++column)
+            EXPECT_FALSE(pagina->isFormula(row, column)) << row << "," << column;
+        estabelecimentos += !pagina->text(row, 0).isEmpty() && pagina->text(row, 1).isEmpty() ? 1 : 0;
+        funcionarios += pagina->text(row, 1).isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(estabelecimentos, 2);
+    EXPECT_GE(funcionarios, 2);
+    EXPECT_TRUE(pagina->isColumnHidden(0));
+    EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
+    EXPECT_EQ(arquivos(), (QStringList{"modelo.nxs", "modelo_relatorio.nxs"}));
+}
+
+TEST_F(GerarTest, OptionsGoIntoTheirNamesOrANewParameterRow)
+{
+    const Saida r = gerar({"-o", caminho("r.nxs"), "--empresas", "2", "--funcionarios", "102"});
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
+    auto wb = carregar(QStringLiteral("r.nxs"));
+    EXPECT_EQ(wb->findSheet(QStringLiteral("Emp1")), nullptr);
+    const Sheet* pagina = wb->findSheet(QStringLiteral("Emp2"));
+    ASSERT_NE(pagina, nullptr);
+    const Sheet* parametros = wb->findSheet(QStringLiteral("Parâmetros"));
+    EXPECT_EQ(parametros->text(0, 1), QStringLiteral("2"));
+    EXPECT_EQ(parametros->text(4, 0), QStringLiteral("Funcionarios"));
+    EXPECT_EQ(parametros->text(4, 1), QStringLiteral("102"));
+    ASSERT_NE(wb->findName(QStringLiteral("Funcionarios")), nullptr);
+    QStringList chaves;
+    for (int row = 0; row < pagina->rowCount(); ++row) {
+        if (!pagina->text(row, 1).isEmpty())
+            chaves << pagina->text(row, 1);
+    }
+    EXPECT_EQ(chaves, QStringList{"102"});
+}
+
+TEST_F(GerarTest, XlsxHoldsThePagesOnlyUnlessAllSheetsAreAskedFor)
+{
+    ASSERT_EQ(gerar({"-o", caminho("r.xlsx"), "-o", caminho("r.nxs")}).codigo, 0);
+    auto paginas = carregar(QStringLiteral("r.xlsx"));
+    ASSERT_EQ(paginas->sheetCount(), 2);
+    EXPECT_EQ(paginas->sheet(0).name(), QStringLiteral("Emp1"));
+    EXPECT_EQ(carregar(QStringLiteral("r.nxs"))->sheetCount(), 5);
+    ASSERT_EQ(gerar({"-o", caminho("t.xlsx"), "--todas-folhas"}).codigo, 0);
+    EXPECT_EQ(carregar(QStringLiteral("t.xlsx"))->sheetCount(), 5);
+}
+
+TEST_F(GerarTest, CsvGivesOneFilePerPage)
+{
+    ASSERT_EQ(gerar({"-o", caminho("rel.csv")}).codigo, 0);
+    EXPECT_TRUE(ler(caminho("rel_Emp1.csv")).contains("Resumo da folha"));
+    EXPECT_FALSE(ler(caminho("rel_Emp2.csv")).isEmpty());
+    EXPECT_FALSE(QFile::exists(caminho("rel.csv")));
+}
+
+TEST_F(GerarTest, FailuresWriteNothingAndSayWhere)
+{
+    // No competence for period 99: the run fails at the first company.
+    Saida r = gerar({"-o", caminho("r.nxs"), "--periodo", "99"});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Empresa 1: Não foi possível localizar a competência"))) << r.err.toStdString();
+    // An unknown keyword fails while the page is being built.
+    r = gerar({"-o", caminho("r.nxs"), "--replicacao", "C"});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("planilha Emp1: Coluna de Replicação RESUMO DA FOLHA Inválida!")))
+        << r.err.toStdString();
+    r = darvelo({"gerar", caminho("nada.nxs"), "--banco", Banco::instance().conexao()});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("nada.nxs"))) << r.err.toStdString();
+    EXPECT_EQ(arquivos(), QStringList{"modelo.nxs"});
+    EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
+}
+
+TEST_F(GerarTest, CellsWhoseFunctionsRaiseAreListedAndTheReportIsKept)
+{
+    Workbook wb;
+    {
+        auto modelo = carregar(QStringLiteral("modelo.nxs"));
+        modelo->findSheet(QStringLiteral("Leiaute"))->setText(2, 4, QStringLiteral("=fpaFunc(\"x\";$B3)"));
+        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
+    }
+    const Saida r = gerar({"-o", caminho("r.nxs"), "--empresas", "1"});
+    EXPECT_EQ(r.codigo, 3) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Emp1!E"))) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(caminho("r.nxs")));
+}
+
+TEST_F(GerarTest, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(darvelo({"gerar"}).codigo, 2);
+    EXPECT_EQ(darvelo({"gerar", caminho("modelo.nxs")}).codigo, 2);
+    EXPECT_EQ(gerar({"-o", caminho("r.pdf")}).codigo, 2);
+    EXPECT_EQ(gerar({"-o", caminho("modelo.nxs")}).codigo, 2);
+    EXPECT_EQ(gerar({"--data-referencia", "31/12/2024"}).codigo, 2);
+    EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
+}
