@@ -1,5 +1,9 @@
 #include "host/TnDMSQLDataSet.h"
 
+#include <QElapsedTimer>
+
+#include <cstdio>
+
 #include "DatabaseConnection.h"
 #include "PositionalParams.h"
 #include "QuerySource.h"
@@ -13,6 +17,16 @@
 namespace host {
 
 namespace {
+
+// With DARVELO_LOG_SQL set, every query's time, row count and text go to
+// standard error: the way to find what makes a report slow.
+void logQuery(const QString& text, qint64 ms, int rows)
+{
+    static const bool enabled = qEnvironmentVariableIsSet("DARVELO_LOG_SQL");
+    if (enabled)
+        std::fprintf(stderr, "SQL %lld ms, %d linhas: %s\n", static_cast<long long>(ms), rows,
+                     qPrintable(text.simplified()));
+}
 
 std::unique_ptr<TnDMSQLDataSet>& programConnection()
 {
@@ -79,7 +93,10 @@ std::unique_ptr<TnClientDataSet> TnDMSQLDataSet::ExecutarSQL(const QString& text
 
 std::unique_ptr<TnClientDataSet> TnDMSQLDataSet::ExecutarSQL(const QString& text, const TParams& params) const
 {
+    QElapsedTimer timer;
+    timer.start();
     auto dataset = connection_->run(text, params);
+    logQuery(text, timer.elapsed(), dataset->RecordCount());
     dataset->setSource(std::make_unique<QuerySource>(connection_, text, params));
     return dataset;
 }

@@ -1,5 +1,6 @@
 #include "host/SqlTranslator.h"
 
+#include "OrderRewrite.h"
 #include "SqlRenderer.h"
 #include "SqlTree.h"
 
@@ -32,7 +33,15 @@ QString SqlTranslator::translate(const QString& text, SqlDialect dialect)
 {
     std::vector<sql::SqlNode> nodes = sql::SqlTree::build(text);
     dropTrailingSemicolon(nodes);
-    return sql::SqlRenderer(dialect).render(nodes);
+    const sql::SqlRenderer renderer(dialect);
+    if (dialect == SqlDialect::SQLite) {
+        if (const auto order = sql::OrderRewrite::positionalOrderBy(nodes)) {
+            const sql::SqlNodes all(nodes);
+            return sql::OrderRewrite::materialized(renderer.render(all.first(*order)),
+                                                   renderer.render(all.subspan(*order)));
+        }
+    }
+    return renderer.render(nodes);
 }
 
 }  // namespace host

@@ -126,5 +126,18 @@ TEST(SqlTranslatorRefuses, TextsThatDoNotClose)
     }
 }
 
+TEST(SqlTranslatorRewrites, PositionalOrderOfTheStatementOnSqliteOnly)
+{
+    const QString text = QStringLiteral("SELECT a, b FROM t JOIN (SELECT a, MAX(d) d FROM u GROUP BY a) x ON x.a = t.a order by 1, 2 DESC ");
+    EXPECT_EQ(sqlite(text), QStringLiteral("WITH darvelo_ordenado AS MATERIALIZED (SELECT a, b FROM t JOIN (SELECT a, MAX(d) d FROM u "
+                                           "GROUP BY a) x ON x.a = t.a ) SELECT * FROM darvelo_ordenado order by 1, 2 DESC "));
+    EXPECT_EQ(postgres(text), text);
+    // Named orders, orders of a subquery and orders followed by more stay.
+    for (const QString& kept : {QStringLiteral("SELECT a FROM t ORDER BY t.a"), QStringLiteral("SELECT a FROM t ORDER BY 1 LIMIT 3"),
+                                QStringLiteral("SELECT * FROM (SELECT a FROM t ORDER BY 1) x"),
+                                QStringLiteral("SELECT a FROM t ORDER BY 1, a")})
+        EXPECT_EQ(sqlite(kept), kept);
+}
+
 }  // namespace
 }  // namespace host

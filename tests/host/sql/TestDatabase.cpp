@@ -76,6 +76,19 @@ void TestDatabase::exec(const QString& sql) const
     }
 }
 
+QStringList TestDatabase::columnNames(const QString& sql) const
+{
+    QSqlQuery query(database());
+    if (!query.exec(sql)) {
+        fail(QStringLiteral("query"), query.lastError(), sql);
+    }
+    QStringList names;
+    for (int i = 0; i < query.record().count(); ++i) {
+        names << query.record().fieldName(i);
+    }
+    return names;
+}
+
 QVector<QVariantList> TestDatabase::rows(const QString& sql) const
 {
     QSqlQuery query(database());

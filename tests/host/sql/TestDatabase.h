@@ -27,6 +27,7 @@ public:
     // Each raises std::runtime_error with the driver's message on failure.
     void exec(const QString& sql) const;
     QVector<QVariantList> rows(const QString& sql) const;
+    QStringList columnNames(const QString& sql) const;
     QVariant scalar(const QString& sql) const;
     // The driver's error for preparing `sql`, empty when it prepares.
     QString prepareError(const QString& sql, QString* nativeCode = nullptr) const;

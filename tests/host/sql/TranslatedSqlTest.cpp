@@ -293,3 +293,25 @@ TEST_P(TranslatedSql, MinusOwnDayIsTheLastDayOfThePreviousMonth)
 
 }  // namespace
 }  // namespace host
+
+namespace host {
+namespace {
+
+// A positional order is applied to the materialised query on SQLite: the
+// same rows, in the same order, with the same column names.
+TEST_P(TranslatedSql, PositionalOrderGivesTheSameRowsInOrder)
+{
+    createCounts({7, 3, 9, 3, 12, 5, 1});
+    const auto rows = db().rows(tr(u"SELECT n AS valor, (n % 3) AS resto FROM Contagens "
+                                   u"WHERE n > (SELECT MIN(n) FROM Contagens) ORDER BY 2 DESC, 1"_s));
+    QList<QPair<int, int>> obtidas;
+    for (const QVariantList& row : rows)
+        obtidas.append({row[0].toInt(), row[1].toInt()});
+    // Remainder 2 first, then 1, then 0; ties by value.
+    const QList<QPair<int, int>> ordenadas{{5, 2}, {7, 1}, {3, 0}, {3, 0}, {9, 0}, {12, 0}};
+    EXPECT_EQ(obtidas, ordenadas);
+    EXPECT_EQ(db().columnNames(tr(u"SELECT n AS valor FROM Contagens ORDER BY 1"_s)), QStringList{u"valor"_s});
+}
+
+}  // namespace
+}  // namespace host

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ModeloTeste.h"
+#include "ProgressoTeste.h"
+#include "TestPrinters.h"
+
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include "host/TnDM.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// Layout columns by letter.
+enum Coluna : int { A, B, C, D, E };
+
+// A generation run as the report framework starts it: the payroll module
+// created by class name from the action registry, with a recording
+// progress frame, on the demo database unless a case connects another.
+class GeracaoTeste : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    static void conectar(const QString& conexao);
+    // Replaces the module and its frame by new ones.
+    void novoModulo();
+    // Runs the template; the message of the failure the run ended with,
+    // empty when it returned normally.
+    QString executar(ModeloTeste& modelo);
+
+    // Every row of a query written by the case, its fields joined by "/".
+    static QStringList linhasSql(const QString& sql);
+    static std::vector<QVariantList> registrosSql(const QString& sql);
+    // The movement rows of a company and period (the run's own joins),
+    // for the select list, the tail and the further joins the case gives.
+    static QString movimento(const QString& campos, int empresa, int periodo, const QString& resto = {},
+                             const QString& juncao = {});
+
+    // A payroll function's text read as a number of the pt-BR locale.
+    static double numero(const QString& texto);
+
+    std::unique_ptr<host::TnDM> modulo;
+    payroll::TnFpaDMPlanilha* dm = nullptr;
+    ProgressoTeste* progresso = nullptr;
+};
