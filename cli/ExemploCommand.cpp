@@ -1,7 +1,157 @@
 #include "ExemploCommand.h"
 
-int runExemplo(const QStringList&, QTextStream&, QTextStream& err)
+#include "BancoExemplo.h"
+#include "ModelosExemplo.h"
+
+#include "host/HostError.h"
+
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+#include <spreadsheet/io/WorkbookFile.h>
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <array>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFalha = 1;
+constexpr int kUso = 2;
+
+const QString kBancoPadrao = QStringLiteral("folha-demo.sqlite");
+
+struct OpcaoTamanho {
+    const char* nome;
+    const char* descricao;
+    int host::DemoDataOptions::*campo;
+};
+
+const std::array<OpcaoTamanho, 4> kTamanhos{{
+    {"empresas", "número de empresas", &host::DemoDataOptions::empresas},
+    {"funcionarios", "funcionários por empresa", &host::DemoDataOptions::funcionarios},
+    {"eventos", "eventos por funcionário e período", &host::DemoDataOptions::eventosPorFuncionario},
+    {"periodos", "meses de folha", &host::DemoDataOptions::periodos},
+}};
+
+// A bad value is the caller's mistake, told like any other usage error.
+class ErroDeUso : public host::HostError {
+public:
+    using host::HostError::HostError;
+};
+
+struct Pedido {
+    QString pasta;
+    QString conexao;
+    host::DemoDataOptions opcoes;
+    bool recriar = false;  // a size or the seed was given
+};
+
+int positivo(const QCommandLineParser& parser, const QString& nome, int padrao)
 {
-    err << "darvelo exemplo: em construção\n";
-    return 1;
+    if (!parser.isSet(nome))
+        return padrao;
+    bool ok = false;
+    const int valor = parser.value(nome).toInt(&ok);
+    if (!ok || valor <= 0 || valor > 1'000'000)
+        throw ErroDeUso(QStringLiteral("Valor inválido para --%1: %2").arg(nome, parser.value(nome)));
+    return valor;
+}
+
+void declararOpcoes(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Cria o banco de demonstração e os modelos de exemplo."));
+    parser.addPositionalArgument(QStringLiteral("PASTA"), QStringLiteral("pasta de saída (padrão: exemplo)"));
+    parser.addOption({QStringLiteral("banco"), QStringLiteral("sqlite:CAMINHO ou postgresql://..."),
+                      QStringLiteral("CONEXAO")});
+    parser.addOption({QStringLiteral("semente"), QStringLiteral("semente dos dados"), QStringLiteral("N")});
+    for (const OpcaoTamanho& t : kTamanhos)
+        parser.addOption({QString::fromLatin1(t.nome), QString::fromUtf8(t.descricao), QStringLiteral("N")});
+}
+
+Pedido lerPedido(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    declararOpcoes(parser);
+    if (!parser.parse(arguments)) {
+        const QStringList desconhecidas = parser.unknownOptionNames();
+        throw ErroDeUso(desconhecidas.isEmpty()
+                            ? QStringLiteral("Linha de comando inválida: %1").arg(parser.errorText())
+                            : QStringLiteral("Opção desconhecida: %1").arg(desconhecidas.join(QStringLiteral(", "))));
+    }
+    const QStringList posicionais = parser.positionalArguments();
+    if (posicionais.size() > 1)
+        throw ErroDeUso(QStringLiteral("Informe uma só pasta de saída."));
+    Pedido pedido;
+    pedido.pasta = posicionais.isEmpty() ? QStringLiteral("exemplo") : posicionais.front();
+    pedido.conexao = parser.isSet(QStringLiteral("banco"))
+                         ? parser.value(QStringLiteral("banco"))
+                         : QStringLiteral("sqlite:") + QDir(pedido.pasta).filePath(kBancoPadrao);
+    pedido.opcoes.seed =
+        static_cast<quint32>(positivo(parser, QStringLiteral("semente"), static_cast<int>(pedido.opcoes.seed)));
+    pedido.recriar = parser.isSet(QStringLiteral("semente"));
+    for (const OpcaoTamanho& t : kTamanhos) {
+        const QString nome = QString::fromLatin1(t.nome);
+        pedido.opcoes.*t.campo = positivo(parser, nome, pedido.opcoes.*t.campo);
+        pedido.recriar = pedido.recriar || parser.isSet(nome);
+    }
+    return pedido;
+}
+
+void prepararBanco(const exemplo::BancoExemplo& banco, const Pedido& pedido, QTextStream& out)
+{
+    if (!pedido.recriar && banco.existe()) {
+        out << "Banco de demonstração mantido: " << banco.descricao()
+            << " (uma opção de tamanho ou --semente o recria)\n";
+        return;
+    }
+    banco.criar(pedido.opcoes);
+    out << "Banco de demonstração criado: " << banco.descricao() << '\n';
+}
+
+void gravarModelos(const exemplo::ParametrosExemplo& parametros, const QDir& pasta, QTextStream& out)
+{
+    spreadsheet::io::PrintSettings impressao;
+    impressao.landscape = true;  // the reports are wider than they are long
+    for (const exemplo::ModeloExemplo& modelo : exemplo::modelosExemplo()) {
+        const QString caminho = pasta.filePath(QString::fromLatin1(modelo.arquivo));
+        spreadsheet::io::WorkbookFile::save(*modelo.criar(parametros), impressao, caminho);
+        out << "Modelo gravado: " << caminho << '\n';
+    }
+}
+
+int executar(const Pedido& pedido, QTextStream& out)
+{
+    QDir pasta(pedido.pasta);
+    if (!pasta.mkpath(QStringLiteral(".")))
+        throw host::HostError(QStringLiteral("Não foi possível criar a pasta %1.").arg(pedido.pasta));
+    out << "Pasta: " << pasta.absolutePath() << '\n';
+    const exemplo::BancoExemplo banco(pedido.conexao);
+    prepararBanco(banco, pedido, out);
+    const exemplo::ParametrosExemplo parametros = banco.parametros();
+    gravarModelos(parametros, pasta, out);
+    out << "Parâmetros dos modelos: empresas " << parametros.empresas << ", com rateio " << parametros.empresasRateio
+        << ", período de cálculo " << parametros.periodo << '\n';
+    return kOk;
+}
+
+}  // namespace
+
+int runExemplo(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    try {
+        return executar(lerPedido(arguments), out);
+    } catch (const ErroDeUso& erro) {
+        err << erro.message()
+            << "\nUso: darvelo exemplo [PASTA] [--empresas N] [--funcionarios N] [--eventos N] [--periodos N] "
+               "[--semente N] [--banco CONEXAO]\n";
+        return kUso;
+    } catch (const host::HostError& erro) {
+        err << erro.message() << '\n';
+        return kFalha;
+    } catch (const spreadsheet::SpreadsheetError& erro) {
+        err << erro.message() << '\n';
+        return kFalha;
+    }
 }

@@ -30,8 +30,15 @@ int Calculator::activeSheetId() const
     return workbook_.sheetCount() > 0 ? workbook_.activeSheet().id() : -1;
 }
 
+void Calculator::calculateAllIfChanged()
+{
+    if (calculatedAt_ != changes_)
+        calculateAll();
+}
+
 void Calculator::calculateAll()
 {
+    calculatedAt_ = changes_;
     failures_.clear();
     pending_.clear();
     pendingOverflow_ = false;
@@ -109,17 +116,20 @@ void Calculator::endUpdate()
 
 void Calculator::formulaAdded(Formula& formula)
 {
+    ++changes_;
     index_.add(formula, *this);
 }
 
 void Calculator::formulaRemoved(Formula& formula)
 {
+    ++changes_;
     index_.remove(formula);
     std::erase(stack_, &formula);
 }
 
 void Calculator::cellChanged(const Sheet& sheet, int row, int column)
 {
+    ++changes_;
     const PendingCell cell{sheet.id(), row, column};
     if (isUpdating()) {
         if (pending_.size() < kMaxPendingCells) {
@@ -204,12 +214,14 @@ void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
 
 void Calculator::structureChanged()
 {
+    ++changes_;
     index_.invalidate();
     names_.clear();
 }
 
 void Calculator::recalculateAllLater()
 {
+    ++changes_;
     if (isUpdating()) {
         pendingOverflow_ = true;
     } else if (workbook_.automaticCalculation()) {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -31,6 +32,12 @@ public:
     ~Calculator();
 
     void calculateAll();
+    // A full calculation, unless nothing the formulas can see has changed
+    // since the last one.
+    void calculateAllIfChanged();
+    // Something formulas may depend on changed outside the cells (layout,
+    // the workbook's tag).
+    void noteChange() { ++changes_; }
     void beginUpdate() { ++updateDepth_; }
     void endUpdate();
     bool isUpdating() const { return updateDepth_ > 0; }
@@ -77,6 +84,8 @@ private:
     bool pendingOverflow_ = false;
     int updateDepth_ = 0;
     std::uint64_t evaluations_ = 0;
+    std::uint64_t changes_ = 0;
+    std::optional<std::uint64_t> calculatedAt_;
 };
 
 }  // namespace spreadsheet

@@ -1,5 +1,7 @@
 #include "LayoutChange.h"
 
+#include "Calculator.h"
+
 #include <spreadsheet/History.h>
 #include <spreadsheet/Workbook.h>
 
@@ -44,6 +46,8 @@ void LayoutChange::record(Sheet& sheet, const QString& description, const std::f
 {
     History& history = sheet.workbook().history();
     HistoryScope scope(history, description);
+    // Page breaks and hidden lines are read by some functions.
+    sheet.workbook().calculator().noteChange();
     if (!history.isRecording()) {
         history.noteUnrecordedChange();
         apply();

@@ -329,6 +329,19 @@ void Workbook::calculate()
     calculator_->calculateAll();
 }
 
+void Workbook::calculateIfChanged()
+{
+    calculator_->calculateAllIfChanged();
+}
+
+// The tag is how custom functions find their context: another tag may give
+// other values.
+void Workbook::setTag(WorkbookTag* tag)
+{
+    tag_ = tag;
+    calculator_->noteChange();
+}
+
 void Workbook::beginUpdate()
 {
     calculator_->beginUpdate();

@@ -1,6 +1,9 @@
 // Dependency tracking, ordering, batching and circular references.
 #include "Calculator.h"
 
+#include <spreadsheet/FormulaResult.h>
+#include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Sheet.h>
 #include <spreadsheet/Workbook.h>
 
 #include <gtest/gtest.h>
@@ -178,4 +181,49 @@ TEST(CalculationTest, ReplacingAndClearingFormulasUpdatesDependents)
     EXPECT_EQ(s.value(0, 1).number(), 0.0);
     s.setText(0, 0, "4");
     EXPECT_EQ(s.value(0, 1).number(), 8.0);
+}
+
+namespace {
+
+// Counts its own calls: shows whether a calculation evaluated the cell.
+int gChamadas = 0;
+
+void contarChamada(spreadsheet::FormulaResult& result, const spreadsheet::ArgumentTokens&)
+{
+    result.AddValue(double(++gChamadas));
+}
+
+void semParametros(int& count, std::vector<spreadsheet::ParamKind>&)
+{
+    count = 0;
+}
+
+}  // namespace
+
+TEST(CalculateIfChanged, SkipsOnlyWhenNothingFormulasSeeHasChanged)
+{
+    using namespace spreadsheet;
+    FunctionRepository::instance().Add(QStringLiteral("CONTACHAMADAS"), contarChamada, semParametros,
+                                       ResultKind::Value, 9101, FunctionCategory::UserDefined);
+    Workbook wb;
+    Sheet& s = wb.addSheet(QStringLiteral("Plan1"));
+    s.setText(0, 0, QStringLiteral("=CONTACHAMADAS()"));
+    wb.calculate();
+    const int depois = gChamadas;
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois);
+    s.setText(5, 5, QStringLiteral("x"));
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois + 1);
+    s.setPageBreak(3, true);
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois + 2);
+    wb.setTag(nullptr);
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois + 3);
+    s.InsertRows(0, 1);
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois + 4);
+    wb.calculateIfChanged();
+    EXPECT_EQ(gChamadas, depois + 4);
 }

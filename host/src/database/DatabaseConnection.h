@@ -35,6 +35,7 @@ public:
 
 private:
     void open();
+    void tuneSqlite(class QSqlDatabase& db) const;
     [[noreturn]] void fail(const QString& what, const class QSqlError& error, const QString& sql) const;
 
     ConnectionText text_;

@@ -217,7 +217,10 @@ void TnDMPlanilha::Recalcular()
     // The first recalculation of a run fixes the reference date, so every
     // history and GPS value of the run is taken at the same moment.
     DataReferencia();
-    GetcxSpreadSheetBook().calculate();
+    // A page left as the previous recalculation saw it (no exclusion, no
+    // paging in between) keeps its values: every function would give the
+    // same answer again.
+    GetcxSpreadSheetBook().calculateIfChanged();
 }
 
 int TnDMPlanilha::linhasDoDestino() const

@@ -62,10 +62,13 @@ public:
     void setNames(std::vector<DefinedName> names);
 
     WorkbookTag* tag() const { return tag_; }
-    void setTag(WorkbookTag* tag) { tag_ = tag; }
+    void setTag(WorkbookTag* tag);
 
     // Recalculates every formula.
     void calculate();
+    // The same, skipped when nothing formulas depend on has changed since
+    // the last full calculation.
+    void calculateIfChanged();
     // Batches many changes: dependents are recalculated once, at the end of
     // the outermost batch.
     void beginUpdate();
