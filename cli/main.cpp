@@ -10,6 +10,7 @@
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <array>
@@ -51,6 +52,9 @@ int usage(QTextStream& err)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // Payroll staff read dates, decimals and function texts the Brazilian
+    // way, whatever the machine's own settings.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // Every custom function is known before any workbook is loaded.
     catalog::RegistrarTodasFuncoes();
     generation::RegistrarTnFpaDMPlanilha();
