@@ -17,6 +17,7 @@
 
 namespace spreadsheet {
 class ArgumentTokens;
+class ClipboardBlock;
 class FormulaResult;
 class Sheet;
 }  // namespace spreadsheet
@@ -121,6 +122,10 @@ private:
 
     spreadsheet::Workbook* FWorkbook = nullptr;
     QBuffer FClipboard;
+    // The block the stream holds, decoded once: a replication pastes it
+    // once per key value.
+    std::unique_ptr<spreadsheet::ClipboardBlock> FBlocoColado;
+    QByteArray FBytesColados;  // the stream's bytes the block was decoded from
     std::unique_ptr<TnClientDataSet> curEmpresa;
     std::vector<int> FLinhasMarcadas;
     std::vector<int> FLinhasExcluidas;

@@ -199,9 +199,12 @@ int TnDMPlanilha::InicioProximaReplicacao(int row) const
 
 void TnDMPlanilha::SpreadSheetDataToClipboardData(const Sheet& view, const CellRange& area)
 {
+    auto bloco = std::make_unique<spreadsheet::ClipboardBlock>(spreadsheet::ClipboardBlock::copy(view, area));
     FClipboard.close();
-    FClipboard.setData(spreadsheet::ClipboardBlock::copy(view, area).toBytes());
+    FClipboard.setData(bloco->toBytes());
     FClipboard.open(QIODevice::ReadOnly);
+    FBlocoColado = std::move(bloco);
+    FBytesColados = FClipboard.data();
 }
 
 void TnDMPlanilha::ColarClipboard(Sheet& target, int row, int column)
@@ -209,7 +212,14 @@ void TnDMPlanilha::ColarClipboard(Sheet& target, int row, int column)
     if (!FClipboard.isOpen())
         throw HostError(QStringLiteral("Nenhum bloco copiado para colar."));
     FClipboard.seek(0);
-    spreadsheet::ClipboardBlock::fromBytes(FClipboard.readAll()).paste(target, row, column);
+    // Whoever writes into the stream detaches its bytes from the ones the
+    // block came from, and the block is decoded anew.
+    const QByteArray& bytes = FClipboard.data();
+    if (!FBlocoColado || bytes.constData() != FBytesColados.constData() || bytes.size() != FBytesColados.size()) {
+        FBlocoColado = std::make_unique<spreadsheet::ClipboardBlock>(spreadsheet::ClipboardBlock::fromBytes(bytes));
+        FBytesColados = bytes;
+    }
+    FBlocoColado->paste(target, row, column);
 }
 
 void TnDMPlanilha::Recalcular()
@@ -396,6 +406,8 @@ void TnDMPlanilha::DataModuleDestroy()
     DestruirSQL(curEmpresa);
     FClipboard.close();
     FClipboard.setData(QByteArray());
+    FBlocoColado.reset();
+    FBytesColados.clear();
 }
 
 }  // namespace host

@@ -11,6 +11,8 @@
 #include <spreadsheet/FunctionRepository.h>
 #include <spreadsheet/Sheet.h>
 
+#include <spreadsheet/ClipboardBlock.h>
+
 #include <gtest/gtest.h>
 
 #include <QLocale>
@@ -137,6 +139,15 @@ TEST_F(TnDMPlanilhaTest, BlocksEndAtTheLastContinuationMarkAndCopiesRepeat)
     EXPECT_EQ(page->text(10, 0), QStringLiteral("FUNC"));
     EXPECT_EQ(page->text(14, 0), QStringLiteral("..."));
     EXPECT_EQ(page->text(13, 1), QStringLiteral("=B12*2"));  // relative references follow the copy
+
+    // What is pasted is what the stream holds, also when someone else wrote it.
+    QBuffer& stream = dm.cxSSClipboard();
+    stream.close();
+    stream.setData(spreadsheet::ClipboardBlock::copy(*page, CellRange{1, 0, 1, 0}).toBytes());
+    stream.open(QIODevice::ReadOnly);
+    dm.ColarClipboard(*page, 20, 0);
+    EXPECT_EQ(page->text(20, 0), QStringLiteral("21"));
+    EXPECT_TRUE(page->text(21, 0).isEmpty());
 }
 
 TEST_F(TnDMPlanilhaTest, ExclusionRemovesComputedEmptyOrZeroRowsOnly)
