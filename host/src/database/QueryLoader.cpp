@@ -153,6 +153,20 @@ void QueryLoader::append(TnClientDataSet& dataset, int column, FieldType type, c
     }
 }
 
+std::vector<FieldDef> QueryLoader::fieldsFor(const QStringList& names, const std::vector<QVariant>& samples,
+                                             const std::vector<FieldDef>* fixedFields)
+{
+    if (fixedFields) {
+        if (fixedFields->size() != static_cast<std::size_t>(names.size()))
+            throw HostError(QStringLiteral("A consulta atualizada não tem os campos da original."));
+        return *fixedFields;
+    }
+    std::vector<FieldDef> fields;
+    for (qsizetype c = 0; c < names.size(); ++c)
+        fields.push_back(FieldDef{names[c], decideType(samples[static_cast<std::size_t>(c)], names[c])});
+    return fields;
+}
+
 std::unique_ptr<TnClientDataSet> QueryLoader::load(QSqlQuery& query, const std::vector<FieldDef>* fixedFields)
 {
     const QSqlRecord record = query.record();
@@ -174,15 +188,10 @@ std::unique_ptr<TnClientDataSet> QueryLoader::load(QSqlQuery& query, const std::
         more = query.next();
     }
 
-    std::vector<FieldDef> fields;
-    if (fixedFields) {
-        if (static_cast<int>(fixedFields->size()) != columns)
-            throw HostError(QStringLiteral("A consulta atualizada não tem os campos da original."));
-        fields = *fixedFields;
-    } else {
-        for (int c = 0; c < columns; ++c)
-            fields.push_back(FieldDef{record.fieldName(c), decideType(samples[c], record.fieldName(c))});
-    }
+    QStringList names;
+    for (int c = 0; c < columns; ++c)
+        names << record.fieldName(c);
+    const std::vector<FieldDef> fields = fieldsFor(names, samples, fixedFields);
     auto dataset = std::make_unique<TnClientDataSet>(fields);
     for (const auto& row : held) {
         for (int c = 0; c < columns; ++c)

@@ -2,6 +2,7 @@
 
 #include "host/FieldType.h"
 
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -22,6 +23,10 @@ class QueryLoader {
 public:
     static std::unique_ptr<TnClientDataSet> load(QSqlQuery& query, const std::vector<FieldDef>* fixedFields);
 
+    // The fields of a query's columns: the refreshed query's own fields, or
+    // each name with the type its sample gives.
+    static std::vector<FieldDef> fieldsFor(const QStringList& names, const std::vector<QVariant>& samples,
+                                           const std::vector<FieldDef>* fixedFields);
     // The type a column takes from a sample value (invalid when every value
     // seen was null) and the schema's type for its name.
     static FieldType decideType(const QVariant& sample, const QString& columnName);

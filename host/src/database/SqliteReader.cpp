@@ -176,17 +176,10 @@ std::unique_ptr<TnClientDataSet> SqliteReader::load(sqlite3* database, const QSt
         rc = sqlite3_step(raw);
     }
 
-    std::vector<FieldDef> fields;
-    if (fixedFields) {
-        if (static_cast<int>(fixedFields->size()) != columns)
-            throw HostError(QStringLiteral("A consulta atualizada não tem os campos da original."));
-        fields = *fixedFields;
-    } else {
-        for (int c = 0; c < columns; ++c) {
-            const QString name = QString::fromUtf8(sqlite3_column_name(raw, c));
-            fields.push_back(FieldDef{name, QueryLoader::decideType(samples[c], name)});
-        }
-    }
+    QStringList names;
+    for (int c = 0; c < columns; ++c)
+        names << QString::fromUtf8(sqlite3_column_name(raw, c));
+    const std::vector<FieldDef> fields = QueryLoader::fieldsFor(names, samples, fixedFields);
     auto dataset = std::make_unique<TnClientDataSet>(fields);
     for (const auto& row : held) {
         for (int c = 0; c < columns; ++c)
