@@ -304,6 +304,15 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
 {
     QElapsedTimer relogio;
     relogio.start();
+    // Ctrl+C is a cancel from the start: nothing is written after it.
+    std::unique_ptr<host::TnFraProgresso> exibicao;
+    if (pedido.silencioso)
+        exibicao = std::make_unique<host::ProgressoSilencioso>();
+    else
+        exibicao = std::make_unique<host::ProgressoConsole>(stderr);
+    auto progresso = std::make_unique<ProgressoGeracao>(std::move(exibicao));
+    ProgressoGeracao& fases = *progresso;
+    fases.capturarInterrupcao();
     spreadsheet::io::LoadedWorkbook carregado = spreadsheet::io::WorkbookFile::load(pedido.modelo);
     Workbook& workbook = *carregado.workbook;
     workbook.history().setEnabled(false);
@@ -321,14 +330,6 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
     dm->SetcxSpreadSheetBook(&workbook);
     if (pedido.dataReferencia.isValid())
         dm->SetDataReferenciaFixa(QDateTime(pedido.dataReferencia, QTime(0, 0)));
-    std::unique_ptr<host::TnFraProgresso> exibicao;
-    if (pedido.silencioso)
-        exibicao = std::make_unique<host::ProgressoSilencioso>();
-    else
-        exibicao = std::make_unique<host::ProgressoConsole>(stderr);
-    auto progresso = std::make_unique<ProgressoGeracao>(std::move(exibicao));
-    ProgressoGeracao& fases = *progresso;
-    fases.capturarInterrupcao();
     dm->SetProgresso(std::move(progresso));
 
     QSet<int> anteriores;
@@ -342,7 +343,7 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
         throw;
     }
     const qint64 geracao = relogio.restart();
-    if (dm->Cancelado()) {
+    if (dm->Cancelado() || fases.interrompido()) {
         err << "Geração cancelada. Nada foi gravado.\n";
         return kCancelado;
     }

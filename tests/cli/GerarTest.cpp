@@ -17,6 +17,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/types.h>
+
 using namespace spreadsheet;
 
 namespace {
@@ -222,5 +225,32 @@ TEST_F(GerarTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(gerar({"-o", caminho("r.pdf")}).codigo, 2);
     EXPECT_EQ(gerar({"-o", caminho("modelo.nxs")}).codigo, 2);
     EXPECT_EQ(gerar({"--data-referencia", "31/12/2024"}).codigo, 2);
+    EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
+}
+
+// Ctrl+C during the run: the run stops at its next progress line, nothing is
+// written and the exit code says so.
+TEST_F(GerarTest, InterruptCancelsAndWritesNothing)
+{
+    const QString banco = QStringLiteral("sqlite:") + caminho(QStringLiteral("grande.sqlite"));
+    ASSERT_EQ(darvelo({"banco-demo", "--banco", banco, "--empresas", "1", "--estabelecimentos", "1",
+                       "--funcionarios", "1000", "--periodos", "1", "--eventos", "5", "--historicos", "1"})
+                  .codigo,
+              0);
+    QProcess p;
+    p.setReadChannel(QProcess::StandardError);
+    p.start(QStringLiteral(DARVELO_BINARY), {"gerar", caminho(QStringLiteral("modelo.nxs")), "--banco", banco, "-o",
+                                             caminho("r.nxs"), "--empresas", "1", "--periodo", "1"});
+    QString progresso;
+    // The first progress line comes once Ctrl+C is a cancel, and well before
+    // anything is written.
+    const QString inicio = QStringLiteral("inicio TnFpaDMPlanilha.Executar");
+    while (!progresso.contains(inicio) && p.waitForReadyRead(60000))
+        progresso += QString::fromUtf8(p.readAllStandardError());
+    ASSERT_TRUE(progresso.contains(inicio)) << progresso.toStdString();
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 130) << (progresso + QString::fromUtf8(p.readAllStandardError())).toStdString();
+    EXPECT_FALSE(QFile::exists(caminho("r.nxs")));
     EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
 }
