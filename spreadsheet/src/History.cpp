@@ -7,6 +7,7 @@
 namespace spreadsheet {
 
 struct History::Action {
+    std::uint64_t state = 0;  // the workbook state this action leads to
     QString description;
     std::vector<std::unique_ptr<Change>> changes;
     std::size_t bytes = 0;
@@ -35,8 +36,15 @@ void History::setEnabled(bool enabled)
     }
 }
 
+std::uint64_t History::stateId() const
+{
+    return undo_.empty() ? baseState_ : undo_.front()->state;
+}
+
+// The workbook stays as it is; it only can no longer go back.
 void History::clear()
 {
+    baseState_ = stateId();
     undo_.clear();
     redo_.clear();
     bytes_ = 0;
@@ -109,6 +117,7 @@ void History::close()
     std::unique_ptr<Action> action = std::move(pending_);
     if (enabled_ && !action->changes.empty()) {
         bytes_ += action->bytes;
+        action->state = ++lastState_;
         undo_.push_front(std::move(action));
         for (const auto& old : redo_) {
             bytes_ -= old->bytes;
@@ -130,6 +139,7 @@ void History::record(std::unique_ptr<Change> change)
     if (!enabled_ || depth_ == 0) {
         // A change the lists did not see: replaying them could damage the workbook.
         clear();
+        baseState_ = ++lastState_;
         return;
     }
     pending_->bytes += change->memoryUsage();
@@ -145,6 +155,7 @@ void History::noteUnrecordedChange()
     if (!undo_.empty() || !redo_.empty()) {
         clear();
     }
+    baseState_ = ++lastState_;
     if (depth_ == 0) {
         notify();
     }
@@ -182,6 +193,7 @@ void History::trim()
 {
     while (!undo_.empty() && (static_cast<int>(undo_.size()) > kMaxActions || bytes_ > kMaxBytes)) {
         bytes_ -= undo_.back()->bytes;
+        baseState_ = undo_.back()->state;
         undo_.pop_back();
     }
 }

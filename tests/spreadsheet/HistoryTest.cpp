@@ -157,3 +157,34 @@ TEST_F(HistoryTest, AFailedOperationLeavesNoTrace)
     EXPECT_FALSE(s.hasCell(3, 3));
     EXPECT_EQ(history().GetUndoActionCount(), before);
 }
+
+// A save marker: the state id comes back with undo and redo, and is never
+// met again once the state cannot be reached.
+TEST_F(HistoryTest, StateIdsMarkWhatUndoAndRedoReturnTo)
+{
+    const auto salvo = history().stateId();
+    s.setText(0, 0, "a");
+    const auto depoisDeA = history().stateId();
+    EXPECT_NE(depoisDeA, salvo);
+    s.setText(0, 1, "b");
+    history().Undo(2);
+    EXPECT_EQ(history().stateId(), salvo);
+    history().Redo();
+    EXPECT_EQ(history().stateId(), depoisDeA);
+    history().clear();  // the workbook is unchanged by forgetting its past
+    EXPECT_EQ(history().stateId(), depoisDeA);
+
+    // Saved at a state whose action later drops out of the bounded list.
+    const auto marca = history().stateId();
+    for (int i = 0; i < History::kMaxActions + 5; ++i)
+        s.setText(1, 0, QString::number(i));
+    history().Undo(History::kMaxActions);
+    EXPECT_NE(history().stateId(), marca);
+    EXPECT_EQ(history().GetUndoActionCount(), 0);
+
+    // A change with history off is a new state too.
+    history().setEnabled(false);
+    const auto antes = history().stateId();
+    s.setText(2, 0, "c");
+    EXPECT_NE(history().stateId(), antes);
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -37,6 +38,11 @@ public:
     void Undo(int n = 1);
     void Redo(int n = 1);
     std::size_t memoryUsage() const { return bytes_; }
+    // Names the workbook's current state: equal ids mean equal contents as
+    // far as the history can tell. Undo and redo return to earlier ids; a
+    // change the lists could not record makes a new one. A save marker is
+    // the id at the time of saving.
+    std::uint64_t stateId() const;
 
     // Called after every change that can be undone, and after undo and redo.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
@@ -68,6 +74,8 @@ private:
 
     Workbook& workbook_;
     bool enabled_ = true;
+    std::uint64_t baseState_ = 0;  // the state below the oldest undoable action
+    std::uint64_t lastState_ = 0;
     bool replaying_ = false;
     int depth_ = 0;
     bool changedInAction_ = false;
