@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace ajuda {
+
+// The help's first page: how a template drives a generation run and a link
+// to the page of every function.
+class IndiceAjuda {
+public:
+    static QString html(const QStringList& funcoes);
+};
+
+}  // namespace ajuda

@@ -1,0 +1,107 @@
+#include "gui/ProgressoJanela.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gui {
+
+namespace {
+
+QString resumo(const QString& texto, int contagem)
+{
+    if (contagem == 1) {
+        return texto;
+    }
+    return QStringLiteral("%1 (\u00d7%2)").arg(texto).arg(contagem);
+}
+
+}  // namespace
+
+ProgressoJanela::ProgressoJanela(std::chrono::milliseconds intervalo)
+    : FLinhas(new QListWidget(this)), FCircular(new QProgressBar(this)),
+      FBotaoCancelar(new QPushButton(QStringLiteral("Cancelar"), this)), FIntervalo(intervalo)
+{
+    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowModality(Qt::ApplicationModal);
+    FCircular->setRange(0, 0);
+    FCircular->setVisible(false);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(FBotaoCancelar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FLinhas);
+    layout->addWidget(FCircular);
+    layout->addLayout(botoes);
+    connect(FBotaoCancelar, &QPushButton::clicked, this, [this] { Cancelar(); });
+    resize(480, 320);
+}
+
+ProgressoJanela::~ProgressoJanela() = default;
+
+void ProgressoJanela::MostrarSimples(QObject* janela)
+{
+    if (auto* widget = qobject_cast<QWidget*>(janela)) {
+        move(widget->geometry().center() - rect().center());
+    }
+    show();
+    FDesdeProcessamento.invalidate();
+    processarEventos();
+}
+
+void ProgressoJanela::SetEhCircular(bool circular)
+{
+    FCircular->setVisible(circular);
+}
+
+void ProgressoJanela::IncProgressoTotal(const QString& texto, int n)
+{
+    if (n > 0) {
+        if (!FLinhaCondensada) {
+            FLinhaCondensada = new QListWidgetItem(FLinhas);
+        }
+        FLinhaCondensada->setText(resumo(texto, ++FContagem));
+    } else {
+        encerrarSequencia();
+        FLinhas->addItem(texto);
+    }
+    FLinhas->scrollToBottom();
+    processarEventos();
+}
+
+void ProgressoJanela::LimparExibirCountTotal()
+{
+    encerrarSequencia();
+    processarEventos();
+}
+
+void ProgressoJanela::Fechar()
+{
+    encerrarSequencia();
+    hide();
+}
+
+void ProgressoJanela::reject()
+{
+    Cancelar();
+}
+
+void ProgressoJanela::encerrarSequencia()
+{
+    FLinhaCondensada = nullptr;
+    FContagem = 0;
+}
+
+void ProgressoJanela::processarEventos()
+{
+    if (FDesdeProcessamento.isValid() && FDesdeProcessamento.elapsed() < FIntervalo.count()) {
+        return;
+    }
+    QCoreApplication::processEvents();
+    FDesdeProcessamento.start();
+}
+
+}  // namespace gui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <host/TnFraProgresso.h>
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include <chrono>
+
+class QListWidget;
+class QListWidgetItem;
+class QProgressBar;
+class QPushButton;
+
+namespace gui {
+
+// The progress frame as an application-modal window: the progress lines and
+// a "Cancelar" button. The run works on the GUI thread, so each new line
+// lets pending events through (at most once per interval); the modality
+// leaves the cancel button as the only thing the user can reach meanwhile.
+class ProgressoJanela : public QDialog, public host::TnFraProgresso {
+    Q_OBJECT
+
+public:
+    explicit ProgressoJanela(std::chrono::milliseconds intervalo = std::chrono::milliseconds(50));
+    ~ProgressoJanela() override;
+
+    void MostrarSimples(QObject* janela) override;
+    void SetEhCircular(bool circular) override;
+    void IncProgressoTotal(const QString& texto, int n) override;
+    void LimparExibirCountTotal() override;
+    void Fechar();
+
+    QListWidget* linhas() const { return FLinhas; }
+    QPushButton* botaoCancelar() const { return FBotaoCancelar; }
+
+protected:
+    // Escape and the window's close box cancel the run like the button;
+    // the window goes away only when the run is over.
+    void reject() override;
+
+private:
+    void encerrarSequencia();
+    void processarEventos();
+
+    QListWidget* FLinhas = nullptr;
+    QProgressBar* FCircular = nullptr;
+    QPushButton* FBotaoCancelar = nullptr;
+    QListWidgetItem* FLinhaCondensada = nullptr;
+    int FContagem = 0;
+    std::chrono::milliseconds FIntervalo;
+    QElapsedTimer FDesdeProcessamento;
+};
+
+}  // namespace gui

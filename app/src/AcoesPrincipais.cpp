@@ -1,0 +1,86 @@
+#include "AcoesPrincipais.h"
+
+#include <array>
+
+namespace {
+
+using H = Habilitacao;
+
+constexpr std::array<AcaoPrincipal, 69> kAcoes{{
+    {"actNew", "&Nova", "Nova Planilha", "", H::SempreAtiva, false, false},
+    {"actOpenSpreadSheet", "&Abrir...", "Abrir Planilha", "Ctrl+O", H::SempreAtiva, false, false},
+    {"actSave", "&Salvar", "Salvar", "Ctrl+S", H::Salvar, false, false},
+    {"actSaveSpeadSheet", "Salvar &Como", "Salvar Como Planilha", "Ctrl+Shift+S", H::SempreAtiva, false, false},
+    {"actExit", "Sai&r", "Sair", "Alt+X", H::SempreAtiva, false, false},
+    {"actAutomaticCalc", "Calcular &Automaticamente", "Calcular automaticamente", "", H::Padrao, false, true},
+    {"actRecalcFormulas", "&Recalcular Fórmulas", "Recalcular fórmulas", "", H::Padrao, false, false},
+    {"actCut", "Recor&tar", "Recortar", "Ctrl+X", H::Padrao, false, false},
+    {"actCopy", "&Copiar", "Copiar", "Ctrl+C", H::Padrao, false, false},
+    {"actPaste", "C&olar", "Colar", "Ctrl+V", H::Padrao, false, false},
+    {"actBeveledLookandFeel", "Estilo XP", "", "", H::Padrao, true, false},
+    {"actBufferedpaint", "Pintura Parcial", "", "", H::Padrao, true, false},
+    {"actShowcaptions", "Exibir Guias das Panilhas", "", "", H::Padrao, true, true},
+    {"actShowgrid", "Exibir Linhas de &Grade", "", "", H::Padrao, false, true},
+    {"actShowheaders", "Exibir &Cabeçalhos de Linha e Coluna", "", "", H::Padrao, false, true},
+    {"actShowformulas", "Exibir &Fórmulas", "", "", H::Padrao, false, true},
+    {"actR1C1Referencestyle", "Estilo de Referência Numérico", "", "", H::Padrao, true, true},
+    {"actCellsIns", "&Células...", "", "", H::Padrao, true, false},
+    {"actInsertCells", "Inserir...", "", "", H::SempreAtiva, false, false},
+    {"actDeleteCells", "Excluir...", "", "", H::SempreAtiva, false, false},
+    {"actRowIns", "&Inserir", "", "", H::Padrao, false, false},
+    {"actColumnIns", "&Inserir", "", "", H::Padrao, false, false},
+    {"actSheetIns", "&Inserir", "", "", H::Padrao, false, false},
+    {"actSheetDel", "Excluir", "", "", H::Padrao, false, false},
+    {"actWindowClose", "&Fechar", "Fechar", "", H::Janela, false, false},
+    {"actWindowCascade", "&Cascata", "Cascata", "", H::Janela, false, false},
+    {"actWindowTileHorizontal", "Lado a Lado Horizontal", "Lado a Lado &Horizontamente", "", H::Janela, false, false},
+    {"actWindowTileVertical", "Lado a Lado Vertical", "&Lado a Lado Verticalmente", "", H::Janela, false, false},
+    {"actWindowMinimizeAll", "&Minimize Todas", "Minimizar todas", "", H::Janela, false, false},
+    {"actWindowArrange", "&Arrumar Tudo", "", "", H::Janela, false, false},
+    {"actCellLeftAlign", "", "Alinhar a esquerda", "", H::ForaDaEdicao, false, true},
+    {"actCellCenterAlign", "", "Centralizado", "", H::ForaDaEdicao, false, true},
+    {"actCellRightAlign", "", "Alinhar a direita", "", H::ForaDaEdicao, false, true},
+    {"actBold", "", "Negrito", "", H::ForaDaEdicao, false, true},
+    {"actItalic", "", "Itálico", "", H::ForaDaEdicao, false, true},
+    {"actUnderline", "", "Sublinhado", "", H::ForaDaEdicao, false, true},
+    {"actStrikeOut", "", "Riscado", "", H::ForaDaEdicao, false, true},
+    {"actMergeCells", "Mesclar Células", "Mesclar Células", "", H::ForaDaEdicao, false, false},
+    {"actSplitCells", "Dividir Células", "Dividir Células", "", H::ForaDaEdicao, false, false},
+    {"actSortAscending", "", "Ordenar ascendente", "", H::ForaDaEdicao, false, false},
+    {"actSortDescending", "", "Ordenar descendente", "", H::ForaDaEdicao, false, false},
+    {"actSum", "Soma", "", "", H::SempreAtiva, false, false},
+    {"actAverage", "Média", "", "", H::SempreAtiva, false, false},
+    {"actCount", "Contar", "", "", H::SempreAtiva, false, false},
+    {"actMax", "Máximo", "", "", H::SempreAtiva, false, false},
+    {"actMin", "Mínimo", "", "", H::SempreAtiva, false, false},
+    {"actFont", "", "", "", H::Padrao, true, false},
+    {"actFontSize", "", "", "", H::Padrao, true, false},
+    {"actFormatCells", "Formatar Células...", "Formatar células", "", H::SempreAtiva, false, false},
+    {"actHideCells", "Ocultar", "", "", H::SempreAtiva, false, false},
+    {"actShowCells", "Reexibir", "", "", H::SempreAtiva, false, false},
+    {"actHideCol", "Ocultar", "Ocular coluna", "", H::Padrao, true, false},
+    {"actShowCol", "Reexibir", "Reexibir coluna", "", H::Padrao, true, false},
+    {"actHideRow", "Ocultar", "", "", H::Padrao, false, false},
+    {"actShowRow", "Reexibir", "", "", H::Padrao, false, false},
+    {"actMudarLarguraCol", "Mudar Largura", "", "", H::Padrao, false, false},
+    {"actMudarAlturaRow", "Mudar Altura", "", "", H::Padrao, false, false},
+    {"actUndo", "", "Desfazer", "", H::Desfazer, false, false},
+    {"actRedo", "", "Refazer", "", H::Refazer, false, false},
+    {"actPreview", "&Visualizar", "", "", H::SempreAtiva, false, false},
+    {"actPrint", "&Imprimir...", "", "", H::SempreAtiva, false, false},
+    {"actSetPrintArea", "&Definir Área de Impressão", "", "", H::SempreAtiva, false, false},
+    {"actClearPrintArea", "&Limpar Área de Impressão", "", "", H::SempreAtiva, false, false},
+    {"actPrintSetup", "&Configurar Página", "", "", H::SempreAtiva, false, false},
+    {"actDefineName", "Definir Nome...", "Definir nome para célula", "", H::Padrao, false, false},
+    {"actDeleteName", "Excluir Nome...", "Deletar nome da célula", "", H::Padrao, false, false},
+    {"actAjuda", "Ajuda", "", "F1", H::Padrao, false, false},
+    {"actSobre", "Sobre...", "", "", H::Padrao, false, false},
+    {"actMaisFuncoes", "Mais Funções...", "", "", H::Padrao, false, false},
+}};
+
+}  // namespace
+
+std::span<const AcaoPrincipal> acoesPrincipais()
+{
+    return kAcoes;
+}

@@ -1,0 +1,691 @@
+#include "src/TVandrelPrincForm.h"
+
+#include "src/AcoesPrincipais.h"
+#include "workbook/TVandrelFilhaForm.h"
+
+#include "catalog/AcaoFormula.h"
+#include "catalog/ComandoQuebra.h"
+#include "catalog/TnUtilPlanilha.h"
+
+#include "host/HostError.h"
+#include "host/TnDialogos.h"
+
+#include <spreadsheet/History.h>
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/SpreadsheetError.h>
+#include <spreadsheet/Workbook.h>
+#include <spreadsheet/widgets/SpreadsheetView.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using spreadsheet::TriState;
+
+namespace {
+
+const QString kFiltro = QStringLiteral("Planilhas do Darvelo|*.nxs|Microsoft Excel 97 e anteriores|*.xls");
+const QString kPerguntaSalvar = QStringLiteral("Deseja salvar a Planilha modificada?");
+const QStringList kTamanhos{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
+
+// The commands this window carries out itself; every other action stays
+// disabled until its command exists.
+const QStringList kComandos{
+    "actNew",          "actOpenSpreadSheet",     "actSave",       "actSaveSpeadSheet",
+    "actExit",         "actAutomaticCalc",       "actRecalcFormulas", "actCut",
+    "actCopy",         "actPaste",               "actShowcaptions", "actShowgrid",
+    "actShowheaders",  "actShowformulas",        "actR1C1Referencestyle", "actWindowClose",
+    "actWindowCascade", "actWindowTileHorizontal", "actWindowTileVertical", "actWindowMinimizeAll",
+    "actWindowArrange", "actUndo",               "actRedo",       "actAjuda",
+};
+
+TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)
+{
+    return janela ? qobject_cast<TVandrelFilhaForm*>(janela->widget()) : nullptr;
+}
+
+TriState alternado(TriState atual)
+{
+    return atual == TriState::Off ? TriState::On : TriState::Off;
+}
+
+}  // namespace
+
+TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Darvelo - Módulo Contabilidade - Editor de Planilhas"));
+    FArea = new QMdiArea(this);
+    FArea->setViewMode(QMdiArea::SubWindowView);
+    setCentralWidget(FArea);
+    criarAcoes();
+    criarBarras();
+    criarMenus();
+    criarBarraCelula();
+    ligarComandos();
+    connect(FArea, &QMdiArea::subWindowActivated, this, [this] {
+        cxSpreadBookSetSelection();
+        atualizarAcoes();
+    });
+    resize(939, 766);
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
+    atualizarAcoes();
+}
+
+// The workbook windows go after this object's members; nothing they signal
+// while closing may reach it.
+TVandrelPrincForm::~TVandrelPrincForm()
+{
+    FArea->disconnect(this);
+    for (QMdiSubWindow* sub : FArea->subWindowList()) {
+        sub->removeEventFilter(this);
+        if (TVandrelFilhaForm* filha = filhaDe(sub))
+            filha->disconnect(this);
+    }
+}
+
+QAction* TVandrelPrincForm::acao(const QString& nome) const
+{
+    const auto it = FAcoes.find(nome);
+    if (it == FAcoes.end())
+        throw host::HostError(QStringLiteral("Ação desconhecida: %1").arg(nome));
+    return it->second;
+}
+
+void TVandrelPrincForm::criarAcoes()
+{
+    for (const AcaoPrincipal& definicao : acoesPrincipais()) {
+        auto* acao = new QAction(QString::fromUtf8(definicao.rotulo), this);
+        acao->setObjectName(QString::fromLatin1(definicao.nome));
+        acao->setToolTip(QString::fromUtf8(definicao.dica));
+        acao->setStatusTip(acao->toolTip());
+        acao->setShortcut(QKeySequence(QString::fromLatin1(definicao.atalho)));
+        acao->setCheckable(definicao.marcavel);
+        acao->setProperty("habilitacao", static_cast<int>(definicao.habilitacao));
+        acao->setVisible(!definicao.oculta);
+        FAcoes[acao->objectName()] = acao;
+    }
+    for (const char* marcada : {"actShowcaptions", "actShowgrid", "actShowheaders"})
+        FAcoes[QString::fromLatin1(marcada)]->setChecked(true);
+    // The insertion and break commands: their captions and hints come from
+    // the catalogue; their dialogs come with the insertion commands.
+    for (const catalog::AcaoFormula& formula : catalog::acoesFormula()) {
+        auto* acao = new QAction(formula.legenda, this);
+        acao->setObjectName(QString::fromLatin1(formula.nome));
+        acao->setToolTip(formula.dica);
+        FAcoes[acao->objectName()] = acao;
+    }
+    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra()) {
+        auto* acao = new QAction(quebra.legenda, this);
+        acao->setObjectName(QString::fromLatin1(quebra.acao));
+        acao->setToolTip(quebra.dica);
+        FAcoes[acao->objectName()] = acao;
+    }
+}
+
+QMenu* TVandrelPrincForm::menuDeAcoes(QMenu* menu, std::initializer_list<const char*> nomes)
+{
+    for (const char* nome : nomes) {
+        if (QByteArrayView(nome) == "-")
+            menu->addSeparator();
+        else
+            menu->addAction(acao(QString::fromLatin1(nome)));
+    }
+    return menu;
+}
+
+void TVandrelPrincForm::criarMenus()
+{
+    QMenuBar* barra = menuBar();
+    QMenu* arquivo = barra->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->setObjectName(QStringLiteral("mnuFile"));
+    menuDeAcoes(arquivo, {"actNew", "actOpenSpreadSheet", "-", "actSave", "actSaveSpeadSheet", "-", "actPrintSetup"});
+    QMenu* area = arquivo->addMenu(QStringLiteral("&Área de Impressão"));
+    area->setObjectName(QStringLiteral("PrintArea1"));
+    menuDeAcoes(area, {"actSetPrintArea", "actClearPrintArea"});
+    menuDeAcoes(arquivo, {"actPreview", "actPrint", "-", "actExit"});
+
+    QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
+    editar->setObjectName(QStringLiteral("mnuEdit"));
+    menuDeAcoes(editar, {"actAutomaticCalc", "actRecalcFormulas", "-", "actCut", "actCopy", "actPaste", "-"});
+    auto* localizar = editar->addAction(QStringLiteral("Localizar e Substituir"));
+    localizar->setObjectName(QStringLiteral("LocalizareSubstituir"));
+    localizar->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    localizar->setEnabled(false);
+    FAcoes[localizar->objectName()] = localizar;
+    editar->addSeparator();
+    menuDeAcoes(editar->addMenu(QStringLiteral("&Planilha")), {"actSheetIns", "actSheetDel"})
+        ->setObjectName(QStringLiteral("miSheet"));
+    menuDeAcoes(editar->addMenu(QStringLiteral("C&élulas")),
+                {"actFormatCells", "-", "actHideCells", "actShowCells", "-", "actInsertCells", "actDeleteCells", "-",
+                 "actDefineName", "actDeleteName"})
+        ->setObjectName(QStringLiteral("miCells"));
+    menuDeAcoes(editar->addMenu(QStringLiteral("C&olunas")),
+                {"actColumnIns", "actDeleteCells", "-", "actHideCol", "actShowCol", "actMudarLarguraCol"})
+        ->setObjectName(QStringLiteral("miColumns"));
+    menuDeAcoes(editar->addMenu(QStringLiteral("&Linhas")),
+                {"actRowIns", "actDeleteCells", "-", "actHideRow", "actShowRow", "actMudarAlturaRow"})
+        ->setObjectName(QStringLiteral("miRows"));
+
+    QMenu* configuracao = barra->addMenu(QStringLiteral("&Configuração"));
+    configuracao->setObjectName(QStringLiteral("mnuConfig"));
+    menuDeAcoes(configuracao, {"actBeveledLookandFeel", "actBufferedpaint", "-", "actShowcaptions", "actShowgrid",
+                               "actShowheaders", "actShowformulas"});
+    configuracao->addSeparator()->setVisible(false);
+    menuDeAcoes(configuracao, {"actR1C1Referencestyle"});
+
+    QMenu* janela = barra->addMenu(QStringLiteral("&Janela"));
+    janela->setObjectName(QStringLiteral("mnuWindow"));
+    menuDeAcoes(janela, {"actWindowCascade", "actWindowTileHorizontal", "actWindowTileVertical",
+                         "actWindowMinimizeAll", "actWindowArrange", "actWindowClose"});
+    // The list of open workbook windows follows the items.
+    connect(janela, &QMenu::aboutToShow, this, [this, janela] {
+        for (QAction* item : janela->actions()) {
+            if (item->property("listaJanelas").toBool())
+                janela->removeAction(item), item->deleteLater();
+        }
+        int numero = 1;
+        for (QMdiSubWindow* sub : FArea->subWindowList()) {
+            auto* item = janela->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(sub->windowTitle()));
+            item->setProperty("listaJanelas", true);
+            item->setCheckable(true);
+            item->setChecked(sub == FArea->activeSubWindow());
+            connect(item, &QAction::triggered, this, [this, sub] { FArea->setActiveSubWindow(sub); });
+        }
+    });
+
+    QMenu* ajuda = barra->addMenu(QStringLiteral("Ajuda"));
+    ajuda->setObjectName(QStringLiteral("mnuAjuda"));
+    menuDeAcoes(ajuda, {"actAjuda", "actSobre"});
+    QMenu* auxilios = barra->addMenu(QStringLiteral("Auxilios differsos"));
+    auxilios->menuAction()->setVisible(false);
+}
+
+void TVandrelPrincForm::criarBarras()
+{
+    QToolBar* padrao = addToolBar(QStringLiteral("Standard"));
+    padrao->setObjectName(QStringLiteral("tbsStandart"));
+    padrao->addAction(acao(QStringLiteral("actNew")));
+    padrao->addAction(acao(QStringLiteral("actOpenSpreadSheet")));
+    // The Save button follows unsaved changes; the menu item is always there.
+    auto* botaoSalvar = new QAction(QStringLiteral("Salvar"), this);
+    botaoSalvar->setObjectName(QStringLiteral("tbsSave"));
+    botaoSalvar->setToolTip(QStringLiteral("Salvar"));
+    connect(botaoSalvar, &QAction::triggered, acao(QStringLiteral("actSave")), &QAction::trigger);
+    FAcoes[botaoSalvar->objectName()] = botaoSalvar;
+    padrao->addAction(botaoSalvar);
+    padrao->addSeparator();
+    for (const char* nome : {"actCut", "actCopy", "actPaste"})
+        padrao->addAction(acao(QString::fromLatin1(nome)));
+
+    QToolBar* formatacao = addToolBar(QStringLiteral("Formatting"));
+    formatacao->setObjectName(QStringLiteral("tbsFormatting"));
+    FCaixaFonte = new QComboBox(formatacao);
+    FCaixaFonte->setObjectName(QStringLiteral("cbxFont"));
+    FCaixaFonte->setEditable(true);
+    FCaixaFonte->addItems(QFontDatabase::families());
+    FCaixaFonte->setEditText(QStringLiteral("Tahoma"));
+    FCaixaFonte->setFixedWidth(132);
+    FCaixaFonte->installEventFilter(this);
+    formatacao->addWidget(FCaixaFonte);
+    FCaixaTamanho = new QComboBox(formatacao);
+    FCaixaTamanho->setObjectName(QStringLiteral("cbxSize"));
+    FCaixaTamanho->setEditable(true);
+    FCaixaTamanho->addItems(kTamanhos);
+    FCaixaTamanho->setEditText(QStringLiteral("10"));
+    FCaixaTamanho->setFixedWidth(44);
+    FCaixaTamanho->lineEdit()->installEventFilter(this);
+    formatacao->addWidget(FCaixaTamanho);
+    formatacao->addSeparator();
+    for (const char* nome : {"actCellLeftAlign", "actCellCenterAlign", "actCellRightAlign"})
+        formatacao->addAction(acao(QString::fromLatin1(nome)));
+    formatacao->addSeparator();
+    for (const char* nome : {"actBold", "actItalic", "actUnderline", "actStrikeOut"})
+        formatacao->addAction(acao(QString::fromLatin1(nome)));
+
+    QToolBar* historico = addToolBar(QStringLiteral("History"));
+    historico->setObjectName(QStringLiteral("tlbHistory"));
+    historico->addAction(acao(QStringLiteral("actUndo")));
+    historico->addAction(acao(QStringLiteral("actRedo")));
+
+    QToolBar* tabela = addToolBar(QStringLiteral("History"));
+    tabela->setObjectName(QStringLiteral("tbsTable"));
+    for (const char* nome : {"actMergeCells", "actSplitCells", "-", "actSum", "-", "actSortAscending",
+                             "actSortDescending"}) {
+        if (QByteArrayView(nome) == "-")
+            tabela->addSeparator();
+        else
+            tabela->addAction(acao(QString::fromLatin1(nome)));
+    }
+
+    QToolBar* celulas = addToolBar(QStringLiteral("Cells"));
+    celulas->setObjectName(QStringLiteral("tlbCells"));
+    celulas->addAction(acao(QStringLiteral("actFormatCells")));
+    celulas->addSeparator();
+    celulas->addAction(acao(QStringLiteral("actDefineName")));
+    celulas->addAction(acao(QStringLiteral("actDeleteName")));
+}
+
+void TVandrelPrincForm::criarBarraCelula()
+{
+    auto* barra = new QToolBar(QStringLiteral("pnCell"), this);
+    barra->setObjectName(QStringLiteral("pnCell"));
+    barra->setMovable(false);
+    addToolBarBreak();
+    addToolBar(Qt::TopToolBarArea, barra);
+    FCaixaNome = new QLabel(QStringLiteral("A1"), barra);
+    FCaixaNome->setObjectName(QStringLiteral("pnCellRect"));
+    FCaixaNome->setFixedWidth(118);
+    FCaixaNome->setFrameShape(QFrame::StyledPanel);
+    barra->addWidget(FCaixaNome);
+    auto* rotulo = new QLabel(QStringLiteral("Texto célula ="), barra);
+    rotulo->setObjectName(QStringLiteral("pnCellText"));
+    barra->addWidget(rotulo);
+    FCaixaFormula = new QLineEdit(barra);
+    FCaixaFormula->setObjectName(QStringLiteral("edtCellEdit"));
+    FCaixaFormula->setFocusPolicy(Qt::ClickFocus);  // Tab skips it
+    FCaixaFormula->installEventFilter(this);
+    barra->addWidget(FCaixaFormula);
+    connect(FCaixaFormula, &QLineEdit::textEdited, this, &TVandrelPrincForm::formulaEditada);
+    connect(FCaixaFormula, &QLineEdit::returnPressed, this, [this] {
+        sairDaFormula();
+        if (TVandrelFilhaForm* janela = ativa())
+            janela->cxSpreadBook().setFocus();
+    });
+}
+
+void TVandrelPrincForm::ligarComandos()
+{
+    const auto ligar = [this](const char* nome, auto&& comando) {
+        connect(acao(QString::fromLatin1(nome)), &QAction::triggered, this, comando);
+    };
+    ligar("actNew", [this] { NewSheet(QString()); });
+    ligar("actOpenSpreadSheet", [this] { abrir(); });
+    ligar("actSave", [this] { salvar(); });
+    ligar("actSaveSpeadSheet", [this] { salvarComo(); });
+    ligar("actExit", [this] { close(); });
+    ligar("actWindowClose", [this] { FArea->closeActiveSubWindow(); });
+    ligar("actWindowCascade", [this] { FArea->cascadeSubWindows(); });
+    ligar("actWindowTileHorizontal", [this] { FArea->tileSubWindows(); });
+    ligar("actWindowTileVertical", [this] { FArea->tileSubWindows(); });
+    ligar("actWindowArrange", [this] { FArea->tileSubWindows(); });
+    ligar("actWindowMinimizeAll", [this] {
+        for (QMdiSubWindow* sub : FArea->subWindowList())
+            sub->showMinimized();
+    });
+    ligar("actAjuda", [] {
+        host::MostrarAjuda(QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm"),
+                           QStringLiteral("Vandrel.htm"));
+    });
+    ligar("actUndo", [this] {
+        if (TVandrelFilhaForm* janela = ativa())
+            janela->workbook().history().Undo(), janela->cxSpreadBook().refresh(), cxSpreadBookSetSelection();
+    });
+    ligar("actRedo", [this] {
+        if (TVandrelFilhaForm* janela = ativa())
+            janela->workbook().history().Redo(), janela->cxSpreadBook().refresh(), cxSpreadBookSetSelection();
+    });
+    // The clipboard commands act on the formula box while it has the focus.
+    ligar("actCut", [this] {
+        if (FCaixaFormula->hasFocus())
+            FCaixaFormula->cut();
+        else if (TVandrelFilhaForm* janela = ativa())
+            janela->cxSpreadBook().cutToClipboard();
+    });
+    ligar("actCopy", [this] {
+        if (FCaixaFormula->hasFocus())
+            FCaixaFormula->copy();
+        else if (TVandrelFilhaForm* janela = ativa())
+            janela->cxSpreadBook().copyToClipboard();
+    });
+    ligar("actPaste", [this] {
+        if (FCaixaFormula->hasFocus())
+            FCaixaFormula->paste();
+        else if (TVandrelFilhaForm* janela = ativa())
+            janela->cxSpreadBook().pasteFromClipboard();
+    });
+    ligar("actAutomaticCalc", [this] {
+        if (TVandrelFilhaForm* janela = ativa()) {
+            const bool ligado = acao(QStringLiteral("actAutomaticCalc"))->isChecked();
+            janela->workbook().setAutomaticCalculation(ligado);
+            if (ligado)
+                janela->workbook().calculate();
+            janela->cxSpreadBook().refresh();
+        }
+    });
+    ligar("actRecalcFormulas", [this] {
+        if (TVandrelFilhaForm* janela = ativa())
+            janela->workbook().calculate(), janela->cxSpreadBook().refresh();
+    });
+    for (const char* nome : {"actShowcaptions", "actShowgrid", "actShowheaders", "actShowformulas",
+                             "actR1C1Referencestyle"})
+        ligar(nome, [this, nome] { alternarVisao(QString::fromLatin1(nome)); });
+}
+
+// The view options follow their own check marks.
+void TVandrelPrincForm::alternarVisao(const QString& nome)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    spreadsheet::Workbook& workbook = janela->workbook();
+    spreadsheet::Sheet& folha = workbook.activeSheet();
+    const bool marcado = acao(nome)->isChecked();
+    const TriState estado = marcado ? TriState::On : TriState::Off;
+    if (nome == QLatin1String("actShowcaptions"))
+        workbook.setSheetTabsVisible(marcado);
+    else if (nome == QLatin1String("actShowgrid"))
+        folha.setGridLines(estado);
+    else if (nome == QLatin1String("actShowheaders"))
+        folha.setHeaders(estado);
+    else if (nome == QLatin1String("actShowformulas"))
+        folha.setShowFormulas(estado);
+    else
+        workbook.setR1C1References(marcado);
+    janela->cxSpreadBook().refresh();
+}
+
+void TVandrelPrincForm::atualizarAcoes()
+{
+    TVandrelFilhaForm* janela = ativa();
+    const bool editando = janela && janela->isEditorMode();
+    const spreadsheet::History* historico = janela ? &janela->workbook().history() : nullptr;
+    for (const AcaoPrincipal& definicao : acoesPrincipais()) {
+        QAction* item = acao(QString::fromLatin1(definicao.nome));
+        bool ativo = kComandos.contains(item->objectName());
+        switch (definicao.habilitacao) {
+        case Habilitacao::ForaDaEdicao:
+            ativo = ativo && !editando;
+            break;
+        case Habilitacao::Desfazer:
+            ativo = ativo && !editando && historico && historico->GetUndoActionCount() > 0;
+            break;
+        case Habilitacao::Refazer:
+            ativo = ativo && !editando && historico && historico->GetRedoActionCount() > 0;
+            break;
+        case Habilitacao::Janela:
+            ativo = ativo && janela;
+            break;
+        default:
+            break;
+        }
+        item->setEnabled(ativo);
+    }
+    for (const catalog::AcaoFormula& formula : catalog::acoesFormula())
+        acao(QString::fromLatin1(formula.nome))->setEnabled(false);
+    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra())
+        acao(QString::fromLatin1(quebra.acao))->setEnabled(false);
+    acao(QStringLiteral("tbsSave"))->setEnabled(janela && janela->changed());
+}
+
+TVandrelFilhaForm* TVandrelPrincForm::ativa() const
+{
+    return filhaDe(FArea->activeSubWindow() ? FArea->activeSubWindow() : FArea->currentSubWindow());
+}
+
+QList<TVandrelFilhaForm*> TVandrelPrincForm::janelas() const
+{
+    QList<TVandrelFilhaForm*> lista;
+    for (QMdiSubWindow* sub : FArea->subWindowList())
+        if (TVandrelFilhaForm* filha = filhaDe(sub))
+            lista << filha;
+    return lista;
+}
+
+TVandrelFilhaForm& TVandrelPrincForm::NewSheet(const QString& caminho)
+{
+    auto* filha = new TVandrelFilhaForm;
+    QMdiSubWindow* sub = FArea->addSubWindow(filha);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->installEventFilter(this);
+    filha->setWindowTitle(caminho.isEmpty() ? QStringLiteral("Pasta%1").arg(FArea->subWindowList().size()) : caminho);
+    connect(filha, &TVandrelFilhaForm::selectionChanged, this, &TVandrelPrincForm::cxSpreadBookSetSelection);
+    connect(filha, &TVandrelFilhaForm::changedStateChanged, this, &TVandrelPrincForm::atualizarAcoes);
+    connect(filha, &TVandrelFilhaForm::editorModeChanged, this, &TVandrelPrincForm::atualizarAcoes);
+    sub->showMaximized();
+    FArea->setActiveSubWindow(sub);
+    atualizarAcoes();
+    return *filha;
+}
+
+void TVandrelPrincForm::cxSpreadBookLoadFromFile(const QString& caminho)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return;
+    janela->carregar(caminho);
+    cxSpreadBookSetSelection();
+    atualizarAcoes();
+}
+
+void TVandrelPrincForm::cxSpreadBookSaveToFile(const QString& caminho)
+{
+    if (TVandrelFilhaForm* janela = ativa()) {
+        janela->salvar(caminho);
+        atualizarAcoes();
+    }
+}
+
+void TVandrelPrincForm::marcarGrade()
+{
+    if (TVandrelFilhaForm* janela = ativa()) {
+        FIsUpdate = true;
+        acao(QStringLiteral("actShowgrid"))->setChecked(janela->workbook().activeSheet().gridLines() != TriState::Off);
+        FIsUpdate = false;
+    }
+}
+
+void TVandrelPrincForm::abrir()
+{
+    const QString caminho = host::SelecionarArquivo(QString(), kFiltro, false);
+    if (caminho.isEmpty())
+        return;
+    TVandrelFilhaForm& janela = NewSheet(caminho);
+    try {
+        cxSpreadBookLoadFromFile(caminho);
+    } catch (const std::exception&) {
+        QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(janela.parentWidget());
+        FArea->removeSubWindow(sub);
+        delete sub;
+        marcarGrade();
+        throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
+    }
+    marcarGrade();
+}
+
+// Save goes to the window's file, never to a path made from its title.
+bool TVandrelPrincForm::salvar()
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return false;
+    const QString caminho = janela->caminho();
+    if (caminho.isEmpty() || !QFileInfo::exists(caminho))
+        return salvarComo();
+    if (!host::CopyFile(caminho, caminho + QStringLiteral(".bak"), false)) {
+        const QString pergunta = QStringLiteral("Não foi possível criar o arquivo de backup: \"") + caminho
+                                 + QStringLiteral(".bak\". Continuar assim mesmo?");
+        if (host::nMessageDlg(pergunta, host::TipoMensagem::Aviso, {QStringLiteral("Sim"), QStringLiteral("Não")}) != 0)
+            return false;
+    }
+    cxSpreadBookSaveToFile(caminho);
+    return true;
+}
+
+bool TVandrelPrincForm::salvarComo()
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return false;
+    const QString caminho = host::SelecionarArquivo(QString(), kFiltro, true);
+    if (caminho.isEmpty())
+        return false;
+    cxSpreadBookSaveToFile(caminho);
+    janela->setWindowTitle(caminho);
+    return true;
+}
+
+void TVandrelPrincForm::MaximizarFormPrinc()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TVandrelPrincForm::cxSpreadBookSetSelection()
+{
+    TVandrelFilhaForm* janela = ativa();
+    FIsUpdate = true;
+    if (janela) {
+        const spreadsheet::Sheet& folha = janela->workbook().activeSheet();
+        const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+        FCaixaFormula->setText(folha.text(area.top, area.left));
+        FCaixaNome->setText(catalog::TnUtilPlanilha::CellsNameByRef(folha, area, true));
+    } else {
+        FCaixaFormula->clear();
+        FCaixaNome->clear();
+    }
+    FFormulaEditada = false;
+    FIsUpdate = false;
+}
+
+// Typing writes through to the cell as plain text; the whole edit is one
+// undoable action, closed when the box is left.
+void TVandrelPrincForm::formulaEditada(const QString& texto)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    spreadsheet::Workbook& workbook = janela->workbook();
+    if (!FFormulaEditada) {
+        FFormulaEditada = true;
+        FCaixaFormula->setProperty("textoOriginal", workbook.activeSheet().text(janela->cxSpreadBook().selection().top,
+                                                                                janela->cxSpreadBook().selection().left));
+        workbook.history().open(QStringLiteral("Editar célula"));
+    }
+    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+    workbook.activeSheet().setText(area.top, area.left, texto, spreadsheet::TextMode::Plain);
+    janela->cxSpreadBook().refresh();
+}
+
+void TVandrelPrincForm::sairDaFormula()
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!FFormulaEditada || !janela)
+        return;
+    FFormulaEditada = false;
+    spreadsheet::Workbook& workbook = janela->workbook();
+    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+    workbook.activeSheet().setText(area.top, area.left, FCaixaFormula->text());
+    workbook.history().close();
+    janela->cxSpreadBook().refresh();
+    cxSpreadBookSetSelection();
+    atualizarAcoes();
+}
+
+// Asks about one modified window, with that window in front. False when the
+// window must stay: its save failed or was given up.
+bool TVandrelPrincForm::perguntarSalvar(TVandrelFilhaForm& janela)
+{
+    if (!janela.changed())
+        return true;
+    FArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(janela.parentWidget()));
+    if (host::nMessageDlg(kPerguntaSalvar, host::TipoMensagem::Confirmacao,
+                          {QStringLiteral("Sim"), QStringLiteral("Nao")}) != 0)
+        return true;
+    try {
+        return salvar();
+    } catch (const spreadsheet::SpreadsheetError& erro) {
+        host::nShowMessage(erro.message());
+    } catch (const host::HostError& erro) {
+        host::nShowMessage(erro.message());
+    }
+    return false;
+}
+
+void TVandrelPrincForm::closeEvent(QCloseEvent* event)
+{
+    sairDaFormula();
+    for (TVandrelFilhaForm* janela : janelas()) {
+        if (!perguntarSalvar(*janela)) {
+            event->ignore();
+            return;
+        }
+    }
+    FEncerrando = true;
+    event->accept();
+}
+
+// A workbook window asked to close: after the question, the last one is
+// only minimised, so that the editor always has a workbook.
+void TVandrelPrincForm::janelaPedeFechar(QMdiSubWindow* sub, QCloseEvent* event)
+{
+    TVandrelFilhaForm* janela = filhaDe(sub);
+    if (FEncerrando || !janela)
+        return;
+    event->ignore();
+    if (janela == ativa())
+        sairDaFormula();
+    if (FArea->subWindowList().size() <= 1) {
+        sub->showMinimized();
+        return;
+    }
+    if (!perguntarSalvar(*janela))
+        return;
+    FArea->activateNextSubWindow();
+    FArea->removeSubWindow(sub);
+    sub->deleteLater();
+    atualizarAcoes();
+}
+
+bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && event->type() == QEvent::Close) {
+        janelaPedeFechar(sub, static_cast<QCloseEvent*>(event));
+        return false;
+    }
+    if (watched == FCaixaFormula && event->type() == QEvent::FocusOut) {
+        sairDaFormula();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* tecla = static_cast<QKeyEvent*>(event);
+    const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    if (watched == FCaixaFormula && tecla->key() == Qt::Key_Escape) {
+        // Escape gives up this edit only: the cell goes back to what it held
+        // when the edit began.
+        if (TVandrelFilhaForm* janela = ativa(); janela && FFormulaEditada) {
+            FFormulaEditada = false;
+            janela->workbook().history().rollBack();
+            janela->workbook().history().close();
+            janela->cxSpreadBook().refresh();
+            cxSpreadBookSetSelection();
+            janela->cxSpreadBook().setFocus();
+        }
+        return true;
+    }
+    if (watched == FCaixaFonte || watched == FCaixaTamanho->lineEdit()) {
+        if (enter) {
+            if (TVandrelFilhaForm* janela = ativa())
+                janela->cxSpreadBook().setFocus();
+            return true;
+        }
+        // The size box takes digits only: every other key is dropped,
+        // editing keys included.
+        if (watched == FCaixaTamanho->lineEdit())
+            return tecla->text().isEmpty() || !tecla->text().at(0).isDigit();
+    }
+    return false;
+}

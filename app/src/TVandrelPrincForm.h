@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <map>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class TVandrelFilhaForm;
+
+// The editor's main window: the workbook windows, the action list alMain,
+// its menus and toolbars, and the cell bar.
+class TVandrelPrincForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TVandrelPrincForm(QWidget* parent = nullptr);
+    ~TVandrelPrincForm() override;
+
+    QAction* acao(const QString& nome) const;  // raises for an unknown name
+    TVandrelFilhaForm* ativa() const;          // the active workbook window
+    QList<TVandrelFilhaForm*> janelas() const;
+    QMdiArea& area() const { return *FArea; }
+    QLineEdit& caixaFormula() const { return *FCaixaFormula; }
+    QLabel& caixaNome() const { return *FCaixaNome; }
+    QComboBox& caixaTamanho() const { return *FCaixaTamanho; }
+
+    // A new workbook window titled with the path, or "Pasta" and the number
+    // of windows when the path is empty.
+    TVandrelFilhaForm& NewSheet(const QString& caminho);
+    void cxSpreadBookLoadFromFile(const QString& caminho);
+    void cxSpreadBookSaveToFile(const QString& caminho);
+    // Open, Save and Save As; false when nothing was written.
+    void abrir();
+    bool salvar();
+    bool salvarComo();
+    void MaximizarFormPrinc();
+    // The grid check mark from the active sheet.
+    void marcarGrade();
+
+    bool FIsUpdate = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void criarAcoes();
+    void criarMenus();
+    QMenu* menuDeAcoes(QMenu* menu, std::initializer_list<const char*> nomes);
+    void criarBarras();
+    void criarBarraCelula();
+    void ligarComandos();
+    void atualizarAcoes();
+    void cxSpreadBookSetSelection();
+    void formulaEditada(const QString& texto);
+    void sairDaFormula();
+    void janelaPedeFechar(QMdiSubWindow* janela, QCloseEvent* event);
+    bool perguntarSalvar(TVandrelFilhaForm& janela);
+    void alternarVisao(const QString& nome);
+
+    QMdiArea* FArea = nullptr;
+    QLabel* FCaixaNome = nullptr;
+    QLineEdit* FCaixaFormula = nullptr;
+    QComboBox* FCaixaFonte = nullptr;
+    QComboBox* FCaixaTamanho = nullptr;
+    std::map<QString, QAction*> FAcoes;
+    bool FFormulaEditada = false;
+    bool FEncerrando = false;
+};

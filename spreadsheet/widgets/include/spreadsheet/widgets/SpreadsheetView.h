@@ -1,0 +1,121 @@
+#pragma once
+
+#include <spreadsheet/CellRange.h>
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+#include <memory>
+
+class QTabBar;
+
+namespace spreadsheet {
+class Sheet;
+class Workbook;
+}  // namespace spreadsheet
+
+namespace spreadsheet::widgets {
+
+class CellEditor;
+class CellFonts;
+class GridGeometry;
+
+// The grid of a workbook: headers, cells, selection, an in-cell editor and
+// the sheet tabs. It is a view only; everything it changes goes through the
+// workbook's own operations, so undo and recalculation work as for any edit.
+class SpreadsheetView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit SpreadsheetView(QWidget* parent = nullptr);
+    ~SpreadsheetView() override;
+
+    // Not owned; null shows nothing.
+    void setWorkbook(Workbook* workbook);
+    Workbook* workbook() const { return workbook_; }
+
+    // Follows the workbook's active sheet; -1 without a workbook.
+    int activeSheetIndex() const;
+    void setActiveSheet(int index);
+
+    CellRange selection() const { return selection_; }
+    CellAddress currentCell() const { return current_; }
+    void setSelection(const CellRange& area, CellAddress current);
+
+    bool isEditing() const { return editing_; }
+    void startEditing(bool replaceWithText = false, const QString& text = {});
+    // Writes the editor's text with formula recognition. A failure of the
+    // workbook closes the editor as cancelled and is thrown on.
+    void commitEdit();
+    void cancelEdit();
+
+    // Tab-separated text on the system clipboard. Failures of the workbook
+    // are thrown, for the caller to report.
+    void copyToClipboard();
+    void cutToClipboard();
+    void pasteFromClipboard();
+
+    // After changes made to the workbook outside the view.
+    void refresh();
+    void renderViewport(QPainter& painter, const QRect& target);
+    // Where a cell lies in the viewport at the current scroll position.
+    QRect cellRect(int row, int column) const;
+
+signals:
+    void selectionChanged();
+    void editingStarted();
+    void editingFinished(bool committed);
+    void cellEdited(int row, int column);
+    void activeSheetChanged(int index);
+    // A workbook failure met while handling the keyboard or the mouse.
+    void operationFailed(const QString& message);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    enum class Drag { None, Cells, Columns, Rows, Resize };
+
+    Sheet* sheet() const;
+    void loadSheet();
+    void syncTabs();
+    void updateScrollRanges();
+    void ensureVisible(CellAddress cell);
+    int firstLineShowing(int last, int room, bool rows);
+    void moveCursor(CellAddress target, bool extend);
+    void dragTo(QPoint point);
+    void applySelection(const CellRange& area, CellAddress current, CellAddress extent);
+    void placeEditor();
+    void closeEditor();
+    void commitAndMove(int rows, int columns);
+    void finishResize(QPoint point);
+    int resizedSize(QPoint point) const;
+    CellRange usedPart(const CellRange& area) const;
+    void guarded(const std::function<void()>& action);
+
+    Workbook* workbook_ = nullptr;
+    const Sheet* loadedSheet_ = nullptr;
+    std::unique_ptr<GridGeometry> geometry_;
+    std::unique_ptr<CellFonts> fonts_;
+    QTabBar* tabs_;
+    CellEditor* editor_;
+    CellRange selection_;
+    CellAddress current_;
+    CellAddress extent_;  // the corner of the selection opposite the current cell
+    bool editing_ = false;
+    CellAddress editCell_;
+    Drag drag_ = Drag::None;
+    Qt::Orientation resizeOrientation_ = Qt::Horizontal;
+    int resizeIndex_ = 0;
+    int resizeOrigin_ = 0;  // the mouse position at which the line would have no size
+    int resizeGuide_ = -1;
+};
+
+}  // namespace spreadsheet::widgets

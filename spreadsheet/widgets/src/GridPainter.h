@@ -1,0 +1,56 @@
+#pragma once
+
+#include <spreadsheet/CellRange.h>
+
+#include <QSize>
+
+#include <vector>
+
+class QPainter;
+class QRect;
+
+namespace spreadsheet {
+class Sheet;
+}
+
+namespace spreadsheet::widgets {
+
+class CellFonts;
+class GridGeometry;
+
+struct GridPaintState {
+    bool gridLines = true;
+    bool showFormulas = false;
+    CellRange selection;
+    CellAddress current;
+};
+
+// Paints one screenful of a sheet: cells, grid, borders, selection and
+// headers, in that order so that each layer covers the one below.
+class GridPainter {
+public:
+    GridPainter(const Sheet& sheet, GridGeometry& geometry, CellFonts& fonts, const GridPaintState& state);
+
+    void paint(QPainter& painter, QSize size);
+
+private:
+    void paintGridLines(QPainter& painter, QSize size);
+    void paintMerges(QPainter& painter);
+    void paintCells(QPainter& painter);
+    void paintCell(QPainter& painter, int row, int column, const QRect& rect);
+    void paintBorders(QPainter& painter, int row, int column, const QRect& rect);
+    void paintSelection(QPainter& painter);
+    void paintHeaders(QPainter& painter, QSize size);
+    void paintColumnHeaders(QPainter& painter, QSize size);
+    void paintRowHeaders(QPainter& painter, QSize size);
+    bool insideMerge(int row, int column) const;
+
+    const Sheet& sheet_;
+    GridGeometry& geometry_;
+    CellFonts& fonts_;
+    const GridPaintState& state_;
+    CellRange visible_;
+    std::vector<CellRange> merges_;  // those crossing the visible area
+};
+
+}  // namespace spreadsheet::widgets

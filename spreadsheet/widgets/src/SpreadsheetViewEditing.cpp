@@ -1,0 +1,145 @@
+// The in-cell editor and the clipboard of SpreadsheetView.
+#include <spreadsheet/widgets/SpreadsheetView.h>
+
+#include "CellEditor.h"
+#include "CellFonts.h"
+#include "CellNavigator.h"
+#include "GridGeometry.h"
+
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <algorithm>
+
+namespace spreadsheet::widgets {
+
+void SpreadsheetView::startEditing(bool replaceWithText, const QString& text)
+{
+    const Sheet* active = sheet();
+    if (!active || editing_) {
+        return;
+    }
+    ensureVisible(current_);
+    editing_ = true;
+    editCell_ = current_;
+    editor_->setFont(fonts_->font(active->style(editCell_.row, editCell_.column).font));
+    editor_->setText(replaceWithText ? text : active->text(editCell_.row, editCell_.column));
+    placeEditor();
+    editor_->show();
+    editor_->setFocus();
+    emit editingStarted();
+}
+
+void SpreadsheetView::placeEditor()
+{
+    if (!editing_ || !geometry_) {
+        return;
+    }
+    const CellRange* merge = sheet()->mergedAreaAt(editCell_.row, editCell_.column);
+    const QRect cell = merge ? geometry_->rangeRect(*merge) : geometry_->cellRect(editCell_.row, editCell_.column);
+    editor_->setGeometry(cell.adjusted(0, 0, -1, -1));
+}
+
+void SpreadsheetView::closeEditor()
+{
+    if (!editing_) {
+        return;
+    }
+    editing_ = false;
+    const bool hadFocus = editor_->hasFocus();
+    editor_->hide();
+    if (hadFocus) {
+        setFocus();
+    }
+}
+
+void SpreadsheetView::commitEdit()
+{
+    if (!editing_) {
+        return;
+    }
+    const QString text = editor_->text();
+    const CellAddress cell = editCell_;
+    closeEditor();
+    try {
+        sheet()->setText(cell.row, cell.column, text);
+    } catch (...) {
+        viewport()->update();
+        emit editingFinished(false);
+        throw;
+    }
+    viewport()->update();
+    emit cellEdited(cell.row, cell.column);
+    emit editingFinished(true);
+}
+
+void SpreadsheetView::cancelEdit()
+{
+    if (!editing_) {
+        return;
+    }
+    closeEditor();
+    emit editingFinished(false);
+}
+
+void SpreadsheetView::commitAndMove(int rows, int columns)
+{
+    commitEdit();
+    if (const Sheet* active = sheet()) {
+        moveCursor(CellNavigator(*active, 1).step(current_, rows, columns), false);
+    }
+}
+
+// Whole rows and columns reach far past the data; the clipboard gets only
+// the part that holds any.
+CellRange SpreadsheetView::usedPart(const CellRange& area) const
+{
+    const Sheet* active = sheet();
+    return {area.left, area.top, std::min(area.right, std::max(active->columnCount() - 1, area.left)),
+            std::min(area.bottom, std::max(active->rowCount() - 1, area.top))};
+}
+
+void SpreadsheetView::copyToClipboard()
+{
+    if (const Sheet* active = sheet()) {
+        QGuiApplication::clipboard()->setText(active->toTabSeparatedText(usedPart(selection_)));
+    }
+}
+
+void SpreadsheetView::cutToClipboard()
+{
+    if (Sheet* active = sheet()) {
+        copyToClipboard();
+        active->clearValues(usedPart(selection_));
+        viewport()->update();
+    }
+}
+
+void SpreadsheetView::pasteFromClipboard()
+{
+    Sheet* active = sheet();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!active || text.isEmpty()) {
+        return;
+    }
+    active->pasteTabSeparatedText(current_.row, current_.column, text);
+    QStringList lines = text.split(u'\n');
+    if (lines.size() > 1 && lines.back().isEmpty()) {
+        lines.removeLast();
+    }
+    qsizetype columns = 1;
+    for (const QString& line : lines) {
+        columns = std::max(columns, line.count(u'\t') + 1);
+    }
+    const CellRange pasted{current_.column, current_.row,
+                           std::min(current_.column + static_cast<int>(columns) - 1, kMaxColumns - 1),
+                           std::min(current_.row + static_cast<int>(lines.size()) - 1, kMaxRows - 1)};
+    updateScrollRanges();
+    applySelection(pasted, current_, {pasted.bottom, pasted.right});
+    viewport()->update();
+}
+
+}  // namespace spreadsheet::widgets

@@ -1,0 +1,130 @@
+#include "ViewFixture.h"
+
+#include <spreadsheet/Sheet.h>
+
+#include <QColor>
+
+using namespace spreadsheet;
+
+namespace {
+
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 100;
+}
+
+// Dark pixels inside a rectangle of the image.
+int darkPixels(const QImage& image, const QRect& rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            count += isDark(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+class RenderingTest : public ViewFixture {
+protected:
+    void SetUp() override
+    {
+        ViewFixture::SetUp();
+        // Keeps the selection frame away from the cells under test.
+        view->setSelection(CellRange::cell(15, 8), {15, 8});
+    }
+};
+
+TEST_F(RenderingTest, LeftBorderIsDrawnWhereTheGridLineWas)
+{
+    CellStyle style;
+    style.borderLeft = BorderLine::Thin;
+    sheet->setStyle(1, 1, style);
+    const QImage image = render();
+    const QRect bordered = view->cellRect(1, 1);
+    const QRect plain = view->cellRect(1, 3);
+    EXPECT_TRUE(isDark(image.pixel(bordered.left() - 1, bordered.center().y())));
+    EXPECT_FALSE(isDark(image.pixel(plain.left() - 1, plain.center().y())));
+    EXPECT_NE(image.pixel(plain.left() - 1, plain.center().y()), QColor(Qt::white).rgb());
+}
+
+TEST_F(RenderingTest, MergedAreaHasNoInnerGridLine)
+{
+    sheet->mergeCells({1, 4, 2, 5});
+    view->refresh();
+    const QImage image = render();
+    const QRect inside = view->cellRect(4, 1);
+    const QRect outside = view->cellRect(8, 1);
+    const QColor white(Qt::white);
+    EXPECT_EQ(image.pixel(inside.right(), inside.center().y()), white.rgb());
+    EXPECT_EQ(image.pixel(inside.center().x(), inside.bottom()), white.rgb());
+    EXPECT_NE(image.pixel(outside.right(), outside.center().y()), white.rgb());
+}
+
+TEST_F(RenderingTest, HiddenRowGivesItsPlaceToTheNext)
+{
+    sheet->setText(9, 0, QStringLiteral("WWWW"));
+    const QRect eighth = view->cellRect(8, 0);
+    EXPECT_EQ(darkPixels(render(), eighth), 0);
+
+    sheet->setRowHidden(8, true);
+    view->refresh();
+    EXPECT_EQ(view->cellRect(9, 0).top(), eighth.top());
+    EXPECT_GT(darkPixels(render(), eighth.intersected(view->cellRect(9, 0))), 0);
+}
+
+TEST_F(RenderingTest, NumbersAlignRightAndTextLeft)
+{
+    sheet->setText(2, 1, QStringLiteral("7"));
+    sheet->setText(3, 1, QStringLiteral("ab"));
+    CellStyle right;
+    right.alignHorz = HorizontalAlignment::Right;
+    sheet->setText(4, 1, QStringLiteral("ab"));
+    sheet->setStyle(4, 1, right);
+    const QImage image = render();
+    const auto halves = [&](int row) {
+        const QRect cell = view->cellRect(row, 1).adjusted(0, 1, -2, -2);
+        const QRect left(cell.left(), cell.top(), cell.width() / 2, cell.height());
+        const QRect rightHalf(left.right() + 1, cell.top(), cell.width() - left.width(), cell.height());
+        return std::pair{darkPixels(image, left), darkPixels(image, rightHalf)};
+    };
+    for (int row : {2, 4}) {
+        const auto [left, rightSide] = halves(row);
+        EXPECT_EQ(left, 0) << "row " << row;
+        EXPECT_GT(rightSide, 0) << "row " << row;
+    }
+    const auto [left, rightSide] = halves(3);
+    EXPECT_GT(left, 0);
+    EXPECT_EQ(rightSide, 0);
+}
+
+TEST_F(RenderingTest, FormulasShowWhenAskedFor)
+{
+    sheet->setText(1, 1, QStringLiteral("=1+1"));
+    const QRect cell = view->cellRect(1, 1).adjusted(0, 1, -2, -2);
+    const QRect leftHalf(cell.left(), cell.top(), cell.width() / 2, cell.height());
+    EXPECT_EQ(darkPixels(render(), leftHalf), 0);  // the result, a number, sits on the right
+    sheet->setShowFormulas(TriState::On);
+    EXPECT_GT(darkPixels(render(), leftHalf), 0);
+}
+
+TEST_F(RenderingTest, HeadersTakeRoomOnlyWhenShown)
+{
+    const QRect withHeaders = view->cellRect(0, 0);
+    EXPECT_GT(withHeaders.left(), 0);
+    EXPECT_GT(withHeaders.top(), 0);
+    sheet->setHeaders(TriState::Off);
+    view->refresh();
+    EXPECT_EQ(view->cellRect(0, 0).topLeft(), QPoint(0, 0));
+}
+
+TEST_F(RenderingTest, SizeChangesMoveTheCellsBelow)
+{
+    sheet->setRowHeight(2, 40);
+    sheet->setColumnWidth(1, 100);
+    view->refresh();
+    EXPECT_EQ(view->cellRect(3, 0).top() - view->cellRect(2, 0).top(), 40);
+    EXPECT_EQ(view->cellRect(0, 2).left() - view->cellRect(0, 1).left(), 100);
+}
+
+}  // namespace

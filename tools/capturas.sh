@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Screenshots of the editor for docs/capturas: builds the editor, makes the
+# example report when absent, and photographs it under a virtual X server.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+command -v xvfb-run >/dev/null || sudo apt-get install -y -q xvfb xauth
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target darvelo darvelo-capturas
+[ -f exemplo/resumo-folha.nxs ] || build/cli/darvelo exemplo exemplo
+build/cli/darvelo gerar exemplo/resumo-folha.nxs --banco sqlite:exemplo/folha-demo.sqlite \
+  -o docs/capturas/relatorio.nxs --silencioso >/dev/null
+mkdir -p docs/capturas
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x800x24" build/tools/darvelo-capturas \
+  docs/capturas/relatorio.nxs docs/capturas
+rm -f docs/capturas/relatorio.nxs

@@ -1,0 +1,82 @@
+// Screenshots of the editor for the documentation: the main window with a
+// generated report, an open menu, and the cell bar. Run under a real X
+// server (tools/capturas.sh starts xvfb-run).
+#include "src/TVandrelPrincForm.h"
+#include "workbook/TVandrelFilhaForm.h"
+
+#include "catalog/RegistroFuncoes.h"
+
+#include <spreadsheet/widgets/SpreadsheetView.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void esperar(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void gravar(const QPixmap& imagem, const QString& caminho)
+{
+    if (!imagem.save(caminho))
+        std::fprintf(stderr, "Não foi possível gravar %s\n", qPrintable(caminho));
+    else
+        std::printf("%s\n", qPrintable(caminho));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QApplication::setApplicationDisplayName(QStringLiteral("Darvelo - Editor de Planilhas"));
+    catalog::RegistrarTodasFuncoes();
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "Uso: darvelo-capturas PLANILHA PASTA_DE_SAIDA\n");
+        return 2;
+    }
+    const QDir saida(args.at(2));
+    TVandrelPrincForm principal;
+    principal.NewSheet(args.at(1));
+    principal.cxSpreadBookLoadFromFile(args.at(1));
+    TVandrelFilhaForm* janela = principal.ativa();
+    // The first generated page, with a cell of values selected.
+    for (int i = janela->workbook().sheetCount() - 1; i >= 0; --i) {
+        if (janela->workbook().sheet(i).name().startsWith(QStringLiteral("Emp"))) {
+            janela->cxSpreadBook().setActiveSheet(i);
+            break;
+        }
+    }
+    principal.resize(1280, 800);
+    principal.show();
+    principal.MaximizarFormPrinc();
+    esperar(500);
+    janela->cxSpreadBook().setSelection(spreadsheet::CellRange::cell(6, 5), {6, 5});
+    esperar(200);
+    gravar(principal.grab(), saida.filePath(QStringLiteral("janela-principal.png")));
+    gravar(principal.caixaFormula().parentWidget()->grab(), saida.filePath(QStringLiteral("barra-de-formula.png")));
+    gravar(janela->cxSpreadBook().grab(), saida.filePath(QStringLiteral("planilha.png")));
+
+    QMenu* editar = principal.menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    editar->popup(principal.mapToGlobal(principal.menuBar()->actionGeometry(editar->menuAction()).bottomLeft()));
+    esperar(400);
+    gravar(principal.screen()->grabWindow(0), saida.filePath(QStringLiteral("menu-editar.png")));
+    editar->hide();
+    return 0;
+}

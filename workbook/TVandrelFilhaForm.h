@@ -1,0 +1,64 @@
+#pragma once
+
+#include <spreadsheet/io/PrintSettings.h>
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace spreadsheet {
+class Workbook;
+namespace widgets {
+class SpreadsheetView;
+}
+}  // namespace spreadsheet
+
+// A workbook window of the editor: one workbook shown in its grid view,
+// the print settings that travel with its file, and whether it has unsaved
+// changes.
+class TVandrelFilhaForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TVandrelFilhaForm(QWidget* parent = nullptr);
+    ~TVandrelFilhaForm() override;
+
+    spreadsheet::Workbook& workbook() const;
+    spreadsheet::widgets::SpreadsheetView& cxSpreadBook() const;
+    spreadsheet::io::PrintSettings& reportLink() { return FImpressao; }
+
+    // The file the window saves to: empty until the workbook has one. The
+    // title is for the user only; a new "Pasta1" has no file.
+    const QString& caminho() const { return FCaminho; }
+
+    bool isEditorMode() const { return FIsEditorMode; }
+    // Unsaved changes: anything the workbook's history has seen since the
+    // last save, and what MarkChanged was told about.
+    bool changed() const;
+    void MarkChanged();
+
+    // Reads the file into the window, replacing its workbook. Throws.
+    void carregar(const QString& caminho);
+    // Writes the workbook and its print settings; the file is replaced only
+    // once complete. Throws, leaving the window modified.
+    void salvar(const QString& caminho);
+
+signals:
+    void selectionChanged();
+    void changedStateChanged();
+    void editorModeChanged(bool editing);
+
+private:
+    void mostrar(std::unique_ptr<spreadsheet::Workbook> workbook);
+    void marcarSalvo();
+    void historicoMudou();
+
+    std::unique_ptr<spreadsheet::Workbook> FWorkbook;
+    spreadsheet::widgets::SpreadsheetView* FView = nullptr;
+    spreadsheet::io::PrintSettings FImpressao;
+    QString FCaminho;
+    std::uint64_t FEstadoSalvo = 0;
+    bool FMarcado = false;
+    bool FIsEditorMode = false;
+};
