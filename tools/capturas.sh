@@ -7,6 +7,7 @@ command -v xvfb-run >/dev/null || sudo apt-get install -y -q xvfb xauth
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target darvelo darvelo-capturas
 [ -f exemplo/resumo-folha.nxs ] || build/cli/darvelo exemplo exemplo
+mkdir -p docs/capturas
 build/cli/darvelo gerar exemplo/resumo-folha.nxs --banco sqlite:exemplo/folha-demo.sqlite \
   -o docs/capturas/relatorio.nxs --silencioso >/dev/null
 mkdir -p docs/capturas
