@@ -11,9 +11,28 @@ as_postgres() { if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else 
 
 cluster() { pg_lsclusters -h 2>/dev/null | awk '$1 == "15" && $2 == "main"'; }
 [ -n "$(cluster)" ] || as_root pg_createcluster 15 main >/dev/null
+# The server outlives this script, so it must not inherit the caller's
+# descriptors: a caller that reads our output through a pipe, as
+# $(start-postgres.sh) does, would otherwise wait for the server to end.
+start_server() {
+  local log fd
+  log=$(mktemp)
+  if ! (
+    for fd in /proc/$BASHPID/fd/*; do
+      fd=${fd##*/}
+      [ "$fd" -gt 2 ] && eval "exec $fd>&-"
+    done
+    as_root pg_ctlcluster 15 main start
+  ) </dev/null >"$log" 2>&1; then
+    cat "$log"
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
 case "$(cluster | awk '{print $4}')" in
   online*) ;;
-  *) as_root pg_ctlcluster 15 main start ;;
+  *) start_server ;;
 esac
 port=$(cluster | awk '{print $3}')
 psql_admin() { as_postgres psql -p "$port" -qtAX "$@"; }

@@ -8,7 +8,7 @@ cmake --build build-tests
 export QT_QPA_PLATFORM=offscreen DARVELO_SEM_ASSOCIACAO=1
 # The database tests run on SQLite and on a local PostgreSQL server. In CI
 # the server must start; by hand, without one, those tests skip and say so.
-if pg_url=$(scripts/start-postgres.sh); then
+if pg_url=$(timeout 300 scripts/start-postgres.sh); then
   export DARVELO_PG_TEST="$pg_url"
 elif [ "${CI:-}" = true ]; then
   echo "O servidor PostgreSQL local não iniciou." >&2
@@ -16,4 +16,5 @@ elif [ "${CI:-}" = true ]; then
 else
   echo "AVISO: sem servidor PostgreSQL local; os testes de PostgreSQL serão pulados." >&2
 fi
-ctest --test-dir build-tests --output-on-failure -j "$(nproc)"
+# A test that hangs fails on its own instead of holding up the whole run.
+ctest --test-dir build-tests --output-on-failure --timeout 900 -j "$(nproc)"
