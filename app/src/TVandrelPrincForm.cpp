@@ -1,6 +1,7 @@
 #include "src/TVandrelPrincForm.h"
 
 #include "src/AcoesPrincipais.h"
+#include "src/PainelHistorico.h"
 #include "workbook/TVandrelFilhaForm.h"
 
 #include "catalog/AcaoFormula.h"
@@ -17,6 +18,7 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -31,7 +33,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 using spreadsheet::TriState;
 
@@ -57,11 +61,6 @@ TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)
     return janela ? qobject_cast<TVandrelFilhaForm*>(janela->widget()) : nullptr;
 }
 
-TriState alternado(TriState atual)
-{
-    return atual == TriState::Off ? TriState::On : TriState::Off;
-}
-
 }  // namespace
 
 TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
@@ -75,6 +74,7 @@ TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
     criarMenus();
     criarBarraCelula();
     ligarComandos();
+    FArquivoAjuda = QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm");
     connect(FArea, &QMdiArea::subWindowActivated, this, [this] {
         cxSpreadBookSetSelection();
         atualizarAcoes();
@@ -210,8 +210,12 @@ void TVandrelPrincForm::criarMenus()
     QMenu* ajuda = barra->addMenu(QStringLiteral("Ajuda"));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
     menuDeAcoes(ajuda, {"actAjuda", "actSobre"});
+    // The name tools come with the defined-name commands; the menu itself
+    // is never shown.
     QMenu* auxilios = barra->addMenu(QStringLiteral("Auxilios differsos"));
     auxilios->menuAction()->setVisible(false);
+    for (const char* legenda : {"Deletar todos os nome", "criar nome com valores", "aux", "Gerar", "Ver formulas"})
+        auxilios->addAction(QString::fromUtf8(legenda))->setEnabled(false);
 }
 
 void TVandrelPrincForm::criarBarras()
@@ -250,8 +254,10 @@ void TVandrelPrincForm::criarBarras()
     FCaixaTamanho->lineEdit()->installEventFilter(this);
     formatacao->addWidget(FCaixaTamanho);
     formatacao->addSeparator();
+    auto* alinhamentos = new QActionGroup(this);
+    alinhamentos->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const char* nome : {"actCellLeftAlign", "actCellCenterAlign", "actCellRightAlign"})
-        formatacao->addAction(acao(QString::fromLatin1(nome)));
+        formatacao->addAction(alinhamentos->addAction(acao(QString::fromLatin1(nome))));
     formatacao->addSeparator();
     for (const char* nome : {"actBold", "actItalic", "actUnderline", "actStrikeOut"})
         formatacao->addAction(acao(QString::fromLatin1(nome)));
@@ -260,16 +266,37 @@ void TVandrelPrincForm::criarBarras()
     historico->setObjectName(QStringLiteral("tlbHistory"));
     historico->addAction(acao(QStringLiteral("actUndo")));
     historico->addAction(acao(QStringLiteral("actRedo")));
+    criarListaHistorico(*historico, true);
+    criarListaHistorico(*historico, false);
 
     QToolBar* tabela = addToolBar(QStringLiteral("History"));
     tabela->setObjectName(QStringLiteral("tbsTable"));
     for (const char* nome : {"actMergeCells", "actSplitCells", "-", "actSum", "-", "actSortAscending",
-                             "actSortDescending"}) {
+                             "actSortDescending", "-"}) {
         if (QByteArrayView(nome) == "-")
             tabela->addSeparator();
         else
             tabela->addAction(acao(QString::fromLatin1(nome)));
     }
+    auto* formulas = new QMenu(this);
+    formulas->setObjectName(QStringLiteral("pmSummary"));
+    menuDeAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
+    auto* soma = qobject_cast<QToolButton*>(tabela->widgetForAction(acao(QStringLiteral("actSum"))));
+    soma->setMenu(formulas);
+    soma->setPopupMode(QToolButton::MenuButtonPopup);
+    soma->setToolTip(QStringLiteral("Fórmulas"));
+    // Borders are set with the formatting commands; until then the button
+    // is there but cannot be pressed.
+    auto* bordas = new QToolButton(tabela);
+    bordas->setObjectName(QStringLiteral("tbBorderStyle"));
+    bordas->setText(QStringLiteral("Bordas"));
+    bordas->setToolTip(QStringLiteral("Bordas"));
+    auto* listaBordas = new QMenu(bordas);
+    listaBordas->setObjectName(QStringLiteral("pmBorders"));
+    bordas->setMenu(listaBordas);
+    bordas->setPopupMode(QToolButton::InstantPopup);
+    bordas->setEnabled(false);
+    tabela->addWidget(bordas);
 
     QToolBar* celulas = addToolBar(QStringLiteral("Cells"));
     celulas->setObjectName(QStringLiteral("tlbCells"));
@@ -326,18 +353,12 @@ void TVandrelPrincForm::ligarComandos()
         for (QMdiSubWindow* sub : FArea->subWindowList())
             sub->showMinimized();
     });
-    ligar("actAjuda", [] {
-        host::MostrarAjuda(QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm"),
-                           QStringLiteral("Vandrel.htm"));
+    ligar("actAjuda", [this] {
+        FArquivoAjuda = QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm");
+        host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm"));
     });
-    ligar("actUndo", [this] {
-        if (TVandrelFilhaForm* janela = ativa())
-            janela->workbook().history().Undo(), janela->cxSpreadBook().refresh(), cxSpreadBookSetSelection();
-    });
-    ligar("actRedo", [this] {
-        if (TVandrelFilhaForm* janela = ativa())
-            janela->workbook().history().Redo(), janela->cxSpreadBook().refresh(), cxSpreadBookSetSelection();
-    });
+    ligar("actUndo", [this] { percorrerHistorico(true, 1); });
+    ligar("actRedo", [this] { percorrerHistorico(false, 1); });
     // The clipboard commands act on the formula box while it has the focus.
     ligar("actCut", [this] {
         if (FCaixaFormula->hasFocus())
@@ -373,6 +394,51 @@ void TVandrelPrincForm::ligarComandos()
     for (const char* nome : {"actShowcaptions", "actShowgrid", "actShowheaders", "actShowformulas",
                              "actR1C1Referencestyle"})
         ligar(nome, [this, nome] { alternarVisao(QString::fromLatin1(nome)); });
+}
+
+// The drop-down list of the undo (redo) button, filled each time it opens.
+void TVandrelPrincForm::criarListaHistorico(QToolBar& barra, bool desfazer)
+{
+    QAction* comando = acao(QString::fromLatin1(desfazer ? "actUndo" : "actRedo"));
+    auto* botao = qobject_cast<QToolButton*>(barra.widgetForAction(comando));
+    auto* lista = new QMenu(botao);
+    lista->setObjectName(QString::fromLatin1(desfazer ? "pmUndo" : "pmRedo"));
+    auto* painel = new PainelHistorico(QString::fromLatin1(desfazer ? "Undo %1 Actions" : "Redo %1 Actions"),
+                                       FSummaryItemHeight, lista);
+    auto* item = new QWidgetAction(lista);
+    item->setDefaultWidget(painel);
+    lista->addAction(item);
+    connect(lista, &QMenu::aboutToShow, this, [this, painel, desfazer] {
+        QStringList descricoes;
+        if (const TVandrelFilhaForm* janela = ativa()) {
+            const spreadsheet::History& historico = janela->workbook().history();
+            const int total = desfazer ? historico.GetUndoActionCount() : historico.GetRedoActionCount();
+            for (int i = 0; i < total; ++i)
+                descricoes << (desfazer ? historico.GetUndoAction(i) : historico.GetRedoAction(i));
+        }
+        painel->preencher(descricoes);
+    });
+    connect(painel, &PainelHistorico::escolhido, this, [this, lista, desfazer](int quantidade) {
+        lista->close();
+        percorrerHistorico(desfazer, quantidade);
+    });
+    botao->setMenu(lista);
+    botao->setPopupMode(QToolButton::MenuButtonPopup);
+}
+
+void TVandrelPrincForm::percorrerHistorico(bool desfazer, int quantidade)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela || janela->isEditorMode())
+        return;
+    spreadsheet::History& historico = janela->workbook().history();
+    if (desfazer)
+        historico.Undo(quantidade);
+    else
+        historico.Redo(quantidade);
+    janela->cxSpreadBook().refresh();
+    cxSpreadBookSetSelection();
+    atualizarAcoes();
 }
 
 // The view options follow their own check marks.
@@ -468,6 +534,7 @@ void TVandrelPrincForm::cxSpreadBookLoadFromFile(const QString& caminho)
         return;
     janela->carregar(caminho);
     cxSpreadBookSetSelection();
+    RefreshFormatState();
     atualizarAcoes();
 }
 
@@ -475,17 +542,58 @@ void TVandrelPrincForm::cxSpreadBookSaveToFile(const QString& caminho)
 {
     if (TVandrelFilhaForm* janela = ativa()) {
         janela->salvar(caminho);
+        RefreshFormatState();
         atualizarAcoes();
     }
 }
 
-void TVandrelPrincForm::marcarGrade()
+// The toolbar and menu state follow the top-left cell of the selection and
+// the workbook's options; only loading and saving refresh them, so selecting
+// other cells leaves the buttons as the commands set them.
+void TVandrelPrincForm::RefreshFormatState()
 {
-    if (TVandrelFilhaForm* janela = ativa()) {
-        FIsUpdate = true;
-        acao(QStringLiteral("actShowgrid"))->setChecked(janela->workbook().activeSheet().gridLines() != TriState::Off);
-        FIsUpdate = false;
-    }
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return;
+    FIsUpdate = true;
+    const spreadsheet::Workbook& workbook = janela->workbook();
+    const spreadsheet::Sheet& folha = workbook.activeSheet();
+    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+    const spreadsheet::CellStyle& estilo = folha.style(area.top, area.left);
+    marcarAlinhamento(estilo.alignHorz);
+    const std::pair<const char*, bool> marcas[] = {
+        {"actBold", estilo.font.bold},
+        {"actItalic", estilo.font.italic},
+        {"actUnderline", estilo.font.underline},
+        {"actStrikeOut", estilo.font.strikeOut},
+        {"actShowcaptions", workbook.sheetTabsVisible()},
+        {"actShowgrid", folha.gridLines() != TriState::Off},
+        {"actShowheaders", folha.headers() != TriState::Off},
+        {"actShowformulas", folha.showFormulas() == TriState::On},
+        {"actR1C1Referencestyle", workbook.r1c1References()},
+        {"actAutomaticCalc", workbook.automaticCalculation()},
+    };
+    for (const auto& [nome, marcada] : marcas)
+        acao(QString::fromLatin1(nome))->setChecked(marcada);
+    FCaixaFormula->setText(folha.text(area.top, area.left));
+    FCaixaFonte->setEditText(estilo.font.name);
+    FCaixaTamanho->setEditText(QString::number(estilo.font.size));
+    FIsUpdate = false;
+}
+
+// Fill and justify count as left: the three buttons are all the toolbar has.
+void TVandrelPrincForm::marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento)
+{
+    using spreadsheet::HorizontalAlignment;
+    static const std::map<HorizontalAlignment, const char*> botoes{
+        {HorizontalAlignment::Left, "actCellLeftAlign"},     {HorizontalAlignment::Fill, "actCellLeftAlign"},
+        {HorizontalAlignment::Justify, "actCellLeftAlign"},  {HorizontalAlignment::Center, "actCellCenterAlign"},
+        {HorizontalAlignment::Right, "actCellRightAlign"},
+    };
+    for (const char* nome : {"actCellLeftAlign", "actCellCenterAlign", "actCellRightAlign"})
+        acao(QString::fromLatin1(nome))->setChecked(false);
+    if (const auto it = botoes.find(alinhamento); it != botoes.end())
+        acao(QString::fromLatin1(it->second))->setChecked(true);
 }
 
 void TVandrelPrincForm::abrir()
@@ -493,17 +601,27 @@ void TVandrelPrincForm::abrir()
     const QString caminho = host::SelecionarArquivo(QString(), kFiltro, false);
     if (caminho.isEmpty())
         return;
+    try {
+        abrirArquivo(caminho);
+    } catch (const std::exception&) {
+        throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
+    }
+}
+
+// A window for the file. When the file cannot be read the window goes again
+// and the reader's error passes on.
+void TVandrelPrincForm::abrirArquivo(const QString& caminho)
+{
     TVandrelFilhaForm& janela = NewSheet(caminho);
     try {
         cxSpreadBookLoadFromFile(caminho);
-    } catch (const std::exception&) {
+    } catch (...) {
         QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(janela.parentWidget());
         FArea->removeSubWindow(sub);
         delete sub;
-        marcarGrade();
-        throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
+        RefreshFormatState();
+        throw;
     }
-    marcarGrade();
 }
 
 // Save goes to the window's file, never to a path made from its title.

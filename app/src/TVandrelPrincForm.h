@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <cstdint>
 #include <map>
 
 class QAction;
@@ -11,8 +12,13 @@ class QLabel;
 class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
+class QToolBar;
 class QMenu;
 class TVandrelFilhaForm;
+
+namespace spreadsheet {
+enum class HorizontalAlignment : std::uint8_t;
+}
 
 // The editor's main window: the workbook windows, the action list alMain,
 // its menus and toolbars, and the cell bar.
@@ -37,13 +43,18 @@ public:
     void cxSpreadBookSaveToFile(const QString& caminho);
     // Open, Save and Save As; false when nothing was written.
     void abrir();
+    void abrirArquivo(const QString& caminho);
     bool salvar();
     bool salvarComo();
     void MaximizarFormPrinc();
-    // The grid check mark from the active sheet.
-    void marcarGrade();
+    // Buttons, boxes and check marks from the active workbook.
+    void RefreshFormatState();
+
+    const QString& arquivoAjuda() const { return FArquivoAjuda; }
 
     bool FIsUpdate = false;
+    // The footer of the undo and redo lists is this much higher than a line.
+    int FSummaryItemHeight = 10;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +74,9 @@ private:
     void janelaPedeFechar(QMdiSubWindow* janela, QCloseEvent* event);
     bool perguntarSalvar(TVandrelFilhaForm& janela);
     void alternarVisao(const QString& nome);
+    void criarListaHistorico(QToolBar& barra, bool desfazer);
+    void percorrerHistorico(bool desfazer, int quantidade);
+    void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
 
     QMdiArea* FArea = nullptr;
     QLabel* FCaixaNome = nullptr;
@@ -70,6 +84,7 @@ private:
     QComboBox* FCaixaFonte = nullptr;
     QComboBox* FCaixaTamanho = nullptr;
     std::map<QString, QAction*> FAcoes;
+    QString FArquivoAjuda;
     bool FFormulaEditada = false;
     bool FEncerrando = false;
 };
