@@ -271,20 +271,14 @@ void TVandrelPrincForm::criarBarras()
 
     QToolBar* tabela = addToolBar(QStringLiteral("History"));
     tabela->setObjectName(QStringLiteral("tbsTable"));
-    for (const char* nome : {"actMergeCells", "actSplitCells", "-", "actSum", "-", "actSortAscending",
-                             "actSortDescending", "-"}) {
-        if (QByteArrayView(nome) == "-")
-            tabela->addSeparator();
-        else
-            tabela->addAction(acao(QString::fromLatin1(nome)));
-    }
-    auto* formulas = new QMenu(this);
-    formulas->setObjectName(QStringLiteral("pmSummary"));
-    menuDeAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
-    auto* soma = qobject_cast<QToolButton*>(tabela->widgetForAction(acao(QStringLiteral("actSum"))));
-    soma->setMenu(formulas);
-    soma->setPopupMode(QToolButton::MenuButtonPopup);
-    soma->setToolTip(QStringLiteral("Fórmulas"));
+    tabela->addAction(acao(QStringLiteral("actMergeCells")));
+    tabela->addAction(acao(QStringLiteral("actSplitCells")));
+    tabela->addSeparator();
+    tabela->addWidget(criarBotaoFormulas(*tabela));
+    tabela->addSeparator();
+    tabela->addAction(acao(QStringLiteral("actSortAscending")));
+    tabela->addAction(acao(QStringLiteral("actSortDescending")));
+    tabela->addSeparator();
     // Borders are set with the formatting commands; until then the button
     // is there but cannot be pressed.
     auto* bordas = new QToolButton(tabela);
@@ -394,6 +388,26 @@ void TVandrelPrincForm::ligarComandos()
     for (const char* nome : {"actShowcaptions", "actShowgrid", "actShowheaders", "actShowformulas",
                              "actR1C1Referencestyle"})
         ligar(nome, [this, nome] { alternarVisao(QString::fromLatin1(nome)); });
+}
+
+// The sum button with its list of formulas. It has a hint of its own, so it
+// follows the sum command without taking the command's texts.
+QToolButton* TVandrelPrincForm::criarBotaoFormulas(QToolBar& barra)
+{
+    QAction* soma = acao(QStringLiteral("actSum"));
+    auto* botao = new QToolButton(&barra);
+    botao->setObjectName(QStringLiteral("tbSummary"));
+    botao->setText(soma->text());
+    botao->setToolTip(QStringLiteral("Fórmulas"));
+    auto* formulas = new QMenu(botao);
+    formulas->setObjectName(QStringLiteral("pmSummary"));
+    menuDeAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
+    botao->setMenu(formulas);
+    botao->setPopupMode(QToolButton::MenuButtonPopup);
+    botao->setEnabled(soma->isEnabled());
+    connect(botao, &QToolButton::clicked, soma, &QAction::trigger);
+    connect(soma, &QAction::enabledChanged, botao, &QWidget::setEnabled);
+    return botao;
 }
 
 // The drop-down list of the undo (redo) button, filled each time it opens.

@@ -13,6 +13,7 @@ class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
+class QToolButton;
 class QMenu;
 class TVandrelFilhaForm;
 
@@ -75,6 +76,7 @@ private:
     bool perguntarSalvar(TVandrelFilhaForm& janela);
     void alternarVisao(const QString& nome);
     void criarListaHistorico(QToolBar& barra, bool desfazer);
+    QToolButton* criarBotaoFormulas(QToolBar& barra);
     void percorrerHistorico(bool desfazer, int quantidade);
     void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
 
