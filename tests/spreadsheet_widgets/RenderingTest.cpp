@@ -128,3 +128,36 @@ TEST_F(RenderingTest, SizeChangesMoveTheCellsBelow)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RenderingTest, LongTextRunsOverEmptyNeighboursOnly)
+{
+    const QString titulo = QStringLiteral("Resumo da Folha de Pagamento por estabelecimento");
+    sheet->setText(1, 1, titulo);  // B2, with C2 and D2 empty
+    sheet->setText(2, 1, titulo);  // B3, with C3 taken
+    sheet->setText(2, 2, QStringLiteral("x"));
+    sheet->setText(3, 1, QStringLiteral("123456789012345678901234567890"));  // a number stays in its cell
+    const QImage image = render();
+    const QRect c2 = view->cellRect(1, 2);
+    EXPECT_GT(darkPixels(image, c2.adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(image.pixel(c2.left() - 1, c2.top() + 1), QColor(Qt::white).rgb()) << "grid line left under the text";
+
+    const QRect c3 = view->cellRect(2, 2);
+    const QRect afterX = c3.adjusted(c3.width() / 2, 1, -1, -1);
+    EXPECT_EQ(darkPixels(image, afterX), 0) << "text ran into a filled neighbour";
+    EXPECT_EQ(darkPixels(image, view->cellRect(3, 2).adjusted(0, 1, -1, -1)), 0);
+}
+
+TEST_F(RenderingTest, RightAlignedTextRunsLeft)
+{
+    CellStyle right;
+    right.alignHorz = HorizontalAlignment::Right;
+    sheet->setText(1, 4, QStringLiteral("Total do estabelecimento e das filiais"));
+    sheet->setStyle(1, 4, right);
+    const QImage image = render();
+    EXPECT_GT(darkPixels(image, view->cellRect(1, 3).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(image, view->cellRect(1, 5).adjusted(0, 1, -1, -1)), 0);
+}
+
+}  // namespace

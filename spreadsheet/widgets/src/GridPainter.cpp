@@ -132,9 +132,47 @@ void GridPainter::paintCell(QPainter& painter, int row, int column, const QRect&
         alignment = generalAlignment(sheet_.value(row, column).type());
     }
     painter.setFont(fonts_.font(style.font));
+    QRect area = rect;
+    const bool number = !formulaText && sheet_.value(row, column).type() == ValueType::Number;
+    if (!number && !insideMerge(row, column)) {
+        const int needed = painter.fontMetrics().horizontalAdvance(text) + 2 * kTextPadding + 1;
+        if (needed > rect.width()) {
+            area = overflowRect(row, column, rect, needed, alignment);
+            // The text covers the grid lines between the cells it runs over.
+            painter.fillRect(area.adjusted(0, 0, -1, -1), Qt::white);
+        }
+    }
     painter.setPen(Qt::black);
-    const QRect inner = rect.adjusted(kTextPadding, 0, -kTextPadding - 1, -1);
+    const QRect inner = area.adjusted(kTextPadding, 0, -kTextPadding - 1, -1);
     painter.drawText(inner, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine), text);
+}
+
+// Text wider than its cell runs on over empty neighbours, as titles do in a
+// spreadsheet: to the right when aligned left, to the left when aligned
+// right, to both sides when centred. Numbers never do: a cut number would
+// read as another number.
+QRect GridPainter::overflowRect(int row, int column, QRect rect, int needed, Qt::Alignment alignment)
+{
+    const bool growsRight = !(alignment & Qt::AlignRight);
+    const bool growsLeft = !(alignment & Qt::AlignLeft);
+    const int missing = needed - rect.width();
+    const int share = growsRight && growsLeft ? (missing + 1) / 2 : missing;
+    for (int c = column + 1, left = share; growsRight && left > 0 && c <= visible_.right && freeForOverflow(row, c);
+         ++c) {
+        rect.setRight(rect.right() + geometry_.columnWidth(c));
+        left -= geometry_.columnWidth(c);
+    }
+    for (int c = column - 1, left = share; growsLeft && left > 0 && c >= visible_.left && freeForOverflow(row, c);
+         --c) {
+        rect.setLeft(rect.left() - geometry_.columnWidth(c));
+        left -= geometry_.columnWidth(c);
+    }
+    return rect;
+}
+
+bool GridPainter::freeForOverflow(int row, int column) const
+{
+    return !insideMerge(row, column) && (!sheet_.hasCell(row, column) || sheet_.displayText(row, column).isEmpty());
 }
 
 void GridPainter::paintBorders(QPainter& painter, int row, int column, const QRect& rect)

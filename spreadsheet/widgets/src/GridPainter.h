@@ -2,12 +2,13 @@
 
 #include <spreadsheet/CellRange.h>
 
+#include <QRect>
 #include <QSize>
+#include <Qt>
 
 #include <vector>
 
 class QPainter;
-class QRect;
 
 namespace spreadsheet {
 class Sheet;
@@ -43,6 +44,8 @@ private:
     void paintHeaders(QPainter& painter, QSize size);
     void paintColumnHeaders(QPainter& painter, QSize size);
     void paintRowHeaders(QPainter& painter, QSize size);
+    QRect overflowRect(int row, int column, QRect rect, int needed, Qt::Alignment alignment);
+    bool freeForOverflow(int row, int column) const;
     bool insideMerge(int row, int column) const;
 
     const Sheet& sheet_;
