@@ -1,6 +1,7 @@
 #include "src/TVandrelPrincForm.h"
 
 #include "src/AcoesPrincipais.h"
+#include "src/IconesBarra.h"
 #include "src/PainelHistorico.h"
 #include "workbook/TVandrelFilhaForm.h"
 
@@ -116,6 +117,7 @@ void TVandrelPrincForm::criarAcoes()
         acao->setCheckable(definicao.marcavel);
         acao->setProperty("habilitacao", static_cast<int>(definicao.habilitacao));
         acao->setVisible(!definicao.oculta);
+        acao->setIcon(IconesBarra::icone(acao->objectName()));
         FAcoes[acao->objectName()] = acao;
     }
     for (const char* marcada : {"actShowcaptions", "actShowgrid", "actShowheaders"})
@@ -228,6 +230,8 @@ void TVandrelPrincForm::criarBarras()
     auto* botaoSalvar = new QAction(QStringLiteral("Salvar"), this);
     botaoSalvar->setObjectName(QStringLiteral("tbsSave"));
     botaoSalvar->setToolTip(QStringLiteral("Salvar"));
+    botaoSalvar->setIcon(IconesBarra::icone(botaoSalvar->objectName()));
+    acao(QStringLiteral("actSave"))->setIcon(botaoSalvar->icon());
     connect(botaoSalvar, &QAction::triggered, acao(QStringLiteral("actSave")), &QAction::trigger);
     FAcoes[botaoSalvar->objectName()] = botaoSalvar;
     padrao->addAction(botaoSalvar);
@@ -285,6 +289,7 @@ void TVandrelPrincForm::criarBarras()
     bordas->setObjectName(QStringLiteral("tbBorderStyle"));
     bordas->setText(QStringLiteral("Bordas"));
     bordas->setToolTip(QStringLiteral("Bordas"));
+    bordas->setIcon(IconesBarra::icone(bordas->objectName()));
     auto* listaBordas = new QMenu(bordas);
     listaBordas->setObjectName(QStringLiteral("pmBorders"));
     bordas->setMenu(listaBordas);
@@ -398,6 +403,7 @@ QToolButton* TVandrelPrincForm::criarBotaoFormulas(QToolBar& barra)
     auto* botao = new QToolButton(&barra);
     botao->setObjectName(QStringLiteral("tbSummary"));
     botao->setText(soma->text());
+    botao->setIcon(soma->icon());
     botao->setToolTip(QStringLiteral("Fórmulas"));
     auto* formulas = new QMenu(botao);
     formulas->setObjectName(QStringLiteral("pmSummary"));
