@@ -823,7 +823,7 @@ bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
         // The size box takes digits only: every other key is dropped,
         // editing keys included.
         if (watched == FCaixaTamanho->lineEdit())
-            return tecla->text().isEmpty() || !tecla->text().at(0).isDigit();
+            return tecla->text().isEmpty() || tecla->text().at(0) < u'0' || tecla->text().at(0) > u'9';
     }
     return false;
 }

@@ -233,3 +233,16 @@ TEST_F(EditorTeste, CommandsWithoutBehaviourAreDisabled)
     // A maximised workbook window adds its own title after the caption.
     EXPECT_TRUE(principal->windowTitle().startsWith(QStringLiteral("Darvelo - Módulo Contabilidade - Editor de Planilhas")));
 }
+
+TEST_F(EditorTeste, AFailedSaveAsKeepsTheTitleAndTheModifiedFlag)
+{
+    TVandrelFilhaForm& janela = principal->NewSheet(QString());
+    janela.workbook().activeSheet().setText(0, 0, QStringLiteral("5"));
+    const QString semPasta = caminho(QStringLiteral("nao-existe/p.nxs"));
+    dialogos->responderArquivo(semPasta);
+    EXPECT_THROW(principal->salvarComo(), spreadsheet::SpreadsheetError);
+    EXPECT_EQ(janela.windowTitle(), QStringLiteral("Pasta1"));
+    EXPECT_TRUE(janela.caminho().isEmpty());
+    EXPECT_TRUE(janela.changed());
+    EXPECT_FALSE(QFile::exists(semPasta));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+// The editor's application object. An error that a command raises while the
+// event loop runs is shown to the user with its text, and the program goes
+// on.
+class Aplicacao : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Runs entrega; an error it raises is shown and gives false.
+    static bool mostrandoErros(const std::function<bool()>& entrega);
+};
