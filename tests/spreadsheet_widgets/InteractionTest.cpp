@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 
@@ -170,6 +171,16 @@ TEST_F(SheetTabsTest, TabsFollowTheWorkbook)
     workbook.setSheetTabsVisible(false);
     view->refresh();
     EXPECT_TRUE(tabs()->isHidden());
+}
+
+TEST_F(SheetTabsTest, TheScrollBarRowIsAsHighAsTheTabs)
+{
+    workbook.addSheet(QStringLiteral("Parâmetros"));
+    view->refresh();
+    view->show();
+    QCoreApplication::processEvents();
+    EXPECT_GE(tabs()->height(), tabs()->sizeHint().height());
+    EXPECT_GE(view->horizontalScrollBar()->height(), tabs()->sizeHint().height());
 }
 
 TEST_F(SheetTabsTest, ChoosingATabActivatesItsSheet)

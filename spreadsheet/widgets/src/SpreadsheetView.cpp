@@ -20,6 +20,33 @@
 
 namespace spreadsheet::widgets {
 
+namespace {
+
+// The horizontal scroll bar shares its row with the sheet tabs and is as
+// high as they are.
+class TabRowScrollBar : public QScrollBar {
+public:
+    TabRowScrollBar() : QScrollBar(Qt::Horizontal) {}
+    void setRowHeight(int height)
+    {
+        if (height != rowHeight_) {
+            rowHeight_ = height;
+            updateGeometry();
+        }
+    }
+    QSize sizeHint() const override
+    {
+        QSize size = QScrollBar::sizeHint();
+        size.setHeight(std::max(size.height(), rowHeight_));
+        return size;
+    }
+
+private:
+    int rowHeight_ = 0;
+};
+
+}  // namespace
+
 SpreadsheetView::SpreadsheetView(QWidget* parent)
     : QAbstractScrollArea(parent), fonts_(std::make_unique<CellFonts>()), tabs_(new QTabBar(this)),
       editor_(new CellEditor(viewport()))
@@ -29,6 +56,7 @@ SpreadsheetView::SpreadsheetView(QWidget* parent)
     // The tabs share the row of the horizontal scroll bar, which therefore
     // always shows.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBar(new TabRowScrollBar);
     tabs_->setShape(QTabBar::RoundedSouth);
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
@@ -116,6 +144,10 @@ void SpreadsheetView::syncTabs()
     }
     tabs_->setCurrentIndex(activeSheetIndex());
     tabs_->setVisible(workbook_ && workbook_->sheetTabsVisible());
+    // The row of the scroll bar grows to the tabs' height, so that their
+    // captions are not cut.
+    auto* bar = static_cast<TabRowScrollBar*>(horizontalScrollBar());
+    bar->setRowHeight(!tabs_->isHidden() && count > 0 ? tabs_->sizeHint().height() : 0);
 }
 
 void SpreadsheetView::updateScrollRanges()
