@@ -3,6 +3,7 @@
 #include <spreadsheet/Sheet.h>
 
 #include <QColor>
+#include <QScrollBar>
 
 using namespace spreadsheet;
 
@@ -158,6 +159,29 @@ TEST_F(RenderingTest, RightAlignedTextRunsLeft)
     const QImage image = render();
     EXPECT_GT(darkPixels(image, view->cellRect(1, 3).adjusted(0, 1, -1, -1)), 0);
     EXPECT_EQ(darkPixels(image, view->cellRect(1, 5).adjusted(0, 1, -1, -1)), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RenderingTest, TextFromACellOffTheScreenStillRunsIntoIt)
+{
+    const QString titulo = QStringLiteral("Resumo da Folha de Pagamento por estabelecimento e funcionário");
+    sheet->setText(1, 0, titulo);  // A2: scrolled out to the left
+    sheet->setText(2, 0, QStringLiteral("curto"));
+    view->horizontalScrollBar()->setValue(1);
+    const QImage image = render();
+    const QRect b2 = view->cellRect(1, 1);
+    ASSERT_GT(b2.left(), 0);
+    EXPECT_GT(darkPixels(image, b2.adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(image, view->cellRect(2, 1).adjusted(0, 1, -1, -1)), 0);
+
+    // A merged area off the screen keeps its text to itself.
+    sheet->mergeCells({0, 1, 0, 2});
+    view->refresh();
+    view->horizontalScrollBar()->setValue(1);
+    EXPECT_EQ(darkPixels(render(), view->cellRect(1, 1).adjusted(0, 1, -1, -1)), 0);
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ const QColor kHeaderLineColor(0xa0, 0xa0, 0xa0);
 const QColor kSelectionFill(0x20, 0x60, 0xc0, 0x30);
 const QColor kSelectionFrame(0x20, 0x60, 0xc0);
 constexpr int kTextPadding = 2;
+// How many columns off the screen a text may start and still run into it.
+constexpr int kOverflowReach = 32;
 
 // Indexed by HorizontalAlignment; General depends on the value and is
 // settled in generalAlignment.
@@ -108,6 +110,8 @@ void GridPainter::paintCells(QPainter& painter)
         if (geometry_.rowHeight(row) == 0) {
             continue;
         }
+        paintOverflowFromOutside(painter, row, -1);
+        paintOverflowFromOutside(painter, row, 1);
         for (int column = visible_.left; column <= visible_.right; ++column) {
             if (geometry_.columnWidth(column) == 0 || !sheet_.hasCell(row, column) || insideMerge(row, column)) {
                 continue;
@@ -168,6 +172,23 @@ QRect GridPainter::overflowRect(int row, int column, QRect rect, int needed, Qt:
         left -= geometry_.columnWidth(c);
     }
     return rect;
+}
+
+// Text of a cell just off the screen, to the left (step -1) or to the right
+// (step 1), may run on into it over empty cells.
+void GridPainter::paintOverflowFromOutside(QPainter& painter, int row, int step)
+{
+    const int first = step < 0 ? visible_.left - 1 : visible_.right + 1;
+    for (int column = first, seen = 0; column >= 0 && column < kMaxColumns && seen < kOverflowReach;
+         column += step, ++seen) {
+        if (freeForOverflow(row, column)) {
+            continue;
+        }
+        if (sheet_.mergedAreaAt(row, column) == nullptr) {
+            paintCell(painter, row, column, geometry_.cellRect(row, column));
+        }
+        return;
+    }
 }
 
 bool GridPainter::freeForOverflow(int row, int column) const

@@ -46,6 +46,7 @@ private:
     void paintRowHeaders(QPainter& painter, QSize size);
     QRect overflowRect(int row, int column, QRect rect, int needed, Qt::Alignment alignment);
     bool freeForOverflow(int row, int column) const;
+    void paintOverflowFromOutside(QPainter& painter, int row, int step);
     bool insideMerge(int row, int column) const;
 
     const Sheet& sheet_;
