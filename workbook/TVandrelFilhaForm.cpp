@@ -63,13 +63,8 @@ void TVandrelFilhaForm::mostrar(std::unique_ptr<spreadsheet::Workbook> workbook)
 {
     FView->setWorkbook(workbook.get());
     FWorkbook = std::move(workbook);
-    FWorkbook->history().setChangeListener([this] { historicoMudou(); });
+    FWorkbook->history().setChangeListener([this] { emit changedStateChanged(); });
     marcarSalvo();
-}
-
-void TVandrelFilhaForm::historicoMudou()
-{
-    emit changedStateChanged();
 }
 
 bool TVandrelFilhaForm::changed() const

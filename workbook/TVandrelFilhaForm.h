@@ -52,7 +52,6 @@ signals:
 private:
     void mostrar(std::unique_ptr<spreadsheet::Workbook> workbook);
     void marcarSalvo();
-    void historicoMudou();
 
     std::unique_ptr<spreadsheet::Workbook> FWorkbook;
     spreadsheet::widgets::SpreadsheetView* FView = nullptr;

@@ -33,15 +33,6 @@ const catalog::Catalogo* catalogoDe(const QString& funcao)
     return nullptr;
 }
 
-QStringList legendas(const std::vector<catalog::ParametroCatalogo>& parametros)
-{
-    QStringList lista;
-    for (const catalog::ParametroCatalogo& parametro : parametros) {
-        lista.append(QString::fromUtf8(parametro.legenda));
-    }
-    return lista;
-}
-
 std::vector<QStringList> linhasParametros(const std::vector<catalog::ParametroCatalogo>& parametros, bool campo)
 {
     std::vector<QStringList> linhas;
@@ -99,15 +90,27 @@ QString PaginaFuncao::html() const
     return HtmlAjuda::documento(FFuncao, corpo);
 }
 
+// The argument names are the second column of the argument table.
 QStringList PaginaFuncao::argumentos() const
 {
+    QStringList nomes;
+    for (const QStringList& linha : linhasArgumentos()) {
+        nomes.append(linha.at(1));
+    }
+    return nomes;
+}
+
+// One row per argument, from the menu's parameter list where the function
+// has one, else from its description.
+std::vector<QStringList> PaginaFuncao::linhasArgumentos() const
+{
     if (const catalog::AcaoFormula* acao = acaoDe(FFuncao)) {
-        return legendas(acao->parametros);
+        return linhasParametros(acao->parametros, false);
     }
     if (const catalog::Catalogo* catalogo = catalogoDe(FFuncao)) {
-        return QStringList{QStringLiteral("Número do campo")} + legendas(catalogo->parametros);
+        return linhasParametros(catalogo->parametros, true);
     }
-    return DescricaoFuncoes::de(FFuncao).argumentos;
+    return linhasSimples(DescricaoFuncoes::de(FFuncao).argumentos);
 }
 
 QString PaginaFuncao::resumo(const QString& funcao)
@@ -127,14 +130,7 @@ QString PaginaFuncao::resumo(const QString& funcao)
 
 QString PaginaFuncao::secaoArgumentos() const
 {
-    std::vector<QStringList> linhas;
-    if (const catalog::AcaoFormula* acao = acaoDe(FFuncao)) {
-        linhas = linhasParametros(acao->parametros, false);
-    } else if (const catalog::Catalogo* catalogo = catalogoDe(FFuncao)) {
-        linhas = linhasParametros(catalogo->parametros, true);
-    } else {
-        linhas = linhasSimples(DescricaoFuncoes::de(FFuncao).argumentos);
-    }
+    const std::vector<QStringList> linhas = linhasArgumentos();
     QString html = HtmlAjuda::titulo(2, QStringLiteral("Argumentos"));
     if (linhas.empty()) {
         return html + HtmlAjuda::paragrafo(QStringLiteral("Nenhum."));

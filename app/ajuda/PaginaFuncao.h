@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace ajuda {
 
 // The help page of one spreadsheet function, built from the menu tables:
@@ -19,6 +21,7 @@ public:
     static QString resumo(const QString& funcao);
 
 private:
+    std::vector<QStringList> linhasArgumentos() const;
     QString secaoArgumentos() const;
     QString secaoCampos() const;
 

@@ -10,6 +10,8 @@
 #include "host/TnActionRegistry.h"
 #include "host/TnDM.h"
 
+#include <spreadsheet/SpreadsheetError.h>
+
 #include <QFileInfo>
 
 InicioEditor::InicioEditor(const QStringList& argumentos)
@@ -24,11 +26,7 @@ InicioEditor::InicioEditor(const QStringList& argumentos)
     FPrincipal->MaximizarFormPrinc();
 }
 
-InicioEditor::~InicioEditor()
-{
-    FModulo.reset();
-    FPrincipal.reset();
-}
+InicioEditor::~InicioEditor() = default;
 
 // A path that names no existing file is ignored, as if none were given.
 void InicioEditor::abrirPrimeiraPasta(const QStringList& argumentos)
@@ -38,9 +36,10 @@ void InicioEditor::abrirPrimeiraPasta(const QStringList& argumentos)
         FPrincipal->NewSheet(QString());
         return;
     }
+    // Start-up reports its failures as the host's errors.
     try {
         FPrincipal->abrirArquivo(caminho);
-    } catch (const std::exception&) {
-        throw host::HostError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
+    } catch (const spreadsheet::SpreadsheetError& erro) {
+        throw host::HostError(erro.message());
     }
 }

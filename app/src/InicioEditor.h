@@ -30,7 +30,8 @@ public:
 private:
     void abrirPrimeiraPasta(const QStringList& argumentos);
 
-    // The window goes last: the module may still point at its workbooks.
+    // Declared first, the window is destroyed last: the module may still
+    // point at its workbooks.
     std::unique_ptr<TVandrelPrincForm> FPrincipal;
     std::unique_ptr<host::TnDM> FModulo;
 };

@@ -1,6 +1,7 @@
 #include "src/TVandrelPrincForm.h"
 
 #include "src/AcoesPrincipais.h"
+#include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
 #include "src/PainelHistorico.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -25,7 +26,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +35,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QWidgetAction>
 
 using spreadsheet::TriState;
@@ -115,7 +114,6 @@ void TVandrelPrincForm::criarAcoes()
         acao->setStatusTip(acao->toolTip());
         acao->setShortcut(QKeySequence(QString::fromLatin1(definicao.atalho)));
         acao->setCheckable(definicao.marcavel);
-        acao->setProperty("habilitacao", static_cast<int>(definicao.habilitacao));
         acao->setVisible(!definicao.oculta);
         acao->setIcon(IconesBarra::icone(acao->objectName()));
         FAcoes[acao->objectName()] = acao;
@@ -123,30 +121,33 @@ void TVandrelPrincForm::criarAcoes()
     for (const char* marcada : {"actShowcaptions", "actShowgrid", "actShowheaders"})
         FAcoes[QString::fromLatin1(marcada)]->setChecked(true);
     // The insertion and break commands: their captions and hints come from
-    // the catalogue; their dialogs come with the insertion commands.
-    for (const catalog::AcaoFormula& formula : catalog::acoesFormula()) {
-        auto* acao = new QAction(formula.legenda, this);
-        acao->setObjectName(QString::fromLatin1(formula.nome));
-        acao->setToolTip(formula.dica);
+    // the catalogue. They stay disabled until their dialogs exist.
+    const auto catalogada = [this](const char* nome, const QString& legenda, const QString& dica) {
+        auto* acao = new QAction(legenda, this);
+        acao->setObjectName(QString::fromLatin1(nome));
+        acao->setToolTip(dica);
+        acao->setEnabled(false);
         FAcoes[acao->objectName()] = acao;
-    }
-    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra()) {
-        auto* acao = new QAction(quebra.legenda, this);
-        acao->setObjectName(QString::fromLatin1(quebra.acao));
-        acao->setToolTip(quebra.dica);
-        FAcoes[acao->objectName()] = acao;
-    }
+    };
+    for (const catalog::AcaoFormula& formula : catalog::acoesFormula())
+        catalogada(formula.nome, formula.legenda, formula.dica);
+    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra())
+        catalogada(quebra.acao, quebra.legenda, quebra.dica);
 }
 
-QMenu* TVandrelPrincForm::menuDeAcoes(QMenu* menu, std::initializer_list<const char*> nomes)
+// Menus and toolbars alike: "-" stands for a separator.
+QWidget* TVandrelPrincForm::comAcoes(QWidget* destino, std::initializer_list<const char*> nomes)
 {
     for (const char* nome : nomes) {
-        if (QByteArrayView(nome) == "-")
-            menu->addSeparator();
-        else
-            menu->addAction(acao(QString::fromLatin1(nome)));
+        if (QByteArrayView(nome) == "-") {
+            auto* separador = new QAction(destino);
+            separador->setSeparator(true);
+            destino->addAction(separador);
+        } else {
+            destino->addAction(acao(QString::fromLatin1(nome)));
+        }
     }
-    return menu;
+    return destino;
 }
 
 void TVandrelPrincForm::criarMenus()
@@ -154,45 +155,45 @@ void TVandrelPrincForm::criarMenus()
     QMenuBar* barra = menuBar();
     QMenu* arquivo = barra->addMenu(QStringLiteral("&Arquivo"));
     arquivo->setObjectName(QStringLiteral("mnuFile"));
-    menuDeAcoes(arquivo, {"actNew", "actOpenSpreadSheet", "-", "actSave", "actSaveSpeadSheet", "-", "actPrintSetup"});
+    comAcoes(arquivo, {"actNew", "actOpenSpreadSheet", "-", "actSave", "actSaveSpeadSheet", "-", "actPrintSetup"});
     QMenu* area = arquivo->addMenu(QStringLiteral("&Área de Impressão"));
     area->setObjectName(QStringLiteral("PrintArea1"));
-    menuDeAcoes(area, {"actSetPrintArea", "actClearPrintArea"});
-    menuDeAcoes(arquivo, {"actPreview", "actPrint", "-", "actExit"});
+    comAcoes(area, {"actSetPrintArea", "actClearPrintArea"});
+    comAcoes(arquivo, {"actPreview", "actPrint", "-", "actExit"});
 
     QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
     editar->setObjectName(QStringLiteral("mnuEdit"));
-    menuDeAcoes(editar, {"actAutomaticCalc", "actRecalcFormulas", "-", "actCut", "actCopy", "actPaste", "-"});
+    comAcoes(editar, {"actAutomaticCalc", "actRecalcFormulas", "-", "actCut", "actCopy", "actPaste", "-"});
     auto* localizar = editar->addAction(QStringLiteral("Localizar e Substituir"));
     localizar->setObjectName(QStringLiteral("LocalizareSubstituir"));
     localizar->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     localizar->setEnabled(false);
     FAcoes[localizar->objectName()] = localizar;
     editar->addSeparator();
-    menuDeAcoes(editar->addMenu(QStringLiteral("&Planilha")), {"actSheetIns", "actSheetDel"})
+    comAcoes(editar->addMenu(QStringLiteral("&Planilha")), {"actSheetIns", "actSheetDel"})
         ->setObjectName(QStringLiteral("miSheet"));
-    menuDeAcoes(editar->addMenu(QStringLiteral("C&élulas")),
-                {"actFormatCells", "-", "actHideCells", "actShowCells", "-", "actInsertCells", "actDeleteCells", "-",
-                 "actDefineName", "actDeleteName"})
+    comAcoes(editar->addMenu(QStringLiteral("C&élulas")),
+             {"actFormatCells", "-", "actHideCells", "actShowCells", "-", "actInsertCells", "actDeleteCells", "-",
+              "actDefineName", "actDeleteName"})
         ->setObjectName(QStringLiteral("miCells"));
-    menuDeAcoes(editar->addMenu(QStringLiteral("C&olunas")),
-                {"actColumnIns", "actDeleteCells", "-", "actHideCol", "actShowCol", "actMudarLarguraCol"})
+    comAcoes(editar->addMenu(QStringLiteral("C&olunas")),
+             {"actColumnIns", "actDeleteCells", "-", "actHideCol", "actShowCol", "actMudarLarguraCol"})
         ->setObjectName(QStringLiteral("miColumns"));
-    menuDeAcoes(editar->addMenu(QStringLiteral("&Linhas")),
-                {"actRowIns", "actDeleteCells", "-", "actHideRow", "actShowRow", "actMudarAlturaRow"})
+    comAcoes(editar->addMenu(QStringLiteral("&Linhas")),
+             {"actRowIns", "actDeleteCells", "-", "actHideRow", "actShowRow", "actMudarAlturaRow"})
         ->setObjectName(QStringLiteral("miRows"));
 
     QMenu* configuracao = barra->addMenu(QStringLiteral("&Configuração"));
     configuracao->setObjectName(QStringLiteral("mnuConfig"));
-    menuDeAcoes(configuracao, {"actBeveledLookandFeel", "actBufferedpaint", "-", "actShowcaptions", "actShowgrid",
-                               "actShowheaders", "actShowformulas"});
+    comAcoes(configuracao, {"actBeveledLookandFeel", "actBufferedpaint", "-", "actShowcaptions", "actShowgrid",
+                            "actShowheaders", "actShowformulas"});
     configuracao->addSeparator()->setVisible(false);
-    menuDeAcoes(configuracao, {"actR1C1Referencestyle"});
+    comAcoes(configuracao, {"actR1C1Referencestyle"});
 
     QMenu* janela = barra->addMenu(QStringLiteral("&Janela"));
     janela->setObjectName(QStringLiteral("mnuWindow"));
-    menuDeAcoes(janela, {"actWindowCascade", "actWindowTileHorizontal", "actWindowTileVertical",
-                         "actWindowMinimizeAll", "actWindowArrange", "actWindowClose"});
+    comAcoes(janela, {"actWindowCascade", "actWindowTileHorizontal", "actWindowTileVertical",
+                      "actWindowMinimizeAll", "actWindowArrange", "actWindowClose"});
     // The list of open workbook windows follows the items.
     connect(janela, &QMenu::aboutToShow, this, [this, janela] {
         for (QAction* item : janela->actions()) {
@@ -211,7 +212,7 @@ void TVandrelPrincForm::criarMenus()
 
     QMenu* ajuda = barra->addMenu(QStringLiteral("Ajuda"));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
-    menuDeAcoes(ajuda, {"actAjuda", "actSobre"});
+    comAcoes(ajuda, {"actAjuda", "actSobre"});
     // The name tools come with the defined-name commands; the menu itself
     // is never shown.
     QMenu* auxilios = barra->addMenu(QStringLiteral("Auxilios differsos"));
@@ -224,8 +225,7 @@ void TVandrelPrincForm::criarBarras()
 {
     QToolBar* padrao = addToolBar(QStringLiteral("Standard"));
     padrao->setObjectName(QStringLiteral("tbsStandart"));
-    padrao->addAction(acao(QStringLiteral("actNew")));
-    padrao->addAction(acao(QStringLiteral("actOpenSpreadSheet")));
+    comAcoes(padrao, {"actNew", "actOpenSpreadSheet"});
     // The Save button follows unsaved changes; the menu item is always there.
     auto* botaoSalvar = new QAction(QStringLiteral("Salvar"), this);
     botaoSalvar->setObjectName(QStringLiteral("tbsSave"));
@@ -235,9 +235,7 @@ void TVandrelPrincForm::criarBarras()
     connect(botaoSalvar, &QAction::triggered, acao(QStringLiteral("actSave")), &QAction::trigger);
     FAcoes[botaoSalvar->objectName()] = botaoSalvar;
     padrao->addAction(botaoSalvar);
-    padrao->addSeparator();
-    for (const char* nome : {"actCut", "actCopy", "actPaste"})
-        padrao->addAction(acao(QString::fromLatin1(nome)));
+    comAcoes(padrao, {"-", "actCut", "actCopy", "actPaste"});
 
     QToolBar* formatacao = addToolBar(QStringLiteral("Formatting"));
     formatacao->setObjectName(QStringLiteral("tbsFormatting"));
@@ -262,27 +260,19 @@ void TVandrelPrincForm::criarBarras()
     alinhamentos->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const char* nome : {"actCellLeftAlign", "actCellCenterAlign", "actCellRightAlign"})
         formatacao->addAction(alinhamentos->addAction(acao(QString::fromLatin1(nome))));
-    formatacao->addSeparator();
-    for (const char* nome : {"actBold", "actItalic", "actUnderline", "actStrikeOut"})
-        formatacao->addAction(acao(QString::fromLatin1(nome)));
+    comAcoes(formatacao, {"-", "actBold", "actItalic", "actUnderline", "actStrikeOut"});
 
     QToolBar* historico = addToolBar(QStringLiteral("History"));
     historico->setObjectName(QStringLiteral("tlbHistory"));
-    historico->addAction(acao(QStringLiteral("actUndo")));
-    historico->addAction(acao(QStringLiteral("actRedo")));
+    comAcoes(historico, {"actUndo", "actRedo"});
     criarListaHistorico(*historico, true);
     criarListaHistorico(*historico, false);
 
     QToolBar* tabela = addToolBar(QStringLiteral("History"));
     tabela->setObjectName(QStringLiteral("tbsTable"));
-    tabela->addAction(acao(QStringLiteral("actMergeCells")));
-    tabela->addAction(acao(QStringLiteral("actSplitCells")));
-    tabela->addSeparator();
+    comAcoes(tabela, {"actMergeCells", "actSplitCells", "-"});
     tabela->addWidget(criarBotaoFormulas(*tabela));
-    tabela->addSeparator();
-    tabela->addAction(acao(QStringLiteral("actSortAscending")));
-    tabela->addAction(acao(QStringLiteral("actSortDescending")));
-    tabela->addSeparator();
+    comAcoes(tabela, {"-", "actSortAscending", "actSortDescending", "-"});
     // Borders are set with the formatting commands; until then the button
     // is there but cannot be pressed.
     auto* bordas = new QToolButton(tabela);
@@ -299,10 +289,7 @@ void TVandrelPrincForm::criarBarras()
 
     QToolBar* celulas = addToolBar(QStringLiteral("Cells"));
     celulas->setObjectName(QStringLiteral("tlbCells"));
-    celulas->addAction(acao(QStringLiteral("actFormatCells")));
-    celulas->addSeparator();
-    celulas->addAction(acao(QStringLiteral("actDefineName")));
-    celulas->addAction(acao(QStringLiteral("actDeleteName")));
+    comAcoes(celulas, {"actFormatCells", "-", "actDefineName", "actDeleteName"});
 }
 
 void TVandrelPrincForm::criarBarraCelula()
@@ -352,31 +339,22 @@ void TVandrelPrincForm::ligarComandos()
         for (QMdiSubWindow* sub : FArea->subWindowList())
             sub->showMinimized();
     });
-    ligar("actAjuda", [this] {
-        FArquivoAjuda = QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm");
-        host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm"));
-    });
+    ligar("actAjuda", [this] { host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm")); });
     ligar("actUndo", [this] { percorrerHistorico(true, 1); });
     ligar("actRedo", [this] { percorrerHistorico(false, 1); });
     // The clipboard commands act on the formula box while it has the focus.
-    ligar("actCut", [this] {
-        if (FCaixaFormula->hasFocus())
-            FCaixaFormula->cut();
-        else if (TVandrelFilhaForm* janela = ativa())
-            janela->cxSpreadBook().cutToClipboard();
-    });
-    ligar("actCopy", [this] {
-        if (FCaixaFormula->hasFocus())
-            FCaixaFormula->copy();
-        else if (TVandrelFilhaForm* janela = ativa())
-            janela->cxSpreadBook().copyToClipboard();
-    });
-    ligar("actPaste", [this] {
-        if (FCaixaFormula->hasFocus())
-            FCaixaFormula->paste();
-        else if (TVandrelFilhaForm* janela = ativa())
-            janela->cxSpreadBook().pasteFromClipboard();
-    });
+    using View = spreadsheet::widgets::SpreadsheetView;
+    const auto areaDeTransferencia = [this](auto caixa, auto grade) {
+        return [this, caixa, grade] {
+            if (FCaixaFormula->hasFocus())
+                (FCaixaFormula->*caixa)();
+            else if (TVandrelFilhaForm* janela = ativa())
+                (janela->cxSpreadBook().*grade)();
+        };
+    };
+    ligar("actCut", areaDeTransferencia(&QLineEdit::cut, &View::cutToClipboard));
+    ligar("actCopy", areaDeTransferencia(&QLineEdit::copy, &View::copyToClipboard));
+    ligar("actPaste", areaDeTransferencia(&QLineEdit::paste, &View::pasteFromClipboard));
     ligar("actAutomaticCalc", [this] {
         if (TVandrelFilhaForm* janela = ativa()) {
             const bool ligado = acao(QStringLiteral("actAutomaticCalc"))->isChecked();
@@ -407,7 +385,7 @@ QToolButton* TVandrelPrincForm::criarBotaoFormulas(QToolBar& barra)
     botao->setToolTip(QStringLiteral("Fórmulas"));
     auto* formulas = new QMenu(botao);
     formulas->setObjectName(QStringLiteral("pmSummary"));
-    menuDeAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
+    comAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
     botao->setMenu(formulas);
     botao->setPopupMode(QToolButton::MenuButtonPopup);
     botao->setEnabled(soma->isEnabled());
@@ -510,10 +488,6 @@ void TVandrelPrincForm::atualizarAcoes()
         }
         item->setEnabled(ativo);
     }
-    for (const catalog::AcaoFormula& formula : catalog::acoesFormula())
-        acao(QString::fromLatin1(formula.nome))->setEnabled(false);
-    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra())
-        acao(QString::fromLatin1(quebra.acao))->setEnabled(false);
     acao(QStringLiteral("tbsSave"))->setEnabled(janela && janela->changed());
 }
 
@@ -621,15 +595,11 @@ void TVandrelPrincForm::abrir()
     const QString caminho = host::SelecionarArquivo(QString(), kFiltro, false);
     if (caminho.isEmpty())
         return;
-    try {
-        abrirArquivo(caminho);
-    } catch (const std::exception&) {
-        throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
-    }
+    abrirArquivo(caminho);
 }
 
 // A window for the file. When the file cannot be read the window goes again
-// and the reader's error passes on.
+// and "Arquivo não é um formato válido" is raised.
 void TVandrelPrincForm::abrirArquivo(const QString& caminho)
 {
     TVandrelFilhaForm& janela = NewSheet(caminho);
@@ -640,7 +610,7 @@ void TVandrelPrincForm::abrirArquivo(const QString& caminho)
         FArea->removeSubWindow(sub);
         delete sub;
         RefreshFormatState();
-        throw;
+        throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não é um formato válido: %1").arg(caminho));
     }
 }
 
@@ -708,8 +678,6 @@ void TVandrelPrincForm::formulaEditada(const QString& texto)
     spreadsheet::Workbook& workbook = janela->workbook();
     if (!FFormulaEditada) {
         FFormulaEditada = true;
-        FCaixaFormula->setProperty("textoOriginal", workbook.activeSheet().text(janela->cxSpreadBook().selection().top,
-                                                                                janela->cxSpreadBook().selection().left));
         workbook.history().open(QStringLiteral("Editar célula"));
     }
     const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
@@ -719,13 +687,25 @@ void TVandrelPrincForm::formulaEditada(const QString& texto)
 
 void TVandrelPrincForm::sairDaFormula()
 {
+    encerrarEdicaoFormula(true);
+}
+
+// Ends the formula box's edit. Kept, the box's text is written again with
+// formula recognition; given up, the cell goes back to what it held when the
+// edit began.
+void TVandrelPrincForm::encerrarEdicaoFormula(bool manter)
+{
     TVandrelFilhaForm* janela = ativa();
     if (!FFormulaEditada || !janela)
         return;
     FFormulaEditada = false;
     spreadsheet::Workbook& workbook = janela->workbook();
-    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
-    workbook.activeSheet().setText(area.top, area.left, FCaixaFormula->text());
+    if (manter) {
+        const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+        workbook.activeSheet().setText(area.top, area.left, FCaixaFormula->text());
+    } else {
+        workbook.history().rollBack();
+    }
     workbook.history().close();
     janela->cxSpreadBook().refresh();
     cxSpreadBookSetSelection();
@@ -742,14 +722,7 @@ bool TVandrelPrincForm::perguntarSalvar(TVandrelFilhaForm& janela)
     if (host::nMessageDlg(kPerguntaSalvar, host::TipoMensagem::Confirmacao,
                           {QStringLiteral("Sim"), QStringLiteral("Nao")}) != 0)
         return true;
-    try {
-        return salvar();
-    } catch (const spreadsheet::SpreadsheetError& erro) {
-        host::nShowMessage(erro.message());
-    } catch (const host::HostError& erro) {
-        host::nShowMessage(erro.message());
-    }
-    return false;
+    return Aplicacao::mostrandoErros([this] { return salvar(); });
 }
 
 void TVandrelPrincForm::closeEvent(QCloseEvent* event)
@@ -802,16 +775,11 @@ bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
     const auto* tecla = static_cast<QKeyEvent*>(event);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
     if (watched == FCaixaFormula && tecla->key() == Qt::Key_Escape) {
-        // Escape gives up this edit only: the cell goes back to what it held
-        // when the edit began.
-        if (TVandrelFilhaForm* janela = ativa(); janela && FFormulaEditada) {
-            FFormulaEditada = false;
-            janela->workbook().history().rollBack();
-            janela->workbook().history().close();
-            janela->cxSpreadBook().refresh();
-            cxSpreadBookSetSelection();
+        // Escape gives up this edit only.
+        const bool editada = FFormulaEditada;
+        encerrarEdicaoFormula(false);
+        if (TVandrelFilhaForm* janela = ativa(); janela && editada)
             janela->cxSpreadBook().setFocus();
-        }
         return true;
     }
     if (watched == FCaixaFonte || watched == FCaixaTamanho->lineEdit()) {

@@ -64,7 +64,7 @@ protected:
 private:
     void criarAcoes();
     void criarMenus();
-    QMenu* menuDeAcoes(QMenu* menu, std::initializer_list<const char*> nomes);
+    QWidget* comAcoes(QWidget* destino, std::initializer_list<const char*> nomes);
     void criarBarras();
     void criarBarraCelula();
     void ligarComandos();
@@ -72,6 +72,7 @@ private:
     void cxSpreadBookSetSelection();
     void formulaEditada(const QString& texto);
     void sairDaFormula();
+    void encerrarEdicaoFormula(bool manter);
     void janelaPedeFechar(QMdiSubWindow* janela, QCloseEvent* event);
     bool perguntarSalvar(TVandrelFilhaForm& janela);
     void alternarVisao(const QString& nome);

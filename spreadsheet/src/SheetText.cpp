@@ -118,7 +118,9 @@ private:
     bool atLineStart_ = true;
 };
 
-void checkPasteFits(int row, int column, const Rows& rows)
+// The area the rows cover from the given cell; it must lie on the sheet.
+// Nothing to paste gives an empty (invalid) area.
+CellRange pasteArea(int row, int column, const Rows& rows)
 {
     std::size_t width = 0;
     for (const auto& fields : rows) {
@@ -130,6 +132,7 @@ void checkPasteFits(int row, int column, const Rows& rows)
     if (!fits) {
         throw SpreadsheetError(QStringLiteral("A colagem ultrapassa os limites da planilha."));
     }
+    return {column, row, column + static_cast<int>(width) - 1, row + static_cast<int>(height) - 1};
 }
 
 }  // namespace
@@ -155,12 +158,12 @@ QString Sheet::toTabSeparatedText(const CellRange& area) const
     return text;
 }
 
-void Sheet::pasteTabSeparatedText(int row, int column, const QString& text)
+CellRange Sheet::pasteTabSeparatedText(int row, int column, const QString& text)
 {
     const Rows rows = TextReader(text).read();
-    checkPasteFits(row, column, rows);
+    const CellRange area = pasteArea(row, column, rows);
     if (rows.empty()) {
-        return;
+        return area;
     }
     UpdateBatch batch(workbook_);
     HistoryScope scope(workbook_.history(), QStringLiteral("Colar"));
@@ -169,6 +172,7 @@ void Sheet::pasteTabSeparatedText(int row, int column, const QString& text)
             setText(row + static_cast<int>(r), column + static_cast<int>(c), rows[r][c], TextMode::Recognize);
         }
     }
+    return area;
 }
 
 }  // namespace spreadsheet

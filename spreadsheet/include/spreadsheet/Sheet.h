@@ -100,9 +100,10 @@ public:
 
     // Tab-separated text for the system clipboard: rows end with a newline,
     // cells hold their display text. Pasting text writes each field with
-    // recognition, from the given top-left cell.
+    // recognition, from the given top-left cell, and gives the area written
+    // (invalid when the text holds nothing).
     QString toTabSeparatedText(const CellRange& area) const;
-    void pasteTabSeparatedText(int row, int column, const QString& text);
+    CellRange pasteTabSeparatedText(int row, int column, const QString& text);
 
     // Last row (column) holding content or a style, plus one.
     int rowCount() const;

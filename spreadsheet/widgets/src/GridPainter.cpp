@@ -1,9 +1,9 @@
 #include "GridPainter.h"
 
 #include "CellFonts.h"
-#include "ColumnName.h"
 #include "GridGeometry.h"
 
+#include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
 
 #include <QPainter>

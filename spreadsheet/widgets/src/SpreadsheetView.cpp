@@ -132,15 +132,22 @@ void SpreadsheetView::loadSheet()
     emit selectionChanged();
 }
 
+// Runs on every refresh: the tabs are rebuilt only when the sheets differ.
 void SpreadsheetView::syncTabs()
 {
     const QSignalBlocker blocker(tabs_);
-    while (tabs_->count() > 0) {
-        tabs_->removeTab(0);
-    }
     const int count = workbook_ ? workbook_->sheetCount() : 0;
-    for (int i = 0; i < count; ++i) {
-        tabs_->addTab(workbook_->sheet(i).name());
+    bool same = tabs_->count() == count;
+    for (int i = 0; same && i < count; ++i) {
+        same = tabs_->tabText(i) == workbook_->sheet(i).name();
+    }
+    if (!same) {
+        while (tabs_->count() > 0) {
+            tabs_->removeTab(0);
+        }
+        for (int i = 0; i < count; ++i) {
+            tabs_->addTab(workbook_->sheet(i).name());
+        }
     }
     tabs_->setCurrentIndex(activeSheetIndex());
     tabs_->setVisible(workbook_ && workbook_->sheetTabsVisible());

@@ -125,18 +125,10 @@ void SpreadsheetView::pasteFromClipboard()
     if (!active || text.isEmpty()) {
         return;
     }
-    active->pasteTabSeparatedText(current_.row, current_.column, text);
-    QStringList lines = text.split(u'\n');
-    if (lines.size() > 1 && lines.back().isEmpty()) {
-        lines.removeLast();
+    const CellRange pasted = active->pasteTabSeparatedText(current_.row, current_.column, text);
+    if (!pasted.isValid()) {
+        return;
     }
-    qsizetype columns = 1;
-    for (const QString& line : lines) {
-        columns = std::max(columns, line.count(u'\t') + 1);
-    }
-    const CellRange pasted{current_.column, current_.row,
-                           std::min(current_.column + static_cast<int>(columns) - 1, kMaxColumns - 1),
-                           std::min(current_.row + static_cast<int>(lines.size()) - 1, kMaxRows - 1)};
     updateScrollRanges();
     applySelection(pasted, current_, {pasted.bottom, pasted.right});
     viewport()->update();

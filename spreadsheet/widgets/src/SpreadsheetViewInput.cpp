@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace spreadsheet::widgets {
 
@@ -18,15 +20,21 @@ namespace {
 
 constexpr int kMinimumDragSize = 0;
 
-bool movesWithoutExtending(int key)
+// Enter and Tab move like the arrows but never extend the selection: the
+// rows and columns each key steps by.
+std::optional<std::pair<int, int>> enterOrTabStep(int key)
 {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// Enter and Tab move like the arrows but never extend the selection.
-CellAddress enterOrTab(const CellNavigator& navigator, int key, CellAddress from)
-{
-    return key == Qt::Key_Tab ? navigator.step(from, 0, 1) : navigator.step(from, 1, 0);
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return std::pair{1, 0};
+    case Qt::Key_Tab:
+        return std::pair{0, 1};
+    case Qt::Key_Backtab:
+        return std::pair{0, -1};
+    default:
+        return std::nullopt;
+    }
 }
 
 CellRange wholeColumns(int first, int last)
@@ -58,9 +66,8 @@ void SpreadsheetView::keyPressEvent(QKeyEvent* event)
     const int pageRows = std::max(geometry_->lastRowWithin(viewport()->height()) - geometry_->topRow(), 1);
     const CellNavigator navigator(*active, pageRows);
     const CellAddress from = event->modifiers().testFlag(Qt::ShiftModifier) ? extent_ : current_;
-    if (movesWithoutExtending(key)) {
-        moveCursor(key == Qt::Key_Backtab ? navigator.step(current_, 0, -1) : enterOrTab(navigator, key, current_),
-                   false);
+    if (const auto step = enterOrTabStep(key)) {
+        moveCursor(navigator.step(current_, step->first, step->second), false);
     } else if (const auto target = navigator.target(key, event->modifiers(), from)) {
         moveCursor(*target, event->modifiers().testFlag(Qt::ShiftModifier));
     } else if (key == Qt::Key_F2) {
