@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     Aplicacao app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     host::AssociateExtensionCheck();
-    QApplication::setApplicationDisplayName(QStringLiteral("Darvelo - Editor de Planilhas"));
+    Aplicacao::instalarTraducoes();
     host::instalarDialogos(std::make_unique<gui::DialogosJanela>());
     int resultado = 1;
     Aplicacao::mostrandoErros([&] {

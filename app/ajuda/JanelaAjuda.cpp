@@ -1,6 +1,7 @@
 #include "ajuda/JanelaAjuda.h"
 
 #include "ajuda/GeradorAjuda.h"
+#include "gui/TituloPrograma.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +14,7 @@ namespace ajuda {
 
 JanelaAjuda::JanelaAjuda(QWidget* parent) : QMainWindow(parent), FNavegador(new QTextBrowser(this))
 {
-    setWindowTitle(QStringLiteral("%1 - Ajuda").arg(QApplication::applicationDisplayName()));
+    setWindowTitle(QStringLiteral("%1 - Ajuda").arg(gui::tituloPrograma()));
     FNavegador->setOpenExternalLinks(true);
     setCentralWidget(FNavegador);
     criarAcoes();

@@ -3,6 +3,7 @@
 #include "ajuda/CaminhoAjuda.h"
 #include "ajuda/JanelaAjuda.h"
 #include "gui/FiltroArquivo.h"
+#include "gui/TituloPrograma.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -40,11 +41,6 @@ QMessageBox::Icon iconeDe(host::TipoMensagem tipo)
     return QMessageBox::NoIcon;
 }
 
-QString tituloDaAplicacao()
-{
-    return QApplication::applicationDisplayName();
-}
-
 }  // namespace
 
 DialogosJanela::DialogosJanela() = default;
@@ -58,15 +54,16 @@ DialogosJanela::~DialogosJanela()
     }
 }
 
-void DialogosJanela::mostrarMensagem(const QString& texto)
+void DialogosJanela::mostrarMensagem(const QString& texto, host::TipoMensagem tipo)
 {
-    perguntar(texto, host::TipoMensagem::Informacao, {});
+    perguntar(texto, tipo, {}, {});
 }
 
-int DialogosJanela::perguntar(const QString& texto, host::TipoMensagem tipo, const QStringList& botoes)
+int DialogosJanela::perguntar(const QString& texto, host::TipoMensagem tipo, const QStringList& botoes,
+                              const QString& titulo)
 {
     const QStringList legendas = botoes.isEmpty() ? QStringList{QStringLiteral("OK")} : botoes;
-    QMessageBox caixa(iconeDe(tipo), tituloDaAplicacao(), texto, QMessageBox::NoButton,
+    QMessageBox caixa(iconeDe(tipo), titulo.isEmpty() ? tituloPrograma() : titulo, texto, QMessageBox::NoButton,
                       QApplication::activeWindow());
     std::vector<QPushButton*> criados;
     for (const QString& legenda : legendas) {

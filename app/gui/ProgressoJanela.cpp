@@ -1,5 +1,7 @@
 #include "gui/ProgressoJanela.h"
 
+#include "gui/TituloPrograma.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -25,7 +27,7 @@ ProgressoJanela::ProgressoJanela(std::chrono::milliseconds intervalo)
     : FLinhas(new QListWidget(this)), FCircular(new QProgressBar(this)),
       FBotaoCancelar(new QPushButton(QStringLiteral("Cancelar"), this)), FIntervalo(intervalo)
 {
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(gui::tituloPrograma());
     setWindowModality(Qt::ApplicationModal);
     FCircular->setRange(0, 0);
     FCircular->setVisible(false);

@@ -15,4 +15,7 @@ public:
 
     // Runs entrega; an error it raises is shown and gives false.
     static bool mostrandoErros(const std::function<bool()>& entrega);
+    // Qt's own dialogs, buttons and context menus speak Brazilian
+    // Portuguese. False when the translations are not installed.
+    static bool instalarTraducoes();
 };

@@ -1,6 +1,7 @@
 #include "src/TVandrelPrincForm.h"
 
 #include "src/AcoesPrincipais.h"
+#include "src/ArranjoJanelas.h"
 #include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
 #include "src/PainelHistorico.h"
@@ -11,6 +12,7 @@
 #include "catalog/TnUtilPlanilha.h"
 
 #include "host/HostError.h"
+#include "host/TnConfig.h"
 #include "host/TnDialogos.h"
 
 #include <spreadsheet/History.h>
@@ -31,6 +33,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
@@ -56,6 +59,29 @@ const QStringList kComandos{
     "actWindowArrange", "actUndo",               "actRedo",       "actAjuda",
 };
 
+using Zona = spreadsheet::widgets::SpreadsheetView::ContextZone;
+
+// The right-click menus, by the part of the grid clicked; "-" is a
+// separator. Commands not yet carried out are left out.
+const std::map<Zona, std::vector<const char*>> kMenusContexto{
+    {Zona::Cells,
+     {"actCut", "actCopy", "actPaste", "-", "actInsertCells", "actDeleteCells", "-", "actFormatCells", "-",
+      "actDefineName", "actDeleteName"}},
+    {Zona::RowHeaders,
+     {"actCut", "actCopy", "actPaste", "-", "actRowIns", "actDeleteCells", "-", "actHideRow", "actShowRow",
+      "actMudarAlturaRow"}},
+    {Zona::ColumnHeaders,
+     {"actCut", "actCopy", "actPaste", "-", "actColumnIns", "actDeleteCells", "-", "actHideCol", "actShowCol",
+      "actMudarLarguraCol"}},
+    {Zona::SheetTabs, {"actSheetIns", "actSheetDel"}},
+};
+
+spreadsheet::FormulaConvention convencaoConfigurada()
+{
+    const QString nome = host::nConfig().valor(QStringLiteral("ConvencaoFormulas"));
+    return nome.isEmpty() ? spreadsheet::FormulaConvention::Brazilian : spreadsheet::formulaConventionFromName(nome);
+}
+
 TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)
 {
     return janela ? qobject_cast<TVandrelFilhaForm*>(janela->widget()) : nullptr;
@@ -66,6 +92,7 @@ TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)
 TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Darvelo - Módulo Contabilidade - Editor de Planilhas"));
+    FConvencao = convencaoConfigurada();
     FArea = new QMdiArea(this);
     FArea->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(FArea);
@@ -77,6 +104,8 @@ TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
     FArquivoAjuda = QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm");
     connect(FArea, &QMdiArea::subWindowActivated, this, [this] {
         cxSpreadBookSetSelection();
+        if (const TVandrelFilhaForm* janela = ativa())
+            acao(QStringLiteral("actAutomaticCalc"))->setChecked(janela->workbook().automaticCalculation());
         atualizarAcoes();
     });
     resize(939, 766);
@@ -206,7 +235,7 @@ void TVandrelPrincForm::criarMenus()
             item->setProperty("listaJanelas", true);
             item->setCheckable(true);
             item->setChecked(sub == FArea->activeSubWindow());
-            connect(item, &QAction::triggered, this, [this, sub] { FArea->setActiveSubWindow(sub); });
+            connect(item, &QAction::triggered, this, [this, sub] { mostrarJanela(sub); });
         }
     });
 
@@ -332,9 +361,9 @@ void TVandrelPrincForm::ligarComandos()
     ligar("actExit", [this] { close(); });
     ligar("actWindowClose", [this] { FArea->closeActiveSubWindow(); });
     ligar("actWindowCascade", [this] { FArea->cascadeSubWindows(); });
-    ligar("actWindowTileHorizontal", [this] { FArea->tileSubWindows(); });
-    ligar("actWindowTileVertical", [this] { FArea->tileSubWindows(); });
-    ligar("actWindowArrange", [this] { FArea->tileSubWindows(); });
+    ligar("actWindowTileHorizontal", [this] { ArranjoJanelas::ladoALado(*FArea, Qt::Horizontal); });
+    ligar("actWindowTileVertical", [this] { ArranjoJanelas::ladoALado(*FArea, Qt::Vertical); });
+    ligar("actWindowArrange", [this] { ArranjoJanelas::arrumarIcones(*FArea); });
     ligar("actWindowMinimizeAll", [this] {
         for (QMdiSubWindow* sub : FArea->subWindowList())
             sub->showMinimized();
@@ -511,10 +540,26 @@ TVandrelFilhaForm& TVandrelPrincForm::NewSheet(const QString& caminho)
     QMdiSubWindow* sub = FArea->addSubWindow(filha);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->installEventFilter(this);
+    // Qt brings a minimised window back as a normal one; the window list
+    // brings it back as it was.
+    connect(sub, &QMdiSubWindow::windowStateChanged, sub, [sub](Qt::WindowStates antes, Qt::WindowStates agora) {
+        if (agora.testFlag(Qt::WindowMinimized) && !antes.testFlag(Qt::WindowMinimized))
+            sub->setProperty("voltarMaximizada", antes.testFlag(Qt::WindowMaximized));
+    });
     filha->setWindowTitle(caminho.isEmpty() ? QStringLiteral("Pasta%1").arg(FArea->subWindowList().size()) : caminho);
     connect(filha, &TVandrelFilhaForm::selectionChanged, this, &TVandrelPrincForm::cxSpreadBookSetSelection);
     connect(filha, &TVandrelFilhaForm::changedStateChanged, this, &TVandrelPrincForm::atualizarAcoes);
     connect(filha, &TVandrelFilhaForm::editorModeChanged, this, &TVandrelPrincForm::atualizarAcoes);
+    using View = spreadsheet::widgets::SpreadsheetView;
+    View& grade = filha->cxSpreadBook();
+    grade.setFormulaConvention(FConvencao);
+    connect(&grade, &View::editorTextChanged, this, &TVandrelPrincForm::mostrarTextoCelula);
+    connect(&grade, &View::operationFailed, this,
+            [](const QString& mensagem) { host::nShowMessage(mensagem, host::TipoMensagem::Erro); });
+    connect(&grade, &View::contextMenuRequested, this, [this](Zona zona, QPoint onde) {
+        if (const std::unique_ptr<QMenu> menu = menuContexto(zona))
+            menu->exec(onde);
+    });
     sub->showMaximized();
     FArea->setActiveSubWindow(sub);
     atualizarAcoes();
@@ -569,7 +614,7 @@ void TVandrelPrincForm::RefreshFormatState()
     };
     for (const auto& [nome, marcada] : marcas)
         acao(QString::fromLatin1(nome))->setChecked(marcada);
-    FCaixaFormula->setText(folha.text(area.top, area.left));
+    FCaixaFormula->setText(janela->cxSpreadBook().userText(area.top, area.left));
     FCaixaFonte->setEditText(estilo.font.name);
     FCaixaTamanho->setEditText(QString::number(estilo.font.size));
     FIsUpdate = false;
@@ -658,7 +703,7 @@ void TVandrelPrincForm::cxSpreadBookSetSelection()
     if (janela) {
         const spreadsheet::Sheet& folha = janela->workbook().activeSheet();
         const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
-        FCaixaFormula->setText(folha.text(area.top, area.left));
+        FCaixaFormula->setText(janela->cxSpreadBook().userText(area.top, area.left));
         FCaixaNome->setText(catalog::TnUtilPlanilha::CellsNameByRef(folha, area, true));
     } else {
         FCaixaFormula->clear();
@@ -700,11 +745,18 @@ void TVandrelPrincForm::encerrarEdicaoFormula(bool manter)
         return;
     FFormulaEditada = false;
     spreadsheet::Workbook& workbook = janela->workbook();
-    if (manter) {
-        const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
-        workbook.activeSheet().setText(area.top, area.left, FCaixaFormula->text());
-    } else {
-        workbook.history().rollBack();
+    try {
+        if (manter) {
+            const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+            janela->cxSpreadBook().writeUserText(area.top, area.left, FCaixaFormula->text());
+        } else {
+            workbook.history().rollBack();
+        }
+    } catch (...) {
+        // A formula that cannot be read stays in the cell as the text typed.
+        workbook.history().close();
+        janela->cxSpreadBook().refresh();
+        throw;
     }
     workbook.history().close();
     janela->cxSpreadBook().refresh();
@@ -718,9 +770,11 @@ bool TVandrelPrincForm::perguntarSalvar(TVandrelFilhaForm& janela)
 {
     if (!janela.changed())
         return true;
-    FArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(janela.parentWidget()));
+    QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(janela.parentWidget());
+    FArea->setActiveSubWindow(sub);
+    sub->showMaximized();
     if (host::nMessageDlg(kPerguntaSalvar, host::TipoMensagem::Confirmacao,
-                          {QStringLiteral("Sim"), QStringLiteral("Nao")}) != 0)
+                          {QStringLiteral("Sim"), QStringLiteral("Nao")}, janela.windowTitle()) != 0)
         return true;
     return Aplicacao::mostrandoErros([this] { return salvar(); });
 }
@@ -740,32 +794,43 @@ void TVandrelPrincForm::closeEvent(QCloseEvent* event)
 
 // A workbook window asked to close: after the question, the last one is
 // only minimised, so that the editor always has a workbook.
-void TVandrelPrincForm::janelaPedeFechar(QMdiSubWindow* sub, QCloseEvent* event)
+bool TVandrelPrincForm::janelaPedeFechar(QMdiSubWindow* sub, QCloseEvent* event)
 {
     TVandrelFilhaForm* janela = filhaDe(sub);
     if (FEncerrando || !janela)
-        return;
+        return false;
     event->ignore();
     if (janela == ativa())
         sairDaFormula();
     if (FArea->subWindowList().size() <= 1) {
         sub->showMinimized();
-        return;
+        return true;
     }
     if (!perguntarSalvar(*janela))
-        return;
+        return true;
     FArea->activateNextSubWindow();
     FArea->removeSubWindow(sub);
     sub->deleteLater();
     atualizarAcoes();
+    return true;
+}
+
+// From the window list: a minimised window comes back as it was before.
+void TVandrelPrincForm::mostrarJanela(QMdiSubWindow* sub)
+{
+    if (sub->isMinimized() && sub->property("voltarMaximizada").toBool())
+        sub->showMaximized();
+    else if (sub->isMinimized())
+        sub->showNormal();
+    FArea->setActiveSubWindow(sub);
 }
 
 bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && event->type() == QEvent::Close) {
-        janelaPedeFechar(sub, static_cast<QCloseEvent*>(event));
-        return false;
-    }
+    // A workbook window closes only through janelaPedeFechar: left to
+    // itself the window would hide even when the close was refused.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && event->type() == QEvent::Close)
+        return janelaPedeFechar(sub, static_cast<QCloseEvent*>(event));
     if (watched == FCaixaFormula && event->type() == QEvent::FocusOut) {
         sairDaFormula();
         return false;
@@ -794,4 +859,30 @@ bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
             return tecla->text().isEmpty() || tecla->text().at(0) < u'0' || tecla->text().at(0) > u'9';
     }
     return false;
+}
+
+// The cell bar follows what is typed in the cell.
+void TVandrelPrincForm::mostrarTextoCelula(const QString& texto)
+{
+    FIsUpdate = true;
+    FCaixaFormula->setText(texto);
+    FIsUpdate = false;
+}
+
+std::unique_ptr<QMenu> TVandrelPrincForm::menuContexto(Zona zona)
+{
+    auto menu = std::make_unique<QMenu>(this);
+    bool separar = false;
+    for (const char* nome : kMenusContexto.at(zona)) {
+        QAction* item = QByteArrayView(nome) == "-" ? nullptr : acao(QString::fromLatin1(nome));
+        if (!item) {
+            separar = !menu->isEmpty();
+        } else if (item->isVisible() && kComandos.contains(item->objectName())) {
+            if (separar)
+                menu->addSeparator();
+            menu->addAction(item);
+            separar = false;
+        }
+    }
+    return menu->isEmpty() ? nullptr : std::move(menu);
 }

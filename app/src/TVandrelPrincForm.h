@@ -1,7 +1,12 @@
 #pragma once
 
+#include <spreadsheet/FormulaConvention.h>
+#include <spreadsheet/widgets/SpreadsheetView.h>
+
 #include <QMainWindow>
 #include <QString>
+
+#include <memory>
 
 #include <cstdint>
 #include <map>
@@ -52,6 +57,12 @@ public:
     void RefreshFormatState();
 
     const QString& arquivoAjuda() const { return FArquivoAjuda; }
+    // How formulas are typed and shown: the setting "ConvencaoFormulas",
+    // "pt-BR" unless it says "en".
+    spreadsheet::FormulaConvention convencaoFormulas() const { return FConvencao; }
+    // The right-click menu of a part of the grid: the commands that work
+    // there. Null when none does.
+    std::unique_ptr<QMenu> menuContexto(spreadsheet::widgets::SpreadsheetView::ContextZone zona);
 
     bool FIsUpdate = false;
     // The footer of the undo and redo lists is this much higher than a line.
@@ -73,13 +84,16 @@ private:
     void formulaEditada(const QString& texto);
     void sairDaFormula();
     void encerrarEdicaoFormula(bool manter);
-    void janelaPedeFechar(QMdiSubWindow* janela, QCloseEvent* event);
+    // True when the close was handled here.
+    bool janelaPedeFechar(QMdiSubWindow* janela, QCloseEvent* event);
+    void mostrarJanela(QMdiSubWindow* janela);
     bool perguntarSalvar(TVandrelFilhaForm& janela);
     void alternarVisao(const QString& nome);
     void criarListaHistorico(QToolBar& barra, bool desfazer);
     QToolButton* criarBotaoFormulas(QToolBar& barra);
     void percorrerHistorico(bool desfazer, int quantidade);
     void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
+    void mostrarTextoCelula(const QString& texto);
 
     QMdiArea* FArea = nullptr;
     QLabel* FCaixaNome = nullptr;
@@ -88,6 +102,7 @@ private:
     QComboBox* FCaixaTamanho = nullptr;
     std::map<QString, QAction*> FAcoes;
     QString FArquivoAjuda;
+    spreadsheet::FormulaConvention FConvencao = spreadsheet::FormulaConvention::Brazilian;
     bool FFormulaEditada = false;
     bool FEncerrando = false;
 };

@@ -21,6 +21,15 @@ TEST_F(EditorTeste, AnErrorRaisedByACommandIsShownAndTheProgramGoesOn)
                                                QStringLiteral("Conexão perdida"), QStringLiteral("falha interna")}));
     EXPECT_TRUE(Aplicacao::mostrandoErros([] { return true; }));
     EXPECT_EQ(dialogos->textos().size(), 3);
+    for (const auto& exibido : dialogos->exibidos())
+        EXPECT_EQ(exibido.tipo, host::TipoMensagem::Erro);
+}
+
+TEST_F(EditorTeste, QtsOwnDialogsSpeakPortuguese)
+{
+    ASSERT_TRUE(Aplicacao::instalarTraducoes());
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Salvar como"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Copy"));
 }
 
 }  // namespace

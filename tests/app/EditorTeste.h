@@ -17,6 +17,12 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // The main window with its dialogs answered by script. One QApplication
 // serves the whole program.

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -58,7 +59,54 @@ TEST_F(EditorTeste, TheLastWindowIsMinimisedNotClosed)
     principal->acao(QStringLiteral("actWindowClose"))->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(principal->janelas().size(), 1);
-    EXPECT_TRUE(principal->area().subWindowList().at(0)->isMinimized());
+    QMdiSubWindow* sub = principal->area().subWindowList().at(0);
+    EXPECT_TRUE(sub->isMinimized());
+    EXPECT_TRUE(sub->isVisible());
+
+    // The window list brings it back as it was, maximised.
+    auto* menu = principal->findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    emit menu->aboutToShow();
+    menu->actions().last()->trigger();
+    EXPECT_FALSE(sub->isMinimized());
+    EXPECT_TRUE(sub->isMaximized());
+    EXPECT_EQ(principal->windowTitle(), QStringLiteral("Darvelo - Módulo Contabilidade - Editor de Planilhas - [Pasta1]"));
+}
+
+TEST_F(EditorTeste, TilingStacksOrSetsSideBySideAndArrangeLinesUpTheIcons)
+{
+    for (int i = 0; i < 3; ++i)
+        principal->NewSheet(QString());
+    QList<QMdiSubWindow*> subs = principal->area().subWindowList();
+    const QRect espaco = principal->area().viewport()->rect();
+    principal->acao(QStringLiteral("actWindowTileHorizontal"))->trigger();
+    for (QMdiSubWindow* sub : subs)
+        EXPECT_EQ(std::pair(sub->x(), sub->width()), std::pair(0, espaco.width()));
+    EXPECT_EQ(subs.at(2)->geometry().bottom(), espaco.bottom());
+    EXPECT_LT(subs.at(0)->y(), subs.at(1)->y());
+    principal->acao(QStringLiteral("actWindowTileVertical"))->trigger();
+    for (QMdiSubWindow* sub : subs)
+        EXPECT_EQ(std::pair(sub->y(), sub->height()), std::pair(0, espaco.height()));
+    EXPECT_EQ(subs.at(2)->geometry().right(), espaco.right());
+
+    subs.at(0)->showMinimized();
+    subs.at(1)->showMinimized();
+    subs.at(0)->move(200, 10);
+    principal->acao(QStringLiteral("actWindowArrange"))->trigger();
+    EXPECT_EQ(subs.at(0)->geometry().bottomLeft(), QPoint(0, espaco.bottom()));
+    EXPECT_EQ(subs.at(1)->geometry().left(), subs.at(0)->geometry().right() + 1);
+}
+
+TEST_F(EditorTeste, TheAutomaticCalculationMarkFollowsTheActiveWorkbook)
+{
+    TVandrelFilhaForm& primeira = principal->NewSheet(QString());
+    QAction* calcular = principal->acao(QStringLiteral("actAutomaticCalc"));
+    EXPECT_TRUE(calcular->isChecked());
+    calcular->trigger();
+    EXPECT_FALSE(primeira.workbook().automaticCalculation());
+    principal->NewSheet(QString());
+    EXPECT_TRUE(calcular->isChecked());
+    principal->area().setActiveSubWindow(principal->area().subWindowList().at(0));
+    EXPECT_FALSE(calcular->isChecked());
 }
 
 TEST_F(EditorTeste, EveryHistoryChangeMarksTheWindowAndUndoToTheSaveClearsIt)
@@ -146,6 +194,9 @@ TEST_F(EditorTeste, CloseAsksForEveryModifiedWindowAndStaysWhenASaveIsGivenUp)
     EXPECT_EQ(dialogos->textos(), (QStringList{"Deseja salvar a Planilha modificada?",
                                                "Deseja salvar a Planilha modificada?"}));
     EXPECT_EQ(dialogos->exibidos().at(0).botoes, (QStringList{"Sim", "Nao"}));
+    // Each question names its workbook.
+    EXPECT_EQ(dialogos->exibidos().at(0).titulo, QStringLiteral("Pasta1"));
+    EXPECT_EQ(dialogos->exibidos().at(1).titulo, QStringLiteral("Pasta2"));
 
     // "Sim" with the Save As dialog cancelled: the editor stays open.
     principal = std::make_unique<TVandrelPrincForm>();

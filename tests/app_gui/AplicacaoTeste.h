@@ -20,7 +20,6 @@ public:
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         FAplicacao = std::make_unique<QApplication>(FArgc, FArgv);
-        QApplication::setApplicationDisplayName(QStringLiteral("Darvelo - Editor de Planilhas"));
     }
     void TearDown() override { FAplicacao.reset(); }
 

@@ -3,6 +3,7 @@
 #include "ajuda/GeradorAjuda.h"
 #include "ajuda/JanelaAjuda.h"
 #include "gui/DialogosJanela.h"
+#include "gui/TituloPrograma.h"
 
 #include <QFileDialog>
 #include <QInputDialog>
@@ -48,8 +49,14 @@ TEST_F(DialogosJanelaTeste, PerguntarDevolveOIndiceDoBotaoPressionado)
         }
         QTest::mouseClick(botaoComLegenda(caixa, QStringLiteral("Não")), Qt::LeftButton);
     });
-    EXPECT_EQ(dialogos.perguntar(QStringLiteral("Salvar as alterações?"), TipoMensagem::Confirmacao, botoes), 1);
-    EXPECT_EQ(titulo, QApplication::applicationDisplayName());
+    EXPECT_EQ(dialogos.perguntar(QStringLiteral("Salvar as alterações?"), TipoMensagem::Confirmacao, botoes, {}), 1);
+    EXPECT_EQ(titulo, gui::tituloPrograma());
+    aoAbrirModal([&](QWidget* caixa) {
+        titulo = caixa->windowTitle();
+        QTest::keyClick(caixa, Qt::Key_Escape);
+    });
+    dialogos.perguntar(QStringLiteral("Salvar?"), TipoMensagem::Confirmacao, botoes, QStringLiteral("Pasta2"));
+    EXPECT_EQ(titulo, QStringLiteral("Pasta2"));
     EXPECT_EQ(ordemNaTela, botoes);
 }
 
@@ -57,7 +64,7 @@ TEST_F(DialogosJanelaTeste, FecharSemBotaoEscolheOUltimo)
 {
     aoAbrirModal([](QWidget* caixa) { QTest::keyClick(caixa, Qt::Key_Escape); });
     EXPECT_EQ(dialogos.perguntar(QStringLiteral("Continuar?"), TipoMensagem::Aviso,
-                                 {QStringLiteral("Sim"), QStringLiteral("Não")}),
+                                 {QStringLiteral("Sim"), QStringLiteral("Não")}, {}),
               1);
 }
 
@@ -68,7 +75,7 @@ TEST_F(DialogosJanelaTeste, MensagemTemUmBotaoOK)
         botoes = int(caixa->findChildren<QPushButton*>().size());
         QTest::mouseClick(botaoComLegenda(caixa, QStringLiteral("OK")), Qt::LeftButton);
     });
-    dialogos.mostrarMensagem(QStringLiteral("Pronto."));
+    dialogos.mostrarMensagem(QStringLiteral("Pronto."), TipoMensagem::Informacao);
     EXPECT_EQ(botoes, 1);
 }
 

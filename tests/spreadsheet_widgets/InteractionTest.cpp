@@ -1,9 +1,14 @@
 #include "ViewFixture.h"
 
+#include <spreadsheet/FormulaConvention.h>
 #include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
 
 #include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QScrollBar>
 #include <QTabBar>
@@ -91,6 +96,47 @@ TEST_F(EditorTest, TypingReplacesAndEnterWritesAFormula)
     EXPECT_EQ(view->currentCell(), (CellAddress{1, 0}));
 }
 
+// Formulas are typed and shown in the view's convention and kept in the
+// engine's: the Brazilian one by default.
+TEST_F(EditorTest, FormulasAreTypedInTheViewsConvention)
+{
+    struct Case {
+        FormulaConvention convention;
+        QString typed;
+        QString stored;
+        double value;
+    };
+    const Case cases[] = {
+        {FormulaConvention::Brazilian, QStringLiteral("=1,5+1"), QStringLiteral("=1.5+1"), 2.5},
+        {FormulaConvention::Brazilian, QStringLiteral("=SOMA(1;2,5)"), QStringLiteral("=SUM(1;2.5)"), 3.5},
+        {FormulaConvention::English, QStringLiteral("=SUM(1,2.5)"), QStringLiteral("=SUM(1;2.5)"), 3.5},
+    };
+    for (const Case& c : cases) {
+        view->setFormulaConvention(c.convention);
+        view->setSelection(CellRange::cell(0, 0), {0, 0});
+        QSignalSpy typed(view.get(), &widgets::SpreadsheetView::editorTextChanged);
+        view->startEditing(true, c.typed);
+        EXPECT_EQ(typed.last().at(0).toString(), c.typed);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        EXPECT_EQ(sheet->text(0, 0), c.stored) << c.typed.toStdString();
+        EXPECT_EQ(sheet->value(0, 0).number(), c.value) << c.typed.toStdString();
+        EXPECT_EQ(view->userText(0, 0), c.typed);
+    }
+}
+
+TEST_F(EditorTest, AFormulaThatCannotBeReadKeepsTheEditorOpen)
+{
+    const QString typed = QStringLiteral("=SE(A1>0,1,2)");
+    view->startEditing(true, typed);
+    QSignalSpy failed(view.get(), &widgets::SpreadsheetView::operationFailed);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("';'")));
+    EXPECT_TRUE(view->isEditing());
+    EXPECT_EQ(editor()->text(), typed);
+    EXPECT_FALSE(sheet->hasCell(0, 0));
+}
+
 TEST_F(EditorTest, F2EditsTheTextAndEscapeLeavesTheCell)
 {
     sheet->setText(0, 0, QStringLiteral("=1+1"));
@@ -121,39 +167,102 @@ TEST_F(EditorTest, DoubleClickEditsTheCellUnderTheMouse)
     EXPECT_EQ(view->currentCell(), (CellAddress{2, 2}));
 }
 
-class ClipboardTest : public ViewFixture {};
-
-TEST_F(ClipboardTest, CopyAndPasteRoundTrip)
-{
-    sheet->setText(0, 0, QStringLiteral("a"));
-    sheet->setText(0, 1, QStringLiteral("2"));
-    sheet->setText(1, 0, QStringLiteral("x y"));
-    sheet->setText(1, 1, QStringLiteral("=A1&\"!\""));
-    view->setSelection({0, 0, 1, 1}, {0, 0});
-    view->copyToClipboard();
-    view->setSelection(CellRange::cell(4, 3), {4, 3});
-    view->pasteFromClipboard();
-
-    EXPECT_EQ(view->selection(), (CellRange{3, 4, 4, 5}));
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            EXPECT_EQ(sheet->displayText(row + 4, column + 3), sheet->displayText(row, column)) << row << column;
-        }
+// The program runs in the Brazilian locale: decimal commas in and out.
+class ClipboardTest : public ViewFixture {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        ViewFixture::SetUp();
     }
-    EXPECT_TRUE(sheet->value(4, 4).isNumber());
+    void TearDown() override { QLocale::setDefault(previous_); }
+
+private:
+    QLocale previous_;
+};
+
+TEST_F(ClipboardTest, CopyPastesFormulasStylesAndTextForOtherPrograms)
+{
+    sheet->setText(1, 1, QStringLiteral("1500,5"));
+    sheet->setText(2, 1, QStringLiteral("2300"));
+    sheet->setText(3, 1, QStringLiteral("=B2+B3"));
+    CellStyle bold;
+    bold.font.bold = true;
+    sheet->setStyle(3, 1, bold);
+    view->setSelection({1, 1, 1, 3}, {1, 1});
+    view->copyToClipboard();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasFormat(QStringLiteral("application/x-darvelo-celulas")));
+    EXPECT_EQ(data->text(), QStringLiteral("1500,5\n2300\n3800,5\n"));
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<td>3800,5</td>")));
+
+    view->setSelection(CellRange::cell(1, 3), {1, 3});
+    view->pasteFromClipboard();
+    EXPECT_EQ(view->selection(), (CellRange{3, 1, 3, 3}));
+    EXPECT_EQ(sheet->text(3, 3), QStringLiteral("=D2+D3"));
+    EXPECT_TRUE(sheet->style(3, 3).font.bold);
+    EXPECT_EQ(sheet->value(3, 3).number(), 3800.5);
 }
 
-TEST_F(ClipboardTest, CutEmptiesTheSelection)
+TEST_F(ClipboardTest, CutCellsMoveAtThePasteAndReferencesFollow)
 {
-    sheet->setText(0, 0, QStringLiteral("a"));
-    sheet->setText(0, 1, QStringLiteral("b"));
-    view->setSelection({0, 0, 1, 0}, {0, 0});
+    sheet->setText(0, 0, QStringLiteral("7"));
+    sheet->setText(0, 2, QStringLiteral("=A1*2"));
+    view->setSelection(CellRange::cell(0, 0), {0, 0});
     view->cutToClipboard();
-    EXPECT_TRUE(sheet->value(0, 0).isEmpty());
-    EXPECT_TRUE(sheet->value(0, 1).isEmpty());
-    view->setSelection(CellRange::cell(3, 0), {3, 0});
+    EXPECT_EQ(sheet->value(0, 0).number(), 7.0);  // nothing moves before the paste
+    view->setSelection(CellRange::cell(4, 0), {4, 0});
     view->pasteFromClipboard();
-    EXPECT_EQ(sheet->text(3, 1), QStringLiteral("b"));
+    EXPECT_TRUE(sheet->value(0, 0).isEmpty());
+    EXPECT_EQ(sheet->text(0, 2), QStringLiteral("=A5*2"));
+    // A second paste copies the cells from where they are now.
+    view->setSelection(CellRange::cell(6, 0), {6, 0});
+    view->pasteFromClipboard();
+    EXPECT_EQ(sheet->value(4, 0).number(), 7.0);
+    EXPECT_EQ(sheet->value(6, 0).number(), 7.0);
+}
+
+TEST_F(ClipboardTest, BetweenWorkbooksCopyAndCutWorkAsWithinOne)
+{
+    Workbook other;
+    Sheet& target = other.addSheet();
+    spreadsheet::widgets::SpreadsheetView otherView;
+    otherView.setWorkbook(&other);
+    sheet->setText(0, 0, QStringLiteral("2"));
+    sheet->setText(1, 0, QStringLiteral("=A1+1"));
+    view->setSelection({0, 0, 0, 1}, {0, 0});
+    view->copyToClipboard();
+    otherView.setSelection(CellRange::cell(0, 1), {0, 1});
+    otherView.pasteFromClipboard();
+    EXPECT_EQ(target.text(1, 1), QStringLiteral("=B1+1"));
+
+    view->cutToClipboard();
+    otherView.setSelection(CellRange::cell(5, 0), {5, 0});
+    otherView.pasteFromClipboard();
+    EXPECT_EQ(target.value(6, 0).number(), 3.0);
+    EXPECT_FALSE(sheet->hasCell(0, 0));
+    // Pasting again copies; the old place, written anew, is left alone.
+    sheet->setText(0, 0, QStringLiteral("9"));
+    otherView.setSelection(CellRange::cell(8, 0), {8, 0});
+    otherView.pasteFromClipboard();
+    EXPECT_EQ(sheet->value(0, 0).number(), 9.0);
+    EXPECT_EQ(target.text(9, 0), QStringLiteral("=A9+1"));
+
+    // Once the source workbook is gone its cells still paste, as a copy.
+    view->copyToClipboard();
+    view->setWorkbook(nullptr);
+    otherView.setSelection(CellRange::cell(20, 0), {20, 0});
+    otherView.pasteFromClipboard();
+    EXPECT_EQ(target.value(20, 0).number(), 9.0);
+}
+
+TEST_F(ClipboardTest, TextFromOtherProgramsIsReadAsTyped)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,5\tx\n"));
+    view->setSelection(CellRange::cell(2, 2), {2, 2});
+    view->pasteFromClipboard();
+    EXPECT_EQ(sheet->value(2, 2).number(), 1.5);
+    EXPECT_EQ(sheet->text(2, 3), QStringLiteral("x"));
 }
 
 class SheetTabsTest : public ViewFixture {

@@ -20,8 +20,9 @@ public:
     DialogosConsole(QIODevice& entrada, QIODevice& saida, bool interativo);
     ~DialogosConsole() override;
 
-    void mostrarMensagem(const QString& texto) override;
-    int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes) override;
+    void mostrarMensagem(const QString& texto, TipoMensagem tipo) override;
+    int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes,
+                  const QString& titulo) override;
     bool pedirTexto(const QString& titulo, const QString& pergunta, QString& valor) override;
     QString selecionarArquivo(const QString& titulo, const QString& filtro, bool salvar) override;
     void mostrarAjuda(const QString& arquivo, const QString& pagina) override;

@@ -14,7 +14,7 @@ class DialogosRoteiro : public TnDialogos {
 public:
     enum class Dialogo { Mensagem, Pergunta, Texto, Arquivo, Ajuda };
 
-    // One dialog as it was shown. For a question, texto and botoes; for a
+    // One dialog as it was shown. For a question, texto, botoes and titulo; for a
     // text box, titulo and texto (the prompt) and botoes the value offered;
     // for a file, titulo, texto (the filter) and salvar; for help, titulo
     // (the file) and texto (the page).
@@ -41,8 +41,9 @@ public:
     QStringList textos() const;
     bool respostasPendentes() const { return !FRespostas.empty(); }
 
-    void mostrarMensagem(const QString& texto) override;
-    int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes) override;
+    void mostrarMensagem(const QString& texto, TipoMensagem tipo) override;
+    int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes,
+                  const QString& titulo) override;
     bool pedirTexto(const QString& titulo, const QString& pergunta, QString& valor) override;
     QString selecionarArquivo(const QString& titulo, const QString& filtro, bool salvar) override;
     void mostrarAjuda(const QString& arquivo, const QString& pagina) override;

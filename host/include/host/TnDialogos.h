@@ -16,9 +16,12 @@ class TnDialogos {
 public:
     virtual ~TnDialogos();
 
-    virtual void mostrarMensagem(const QString& texto) = 0;
-    // The index of the pressed button, 0 for the first.
-    virtual int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes) = 0;
+    // A notice, or with TipoMensagem::Erro a failure, with one OK button.
+    virtual void mostrarMensagem(const QString& texto, TipoMensagem tipo) = 0;
+    // The index of the pressed button, 0 for the first. An empty title
+    // leaves the program's own.
+    virtual int perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes,
+                          const QString& titulo) = 0;
     // True on OK; valor holds the initial text and receives the answer.
     virtual bool pedirTexto(const QString& titulo, const QString& pergunta, QString& valor) = 0;
     // The chosen path, or empty when the user gave up.
@@ -30,8 +33,8 @@ public:
 void instalarDialogos(std::unique_ptr<TnDialogos> implementacao);
 TnDialogos& dialogos();
 
-void nShowMessage(const QString& texto);
-int nMessageDlg(const QString& texto, TipoMensagem tipo, const QStringList& botoes);
+void nShowMessage(const QString& texto, TipoMensagem tipo = TipoMensagem::Informacao);
+int nMessageDlg(const QString& texto, TipoMensagem tipo, const QStringList& botoes, const QString& titulo = {});
 bool nInputQuery(const QString& titulo, const QString& pergunta, QString& valor);
 QString SelecionarArquivo(const QString& titulo, const QString& filtro, bool salvar);
 void MostrarAjuda(const QString& arquivo, const QString& pagina);

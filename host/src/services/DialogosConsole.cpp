@@ -80,15 +80,21 @@ DialogosConsole::DialogosConsole(QIODevice& entrada, QIODevice& saida, bool inte
 
 DialogosConsole::~DialogosConsole() = default;
 
-void DialogosConsole::mostrarMensagem(const QString& texto)
+void DialogosConsole::mostrarMensagem(const QString& texto, TipoMensagem tipo)
 {
-    escrever(texto + u'\n');
+    // A notice stays plain text; only warnings and errors say what they are.
+    const bool marcada = tipo == TipoMensagem::Erro || tipo == TipoMensagem::Aviso;
+    escrever((marcada ? rotuloDe(tipo) : QString()) + texto + u'\n');
 }
 
-int DialogosConsole::perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes)
+int DialogosConsole::perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes,
+                               const QString& titulo)
 {
     exigirInterativo(texto);
     const QStringList opcoes = botoes.isEmpty() ? QStringList{QStringLiteral("OK")} : botoes;
+    if (!titulo.isEmpty()) {
+        escrever(titulo + u'\n');
+    }
     escrever(rotuloDe(tipo) + texto + u'\n' + listaDeBotoes(opcoes));
     for (;;) {
         escrever(QStringLiteral("Resposta: "));

@@ -40,14 +40,15 @@ QStringList DialogosRoteiro::textos() const
     return lista;
 }
 
-void DialogosRoteiro::mostrarMensagem(const QString& texto)
+void DialogosRoteiro::mostrarMensagem(const QString& texto, TipoMensagem tipo)
 {
-    FExibidos.push_back({Dialogo::Mensagem, {}, texto, TipoMensagem::Informacao, {}, false});
+    FExibidos.push_back({Dialogo::Mensagem, {}, texto, tipo, {}, false});
 }
 
-int DialogosRoteiro::perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes)
+int DialogosRoteiro::perguntar(const QString& texto, TipoMensagem tipo, const QStringList& botoes,
+                               const QString& titulo)
 {
-    FExibidos.push_back({Dialogo::Pergunta, {}, texto, tipo, botoes, false});
+    FExibidos.push_back({Dialogo::Pergunta, titulo, texto, tipo, botoes, false});
     const Resposta resposta = proxima(texto, {Tipo::Botao, Tipo::Legenda});
     const int indice = resposta.tipo == Tipo::Botao ? resposta.indice : int(botoes.indexOf(resposta.texto));
     if (indice < 0 || indice >= botoes.size()) {

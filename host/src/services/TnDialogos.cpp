@@ -30,14 +30,14 @@ TnDialogos& dialogos()
     return *implementacao;
 }
 
-void nShowMessage(const QString& texto)
+void nShowMessage(const QString& texto, TipoMensagem tipo)
 {
-    dialogos().mostrarMensagem(texto);
+    dialogos().mostrarMensagem(texto, tipo);
 }
 
-int nMessageDlg(const QString& texto, TipoMensagem tipo, const QStringList& botoes)
+int nMessageDlg(const QString& texto, TipoMensagem tipo, const QStringList& botoes, const QString& titulo)
 {
-    return dialogos().perguntar(texto, tipo, botoes);
+    return dialogos().perguntar(texto, tipo, botoes, titulo);
 }
 
 bool nInputQuery(const QString& titulo, const QString& pergunta, QString& valor)

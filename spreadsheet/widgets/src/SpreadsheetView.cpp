@@ -4,13 +4,12 @@
 #include "CellFonts.h"
 #include "GridGeometry.h"
 #include "GridPainter.h"
+#include "SystemClipboard.h"
 
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -66,6 +65,18 @@ SpreadsheetView::SpreadsheetView(QWidget* parent)
     connect(editor_, &CellEditor::commitRequested, this,
             [this](int rows, int columns) { guarded([&] { commitAndMove(rows, columns); }); });
     connect(editor_, &CellEditor::cancelRequested, this, &SpreadsheetView::cancelEdit);
+    connect(editor_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (editing_) {
+            emit editorTextChanged(text);
+        }
+    });
+    tabs_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tabs_, &QTabBar::customContextMenuRequested, this, [this](QPoint point) {
+        if (const int index = tabs_->tabAt(point); index >= 0) {
+            guarded([&] { setActiveSheet(index); });
+        }
+        emit contextMenuRequested(ContextZone::SheetTabs, tabs_->mapToGlobal(point));
+    });
 }
 
 SpreadsheetView::~SpreadsheetView() = default;
@@ -73,6 +84,9 @@ SpreadsheetView::~SpreadsheetView() = default;
 void SpreadsheetView::setWorkbook(Workbook* workbook)
 {
     closeEditor();
+    if (workbook_ && workbook_ != workbook) {
+        SystemClipboard::forget(workbook_);
+    }
     workbook_ = workbook;
     loadedSheet_ = nullptr;
     refresh();

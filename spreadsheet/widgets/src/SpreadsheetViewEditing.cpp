@@ -5,16 +5,37 @@
 #include "CellFonts.h"
 #include "CellNavigator.h"
 #include "GridGeometry.h"
+#include "SystemClipboard.h"
 
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/Workbook.h>
 
-#include <QClipboard>
-#include <QGuiApplication>
-
 #include <algorithm>
 
 namespace spreadsheet::widgets {
+
+void SpreadsheetView::setFormulaConvention(FormulaConvention convention)
+{
+    convention_ = convention;
+    viewport()->update();
+}
+
+QString SpreadsheetView::userText(int row, int column) const
+{
+    const Sheet* active = sheet();
+    if (!active) {
+        return {};
+    }
+    const QString text = active->text(row, column);
+    return active->isFormula(row, column) ? formulaForUser(text, convention_) : text;
+}
+
+void SpreadsheetView::writeUserText(int row, int column, const QString& text)
+{
+    if (Sheet* active = sheet()) {
+        active->setText(row, column, text.startsWith(u'=') ? formulaFromUser(text, convention_) : text);
+    }
+}
 
 void SpreadsheetView::startEditing(bool replaceWithText, const QString& text)
 {
@@ -26,7 +47,7 @@ void SpreadsheetView::startEditing(bool replaceWithText, const QString& text)
     editing_ = true;
     editCell_ = current_;
     editor_->setFont(fonts_->font(active->style(editCell_.row, editCell_.column).font));
-    editor_->setText(replaceWithText ? text : active->text(editCell_.row, editCell_.column));
+    editor_->setText(replaceWithText ? text : userText(editCell_.row, editCell_.column));
     placeEditor();
     editor_->show();
     editor_->setFocus();
@@ -61,7 +82,10 @@ void SpreadsheetView::commitEdit()
     if (!editing_) {
         return;
     }
-    const QString text = editor_->text();
+    const QString typed = editor_->text();
+    // Read before the editor closes, so that a formula the user must mend
+    // is still there to mend.
+    const QString text = typed.startsWith(u'=') ? formulaFromUser(typed, convention_) : typed;
     const CellAddress cell = editCell_;
     closeEditor();
     try {
@@ -105,27 +129,24 @@ CellRange SpreadsheetView::usedPart(const CellRange& area) const
 void SpreadsheetView::copyToClipboard()
 {
     if (const Sheet* active = sheet()) {
-        QGuiApplication::clipboard()->setText(active->toTabSeparatedText(usedPart(selection_)));
+        SystemClipboard::copy(*active, usedPart(selection_));
     }
 }
 
 void SpreadsheetView::cutToClipboard()
 {
     if (Sheet* active = sheet()) {
-        copyToClipboard();
-        active->clearValues(usedPart(selection_));
-        viewport()->update();
+        SystemClipboard::cut(*active, usedPart(selection_));
     }
 }
 
 void SpreadsheetView::pasteFromClipboard()
 {
     Sheet* active = sheet();
-    const QString text = QGuiApplication::clipboard()->text();
-    if (!active || text.isEmpty()) {
+    if (!active) {
         return;
     }
-    const CellRange pasted = active->pasteTabSeparatedText(current_.row, current_.column, text);
+    const CellRange pasted = SystemClipboard::paste(*active, current_.row, current_.column);
     if (!pasted.isValid()) {
         return;
     }

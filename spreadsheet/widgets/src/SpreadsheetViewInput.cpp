@@ -7,6 +7,7 @@
 
 #include <spreadsheet/Sheet.h>
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -214,6 +215,33 @@ void SpreadsheetView::finishResize(QPoint point)
     }
     updateScrollRanges();
     placeEditor();
+}
+
+// A right click acts on the selection when it falls inside it, as users
+// expect; elsewhere it first selects what was clicked.
+void SpreadsheetView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!geometry_) {
+        return;
+    }
+    guarded([&] { commitEdit(); });
+    const GridHit hit = geometry_->hitTest(event->pos());
+    ContextZone zone = ContextZone::Cells;
+    if (hit.part == GridHit::Part::ColumnHeader) {
+        zone = ContextZone::ColumnHeaders;
+        if (!selection_.contains(0, hit.column) || selection_.bottom < kMaxRows - 1) {
+            applySelection(wholeColumns(hit.column, hit.column), {0, hit.column}, {kMaxRows - 1, hit.column});
+        }
+    } else if (hit.part == GridHit::Part::RowHeader) {
+        zone = ContextZone::RowHeaders;
+        if (!selection_.contains(hit.row, 0) || selection_.right < kMaxColumns - 1) {
+            applySelection(wholeRows(hit.row, hit.row), {hit.row, 0}, {hit.row, kMaxColumns - 1});
+        }
+    } else if (hit.part == GridHit::Part::Cell && !selection_.contains(hit.row, hit.column)) {
+        const CellAddress cell{hit.row, hit.column};
+        applySelection(CellRange::cell(cell.row, cell.column), cell, cell);
+    }
+    emit contextMenuRequested(zone, event->globalPos());
 }
 
 }  // namespace spreadsheet::widgets

@@ -35,9 +35,9 @@ protected:
 TEST_F(DialogosConsoleTest, ButtonIsChosenByNumberFromOneOrByCaption)
 {
     DialogosConsole& d = console("2\nnão\r\n");
-    d.mostrarMensagem(u"Concluído"_s);
-    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Confirmacao, simNao), 1);
-    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Confirmacao, simNao), 1);
+    d.mostrarMensagem(u"Concluído"_s, TipoMensagem::Informacao);
+    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Confirmacao, simNao, {}), 1);
+    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Confirmacao, simNao, {}), 1);
     EXPECT_TRUE(escrito().startsWith(u"Concluído\n"_s));
     EXPECT_TRUE(escrito().contains(u"2) Não"_s));
 }
@@ -45,10 +45,10 @@ TEST_F(DialogosConsoleTest, ButtonIsChosenByNumberFromOneOrByCaption)
 TEST_F(DialogosConsoleTest, InvalidAnswersAreAskedAgainUntilTheInputEnds)
 {
     DialogosConsole& d = console("talvez\n3\n0\n sim \nnunca\n");
-    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao), 0);
+    EXPECT_EQ(d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao, {}), 0);
     EXPECT_EQ(escrito().count(u"Resposta inválida."_s), 3);
     try {
-        d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao);
+        d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao, {});
         FAIL() << "fim da entrada deveria falhar";
     } catch (const HostError& erro) {
         EXPECT_EQ(erro.message(), u"Pergunta sem resposta: Salvar?"_s);
@@ -58,7 +58,7 @@ TEST_F(DialogosConsoleTest, InvalidAnswersAreAskedAgainUntilTheInputEnds)
 TEST_F(DialogosConsoleTest, WithoutTerminalQuestionsRaiseAndNothingIsRead)
 {
     DialogosConsole& d = console("1\n", false);
-    EXPECT_THROW(d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao), HostError);
+    EXPECT_THROW(d.perguntar(u"Salvar?"_s, TipoMensagem::Aviso, simNao, {}), HostError);
     QString valor = u"10"_s;
     try {
         d.pedirTexto(u"Coluna"_s, u"Largura em pixel:"_s, valor);

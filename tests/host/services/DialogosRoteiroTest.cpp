@@ -16,10 +16,10 @@ TEST(DialogosRoteiro, AnswersInQueueOrderAndRecordsWhatWasShown)
     DialogosRoteiro roteiro;
     roteiro.responderBotao(1);
     roteiro.responderBotao(u"Sim"_s);
-    roteiro.mostrarMensagem(u"Olá"_s);
+    roteiro.mostrarMensagem(u"Olá"_s, TipoMensagem::Informacao);
 
-    EXPECT_EQ(roteiro.perguntar(u"Primeira?"_s, TipoMensagem::Aviso, simNao), 1);
-    EXPECT_EQ(roteiro.perguntar(u"Segunda?"_s, TipoMensagem::Confirmacao, simNao), 0);
+    EXPECT_EQ(roteiro.perguntar(u"Primeira?"_s, TipoMensagem::Aviso, simNao, {}), 1);
+    EXPECT_EQ(roteiro.perguntar(u"Segunda?"_s, TipoMensagem::Confirmacao, simNao, {}), 0);
     EXPECT_FALSE(roteiro.respostasPendentes());
     ASSERT_EQ(roteiro.exibidos().size(), 3u);
     EXPECT_EQ(roteiro.exibidos()[2].dialogo, DialogosRoteiro::Dialogo::Pergunta);
@@ -32,20 +32,20 @@ TEST(DialogosRoteiro, QuestionWithoutAFittingAnswerRaisesInsteadOfGuessing)
 {
     DialogosRoteiro roteiro;
     try {
-        roteiro.perguntar(u"Continuar?"_s, TipoMensagem::Aviso, simNao);
+        roteiro.perguntar(u"Continuar?"_s, TipoMensagem::Aviso, simNao, {});
         FAIL() << "pergunta sem resposta deveria falhar";
     } catch (const HostError& erro) {
         EXPECT_EQ(erro.message(), u"Pergunta sem resposta: Continuar?"_s);
     }
     roteiro.responderTexto(u"10"_s);
-    EXPECT_THROW(roteiro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao), HostError);
+    EXPECT_THROW(roteiro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao, {}), HostError);
     EXPECT_TRUE(roteiro.respostasPendentes()) << "a resposta que não serviu continua na fila";
 
     DialogosRoteiro outro;
     outro.responderBotao(2);
     outro.responderBotao(u"Talvez"_s);
-    EXPECT_THROW(outro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao), HostError);
-    EXPECT_THROW(outro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao), HostError);
+    EXPECT_THROW(outro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao, {}), HostError);
+    EXPECT_THROW(outro.perguntar(u"?"_s, TipoMensagem::Aviso, simNao, {}), HostError);
 }
 
 TEST(DialogosRoteiro, TextAndFileDialogsTakeTheAnswerOrCancel)

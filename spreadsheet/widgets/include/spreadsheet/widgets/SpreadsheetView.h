@@ -1,6 +1,7 @@
 #pragma once
 
 #include <spreadsheet/CellRange.h>
+#include <spreadsheet/FormulaConvention.h>
 
 #include <QAbstractScrollArea>
 
@@ -26,6 +27,9 @@ class GridGeometry;
 class SpreadsheetView : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    enum class ContextZone { Cells, RowHeaders, ColumnHeaders, SheetTabs };
+    Q_ENUM(ContextZone)
+
     explicit SpreadsheetView(QWidget* parent = nullptr);
     ~SpreadsheetView() override;
 
@@ -41,15 +45,29 @@ public:
     CellAddress currentCell() const { return current_; }
     void setSelection(const CellRange& area, CellAddress current);
 
+    // How formulas read and are typed in this view; the workbook keeps them
+    // in its own form whatever the choice.
+    FormulaConvention formulaConvention() const { return convention_; }
+    void setFormulaConvention(FormulaConvention convention);
+    // A cell's text as the user edits it: formulas in the view's convention.
+    QString userText(int row, int column) const;
+    // Writes what the user typed, recognising formulas, numbers and the
+    // like. Throws SpreadsheetError, writing nothing, for a formula that
+    // cannot be read in the view's convention.
+    void writeUserText(int row, int column, const QString& text);
+
     bool isEditing() const { return editing_; }
     void startEditing(bool replaceWithText = false, const QString& text = {});
-    // Writes the editor's text with formula recognition. A failure of the
-    // workbook closes the editor as cancelled and is thrown on.
+    // Writes the editor's text with formula recognition. A formula that
+    // cannot be read keeps the editor open with its text; any other failure
+    // of the workbook closes it as cancelled. Both are thrown on.
     void commitEdit();
     void cancelEdit();
 
-    // Tab-separated text on the system clipboard. Failures of the workbook
-    // are thrown, for the caller to report.
+    // The selection on the system clipboard, with formulas, styles and
+    // merges for this program and as text for others. Cut cells move when
+    // they are pasted. Failures of the workbook are thrown, for the caller
+    // to report.
     void copyToClipboard();
     void cutToClipboard();
     void pasteFromClipboard();
@@ -64,6 +82,11 @@ signals:
     void selectionChanged();
     void editingStarted();
     void editingFinished(bool committed);
+    // The in-cell editor's text as the user types it.
+    void editorTextChanged(const QString& text);
+    // A right click: on cells (after the selection moved there unless it
+    // already held the cell), on row or column headers, or on a sheet tab.
+    void contextMenuRequested(ContextZone zone, QPoint globalPosition);
     void cellEdited(int row, int column);
     void activeSheetChanged(int index);
     // A workbook failure met while handling the keyboard or the mouse.
@@ -79,6 +102,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     enum class Drag { None, Cells, Columns, Rows, Resize };
@@ -109,6 +133,7 @@ private:
     CellRange selection_;
     CellAddress current_;
     CellAddress extent_;  // the corner of the selection opposite the current cell
+    FormulaConvention convention_ = FormulaConvention::Brazilian;
     bool editing_ = false;
     CellAddress editCell_;
     Drag drag_ = Drag::None;
