@@ -1,0 +1,51 @@
+// What the clerk types and reads in the cell bar and the grid's menus.
+#include "EditorTeste.h"
+
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/widgets/SpreadsheetView.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+using Zona = spreadsheet::widgets::SpreadsheetView::ContextZone;
+
+TEST_F(EditorTeste, TheCellBarSpeaksTheBrazilianConventionAndFollowsTyping)
+{
+    TVandrelFilhaForm& janela = principal->NewSheet(QString());
+    spreadsheet::Sheet& folha = janela.workbook().activeSheet();
+    QLineEdit& caixa = principal->caixaFormula();
+    caixa.setFocus();
+    QTest::keyClicks(&caixa, QStringLiteral("=1,5+1"));
+    QTest::keyClick(&caixa, Qt::Key_Return);
+    EXPECT_EQ(folha.text(0, 0), QStringLiteral("=1.5+1"));
+    EXPECT_EQ(folha.value(0, 0).number(), 2.5);
+    EXPECT_EQ(caixa.text(), QStringLiteral("=1,5+1"));
+
+    spreadsheet::widgets::SpreadsheetView& grade = janela.cxSpreadBook();
+    grade.setSelection(spreadsheet::CellRange::cell(1, 0), {1, 0});
+    grade.setFocus();
+    QTest::keyClicks(&grade, QStringLiteral("="));
+    QTest::keyClicks(grade.findChild<QLineEdit*>(), QStringLiteral("SOMA("));
+    EXPECT_EQ(caixa.text(), QStringLiteral("=SOMA("));
+}
+
+TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
+{
+    principal->NewSheet(QString());
+    const auto legendas = [this](Zona zona) {
+        QStringList lista;
+        if (const std::unique_ptr<QMenu> menu = principal->menuContexto(zona))
+            for (const QAction* item : menu->actions())
+                lista << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        return lista;
+    };
+    EXPECT_EQ(legendas(Zona::Cells), (QStringList{"Recor&tar", "&Copiar", "C&olar"}));
+    EXPECT_EQ(legendas(Zona::RowHeaders), legendas(Zona::Cells));
+    EXPECT_TRUE(legendas(Zona::SheetTabs).isEmpty());
+}
+
+}  // namespace
