@@ -17,6 +17,12 @@ std::unique_ptr<spreadsheet::Workbook> pastaNova()
     auto workbook = std::make_unique<spreadsheet::Workbook>();
     for (const char* nome : {"Sheet1", "Parâmetros", "Leiaute"})
         workbook->addSheet(QString::fromUtf8(nome));
+    // The first sheet keeps the font it always had; the template sheets
+    // take the suite's Tahoma 8.
+    spreadsheet::CellStyle calibri;
+    calibri.font.name = QStringLiteral("Calibri");
+    calibri.font.size = 11;
+    workbook->sheet(0).setDefaultStyle(calibri);
     workbook->setActiveSheet(0);
     workbook->history().clear();
     return workbook;

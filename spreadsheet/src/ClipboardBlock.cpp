@@ -39,7 +39,7 @@ std::unique_ptr<ClipboardData> capture(const Sheet& sheet, const CellRange& area
     sheet.data().cells.forEach(area, [&](int row, int column, const Cell& cell) {
         auto [it, added] = styles.try_emplace(cell.style, static_cast<std::uint32_t>(d->styles.size()));
         if (added) {
-            d->styles.push_back(workbook.styles().get(cell.style));
+            d->styles.push_back(styleOf(sheet, cell.style));
         }
         ClipboardData::Entry e{row - area.top, column - area.left, it->second, cell.kind, {}, nullptr};
         if (cell.kind == CellKind::Formula) {
@@ -178,10 +178,13 @@ void ClipboardBlock::paste(Sheet& target, int row, int column)
         d_->sourceSheetId = target.id();
         return;
     }
+    // The block keeps styles as the source sheet showed them, so cells that
+    // had none of their own there keep their look on a sheet with another
+    // default.
     std::vector<std::uint32_t> styles;
     styles.reserve(d_->styles.size());
     for (const CellStyle& style : d_->styles) {
-        styles.push_back(workbook.styles().intern(style));
+        styles.push_back(styleIdOn(target, style));
     }
     CellWriter::clearArea(target, area, QStringLiteral("Colar"));
     const int rows = row - d_->source.top;

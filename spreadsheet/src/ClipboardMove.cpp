@@ -76,7 +76,7 @@ void ClipboardMove::placeCells()
 {
     std::vector<std::uint32_t> styles;
     for (const CellStyle& style : d_.styles) {
-        styles.push_back(target_.workbook().styles().intern(style));
+        styles.push_back(styleIdOn(target_, style));
     }
     for (const ClipboardData::Entry& e : d_.cells) {
         CellSnapshot content;

@@ -84,7 +84,7 @@ QString Sheet::displayText(int row, int column) const
     if (v.isError()) {
         return errorText(v.error());
     }
-    return NumberFormat::format(v, workbook_.styles().get(cell->style).numberFormat, QLocale());
+    return NumberFormat::format(v, styleOf(*this, cell->style).numberFormat, QLocale());
 }
 
 QString Sheet::formulaError(int row, int column) const
@@ -161,13 +161,13 @@ void Sheet::forEachCell(const CellRange& range, const std::function<void(int, in
 const CellStyle& Sheet::style(int row, int column) const
 {
     const Cell* cell = data_->cells.find(row, column);
-    return workbook_.styles().get(cell ? cell->style : 0);
+    return styleOf(*this, cell ? cell->style : 0);
 }
 
 void Sheet::setStyle(int row, int column, const CellStyle& style)
 {
     checkCell(row, column);
-    const std::uint32_t id = workbook_.styles().intern(style);
+    const std::uint32_t id = styleIdOn(*this, style);
     const Cell* cell = data_->cells.find(row, column);
     if ((cell ? cell->style : 0) == id) {
         return;

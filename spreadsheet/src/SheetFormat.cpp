@@ -90,7 +90,6 @@ void Sheet::formatCells(const CellRange& area, const std::function<void(CellStyl
         throw SpreadsheetError(QStringLiteral("Área grande demais para formatar."));
     }
     const QString description = QStringLiteral("Formatar células");
-    StylePool& styles = workbook_.styles();
     std::unordered_map<std::uint32_t, std::uint32_t> changed;  // style id before -> after
     UpdateBatch batch(workbook_);
     HistoryScope scope(workbook_.history(), description);
@@ -100,9 +99,9 @@ void Sheet::formatCells(const CellRange& area, const std::function<void(CellStyl
             const std::uint32_t before = cell ? cell->style : 0;
             auto it = changed.find(before);
             if (it == changed.end()) {
-                CellStyle style = styles.get(before);
+                CellStyle style = styleOf(*this, before);
                 change(style);
-                it = changed.emplace(before, styles.intern(style)).first;
+                it = changed.emplace(before, styleIdOn(*this, style)).first;
             }
             if (it->second != before) {
                 CellWriter::writeStyle(*this, row, column, it->second, description);

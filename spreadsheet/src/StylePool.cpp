@@ -1,5 +1,8 @@
 #include "StylePool.h"
 
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
 namespace spreadsheet {
 
 std::size_t qHash(const CellStyle& s, std::size_t seed)
@@ -11,9 +14,8 @@ std::size_t qHash(const CellStyle& s, std::size_t seed)
                       static_cast<int>(s.borderTop), s.numberFormat);
 }
 
-StylePool::StylePool()
+StylePool::StylePool() : styles_(1)
 {
-    intern(CellStyle{});
 }
 
 std::uint32_t StylePool::intern(const CellStyle& style)
@@ -26,6 +28,16 @@ std::uint32_t StylePool::intern(const CellStyle& style)
     styles_.push_back(style);
     ids_.insert(style, id);
     return id;
+}
+
+const CellStyle& styleOf(const Sheet& sheet, std::uint32_t id)
+{
+    return id == 0 ? sheet.defaultStyle() : sheet.workbook().styles().get(id);
+}
+
+std::uint32_t styleIdOn(const Sheet& sheet, const CellStyle& style)
+{
+    return style == sheet.defaultStyle() ? 0 : sheet.workbook().styles().intern(style);
 }
 
 }  // namespace spreadsheet

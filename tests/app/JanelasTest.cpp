@@ -42,6 +42,8 @@ TEST_F(EditorTeste, NewWindowsAreCountedNotNumbered)
     TVandrelFilhaForm& nova = *principal->janelas().at(0);
     EXPECT_EQ(nova.workbook().sheetCount(), 3);
     EXPECT_EQ(nova.workbook().sheet(1).name(), QStringLiteral("Parâmetros"));
+    EXPECT_EQ(nova.workbook().sheet(0).style(5, 5).font.name, QStringLiteral("Calibri"));
+    EXPECT_EQ(nova.workbook().sheet(2).style(5, 5).font.name, QStringLiteral("Tahoma"));
     EXPECT_FALSE(nova.changed());
 
     // Pasta2 closes (nothing to save), and New repeats Pasta3.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <spreadsheet/CellStyle.h>
+
 #include <QString>
 
 #include <ostream>
@@ -9,3 +11,14 @@ inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
 }
+
+namespace spreadsheet {
+
+// The parts of a style that tests tell apart, instead of its bytes.
+inline void PrintTo(const CellStyle& s, std::ostream* os)
+{
+    *os << s.font.name.toStdString() << ' ' << s.font.size << (s.font.bold ? " bold" : "") << " \""
+        << s.numberFormat.toStdString() << '"';
+}
+
+}  // namespace spreadsheet

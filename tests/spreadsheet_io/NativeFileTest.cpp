@@ -229,3 +229,117 @@ TEST(NativeFileTest, BadFilesAreRefusedWithTheUsualMessage)
     }
     EXPECT_THROW(WorkbookFile::load(dir.filePath("inexistente.nxs")), FileFormatError);
 }
+
+namespace {
+
+CellStyle calibri()
+{
+    CellStyle style;
+    style.font.name = QStringLiteral("Calibri");
+    style.font.size = 11;
+    return style;
+}
+
+void writeStyleItem(QCborStreamWriter& w, const QString& font, int size)
+{
+    w.startArray(7);
+    w.append(font);
+    w.append(qint64(size));
+    w.append(qint64(16));  // locked
+    for (int i = 0; i < 3; ++i) {
+        w.append(qint64(0));
+    }
+    w.append(QString());
+    w.endArray();
+}
+
+// A file as versions without sheet default styles wrote it: sheet "Leiaute"
+// with A1 = 5 (no style of its own) and A2 = 6 in Arial 10.
+QByteArray fileWithoutSheetDefaults()
+{
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    QCborStreamWriter w(&b);
+    w.startArray(6);
+    w.append(QLatin1StringView("DarveloPlanilha"));
+    w.append(qint64(1));
+    w.startArray(4);
+    for (bool option : {false, true, true}) {
+        w.append(option);
+    }
+    w.append(qint64(0));
+    w.endArray();
+    w.startArray(2);
+    writeStyleItem(w, QStringLiteral("Tahoma"), 8);
+    writeStyleItem(w, QStringLiteral("Arial"), 10);
+    w.endArray();
+    w.startArray(0);  // names
+    w.endArray();
+    w.startArray(1);
+    w.startArray(7);
+    w.append(QStringLiteral("Leiaute"));
+    w.startArray(3);
+    for (int i = 0; i < 3; ++i) {
+        w.append(qint64(TriState::Default));
+    }
+    w.endArray();
+    w.startArray(4);  // selection
+    for (int i = 0; i < 4; ++i) {
+        w.append(qint64(0));
+    }
+    w.endArray();
+    for (int i = 0; i < 3; ++i) {  // rows, columns, merges
+        w.startArray(0);
+        w.endArray();
+    }
+    w.startArray(2);
+    for (int row : {0, 1}) {
+        w.startArray(5);
+        w.append(qint64(row));
+        w.append(qint64(0));
+        w.append(qint64(row));  // style index
+        w.append(qint64(1));    // number
+        w.append(double(row + 5));
+        w.endArray();
+    }
+    w.endArray();
+    w.endArray();
+    w.endArray();
+    w.endArray();
+    return bytes;
+}
+
+}  // namespace
+
+TEST(NativeFileTest, SheetDefaultStylesRoundTripAndOwnTahomaStays)
+{
+    Workbook wb;
+    Sheet& first = wb.addSheet("Sheet1");
+    wb.addSheet("Parâmetros");
+    first.setDefaultStyle(calibri());
+    first.setValue(0, 0, 1.0);
+    first.setValue(1, 0, 2.0);
+    first.setStyle(1, 0, CellStyle{});
+    const QByteArray bytes = saveToBytes(wb);
+    LoadedWorkbook loaded = loadBytes(bytes);
+    const Sheet& read = loaded.workbook->sheet(0);
+    EXPECT_EQ(read.defaultStyle(), calibri());
+    EXPECT_EQ(read.style(0, 0), calibri());
+    EXPECT_EQ(read.style(1, 0), CellStyle{});
+    EXPECT_EQ(read.style(5, 5), calibri());
+    EXPECT_EQ(loaded.workbook->sheet(1).defaultStyle(), CellStyle{});
+    EXPECT_EQ(saveToBytes(*loaded.workbook), bytes);
+}
+
+TEST(NativeFileTest, FilesWithoutSheetDefaultsReadWithTahomaAndAreWrittenAlike)
+{
+    const QByteArray old = fileWithoutSheetDefaults();
+    LoadedWorkbook loaded = loadBytes(old);
+    const Sheet& sheet = loaded.workbook->sheet(0);
+    EXPECT_EQ(sheet.defaultStyle(), CellStyle{});
+    EXPECT_EQ(sheet.style(0, 0), CellStyle{});
+    EXPECT_EQ(sheet.style(1, 0).font.name, QStringLiteral("Arial"));
+    EXPECT_EQ(sheet.value(1, 0).number(), 6.0);
+    EXPECT_TRUE(saveToBytes(*loaded.workbook).startsWith(old));  // the print block follows
+}

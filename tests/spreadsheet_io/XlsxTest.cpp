@@ -416,6 +416,27 @@ TEST_F(XlsxWriterTest, EveryAlignmentBorderAndFormatSurvives)
     }
 }
 
+// Excel has no default style per sheet: each cell goes out as it showed.
+// Not Calibri 11 here, though that is what new sheets use: it is also the
+// file's own default font, which the reader takes as the workbook's.
+TEST_F(XlsxWriterTest, CellsWithoutAStyleGoOutInTheirSheetsDefault)
+{
+    CellStyle arial;
+    arial.font.name = QStringLiteral("Arial");
+    arial.font.size = 10;
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
+    sheet.setDefaultStyle(arial);
+    sheet.setValue(0, 0, 1.0);
+    sheet.setValue(1, 0, 2.0);
+    sheet.setStyle(1, 0, CellStyle{});
+    sheet.mergeCells({0, 3, 1, 3});
+    const auto copy = roundTrip(workbook);
+    EXPECT_EQ(copy->sheet(0).style(0, 0), arial);
+    EXPECT_EQ(copy->sheet(0).style(1, 0), CellStyle{});
+    EXPECT_EQ(copy->sheet(0).style(3, 1), arial);  // the blanks of a merge
+}
+
 TEST_F(XlsxWriterTest, OwnFunctionsGoOutAsTheirValues)
 {
     registerOwnFunction();

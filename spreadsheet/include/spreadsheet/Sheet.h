@@ -62,9 +62,15 @@ public:
     // column by column, top to bottom.
     void forEachCell(const CellRange& range, const std::function<void(int row, int column)>& visit) const;
 
-    // Style of a cell; cells without one of their own have the default style.
+    // Style of a cell; cells without one of their own have the sheet's
+    // default style, and a cell set to that style is left without one.
     const CellStyle& style(int row, int column) const;
     void setStyle(int row, int column, const CellStyle& style);
+    // The style of cells without one of their own, CellStyle{} unless chosen.
+    // Meant for a sheet being created or loaded: the change is not kept in
+    // the history, and every cell without a style of its own follows it.
+    const CellStyle& defaultStyle() const { return defaultStyle_; }
+    void setDefaultStyle(const CellStyle& style) { defaultStyle_ = style; }
 
     // Structure. Every reference to moved cells follows them, on every sheet
     // and in defined names; a reference to a deleted cell becomes #REF!.
@@ -147,6 +153,7 @@ private:
     TriState headers_ = TriState::Default;
     TriState showFormulas_ = TriState::Default;
     CellRange selection_;
+    CellStyle defaultStyle_;
 };
 
 }  // namespace spreadsheet

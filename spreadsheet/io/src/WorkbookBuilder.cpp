@@ -89,6 +89,11 @@ void WorkbookBuilder::setPageBreak(int sheet, int row)
     sheetAt(sheet).setPageBreak(row, true);
 }
 
+void WorkbookBuilder::setSheetDefaultStyle(int sheet, const CellStyle& style)
+{
+    sheetAt(sheet).setDefaultStyle(style);
+}
+
 void WorkbookBuilder::setColumnFormat(int sheet, int column, int widthPixels, bool hidden)
 {
     checkCell(0, column);
@@ -124,11 +129,12 @@ void WorkbookBuilder::setActiveSheet(int sheet)
     activeSheet_ = sheet;
 }
 
+// The table's first slot is the pool's: the default style of each sheet.
 void WorkbookBuilder::declareStyles(const std::vector<CellStyle>& styles)
 {
     declaredStyles_.clear();
-    for (const CellStyle& style : styles) {
-        declaredStyles_.push_back(workbook_->styles().intern(style));
+    for (std::size_t i = 0; i < styles.size(); ++i) {
+        declaredStyles_.push_back(i == 0 ? 0 : workbook_->styles().intern(styles[i]));
     }
 }
 
@@ -138,7 +144,8 @@ void WorkbookBuilder::setStyleIndex(int sheet, int row, int column, int index)
         throw SpreadsheetError(QStringLiteral("Estilo inexistente no arquivo."));
     }
     checkCell(row, column);
-    sheetAt(sheet).setStyle(row, column, workbook_->styles().get(declaredStyles_[static_cast<std::size_t>(index)]));
+    Sheet& s = sheetAt(sheet);
+    s.setStyle(row, column, styleOf(s, declaredStyles_[static_cast<std::size_t>(index)]));
 }
 
 void WorkbookBuilder::setSheetView(int sheet, TriState gridLines, TriState headers, TriState showFormulas,

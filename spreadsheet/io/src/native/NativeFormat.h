@@ -11,6 +11,9 @@ struct NativeFormat {
     static constexpr QLatin1StringView kMagic{"DarveloPlanilha"};
     static constexpr int kVersion = 1;
     static constexpr int kTopItems = 6;  // magic, version, options, styles, names, sheets
+    // name, view, selection, rows, columns, merges, cells; and the default
+    // style, after the name, on a sheet that has its own.
+    static constexpr int kSheetItems = 7;
 
     // Cell entry kinds.
     enum Kind { StyleOnly = 0, Number = 1, Text = 2, Boolean = 3, Error = 4, Formula = 5 };

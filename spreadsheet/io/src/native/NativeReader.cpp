@@ -77,8 +77,11 @@ public:
 
     void read()
     {
-        in_.enterArray(7, 7);
+        const qint64 items = in_.enterArray(NativeFormat::kSheetItems, NativeFormat::kSheetItems + 1);
         sheet_ = sink_.addSheet(in_.text());
+        if (items > NativeFormat::kSheetItems) {
+            sink_.setSheetDefaultStyle(sheet_, readStyle(in_));
+        }
         in_.enterArray(3, 3);
         const TriState grid = readTriState(in_);
         const TriState headers = readTriState(in_);

@@ -30,20 +30,25 @@ void writeRange(QCborStreamWriter& w, const CellRange& r)
     w.endArray();
 }
 
+void writeStyle(QCborStreamWriter& w, const CellStyle& s)
+{
+    w.startArray(7);
+    w.append(s.font.name);
+    w.append(qint64(s.font.size));
+    w.append(qint64(styleFlags(s)));
+    w.append(qint64(s.alignHorz));
+    w.append(qint64(s.borderLeft));
+    w.append(qint64(s.borderTop));
+    w.append(s.numberFormat);
+    w.endArray();
+}
+
+// Cells keep their ids: 0 still means the default style of the cell's sheet.
 void writeStyles(QCborStreamWriter& w, const StylePool& pool)
 {
     w.startArray(pool.size());
     for (std::uint32_t id = 0; id < pool.size(); ++id) {
-        const CellStyle& s = pool.get(id);
-        w.startArray(7);
-        w.append(s.font.name);
-        w.append(qint64(s.font.size));
-        w.append(qint64(styleFlags(s)));
-        w.append(qint64(s.alignHorz));
-        w.append(qint64(s.borderLeft));
-        w.append(qint64(s.borderTop));
-        w.append(s.numberFormat);
-        w.endArray();
+        writeStyle(w, pool.get(id));
     }
     w.endArray();
 }
@@ -118,8 +123,15 @@ void writeCells(QCborStreamWriter& w, const Sheet& sheet)
 
 void writeSheet(QCborStreamWriter& w, const Sheet& sheet)
 {
-    w.startArray(7);
+    // The default style is an eighth item only when it is not CellStyle{},
+    // so files of such sheets stay readable by earlier versions. It comes
+    // right after the name: the reader must know it before it styles cells.
+    const bool ownDefault = sheet.defaultStyle() != CellStyle{};
+    w.startArray(ownDefault ? NativeFormat::kSheetItems + 1 : NativeFormat::kSheetItems);
     w.append(sheet.name());
+    if (ownDefault) {
+        writeStyle(w, sheet.defaultStyle());
+    }
     w.startArray(3);
     w.append(qint64(sheet.gridLines()));
     w.append(qint64(sheet.headers()));

@@ -39,6 +39,9 @@ public:
         (void)sheet, (void)gridLines, (void)headers, (void)showFormulas, (void)selection;
     }
     virtual void setPageBreak(int sheet, int row) { (void)sheet, (void)row; }
+    // Comes before the sheet's cells: a cell given a style equal to the
+    // sheet's default has none of its own.
+    virtual void setSheetDefaultStyle(int sheet, const CellStyle& style) { (void)sheet, (void)style; }
     // A style by its place in the declared table.
     virtual void setStyleIndex(int sheet, int row, int column, int index) { (void)sheet, (void)row, (void)column, (void)index; }
     virtual void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible)

@@ -25,6 +25,7 @@ public:
     void setStyle(int sheet, int row, int column, const CellStyle& style) override;
     void setRowFormat(int sheet, int row, int heightPixels, bool hidden) override;
     void setPageBreak(int sheet, int row) override;
+    void setSheetDefaultStyle(int sheet, const CellStyle& style) override;
     void setColumnFormat(int sheet, int column, int widthPixels, bool hidden) override;
     void addMerge(int sheet, const CellRange& area) override;
     void defineName(const QString& name, const QString& reference) override;
