@@ -1,8 +1,11 @@
 #include "ViewFixture.h"
 
+#include <spreadsheet/CellDisplay.h>
 #include <spreadsheet/Sheet.h>
 
 #include <QColor>
+#include <QFontMetrics>
+#include <QLocale>
 #include <QScrollBar>
 
 using namespace spreadsheet;
@@ -182,6 +185,146 @@ TEST_F(RenderingTest, TextFromACellOffTheScreenStillRunsIntoIt)
     view->refresh();
     view->horizontalScrollBar()->setValue(1);
     EXPECT_EQ(darkPixels(render(), view->cellRect(1, 1).adjusted(0, 1, -1, -1)), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Compares the ink of two areas of the same size, pixel by pixel.
+bool sameInk(const QImage& image, const QRect& a, const QRect& b)
+{
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (isDark(image.pixel(a.left() + x, a.top() + y)) != isDark(image.pixel(b.left() + x, b.top() + y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(RenderingTest, TooWideNumbersShowShortenedOrAsHashesNeverCut)
+{
+    CellStyle money;
+    money.numberFormat = QStringLiteral("#,##0.00");
+    sheet->setValue(1, 1, 123456789012.0);  // General: shortened
+    sheet->setValue(2, 1, 42368131.0);      // formatted: hashes
+    sheet->setStyle(2, 1, money);
+    sheet->mergeCells({1, 4, 2, 4});  // B5:C5, wide enough for every digit
+    sheet->setValue(4, 1, 123456789012.0);
+    view->refresh();
+    const auto area = [&](int row, int column) {
+        const QRect cell = view->cellRect(row, column);
+        return row == 4 ? cell.united(view->cellRect(row, column + 1)) : cell;
+    };
+
+    QImage device(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(QFont(CellFont{}.name, CellFont{}.size), &device);
+    const auto measure = [&](QStringView text) { return metrics.horizontalAdvance(text.toString()); };
+    QString shown[5];
+    for (int row : {1, 2, 4}) {
+        // The painter keeps 2 pixels of padding each side and the grid line clear.
+        shown[row] = CellDisplay(area(row, 1).width() - 5, measure).text(*sheet, row, 1);
+    }
+    const QString leading = QLatin1Char('1') + QLocale().decimalPoint() + QLatin1Char('2');
+    EXPECT_TRUE(shown[1].startsWith(leading) && shown[1].endsWith(QStringLiteral("E+11"))) << shown[1].toStdString();
+    EXPECT_FALSE(shown[2].isEmpty());
+    EXPECT_EQ(shown[2], QString(shown[2].size(), QLatin1Char('#')));
+    EXPECT_EQ(shown[4], QStringLiteral("123456789012"));
+
+    // Each cell must look like its text typed, right-aligned, in column E.
+    CellStyle right;
+    right.alignHorz = HorizontalAlignment::Right;
+    sheet->mergeCells({4, 4, 5, 4});  // E5:F5
+    for (int row : {1, 2, 4}) {
+        sheet->setValue(row, 4, Value(shown[row]));
+        sheet->setStyle(row, 4, right);
+    }
+    view->refresh();
+    const QImage image = render();
+    for (int row : {1, 2, 4}) {
+        const QRect number = area(row, 1);
+        EXPECT_TRUE(sameInk(image, number, area(row, 4))) << "row " << row;
+        EXPECT_GT(darkPixels(image, number.adjusted(0, 1, -number.width() / 2, -1)), 0) << "row " << row;
+        EXPECT_EQ(darkPixels(image, view->cellRect(row, 0).adjusted(0, 1, -1, -1)), 0) << "row " << row;
+    }
+    for (int row : {1, 2}) {
+        EXPECT_EQ(darkPixels(image, view->cellRect(row, 2).adjusted(0, 1, -1, -1)), 0) << "row " << row;
+    }
+}
+
+// Running text hides the grid lines of the cells it covers; a border drawn on
+// one of them stays, whichever side the text comes from.
+TEST_F(RenderingTest, RunningTextHidesGridLinesButNotBorders)
+{
+    const QString titulo = QStringLiteral("Resumo da Folha de Pagamento por estabelecimento");
+    CellStyle bold;
+    bold.font.bold = true;
+    CellStyle bordered;
+    bordered.borderLeft = BorderLine::Thin;
+    CellStyle right;
+    right.alignHorz = HorizontalAlignment::Right;
+    sheet->setText(1, 1, titulo);  // B2 runs right over C2 (a style only) and D2 (a border), painted after it
+    sheet->setStyle(1, 2, bold);
+    sheet->setStyle(1, 3, bordered);
+    sheet->setText(3, 5, titulo);  // F4 runs left over E4 and D4 (a border), painted before it
+    sheet->setStyle(3, 5, right);
+    sheet->setStyle(3, 3, bordered);
+    const QImage image = render();
+    const auto edgeBefore = [&](int row, int column) {
+        const QRect cell = view->cellRect(row, column);
+        return image.pixel(cell.left() - 1, cell.top() + 1);
+    };
+    const QRgb white = QColor(Qt::white).rgb();
+    EXPECT_EQ(edgeBefore(1, 2), white);
+    EXPECT_TRUE(isDark(edgeBefore(1, 3)));
+    EXPECT_EQ(edgeBefore(3, 4), white);
+    EXPECT_EQ(edgeBefore(3, 5), white);
+    EXPECT_TRUE(isDark(edgeBefore(3, 3))) << "a later text blanked an earlier border";
+}
+
+TEST_F(RenderingTest, ShownFormulasReadFromTheLeftAndRunOver)
+{
+    CellStyle right;
+    right.alignHorz = HorizontalAlignment::Right;
+    sheet->setText(1, 1, QStringLiteral("=1+2+3+4+5+6+7+8+9+10+11+12+13+14"));
+    sheet->setStyle(1, 1, right);
+    sheet->setShowFormulas(TriState::On);
+    const QImage image = render();
+    const QRect b2 = view->cellRect(1, 1).adjusted(0, 1, -1, -1);
+    EXPECT_GT(darkPixels(image, b2.adjusted(0, 0, -b2.width() / 2, 0)), 0);
+    EXPECT_GT(darkPixels(image, view->cellRect(1, 2).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(image, view->cellRect(1, 0).adjusted(0, 1, -1, -1)), 0);
+}
+
+TEST_F(RenderingTest, ShownFormulasReadInTheViewsConvention)
+{
+    sheet->setColumnWidth(1, 200);
+    sheet->setColumnWidth(2, 200);
+    sheet->setText(1, 1, QStringLiteral("=1.5+SUM(1;2)"));
+    sheet->setText(1, 2, QStringLiteral("=1,5+SOMA(1;2)"), TextMode::Plain);
+    sheet->setShowFormulas(TriState::On);
+    view->refresh();
+    const QImage image = render();
+    EXPECT_TRUE(sameInk(image, view->cellRect(1, 1), view->cellRect(1, 2)));
+}
+
+TEST_F(RenderingTest, PageBreakRowHasADashedLineOnTop)
+{
+    sheet->setPageBreak(5, true);
+    const QImage image = render();
+    const auto topEdge = [&](int row) {
+        const QRect first = view->cellRect(row, 0);
+        return QRect(first.left(), first.top() - 1, view->cellRect(row, 5).right() - first.left(), 1);
+    };
+    const QRect broken = topEdge(5);
+    EXPECT_GT(darkPixels(image, broken), broken.width() / 4);
+    EXPECT_LT(darkPixels(image, broken), broken.width()) << "a solid line, not a dashed one";
+    EXPECT_EQ(darkPixels(image, topEdge(4)), 0);
 }
 
 }  // namespace

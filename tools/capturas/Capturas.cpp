@@ -1,6 +1,7 @@
 // Screenshots of the editor for the documentation: the main window with a
 // generated report, an open menu, and the cell bar. Run under a real X
 // server (tools/capturas.sh starts xvfb-run).
+#include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
 #include "workbook/TVandrelFilhaForm.h"
 
@@ -44,7 +45,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    QApplication::setApplicationDisplayName(QStringLiteral("Darvelo - Editor de Planilhas"));
+    Aplicacao::instalarTraducoes();
     catalog::RegistrarTodasFuncoes();
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {

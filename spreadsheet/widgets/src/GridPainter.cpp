@@ -3,9 +3,11 @@
 #include "CellFonts.h"
 #include "GridGeometry.h"
 
+#include <spreadsheet/CellDisplay.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,6 +23,7 @@ const QColor kHeaderSelectedColor(0xd0, 0xd8, 0xe8);
 const QColor kHeaderLineColor(0xa0, 0xa0, 0xa0);
 const QColor kSelectionFill(0x20, 0x60, 0xc0, 0x30);
 const QColor kSelectionFrame(0x20, 0x60, 0xc0);
+const QColor kPageBreakColor(0x20, 0x40, 0xa0);
 constexpr int kTextPadding = 2;
 // How many columns off the screen a text may start and still run into it.
 constexpr int kOverflowReach = 32;
@@ -41,6 +44,12 @@ Qt::Alignment generalAlignment(ValueType type)
     default:
         return Qt::AlignLeft;
     }
+}
+
+// Where a cell's text goes, inside the grid lines and clear of them.
+QRect textRect(const QRect& area)
+{
+    return area.adjusted(kTextPadding, 0, -kTextPadding - 1, -1);
 }
 
 }  // namespace
@@ -68,6 +77,7 @@ void GridPainter::paint(QPainter& painter, QSize size)
     }
     paintMerges(painter);
     paintCells(painter);
+    paintPageBreaks(painter, size);
     paintSelection(painter);
     painter.restore();
     paintHeaders(painter, size);
@@ -97,64 +107,109 @@ void GridPainter::paintMerges(QPainter& painter)
         // the lines between the cells it joins.
         const QRect rect = geometry_.rangeRect(merge);
         painter.fillRect(rect.adjusted(0, 0, -1, -1), Qt::white);
-        if (sheet_.hasCell(merge.top, merge.left)) {
-            paintCell(painter, merge.top, merge.left, rect);
-            paintBorders(painter, merge.top, merge.left, rect);
+        if (!sheet_.hasCell(merge.top, merge.left)) {
+            continue;
         }
+        if (const auto placed = placeText(painter, merge.top, merge.left, rect, false)) {
+            paintTexts(painter, {*placed});
+        }
+        paintBorders(painter, merge.top, merge.left, rect);
     }
 }
 
 void GridPainter::paintCells(QPainter& painter)
 {
     for (int row = visible_.top; row <= visible_.bottom; ++row) {
-        if (geometry_.rowHeight(row) == 0) {
-            continue;
-        }
-        paintOverflowFromOutside(painter, row, -1);
-        paintOverflowFromOutside(painter, row, 1);
-        for (int column = visible_.left; column <= visible_.right; ++column) {
-            if (geometry_.columnWidth(column) == 0 || !sheet_.hasCell(row, column) || insideMerge(row, column)) {
-                continue;
-            }
-            const QRect rect = geometry_.cellRect(row, column);
-            paintCell(painter, row, column, rect);
-            paintBorders(painter, row, column, rect);
+        if (geometry_.rowHeight(row) > 0) {
+            paintRow(painter, row);
         }
     }
 }
 
-void GridPainter::paintCell(QPainter& painter, int row, int column, const QRect& rect)
+// A row is painted in layers, every text after every blank a text runs over
+// and every border after every text. Cell by cell, a neighbour painted later
+// would draw its edge through a text running over it, and one painted
+// earlier would have its edge and its own text wiped by that blank.
+void GridPainter::paintRow(QPainter& painter, int row)
 {
-    const bool formulaText = state_.showFormulas && sheet_.isFormula(row, column);
-    const QString text = formulaText ? sheet_.text(row, column) : sheet_.displayText(row, column);
-    if (text.isEmpty()) {
-        return;
+    std::vector<PlacedText> texts;
+    placeOverflowFromOutside(painter, texts, row, -1);
+    placeOverflowFromOutside(painter, texts, row, 1);
+    std::vector<int> columns;
+    for (int column = visible_.left; column <= visible_.right; ++column) {
+        if (geometry_.columnWidth(column) == 0 || !sheet_.hasCell(row, column) || insideMerge(row, column)) {
+            continue;
+        }
+        columns.push_back(column);
+        if (auto placed = placeText(painter, row, column, geometry_.cellRect(row, column), true)) {
+            texts.push_back(std::move(*placed));
+        }
     }
-    const CellStyle& style = sheet_.style(row, column);
-    Qt::Alignment alignment(kAlignments.at(static_cast<std::size_t>(style.alignHorz)));
-    if (style.alignHorz == HorizontalAlignment::General && !formulaText) {
-        alignment = generalAlignment(sheet_.value(row, column).type());
+    paintTexts(painter, texts);
+    for (int column : columns) {
+        paintBorders(painter, row, column, geometry_.cellRect(row, column));
     }
-    painter.setFont(fonts_.font(style.font));
-    QRect area = rect;
-    const bool number = !formulaText && sheet_.value(row, column).type() == ValueType::Number;
-    if (!number && !insideMerge(row, column)) {
-        const int needed = painter.fontMetrics().horizontalAdvance(text) + 2 * kTextPadding + 1;
-        if (needed > rect.width()) {
-            area = overflowRect(row, column, rect, needed, alignment);
+}
+
+void GridPainter::paintTexts(QPainter& painter, const std::vector<PlacedText>& texts)
+{
+    for (const PlacedText& placed : texts) {
+        if (placed.runs) {
             // The text covers the grid lines between the cells it runs over.
-            painter.fillRect(area.adjusted(0, 0, -1, -1), Qt::white);
+            painter.fillRect(placed.area.adjusted(0, 0, -1, -1), Qt::white);
         }
     }
     painter.setPen(Qt::black);
-    const QRect inner = area.adjusted(kTextPadding, 0, -kTextPadding - 1, -1);
-    painter.drawText(inner, static_cast<int>(alignment | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    for (const PlacedText& placed : texts) {
+        painter.setFont(placed.font);
+        painter.drawText(textRect(placed.area),
+                         static_cast<int>(placed.alignment | Qt::AlignVCenter | Qt::TextSingleLine), placed.text);
+    }
 }
 
 // Text wider than its cell runs on over empty neighbours, as titles do in a
 // spreadsheet: to the right when aligned left, to the left when aligned
-// right, to both sides when centred. Numbers never do: a cut number would
-// read as another number.
+// right, to both sides when centred. Numbers never do: they are made to fit.
+std::optional<PlacedText> GridPainter::placeText(QPainter& painter, int row, int column, const QRect& rect, bool mayRun)
+{
+    const CellStyle& style = sheet_.style(row, column);
+    PlacedText placed{rect, false, {}, alignmentOf(row, column, style), fonts_.font(style.font)};
+    const QFontMetrics metrics(placed.font, painter.device());
+    placed.text = cellText(row, column, metrics, rect);
+    if (placed.text.isEmpty()) {
+        return std::nullopt;
+    }
+    const bool number = !showsFormula(row, column) && sheet_.value(row, column).isNumber();
+    const int needed = metrics.horizontalAdvance(placed.text) + 2 * kTextPadding + 1;
+    if (mayRun && !number && needed > rect.width()) {
+        placed.area = overflowRect(row, column, rect, needed, placed.alignment);
+        placed.runs = true;
+    }
+    return placed;
+}
+
+QString GridPainter::cellText(int row, int column, const QFontMetrics& metrics, const QRect& rect) const
+{
+    if (showsFormula(row, column)) {
+        return formulaText(row, column);
+    }
+    const CellDisplay display(textRect(rect).width(),
+                              [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); });
+    return display.text(sheet_, row, column);
+}
+
+Qt::Alignment GridPainter::alignmentOf(int row, int column, const CellStyle& style) const
+{
+    // A formula is read as text, from its start.
+    if (showsFormula(row, column)) {
+        return Qt::AlignLeft;
+    }
+    if (style.alignHorz == HorizontalAlignment::General) {
+        return generalAlignment(sheet_.value(row, column).type());
+    }
+    return Qt::Alignment(kAlignments.at(static_cast<std::size_t>(style.alignHorz)));
+}
+
 QRect GridPainter::overflowRect(int row, int column, QRect rect, int needed, Qt::Alignment alignment)
 {
     const bool growsRight = !(alignment & Qt::AlignRight);
@@ -176,7 +231,7 @@ QRect GridPainter::overflowRect(int row, int column, QRect rect, int needed, Qt:
 
 // Text of a cell just off the screen, to the left (step -1) or to the right
 // (step 1), may run on into it over empty cells.
-void GridPainter::paintOverflowFromOutside(QPainter& painter, int row, int step)
+void GridPainter::placeOverflowFromOutside(QPainter& painter, std::vector<PlacedText>& texts, int row, int step)
 {
     const int first = step < 0 ? visible_.left - 1 : visible_.right + 1;
     for (int column = first, seen = 0; column >= 0 && column < kMaxColumns && seen < kOverflowReach;
@@ -185,7 +240,10 @@ void GridPainter::paintOverflowFromOutside(QPainter& painter, int row, int step)
             continue;
         }
         if (sheet_.mergedAreaAt(row, column) == nullptr) {
-            paintCell(painter, row, column, geometry_.cellRect(row, column));
+            auto placed = placeText(painter, row, column, geometry_.cellRect(row, column), true);
+            if (placed && placed->runs) {
+                texts.push_back(std::move(*placed));
+            }
         }
         return;
     }
@@ -193,7 +251,10 @@ void GridPainter::paintOverflowFromOutside(QPainter& painter, int row, int step)
 
 bool GridPainter::freeForOverflow(int row, int column) const
 {
-    return !insideMerge(row, column) && (!sheet_.hasCell(row, column) || sheet_.displayText(row, column).isEmpty());
+    if (insideMerge(row, column)) {
+        return false;
+    }
+    return !sheet_.hasCell(row, column) || (!showsFormula(row, column) && sheet_.displayText(row, column).isEmpty());
 }
 
 void GridPainter::paintBorders(QPainter& painter, int row, int column, const QRect& rect)
@@ -221,6 +282,18 @@ void GridPainter::paintBorders(QPainter& painter, int row, int column, const QRe
     };
     paintEdge(style.borderLeft, true);
     paintEdge(style.borderTop, false);
+}
+
+// A dashed line on the top edge of each row a printed page starts at.
+void GridPainter::paintPageBreaks(QPainter& painter, QSize size)
+{
+    painter.setPen(QPen(kPageBreakColor, 1, Qt::DashLine));
+    for (int row : sheet_.pageBreaks()) {
+        if (row >= visible_.top && row <= visible_.bottom) {
+            const int y = geometry_.rowY(row) - 1;
+            painter.drawLine(geometry_.headerWidth(), y, size.width(), y);
+        }
+    }
 }
 
 void GridPainter::paintSelection(QPainter& painter)
@@ -301,6 +374,16 @@ bool GridPainter::insideMerge(int row, int column) const
 {
     return std::any_of(merges_.begin(), merges_.end(),
                        [&](const CellRange& merge) { return merge.contains(row, column); });
+}
+
+bool GridPainter::showsFormula(int row, int column) const
+{
+    return state_.showFormulas && sheet_.isFormula(row, column);
+}
+
+QString GridPainter::formulaText(int row, int column) const
+{
+    return formulaForUser(sheet_.text(row, column), state_.convention);
 }
 
 }  // namespace spreadsheet::widgets

@@ -283,8 +283,12 @@ void SpreadsheetView::renderViewport(QPainter& painter, const QRect& target)
         return;
     }
     geometry_->setHeadersVisible(active->headers() != TriState::Off);
-    const GridPaintState state{active->gridLines() != TriState::Off, active->showFormulas() == TriState::On,
-                               selection_, current_};
+    GridPaintState state;
+    state.gridLines = active->gridLines() != TriState::Off;
+    state.showFormulas = active->showFormulas() == TriState::On;
+    state.convention = convention_;
+    state.selection = selection_;
+    state.current = current_;
     painter.save();
     painter.setClipRect(target);
     painter.translate(target.topLeft());
