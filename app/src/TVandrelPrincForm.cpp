@@ -76,10 +76,17 @@ const std::map<Zona, std::vector<const char*>> kMenusContexto{
     {Zona::SheetTabs, {"actSheetIns", "actSheetDel"}},
 };
 
+// A mistaken setting must not keep the editor from starting: the user is
+// told, and the Brazilian convention stays.
 spreadsheet::FormulaConvention convencaoConfigurada()
 {
     const QString nome = host::nConfig().valor(QStringLiteral("ConvencaoFormulas"));
-    return nome.isEmpty() ? spreadsheet::FormulaConvention::Brazilian : spreadsheet::formulaConventionFromName(nome);
+    try {
+        return nome.isEmpty() ? spreadsheet::FormulaConvention::Brazilian : spreadsheet::formulaConventionFromName(nome);
+    } catch (const spreadsheet::SpreadsheetError& erro) {
+        host::nShowMessage(erro.message() + QStringLiteral(" O editor usa \"pt-BR\"."), host::TipoMensagem::Aviso);
+        return spreadsheet::FormulaConvention::Brazilian;
+    }
 }
 
 TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)

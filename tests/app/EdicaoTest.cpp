@@ -1,6 +1,8 @@
 // What the clerk types and reads in the cell bar and the grid's menus.
 #include "EditorTeste.h"
 
+#include "host/TnConfig.h"
+
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
@@ -31,6 +33,25 @@ TEST_F(EditorTeste, TheCellBarSpeaksTheBrazilianConventionAndFollowsTyping)
     QTest::keyClicks(&grade, QStringLiteral("="));
     QTest::keyClicks(grade.findChild<QLineEdit*>(), QStringLiteral("SOMA("));
     EXPECT_EQ(caixa.text(), QStringLiteral("=SOMA("));
+}
+
+TEST_F(EditorTeste, TheConventionComesFromTheSettingAndAWrongOneIsReported)
+{
+    struct Caso {
+        const char* valor;
+        spreadsheet::FormulaConvention esperada;
+        bool avisa;
+    };
+    for (const Caso& caso : {Caso{"en", spreadsheet::FormulaConvention::English, false},
+                             Caso{"klingon", spreadsheet::FormulaConvention::Brazilian, true}}) {
+        host::nConfig().definir(QStringLiteral("ConvencaoFormulas"), QString::fromLatin1(caso.valor));
+        const auto antes = dialogos->exibidos().size();
+        TVandrelPrincForm outra;
+        EXPECT_EQ(outra.convencaoFormulas(), caso.esperada) << caso.valor;
+        EXPECT_EQ(dialogos->exibidos().size() - antes, caso.avisa ? 1u : 0u) << caso.valor;
+        EXPECT_EQ(outra.NewSheet(QString()).cxSpreadBook().formulaConvention(), caso.esperada);
+    }
+    host::nConfig().redefinir();
 }
 
 TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
