@@ -91,7 +91,7 @@ void TVandrelFilhaForm::marcarSalvo()
     emit changedStateChanged();
 }
 
-void TVandrelFilhaForm::carregar(const QString& caminho)
+std::vector<QString> TVandrelFilhaForm::carregar(const QString& caminho)
 {
     if (!QFileInfo(caminho).isFile())
         throw spreadsheet::SpreadsheetError(QStringLiteral("Arquivo não encontrado: %1").arg(caminho));
@@ -102,6 +102,7 @@ void TVandrelFilhaForm::carregar(const QString& caminho)
         FImpressao = *lido.printSettings;
     mostrar(std::move(lido.workbook));
     FCaminho = QFileInfo(caminho).absoluteFilePath();
+    return std::move(lido.warnings);
 }
 
 void TVandrelFilhaForm::salvar(const QString& caminho)

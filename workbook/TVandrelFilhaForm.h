@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace spreadsheet {
 class Workbook;
@@ -38,8 +39,9 @@ public:
     bool changed() const;
     void MarkChanged();
 
-    // Reads the file into the window, replacing its workbook. Throws.
-    void carregar(const QString& caminho);
+    // Reads the file into the window, replacing its workbook, and gives what
+    // the reader could not take, for the user to be told. Throws.
+    std::vector<QString> carregar(const QString& caminho);
     // Writes the workbook and its print settings; the file is replaced only
     // once complete. Throws, leaving the window modified.
     void salvar(const QString& caminho);

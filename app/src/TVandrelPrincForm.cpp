@@ -578,10 +578,23 @@ void TVandrelPrincForm::cxSpreadBookLoadFromFile(const QString& caminho)
     TVandrelFilhaForm* janela = ativa();
     if (!janela)
         return;
-    janela->carregar(caminho);
+    const std::vector<QString> avisos = janela->carregar(caminho);
     cxSpreadBookSetSelection();
     RefreshFormatState();
     atualizarAcoes();
+    avisarPerdas(caminho, avisos);
+}
+
+// What the reader could not take is said once the workbook shows, never
+// passed over in silence.
+void TVandrelPrincForm::avisarPerdas(const QString& caminho, const std::vector<QString>& avisos)
+{
+    if (avisos.empty())
+        return;
+    QStringList linhas{QStringLiteral("O arquivo %1 foi aberto, mas:").arg(caminho)};
+    for (const QString& aviso : avisos)
+        linhas << QStringLiteral("- ") + aviso;
+    host::nShowMessage(linhas.join(u'\n'), host::TipoMensagem::Aviso);
 }
 
 void TVandrelPrincForm::cxSpreadBookSaveToFile(const QString& caminho)

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 #include <cstdint>
 #include <map>
@@ -94,6 +95,7 @@ private:
     void percorrerHistorico(bool desfazer, int quantidade);
     void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
     void mostrarTextoCelula(const QString& texto);
+    void avisarPerdas(const QString& caminho, const std::vector<QString>& avisos);
 
     QMdiArea* FArea = nullptr;
     QLabel* FCaixaNome = nullptr;

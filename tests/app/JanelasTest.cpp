@@ -184,6 +184,17 @@ TEST_F(EditorTeste, OpeningATextFileFailsAndLeavesThePreviousWindowActive)
     EXPECT_EQ(titulos(), QStringList{"Pasta1"});
 }
 
+TEST_F(EditorTeste, WhatTheReaderCouldNotTakeIsToldAfterOpening)
+{
+    const QString arquivo = QStringLiteral(DARVELO_DADOS_APP "/avisos.xlsx");
+    principal->abrirArquivo(arquivo);
+    ASSERT_EQ(dialogos->exibidos().size(), 1u);
+    const auto& aviso = dialogos->exibidos().front();
+    EXPECT_EQ(aviso.tipo, host::TipoMensagem::Aviso);
+    EXPECT_TRUE(aviso.texto.startsWith(QStringLiteral("O arquivo %1 foi aberto, mas:\n- ").arg(arquivo)));
+    EXPECT_TRUE(aviso.texto.contains(QStringLiteral("\"dados\""))) << aviso.texto.toStdString();
+}
+
 TEST_F(EditorTeste, CloseAsksForEveryModifiedWindowAndStaysWhenASaveIsGivenUp)
 {
     TVandrelFilhaForm& primeira = principal->NewSheet(QString());
