@@ -204,6 +204,9 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
     }
     workbook_->endUpdate();
     workbook_->setAutomaticCalculation(automaticCalculation_);
+    if (calculate_) {
+        workbook_->calculate();
+    }
     workbook_->history().setEnabled(true);
     return std::move(workbook_);
 }

@@ -4,21 +4,14 @@
 
 #include <spreadsheet/io/ImportSink.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace spreadsheet::io {
 
-void XlsxFormulaTable::setResults(int sheet, const std::map<std::pair<int, int>, Value>& results)
+bool XlsxFormulaTable::lacksResults() const
 {
-    if (results.empty()) {
-        return;
-    }
-    for (XlsxFormulaCell& cell : cells_) {
-        const auto result = results.find({cell.row, cell.column});
-        if (cell.sheet == sheet && cell.cached.isEmpty() && result != results.end()) {
-            cell.cached = result->second;
-        }
-    }
+    return std::any_of(cells_.begin(), cells_.end(), [](const XlsxFormulaCell& cell) { return cell.cached.isEmpty(); });
 }
 
 void XlsxFormulaTable::flush(ImportSink& sink, const std::vector<QString>& sheetNames)

@@ -19,7 +19,7 @@ struct XlsxFormulaCell {
     int column = 0;
     QString text;  // empty for a cell that only names its shared group
     std::optional<std::size_t> sharedIndex;
-    Value cached;
+    Value cached;  // empty when the file stored no result
 };
 
 // The formula cells of a file, kept until every sheet is known: a shared
@@ -28,8 +28,8 @@ struct XlsxFormulaCell {
 class XlsxFormulaTable {
 public:
     void add(XlsxFormulaCell cell) { cells_.push_back(std::move(cell)); }
-    // Results found apart, for the cells of a sheet that cached none.
-    void setResults(int sheet, const std::map<std::pair<int, int>, Value>& results);
+    // True when some formula came without the value it gives.
+    bool lacksResults() const;
     // Hands every formula to the sink, each shared one written out for its
     // own cell. A cell whose group has no usable master keeps its value.
     void flush(ImportSink& sink, const std::vector<QString>& sheetNames);

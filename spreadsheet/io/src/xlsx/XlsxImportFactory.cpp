@@ -1,12 +1,17 @@
 #include "XlsxImportFactory.h"
 
+#include "XlsxNamedExpression.h"
+
 #include <spreadsheet/io/ImportSink.h>
 
 namespace spreadsheet::io {
 
 XlsxImportFactory::XlsxImportFactory(ImportSink& sink, const XlsxPackageScan& scan)
-    : sink_(sink), scan_(scan), names_(sink), resolver_([this](const QString& name) { return sheetIndex(name); })
+    : sink_(sink), scan_(scan), resolver_([this](const QString& name) { return sheetIndex(name); })
 {
+    for (const XlsxSheetExtras& sheet : scan_.sheets()) {
+        addSheet(sheet.name);
+    }
 }
 
 XlsxImportFactory::~XlsxImportFactory() = default;
@@ -21,26 +26,45 @@ int XlsxImportFactory::sheetIndex(const QString& name) const
     return -1;
 }
 
+XlsxSheet& XlsxImportFactory::addSheet(const QString& name)
+{
+    const int index = sink_.addSheet(name);
+    const XlsxSheet::Context context{sink_, formulas_, scan_.uses1904Dates()};
+    sheets_.push_back(std::make_unique<XlsxSheet>(index, context, [this, index] { activeSheet_ = index; }));
+    sheetNames_.push_back(name);
+    return *sheets_.back();
+}
+
 orcus::spreadsheet::iface::import_sheet* XlsxImportFactory::append_sheet(orcus::spreadsheet::sheet_t, std::string_view name)
 {
     const QString sheetName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    const int index = sink_.addSheet(sheetName);
-    const bool dates1904 = settings_.uses1904Dates() || scan_.uses1904Dates();
-    const XlsxSheet::Context context{sink_, strings_, formulas_, dates1904};
-    sheets_.push_back(std::make_unique<XlsxSheet>(index, context, [this, index] { activeSheet_ = index; }));
-    sheetNames_.push_back(sheetName);
-    return sheets_.back().get();
+    const int known = sheetIndex(sheetName);
+    XlsxSheet& sheet = known >= 0 ? *sheets_[static_cast<std::size_t>(known)] : addSheet(sheetName);
+    appended_.push_back(&sheet);
+    return &sheet;
 }
 
 orcus::spreadsheet::iface::import_sheet* XlsxImportFactory::get_sheet(std::string_view name)
 {
-    return get_sheet(sheetIndex(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
+    const int index = sheetIndex(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return index >= 0 ? sheets_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
 orcus::spreadsheet::iface::import_sheet* XlsxImportFactory::get_sheet(orcus::spreadsheet::sheet_t sheet_index)
 {
-    const bool known = sheet_index >= 0 && static_cast<std::size_t>(sheet_index) < sheets_.size();
-    return known ? sheets_[static_cast<std::size_t>(sheet_index)].get() : nullptr;
+    const bool known = sheet_index >= 0 && static_cast<std::size_t>(sheet_index) < appended_.size();
+    return known ? appended_[static_cast<std::size_t>(sheet_index)] : nullptr;
+}
+
+void XlsxImportFactory::warnOfUnreadSheets()
+{
+    for (std::size_t i = 0; i < sheets_.size(); ++i) {
+        if (!sheets_[i]->wasRead()) {
+            sink_.warn(QStringLiteral("Planilha \"%1\": só os valores e fórmulas foram lidos; formatos, tamanhos de "
+                                      "linhas e colunas e a exibição foram ignorados.")
+                           .arg(sheetNames_[i]));
+        }
+    }
 }
 
 void XlsxImportFactory::finish()
@@ -53,6 +77,11 @@ void XlsxImportFactory::finish()
             sheets_[i]->addExtras(scan_.sheets()[i]);
         }
         sheets_[i]->flush(formats);
+    }
+    warnOfUnreadSheets();
+    defineNames(scan_.names(), sheetNames_, sink_);
+    if (scan_.calculatesOnLoad() || formulas_.lacksResults()) {
+        sink_.calculateAfterLoading();
     }
     formulas_.flush(sink_, sheetNames_);
     if (activeSheet_ >= 0) {

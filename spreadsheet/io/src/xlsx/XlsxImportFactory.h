@@ -2,10 +2,9 @@
 
 #include "XlsxFormulaTable.h"
 #include "XlsxGlobalSettings.h"
-#include "XlsxNamedExpression.h"
+#include "XlsxIgnoredParts.h"
 #include "XlsxPackageScan.h"
 #include "XlsxReferenceResolver.h"
-#include "XlsxSharedStrings.h"
 #include "XlsxSheet.h"
 #include "XlsxStyles.h"
 
@@ -20,10 +19,12 @@ class ImportSink;
 
 // What the xlsx filter of liborcus fills: forwards the file to an
 // ImportSink, keeping back what can only be given once the whole file was
-// read (formulas, styles, sizes, merges).
+// read (formulas, styles, sizes, merges). The sheets, their cells and the
+// defined names come from the package scan, in the order of the workbook's
+// sheet list; liborcus's sheets are matched to them by name.
 class XlsxImportFactory : public orcus::spreadsheet::iface::import_factory {
 public:
-    // The scan completes what liborcus reports; it must outlive the factory.
+    // The scan must outlive the factory.
     XlsxImportFactory(ImportSink& sink, const XlsxPackageScan& scan);
     ~XlsxImportFactory() override;
 
@@ -42,21 +43,25 @@ public:
     orcus::spreadsheet::iface::import_sheet* get_sheet(orcus::spreadsheet::sheet_t sheet_index) override;
     void finalize() override {}
 
-    // Hands over everything kept back; call once, after the filter is done.
+    // Hands over everything kept back; call once, after the filter is done
+    // (or gave up: what the scan read still stands).
     void finish();
 
 private:
     int sheetIndex(const QString& name) const;
+    XlsxSheet& addSheet(const QString& name);
+    void warnOfUnreadSheets();
 
     ImportSink& sink_;
     const XlsxPackageScan& scan_;
     XlsxGlobalSettings settings_;
-    XlsxSharedStrings strings_;
-    XlsxNamedExpression names_;
+    XlsxIgnoredStrings strings_;
+    XlsxIgnoredNames names_;
     XlsxStyles styles_;
     XlsxReferenceResolver resolver_;
     XlsxFormulaTable formulas_;
     std::vector<std::unique_ptr<XlsxSheet>> sheets_;
+    std::vector<XlsxSheet*> appended_;  // in liborcus's order
     std::vector<QString> sheetNames_;
     int activeSheet_ = -1;
 };

@@ -1,29 +1,17 @@
 #pragma once
 
-#include <orcus/spreadsheet/import_interface.hpp>
+#include "XlsxPackageScan.h"
 
-#include <QString>
+#include <vector>
 
 namespace spreadsheet::io {
 
 class ImportSink;
 
-// Defined names, of the workbook or of one sheet: the workbook has only
-// workbook-wide names, so both kinds become those. Excel's reserved names
-// (print areas, filter ranges: "_xlnm.") are left out.
-class XlsxNamedExpression : public orcus::spreadsheet::iface::import_named_expression {
-public:
-    explicit XlsxNamedExpression(ImportSink& sink) : sink_(sink) {}
-
-    void set_base_position(const orcus::spreadsheet::src_address_t&) override {}
-    void set_named_expression(std::string_view name, std::string_view expression) override;
-    void set_named_range(std::string_view name, std::string_view range) override;
-    void commit() override;
-
-private:
-    ImportSink& sink_;
-    QString name_;
-    QString expression_;
-};
+// Hands the file's defined names to the sink. The workbook has workbook-wide
+// names only: a name of one sheet becomes one of those unless another name
+// is already spelled so, and then it is left out with a warning. Excel's
+// reserved names (print areas, filter ranges: "_xlnm.") are left out.
+void defineNames(const std::vector<XlsxDefinedName>& names, const std::vector<QString>& sheetNames, ImportSink& sink);
 
 }  // namespace spreadsheet::io

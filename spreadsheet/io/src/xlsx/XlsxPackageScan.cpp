@@ -1,10 +1,8 @@
 #include "XlsxPackageScan.h"
 
-#include <spreadsheet/CellRange.h>
+#include "XlsxSheetData.h"
 
-#include <orcus/sax_parser.hpp>
-#include <orcus/zip_archive.hpp>
-#include <orcus/zip_archive_stream.hpp>
+#include <spreadsheet/CellRange.h>
 
 #include <array>
 #include <charconv>
@@ -16,22 +14,9 @@ namespace spreadsheet::io {
 
 namespace {
 
-using Attributes = std::vector<std::pair<std::string, std::string>>;
-
-std::string_view find(const Attributes& attributes, std::string_view name)
-{
-    for (const auto& [key, value] : attributes) {
-        if (key == name) {
-            return value;
-        }
-    }
-    return {};
-}
-
-bool isTrue(std::string_view value)
-{
-    return value == "1" || value == "true";
-}
+using xml::Attributes;
+using xml::find;
+using xml::isTrue;
 
 std::optional<int> number(std::string_view text)
 {
@@ -43,93 +28,55 @@ std::optional<int> number(std::string_view text)
     return value;
 }
 
-// "B7" to (6, 1); nothing for anything else.
-std::optional<std::pair<int, int>> cellAddress(std::string_view a1)
-{
-    std::size_t i = 0;
-    long long column = 0;
-    while (i < a1.size() && a1[i] >= 'A' && a1[i] <= 'Z' && column <= kMaxColumns) {
-        column = column * 26 + (a1[i++] - 'A' + 1);
-    }
-    const std::optional<int> row = number(a1.substr(i));
-    if (i == 0 || column > kMaxColumns || !row || *row < 1 || *row > kMaxRows) {
-        return std::nullopt;
-    }
-    return std::make_pair(*row - 1, static_cast<int>(column - 1));
-}
-
-// Hands each element to a visitor with its attributes by local name.
-template <typename Visitor>
-class ElementReader : public orcus::sax_handler {
-public:
-    explicit ElementReader(Visitor& visitor) : visitor_(visitor) {}
-
-    void end_declaration(std::string_view) { attributes_.clear(); }
-    void attribute(const orcus::sax::parser_attribute& attribute)
-    {
-        attributes_.emplace_back(std::string(attribute.name), std::string(attribute.value));
-    }
-    void start_element(const orcus::sax::parser_element& element)
-    {
-        visitor_.open(element.name, attributes_);
-        attributes_.clear();
-    }
-    void end_element(const orcus::sax::parser_element& element) { visitor_.close(element.name); }
-    void characters(std::string_view text, bool) { visitor_.text(text); }
-
-private:
-    Visitor& visitor_;
-    Attributes attributes_;
-};
-
-class Package {
-public:
-    explicit Package(const QByteArray& bytes)
-        : stream_(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
-          archive_(&stream_)
-    {
-        archive_.load();
-    }
-
-    template <typename Visitor>
-    void read(std::string_view part, Visitor& visitor) const
-    {
-        std::vector<unsigned char> buffer;
-        if (!archive_.read_file_entry(part, buffer)) {
-            return;
-        }
-        ElementReader<Visitor> reader(visitor);
-        orcus::sax_parser<ElementReader<Visitor>> parser(reinterpret_cast<const char*>(buffer.data()), buffer.size(),
-                                                         reader);
-        parser.parse();
-    }
-
-private:
-    orcus::zip_archive_stream_blob stream_;
-    orcus::zip_archive archive_;
-};
-
 struct SheetListVisitor {
     std::vector<std::string> relationIds;
+    std::vector<QString> names;
+    std::vector<XlsxDefinedName> definedNames;
     bool dates1904 = false;
+    bool calculateOnLoad = false;
+    bool inName = false;
+    std::string nameText;
     void open(std::string_view name, const Attributes& attributes)
     {
         if (name == "sheet") {
             relationIds.emplace_back(find(attributes, "id"));
+            names.push_back(decodeEscapes(xml::text(find(attributes, "name"))));
         } else if (name == "workbookPr") {
             dates1904 = isTrue(find(attributes, "date1904"));
+        } else if (name == "calcPr") {
+            calculateOnLoad = isTrue(find(attributes, "fullCalcOnLoad"));
+        } else if (name == "definedName") {
+            const std::optional<int> sheet = number(find(attributes, "localSheetId"));
+            definedNames.push_back({xml::text(find(attributes, "name")), QString(), sheet ? *sheet : -1});
+            inName = true;
+            nameText.clear();
         }
     }
-    void close(std::string_view) {}
-    void text(std::string_view) {}
+    void close(std::string_view name)
+    {
+        if (name == "definedName" && inName) {
+            definedNames.back().reference = xml::text(nameText);
+            inName = false;
+        }
+    }
+    void text(std::string_view text)
+    {
+        if (inName) {
+            nameText += text;
+        }
+    }
 };
 
 struct RelationsVisitor {
     std::map<std::string, std::string, std::less<>> targets;
+    std::string sharedStrings;
     void open(std::string_view name, const Attributes& attributes)
     {
         if (name == "Relationship") {
             targets[std::string(find(attributes, "Id"))] = std::string(find(attributes, "Target"));
+            if (find(attributes, "Type").ends_with("/sharedStrings")) {
+                sharedStrings = find(attributes, "Target");
+            }
         }
     }
     void close(std::string_view) {}
@@ -197,36 +144,27 @@ struct StylesVisitor {
     void text(std::string_view) {}
 };
 
+// Hidden lines here, cells and merges in the cells visitor.
 struct SheetVisitor {
-    XlsxSheetExtras extras;
-    std::string cell;
-    std::string type;
-    std::string value;
-    bool hasFormula = false;
-    bool inValue = false;
+    XlsxCellsVisitor cells;
+    std::vector<int> hiddenRows;
+    std::vector<std::pair<int, int>> hiddenColumns;
 
+    explicit SheetVisitor(const std::vector<QString>& strings) : cells(strings) {}
     void open(std::string_view name, const Attributes& attributes)
     {
         if (name == "row") {
             openRow(attributes);
         } else if (name == "col") {
             openColumns(attributes);
-        } else if (name == "c") {
-            cell = find(attributes, "r");
-            type = find(attributes, "t");
-            value.clear();
-            hasFormula = false;
-        } else if (name == "f") {
-            hasFormula = true;
-        } else if (name == "v") {
-            inValue = true;
         }
+        cells.open(name, attributes);
     }
     void openRow(const Attributes& attributes)
     {
         const std::optional<int> row = number(find(attributes, "r"));
         if (row && *row >= 1 && *row <= kMaxRows && isTrue(find(attributes, "hidden"))) {
-            extras.hiddenRows.push_back(*row - 1);
+            hiddenRows.push_back(*row - 1);
         }
     }
     void openColumns(const Attributes& attributes)
@@ -235,33 +173,11 @@ struct SheetVisitor {
         const std::optional<int> last = number(find(attributes, "max"));
         const bool valid = first && last && *first >= 1 && *first <= *last && *last <= kMaxColumns;
         if (valid && isTrue(find(attributes, "hidden"))) {
-            extras.hiddenColumns.emplace_back(*first - 1, *last - 1);
+            hiddenColumns.emplace_back(*first - 1, *last - 1);
         }
     }
-    void close(std::string_view name)
-    {
-        if (name == "v") {
-            inValue = false;
-        } else if (name == "c" && hasFormula) {
-            keepResult();
-        }
-    }
-    void keepResult()
-    {
-        const std::optional<std::pair<int, int>> at = cellAddress(cell);
-        ErrorCode code;
-        if (at && type == "b") {
-            extras.formulaResults[*at] = Value::boolean(isTrue(value));
-        } else if (at && type == "e" && parseErrorText(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())), code)) {
-            extras.formulaResults[*at] = Value::error(code);
-        }
-    }
-    void text(std::string_view text)
-    {
-        if (inValue) {
-            value += text;
-        }
-    }
+    void close(std::string_view name) { cells.close(name); }
+    void text(std::string_view text) { cells.text(text); }
 };
 
 // Targets are relative to the workbook part's folder, or absolute in the package.
@@ -270,24 +186,34 @@ std::string sheetPart(const std::string& target)
     return target.starts_with('/') ? target.substr(1) : "xl/" + target;
 }
 
+std::string sharedStringsPart(const RelationsVisitor& relations)
+{
+    return relations.sharedStrings.empty() ? std::string("xl/sharedStrings.xml") : sheetPart(relations.sharedStrings);
+}
+
 }  // namespace
 
 XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
 {
     try {
-        const Package package(bytes);
+        const xml::Package package(bytes);
         SheetListVisitor list;
         package.read("xl/workbook.xml", list);
         dates1904_ = list.dates1904;
+        calculateOnLoad_ = list.calculateOnLoad;
+        names_ = std::move(list.definedNames);
         RelationsVisitor relations;
         package.read("xl/_rels/workbook.xml.rels", relations);
-        for (const std::string& id : list.relationIds) {
-            SheetVisitor sheet;
-            const auto target = relations.targets.find(id);
+        XlsxSharedStringsVisitor strings;
+        package.read(sharedStringsPart(relations), strings);
+        for (std::size_t i = 0; i < list.relationIds.size(); ++i) {
+            SheetVisitor sheet(strings.strings);
+            const auto target = relations.targets.find(list.relationIds[i]);
             if (target != relations.targets.end()) {
                 package.read(sheetPart(target->second), sheet);
             }
-            sheets_.push_back(std::move(sheet.extras));
+            sheets_.push_back({list.names[i], std::move(sheet.hiddenRows), std::move(sheet.hiddenColumns),
+                               std::move(sheet.cells.cells), std::move(sheet.cells.merges)});
         }
         StylesVisitor styles;
         package.read("xl/styles.xml", styles);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "XlsxCell.h"
+
+#include <spreadsheet/CellRange.h>
+
 #include <spreadsheet/CellStyle.h>
 #include <spreadsheet/Value.h>
 
@@ -11,11 +15,21 @@
 
 namespace spreadsheet::io {
 
-// What one sheet part holds that liborcus 0.17 does not hand over.
+// What one sheet part holds that is read here rather than by liborcus 0.17.
 struct XlsxSheetExtras {
+    QString name;
     std::vector<int> hiddenRows;
     std::vector<std::pair<int, int>> hiddenColumns;  // first and last, inclusive
-    std::map<std::pair<int, int>, Value> formulaResults;  // boolean and error results, by (row, column)
+    std::vector<XlsxCell> cells;
+    std::vector<CellRange> merges;
+};
+
+// A defined name; sheet is the position of the sheet it belongs to, or -1
+// for a name of the whole workbook.
+struct XlsxDefinedName {
+    QString name;
+    QString reference;
+    int sheet = -1;
 };
 
 // What a cell format (xf) says about locking and horizontal alignment.
@@ -32,8 +46,11 @@ struct XlsxFontLines {
 };
 
 // A second, light reading of the parts of an xlsx package for what the
-// filter of liborcus 0.17 loses: boolean and error results of formulas
-// (it reports neither), font lines (strike-outs never, underlines only with
+// filter of liborcus 0.17 loses or gets wrong. The sheet list, the cells
+// and the defined names are all read here: liborcus takes sheets by their
+// id rather than their position, drops inline strings, error constants, ISO
+// dates and names of one sheet, rounds numbers, reads phonetic text as the
+// text and refuses some valid parts. It also loses font lines (strike-outs never, underlines only with
 // an explicit kind, while "<u/>" alone means single), and hidden rows,
 // hidden columns, unlocked cells and the 1904 date system written as
 // "true"/"false" (it reads only "1"/"0", the form Excel uses, while
@@ -45,15 +62,21 @@ public:
     explicit XlsxPackageScan(const QByteArray& bytes);
 
     bool uses1904Dates() const { return dates1904_; }
+    // The file asks to be calculated when opened (fullCalcOnLoad), as
+    // XlsxWriter's do, whose cached results may be placeholders.
+    bool calculatesOnLoad() const { return calculateOnLoad_; }
     // In the order of the workbook's sheet list.
     const std::vector<XlsxSheetExtras>& sheets() const { return sheets_; }
     // Each cell format (xf), by index.
     const std::vector<XlsxFormatFacts>& formatFacts() const { return formats_; }
     // The lines of each font, by index.
     const std::vector<XlsxFontLines>& fontLines() const { return fonts_; }
+    const std::vector<XlsxDefinedName>& names() const { return names_; }
 
 private:
     bool dates1904_ = false;
+    bool calculateOnLoad_ = false;
+    std::vector<XlsxDefinedName> names_;
     std::vector<XlsxSheetExtras> sheets_;
     std::vector<XlsxFormatFacts> formats_;
     std::vector<XlsxFontLines> fonts_;

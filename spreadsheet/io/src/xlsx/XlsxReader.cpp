@@ -4,6 +4,7 @@
 #include "XlsxPackageScan.h"
 
 #include <spreadsheet/io/FileFormatError.h>
+#include <spreadsheet/io/ImportSink.h>
 
 #include <orcus/orcus_xlsx.hpp>
 
@@ -32,6 +33,22 @@ QByteArray firstEntryName(const QByteArray& head)
     return head.mid(kNameOffset, length);
 }
 
+// liborcus reads the styles, line sizes, merges and views. It refuses some
+// valid parts that the scan reads (runs inside a phonetic reading, a whole
+// row selected, UTF-16), and knows nothing of strict files: the cells the
+// scan read then stand alone, and the factory warns of the sheets it lost.
+void readFormatting(const QByteArray& bytes, XlsxImportFactory& factory, ImportSink& sink)
+{
+    try {
+        orcus::orcus_xlsx filter(&factory);
+        filter.read_stream(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const SpreadsheetError&) {
+        throw;
+    } catch (const std::exception& e) {
+        sink.warn(QStringLiteral("Parte do arquivo xlsx não pôde ser lida (%1).").arg(QString::fromUtf8(e.what())));
+    }
+}
+
 }  // namespace
 
 bool XlsxReader::looksLikeXlsx(const QByteArray& head)
@@ -58,15 +75,11 @@ void XlsxReader::read(const QByteArray& bytes, ImportSink& sink)
         throw FileFormatError(QStringLiteral("O arquivo não é uma pasta de trabalho do Excel (xlsx)."));
     }
     const XlsxPackageScan scan(bytes);
-    XlsxImportFactory factory(sink, scan);
-    try {
-        orcus::orcus_xlsx filter(&factory);
-        filter.read_stream(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } catch (const SpreadsheetError&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw FileFormatError(QStringLiteral("O conteúdo do arquivo xlsx está danificado."), QString::fromUtf8(e.what()));
+    if (scan.sheets().empty()) {
+        throw FileFormatError(QStringLiteral("O arquivo xlsx não tem nenhuma planilha legível."));
     }
+    XlsxImportFactory factory(sink, scan);
+    readFormatting(bytes, factory, sink);
     factory.finish();
 }
 

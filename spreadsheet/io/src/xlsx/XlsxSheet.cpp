@@ -1,11 +1,8 @@
 #include "XlsxSheet.h"
 
 #include "NumberFormat.h"
-#include "XlsxSharedStrings.h"
 
 #include <spreadsheet/io/ImportSink.h>
-
-#include <QDate>
 
 namespace spreadsheet::io {
 
@@ -31,12 +28,7 @@ int columnOf(std::uint64_t key)
 }  // namespace
 
 XlsxSheet::XlsxSheet(int index, Context context, std::function<void()> activate)
-    : index_(index),
-      context_(context),
-      view_(std::move(activate)),
-      names_(context.sink),
-      formula_(index, context.formulas),
-      arrayFormula_(index, context.sink, context.formulas)
+    : index_(index), context_(context), view_(std::move(activate))
 {
 }
 
@@ -45,51 +37,9 @@ std::uint64_t XlsxSheet::key(int row, int column)
     return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(row)) << 32) | static_cast<std::uint32_t>(column);
 }
 
-void XlsxSheet::put(int row, int column, const Value& value)
-{
-    context_.sink.setValue(index_, row, column, value);
-    lastRow_ = row;
-    lastColumn_ = column;
-    lastValue_ = value;
-    if (context_.dates1904 && value.isNumber()) {
-        numbers_[key(row, column)] = value.number();
-    }
-}
-
-void XlsxSheet::set_auto(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, std::string_view s)
-{
-    // Only inline strings come this way from an xlsx file: they are text.
-    put(row, col, Value(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))));
-}
-
-void XlsxSheet::set_string(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col,
-                           orcus::spreadsheet::string_id_t sindex)
-{
-    put(row, col, Value(context_.strings.at(sindex)));
-}
-
-void XlsxSheet::set_value(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, double value)
-{
-    put(row, col, Value(value));
-}
-
-void XlsxSheet::set_bool(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, bool value)
-{
-    put(row, col, Value::boolean(value));
-}
-
-void XlsxSheet::set_date_time(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, int year, int month,
-                              int day, int hour, int minute, double second)
-{
-    // Stored as the serial number of the 1900 system, which the workbook uses.
-    const qint64 days = QDate(year, month, day).toJulianDay() - QDate(1899, 12, 30).toJulianDay();
-    const double time = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-    context_.sink.setValue(index_, row, col, Value(static_cast<double>(days) + time));
-    lastRow_ = -1;
-}
-
 void XlsxSheet::set_format(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col, size_t xf_index)
 {
+    read_ = true;
     if (row >= 0 && col >= 0) {
         formats_[key(row, col)] = xf_index;
     }
@@ -106,18 +56,6 @@ void XlsxSheet::set_format(orcus::spreadsheet::row_t row_start, orcus::spreadshe
         for (int col = col_start; col <= col_end; ++col) {
             set_format(row, col, xf_index);
         }
-    }
-}
-
-void XlsxSheet::fill_down_cells(orcus::spreadsheet::row_t src_row, orcus::spreadsheet::col_t src_col,
-                                orcus::spreadsheet::row_t range_size)
-{
-    if (src_row != lastRow_ || src_col != lastColumn_) {
-        return;
-    }
-    const Value value = lastValue_;
-    for (int i = 1; i <= range_size; ++i) {
-        put(src_row + i, src_col, value);
     }
 }
 
@@ -145,16 +83,6 @@ void XlsxSheet::moveBorders(const std::vector<XlsxCellFormat>& formats, std::map
     }
 }
 
-void XlsxSheet::shiftDates(const std::map<std::uint64_t, CellStyle>& styles)
-{
-    for (const auto& [at, number] : numbers_) {
-        const auto style = styles.find(at);
-        if (style != styles.end() && NumberFormat::isDateFormat(style->second.numberFormat)) {
-            context_.sink.setValue(index_, rowOf(at), columnOf(at), Value(number + k1904Offset));
-        }
-    }
-}
-
 void XlsxSheet::addExtras(const XlsxSheetExtras& extras)
 {
     for (int row : extras.hiddenRows) {
@@ -165,7 +93,32 @@ void XlsxSheet::addExtras(const XlsxSheetExtras& extras)
             properties_.set_column_hidden(column, true);
         }
     }
-    context_.formulas.setResults(index_, extras.formulaResults);
+    for (const CellRange& merge : extras.merges) {
+        properties_.addMerge(merge);
+    }
+    for (const XlsxCell& cell : extras.cells) {
+        if (cell.format) {
+            formats_.try_emplace(key(cell.row, cell.column), *cell.format);
+        }
+    }
+    cells_ = extras.cells;
+}
+
+// The workbook counts days in the 1900 system only: serial numbers of a
+// 1904 file move, in the cells that show them as dates.
+void XlsxSheet::addCell(XlsxCell cell, const std::map<std::uint64_t, CellStyle>& styles)
+{
+    if (context_.dates1904 && cell.serialDate) {
+        const auto style = styles.find(key(cell.row, cell.column));
+        if (style != styles.end() && NumberFormat::isDateFormat(style->second.numberFormat)) {
+            cell.value = Value(cell.value.number() + k1904Offset);
+        }
+    }
+    if (cell.formula) {
+        context_.formulas.add({index_, cell.row, cell.column, cell.formula->text, cell.formula->sharedIndex, cell.value});
+    } else if (!cell.value.isEmpty()) {
+        context_.sink.setValue(index_, cell.row, cell.column, cell.value);
+    }
 }
 
 void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats)
@@ -177,7 +130,9 @@ void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats)
         }
     }
     moveBorders(formats, styles);
-    shiftDates(styles);
+    for (XlsxCell& cell : cells_) {
+        addCell(std::move(cell), styles);
+    }
     const CellStyle plain;
     for (const auto& [at, style] : styles) {
         if (!(style == plain)) {
@@ -186,7 +141,7 @@ void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats)
     }
     properties_.flush(context_.sink, index_);
     formats_.clear();
-    numbers_.clear();
+    cells_.clear();
 }
 
 }  // namespace spreadsheet::io

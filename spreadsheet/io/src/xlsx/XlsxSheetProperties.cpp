@@ -58,11 +58,6 @@ void XlsxSheetProperties::set_row_hidden(orcus::spreadsheet::row_t row, bool hid
     rows_[row].hidden = hidden;
 }
 
-void XlsxSheetProperties::set_merge_cell_range(const orcus::spreadsheet::range_t& range)
-{
-    merges_.push_back(CellRange::normalized(range.first.row, range.first.column, range.last.row, range.last.column));
-}
-
 void XlsxSheetProperties::flush(ImportSink& sink, int sheet)
 {
     for (const auto& [row, line] : rows_) {

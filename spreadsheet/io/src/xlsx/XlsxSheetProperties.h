@@ -19,7 +19,10 @@ public:
     void set_column_hidden(orcus::spreadsheet::col_t col, bool hidden) override;
     void set_row_height(orcus::spreadsheet::row_t row, double height, orcus::length_unit_t unit) override;
     void set_row_hidden(orcus::spreadsheet::row_t row, bool hidden) override;
-    void set_merge_cell_range(const orcus::spreadsheet::range_t& range) override;
+    // liborcus misses the merges of parts it cannot find: they come from
+    // the package scan instead.
+    void set_merge_cell_range(const orcus::spreadsheet::range_t&) override {}
+    void addMerge(const CellRange& area) { merges_.push_back(area); }
 
     void flush(ImportSink& sink, int sheet);
 

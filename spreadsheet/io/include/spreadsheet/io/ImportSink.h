@@ -48,6 +48,11 @@ public:
     {
         (void)r1c1, (void)automaticCalculation, (void)sheetTabsVisible;
     }
+    // What the file holds that the reader could not take, in Portuguese.
+    virtual void warn(const QString& message) { (void)message; }
+    // Some formula came without its value: the workbook is calculated once
+    // it is built, so that no cell shows a value the file never had.
+    virtual void calculateAfterLoading() {}
 };
 
 }  // namespace spreadsheet::io

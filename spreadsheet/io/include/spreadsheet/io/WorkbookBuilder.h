@@ -35,9 +35,11 @@ public:
     void setSheetView(int sheet, TriState gridLines, TriState headers, TriState showFormulas,
                       const CellRange& selection) override;
     void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible) override;
+    void warn(const QString& message) override { warnings_.push_back(message); }
+    void calculateAfterLoading() override { calculate_ = true; }
 
     // The finished workbook: formulas parsed, history empty and on, values as
-    // the file cached them (nothing is recalculated).
+    // the file cached them (nothing is recalculated unless the reader asked).
     std::unique_ptr<Workbook> finish();
     // What the file held that the workbook could not take, in Portuguese.
     const std::vector<QString>& warnings() const { return warnings_; }
@@ -58,6 +60,7 @@ private:
     std::vector<QString> warnings_;
     int activeSheet_ = 0;
     bool automaticCalculation_ = true;
+    bool calculate_ = false;
     std::vector<std::uint32_t> declaredStyles_;
 };
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <spreadsheet/Value.h>
+
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace spreadsheet::io {
+
+struct XlsxCellFormula {
+    QString text;  // empty in the other cells of a shared group
+    std::optional<std::size_t> sharedIndex;
+};
+
+// One cell as its sheet part stores it.
+struct XlsxCell {
+    int row = 0;
+    int column = 0;
+    Value value;
+    std::optional<XlsxCellFormula> formula;
+    std::optional<std::size_t> format;  // the cell format (xf) it names
+    bool serialDate = false;            // a number of the file's date system, not an ISO date
+};
+
+// "_x0041_" to "A"; "_x005F_" escapes the underscore of a literal.
+QString decodeEscapes(const QString& text);
+// Every digit of the shortest round-trip text, subnormals included.
+std::optional<double> parseNumber(std::string_view text);
+// "2024-03-15T13:30:00" to the serial number of the 1900 date system.
+std::optional<double> parseIsoDate(std::string_view text);
+
+}  // namespace spreadsheet::io

@@ -1,0 +1,277 @@
+#include "XlsxSheetData.h"
+
+#include <QDateTime>
+
+#include <charconv>
+
+namespace spreadsheet::io {
+
+namespace {
+
+std::optional<int> integer(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::size_t> index(std::string_view text)
+{
+    const std::optional<int> value = integer(text);
+    return value && *value >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(*value)) : std::nullopt;
+}
+
+std::optional<ushort> escapedUnit(const QString& text, qsizetype at)
+{
+    if (at + 7 > text.size() || text[at] != u'_' || text[at + 1] != u'x' || text[at + 6] != u'_') {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const ushort unit = text.mid(at + 2, 4).toUShort(&ok, 16);
+    return ok ? std::optional<ushort>(unit) : std::nullopt;
+}
+
+}  // namespace
+
+QString decodeEscapes(const QString& text)
+{
+    if (!text.contains(QLatin1String("_x"))) {
+        return text;
+    }
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::optional<ushort> unit = escapedUnit(text, i);
+        if (unit) {
+            out += QChar(*unit);
+            i += 6;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    double value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+') {
+        ++first;
+    }
+    const auto [end, error] = std::from_chars(first, last, value);
+    // A subnormal is read exactly, but reported as out of range.
+    const bool taken = error == std::errc() || (error == std::errc::result_out_of_range && value != 0.0);
+    if (!taken || end != last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parseIsoDate(std::string_view text)
+{
+    const QString s = xml::text(text);
+    QDateTime moment = QDateTime::fromString(s, Qt::ISODateWithMs);
+    if (!moment.isValid()) {
+        moment = QDateTime(QDate::fromString(s, Qt::ISODate), QTime(0, 0));
+    }
+    if (!moment.isValid()) {
+        return std::nullopt;
+    }
+    const qint64 days = moment.date().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
+    return static_cast<double>(days) + moment.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+std::optional<std::pair<int, int>> cellAddress(std::string_view a1)
+{
+    std::size_t i = 0;
+    long long column = 0;
+    while (i < a1.size() && a1[i] >= 'A' && a1[i] <= 'Z' && column <= kMaxColumns) {
+        column = column * 26 + (a1[i++] - 'A' + 1);
+    }
+    const std::optional<int> row = integer(a1.substr(i));
+    if (i == 0 || column > kMaxColumns || !row || *row < 1 || *row > kMaxRows) {
+        return std::nullopt;
+    }
+    return std::make_pair(*row - 1, static_cast<int>(column - 1));
+}
+
+void XlsxTextCollector::open(std::string_view name)
+{
+    if (name == "rPh") {
+        ++phoneticDepth_;
+    } else if (name == "t") {
+        inText_ = true;
+    }
+}
+
+void XlsxTextCollector::close(std::string_view name)
+{
+    if (name == "rPh") {
+        --phoneticDepth_;
+    } else if (name == "t") {
+        inText_ = false;
+    }
+}
+
+void XlsxTextCollector::text(std::string_view s)
+{
+    if (inText_ && phoneticDepth_ == 0) {
+        text_ += s;
+    }
+}
+
+QString XlsxTextCollector::take()
+{
+    QString out = decodeEscapes(xml::text(text_));
+    text_.clear();
+    inText_ = false;
+    phoneticDepth_ = 0;
+    return out;
+}
+
+void XlsxSharedStringsVisitor::close(std::string_view name)
+{
+    collector.close(name);
+    if (name == "si") {
+        strings.push_back(collector.take());
+    }
+}
+
+void XlsxCellsVisitor::open(std::string_view name, const xml::Attributes& attributes)
+{
+    if (name == "c") {
+        openCell(attributes);
+    } else if (name == "mergeCell") {
+        const std::string_view ref = xml::find(attributes, "ref");
+        const std::size_t colon = ref.find(':');
+        const auto first = cellAddress(ref.substr(0, colon));
+        const auto last = colon == std::string_view::npos ? first : cellAddress(ref.substr(colon + 1));
+        if (first && last) {
+            merges.push_back(CellRange::normalized(first->first, first->second, last->first, last->second));
+        }
+    } else if (!inCell_) {
+        return;
+    } else if (name == "f") {
+        openFormula(attributes);
+    } else if (name == "v") {
+        inValue_ = true;
+        hasValue_ = true;
+    } else if (name == "is") {
+        inInline_ = true;
+    } else if (inInline_) {
+        inline_.open(name);
+    }
+}
+
+void XlsxCellsVisitor::openCell(const xml::Attributes& attributes)
+{
+    const auto at = cellAddress(xml::find(attributes, "r"));
+    inCell_ = at.has_value();
+    if (!inCell_) {
+        return;
+    }
+    cell_ = {};
+    cell_.row = at->first;
+    cell_.column = at->second;
+    cell_.format = index(xml::find(attributes, "s"));
+    type_ = xml::find(attributes, "t");
+    value_.clear();
+    hasValue_ = false;
+    inline_.take();
+}
+
+void XlsxCellsVisitor::openFormula(const xml::Attributes& attributes)
+{
+    inFormula_ = true;
+    formula_.clear();
+    const std::string_view kind = xml::find(attributes, "t");
+    cell_.formula = XlsxCellFormula{};
+    if (kind == "shared") {
+        cell_.formula->sharedIndex = index(xml::find(attributes, "si"));
+    } else if (kind == "dataTable") {
+        // What-if tables have no formula the workbook could hold: the
+        // cell keeps its value.
+        cell_.formula.reset();
+        inFormula_ = false;
+    }
+}
+
+void XlsxCellsVisitor::close(std::string_view name)
+{
+    if (!inCell_) {
+        return;
+    }
+    if (name == "c") {
+        closeCell();
+    } else if (name == "f") {
+        inFormula_ = false;
+    } else if (name == "v") {
+        inValue_ = false;
+    } else if (name == "is") {
+        inInline_ = false;
+    } else if (inInline_) {
+        inline_.close(name);
+    }
+}
+
+void XlsxCellsVisitor::text(std::string_view s)
+{
+    if (inValue_) {
+        value_ += s;
+    } else if (inFormula_) {
+        formula_ += s;
+    } else if (inInline_) {
+        inline_.text(s);
+    }
+}
+
+Value XlsxCellsVisitor::value()
+{
+    ErrorCode code;
+    if (type_ == "inlineStr") {
+        return Value(inline_.take());
+    }
+    if (!hasValue_ || (value_.empty() && type_ != "str")) {
+        return Value();
+    }
+    if (type_ == "s") {
+        const std::optional<std::size_t> i = index(value_);
+        return i && *i < strings_.size() ? Value(strings_[*i]) : Value();
+    }
+    if (type_ == "str") {
+        return Value(decodeEscapes(xml::text(value_)));
+    }
+    if (type_ == "b") {
+        return Value::boolean(xml::isTrue(value_));
+    }
+    if (type_ == "e") {
+        const QString text = xml::text(value_);
+        return parseErrorText(text, code) ? Value::error(code) : Value(text);
+    }
+    if (type_ == "d") {
+        const std::optional<double> serial = parseIsoDate(value_);
+        return serial ? Value(*serial) : Value(xml::text(value_));
+    }
+    const std::optional<double> number = parseNumber(value_);
+    return number ? Value(*number) : Value(xml::text(value_));
+}
+
+void XlsxCellsVisitor::closeCell()
+{
+    inCell_ = false;
+    cell_.value = value();
+    cell_.serialDate = type_ != "d" && cell_.value.isNumber();
+    if (cell_.formula) {
+        cell_.formula->text = xml::text(formula_);
+    }
+    const bool holdsSomething = !cell_.value.isEmpty() || cell_.formula || cell_.format;
+    if (holdsSomething) {
+        cells.push_back(std::move(cell_));
+    }
+}
+
+}  // namespace spreadsheet::io
