@@ -33,12 +33,15 @@ STYLES = """<office:font-face-decls>
   <number:minutes number:style="long"/></number:date-style>
  <number:time-style style:name="Ntime"><number:hours number:style="long"/><number:text>:</number:text>
   <number:minutes number:style="long"/><number:text>:</number:text><number:seconds number:style="long"/></number:time-style>
+ <number:time-style style:name="Nduration" number:truncate-on-overflow="false"><number:hours number:style="long"/><number:text>:</number:text>
+  <number:minutes number:style="long"/><number:text>:</number:text><number:seconds number:style="long"/></number:time-style>
  <number:percentage-style style:name="Npct"><number:number number:decimal-places="1" number:min-integer-digits="1"/>
   <number:text>%</number:text></number:percentage-style>
  <style:style style:name="cdate" style:family="table-cell" style:data-style-name="Ndate"/>
  <style:style style:name="cdatetime" style:family="table-cell" style:data-style-name="Ndatetime"/>
  <style:style style:name="ctime" style:family="table-cell" style:data-style-name="Ntime"/>
  <style:style style:name="cpct" style:family="table-cell" style:data-style-name="Npct"/>
+ <style:style style:name="cduration" style:family="table-cell" style:data-style-name="Nduration"/>
  <style:style style:name="cbox" style:family="table-cell"><style:table-cell-properties fo:border="0.74pt solid #000000"/></style:style>
  <style:style style:name="cright" style:family="table-cell"><style:table-cell-properties fo:border-right="0.74pt solid #000000"/></style:style>
  <style:style style:name="cbottomdouble" style:family="table-cell"><style:table-cell-properties fo:border-bottom="1.11pt double #000000" style:border-line-width-bottom="0.35pt 0.41pt 0.35pt"/></style:style>
@@ -67,7 +70,9 @@ def cell(value):
             return ('<table:table-cell table:style-name="%s" office:value-type="date" office:date-value="%s"/>'
                     % (style, value[1]))
         if kind == "time":
-            return '<table:table-cell table:style-name="ctime" office:value-type="time" office:time-value="%s"/>' % value[1]
+            style = value[2] if len(value) > 2 else "ctime"
+            return ('<table:table-cell table:style-name="%s" office:value-type="time" office:time-value="%s"/>'
+                    % (style, value[1]))
         if kind == "styled":  # (styled, style name, inner value or None)
             inner = cell(value[2])
             return inner.replace("<table:table-cell", '<table:table-cell table:style-name="%s"' % value[1], 1)
@@ -203,23 +208,86 @@ def large():
 def date1904():
     settings = ('<table:calculation-settings><table:null-date table:date-value="1904-01-01"/>'
                 '</table:calculation-settings>')
-    rows = [[("date", "2024-01-31"), 100, ("f", "of:=[.A1]+1")]]
+    # D1 is a duration of 36 hours shown as [HH]:MM:SS: a length of time, not a date.
+    rows = [[("date", "2024-01-31"), 100, ("f", "of:=[.A1]+1"), ("time", "PT36H00M00S", "cduration")]]
     return document([table("Datas", rows)], settings=settings)
 
 
-FIXTURES = {"formulas": formulas, "strings": strings, "numbers_dates": numbers_dates, "layout": layout,
-            "large": large, "date1904": date1904}
+def old_templates():
+    """Excel 95 workbooks as the suite's old templates are: accented text,
+    formulas over several sheets, a defined name, styles, a merge, sizes."""
+    columns = '<table:table-column table:style-name="cowide"/><table:table-column/>'
+    plan1 = [
+        [("styled", "cbold", "Descrição"), ("styled", "ccenter", "Preço"), "Qtd", "Total"],
+        ["Café", 12.5, 3, ("f", "of:=[.B2]*[.C2]")],
+        ["Açúcar", 4.25, 10, ("f", "of:=[.B3]*[.C3]")],
+        ["Pão de queijo", 0.75, 40, ("f", "of:=[.B4]*[.C4]")],
+        ["Total", None, ("f", "of:=SUM([.C2:.C4])"), ("f", "of:=SUM([.D2:.D4])")],
+        [("date", "2024-01-31"), ("pct", 0.125), ("f", "of:=ROUND([.D5]*Taxa;2)"),
+         ("f", "of:=[$'Preços e impostos'.B1]*2")],
+        [("f", 'of:=IF([.D5]>100;"caro";"barato")'), ("f", 'of:=VLOOKUP("Açúcar";[.A2:.D4];4;0)'),
+         ("f", 'of:=[.$A$1]&" x"'), ("f", "of:=SUM([$Dados.A1:.A3])")],
+        [("merge", 2, 1, "mesclado"), ("covered",), ("styled", "cbox", 1), ("styled", "cright", 2), -7],
+    ]
+    impostos = [["imposto", 0.18], ["São Paulo", 123456789]]
+    dados = [[1], [2], [3]]
+    names = ('<table:named-expressions>'
+             '<table:named-range table:name="Taxa" table:base-cell-address="$Plan1.$A$1" '
+             'table:cell-range-address="$\'Preços e impostos\'.$B$1"/>'
+             '</table:named-expressions>')
+    return document([table("Plan1", plan1, tall_rows=(7,), columns=columns), table("Preços e impostos", impostos),
+                     table("Dados", dados)], names)
+
+
+# How each fixture is made: LibreOffice's Excel 97 filter, or Gnumeric's
+# Excel 95 writer fed with LibreOffice's Excel 97 file (LibreOffice 7 no
+# longer writes Excel 95).
+FIXTURES = {"formulas": (formulas, "xls"), "strings": (strings, "xls"), "numbers_dates": (numbers_dates, "xls"),
+            "layout": (layout, "xls"), "large": (large, "xls"), "date1904": (date1904, "xls"),
+            "excel95_templates": (old_templates, "gnumeric95"), "excel95_formulas": (formulas, "gnumeric95")}
+# Made from another fixture by renaming its "Workbook" stream to "Book", as
+# some writers name the stream of an Excel 97 workbook.
+RENAMED = {"excel97_book_stream": "numbers_dates"}
+
+
+def soffice(work, source, filter_name, outdir):
+    subprocess.run(["soffice", "--headless", "-env:UserInstallation=file://" + work + "/profile",
+                    "--convert-to", filter_name, "--outdir", outdir, source], check=True)
+
+
+def make(work, name):
+    builder, producer = FIXTURES[name]
+    source = os.path.join(work, name + ".fods")
+    with open(source, "w", encoding="utf-8") as f:
+        f.write(builder())
+    if producer == "xls":
+        soffice(work, source, "xls", ".")
+    else:
+        soffice(work, source, "xls", work)
+        subprocess.run(["ssconvert", "-T", "Gnumeric_Excel:excel_biff7", os.path.join(work, name + ".xls"),
+                        name + ".xls"], check=True)
+
+
+def rename_stream(name, original):
+    """Renames the directory entry in place: UTF-16 name and its byte length;
+    the shorter name is padded with zeros as the format wants."""
+    data = bytearray(open(original + ".xls", "rb").read())
+    old = "Workbook\0".encode("utf-16-le")
+    at = data.index(old)
+    new = "Book\0".encode("utf-16-le")
+    data[at:at + 64] = new + bytes(64 - len(new))
+    data[at + 64:at + 66] = len(new).to_bytes(2, "little")
+    open(name + ".xls", "wb").write(bytes(data))
 
 
 def main():
-    wanted = sys.argv[1:] or list(FIXTURES)
+    wanted = sys.argv[1:] or list(FIXTURES) + list(RENAMED)
     with tempfile.TemporaryDirectory() as work:
         for name in wanted:
-            source = os.path.join(work, name + ".fods")
-            with open(source, "w", encoding="utf-8") as f:
-                f.write(FIXTURES[name]())
-            subprocess.run(["soffice", "--headless", "-env:UserInstallation=file://" + work + "/profile",
-                            "--convert-to", "xls", "--outdir", ".", source], check=True)
+            if name in RENAMED:
+                rename_stream(name, RENAMED[name])
+            else:
+                make(work, name)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,5 @@
 #include "BiffCursor.h"
 
-#include <spreadsheet/io/FileFormatError.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -24,7 +22,7 @@ BiffCursor::BiffCursor(std::span<const std::uint8_t> data, std::span<const std::
 void BiffCursor::require(std::size_t count) const
 {
     if (count > remaining()) {
-        throw FileFormatError(QStringLiteral("Registro do arquivo mais curto que o declarado."));
+        throw TruncatedRecord(QStringLiteral("Registro do arquivo mais curto que o declarado."));
     }
 }
 
@@ -106,7 +104,7 @@ QString BiffCursor::characters(std::size_t count, bool twoBytes)
             if (atBoundary()) {
                 continue;  // a part that held only its flags byte
             }
-            throw FileFormatError(QStringLiteral("Texto truncado no arquivo."));
+            throw TruncatedRecord(QStringLiteral("Texto truncado no arquivo."));
         }
         const std::uint8_t* p = data_.data() + pos_;
         for (std::size_t i = 0; i < fit; ++i) {

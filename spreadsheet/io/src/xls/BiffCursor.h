@@ -1,5 +1,7 @@
 #pragma once
 
+#include <spreadsheet/io/FileFormatError.h>
+
 #include <QString>
 
 #include <cstddef>
@@ -8,8 +10,15 @@
 
 namespace spreadsheet::io::xls {
 
+// A record whose fields run past its data: the readers skip such a record
+// and go on, where other damage stops the reading.
+class TruncatedRecord : public FileFormatError {
+public:
+    using FileFormatError::FileFormatError;
+};
+
 // Reads little-endian fields from one record's data, CONTINUE parts included.
-// Every read is bounds-checked: running past the data throws FileFormatError,
+// Every read is bounds-checked: running past the data throws TruncatedRecord,
 // so a declared length can never make the reader look outside the record.
 class BiffCursor {
 public:

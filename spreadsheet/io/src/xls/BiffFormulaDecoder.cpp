@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace spreadsheet::io::xls {
@@ -29,7 +31,10 @@ constexpr std::uint16_t kColumnRelative = 0x4000;
 constexpr std::uint16_t kRowRelative = 0x8000;
 constexpr std::uint16_t kColumnMask = 0x3FFF;
 constexpr int kRowCount = 0x10000;     // positions wrap around the file's sheet size
+constexpr int kRowCount5 = 0x4000;     // Excel 5.0/95 sheets are shorter
 constexpr int kColumnCount = 0x100;
+constexpr std::uint16_t kRowMask5 = 0x3FFF;
+constexpr std::uint16_t kRelativeFlags = kColumnRelative | kRowRelative;
 constexpr std::uint8_t kAttrChoose = 0x04;
 constexpr std::uint8_t kAttrSum = 0x10;
 
@@ -66,6 +71,20 @@ enum Token : std::uint8_t {
     kRefErr3d = 0x3C, kAreaErr3d = 0x3D,
 };
 
+// Bytes that tokens carry but the text does not need, in each layout.
+struct TokenSizes {
+    std::size_t afterName;
+    std::size_t beforeExternIndex;  // of a name through EXTERNSHEET, after the entry
+    std::size_t afterExternName;
+    std::size_t beforeTabs;         // of a 3-D reference, after the entry
+    std::size_t refErr;
+    std::size_t areaErr;
+    std::size_t refErr3d;
+    std::size_t areaErr3d;
+};
+constexpr TokenSizes kSizes8{2, 0, 2, 0, 4, 8, 6, 10};
+constexpr TokenSizes kSizes5{12, 8, 12, 8, 3, 6, 17, 20};
+
 // One corner of a reference as stored: a row and a column word whose top
 // bits say which parts are relative.
 struct Corner {
@@ -81,6 +100,14 @@ public:
              BiffFormulaDecoder::Context context)
         : links_(links), cursor_(tokens), origin_(origin), context_(context)
     {
+    }
+
+    Decoding& withText(const BiffText& text)
+    {
+        text_ = text;
+        sizes_ = text.isBiff8() ? kSizes8 : kSizes5;
+        rowCount_ = text.isBiff8() ? kRowCount : kRowCount5;
+        return *this;
     }
 
     QString run()
@@ -130,7 +157,7 @@ private:
     {
         switch (base) {
         case kStr: {
-            QString text = cursor_.string8();
+            QString text = text_.shortString(cursor_);
             text.replace(u'"', QStringLiteral("\"\""));
             push({u'"' + text + u'"', kPrimary});
             return;
@@ -172,17 +199,13 @@ private:
         }
         case kName: {
             const int index = cursor_.u16();
-            cursor_.skip(2);
+            cursor_.skip(sizes_.afterName);
             pushName(links_.name(index));
             return;
         }
-        case kNameX: {
-            const int sheet = cursor_.u16();
-            const int index = cursor_.u16();
-            cursor_.skip(2);
-            pushName(links_.externalName(sheet, index));
+        case kNameX:
+            externName();
             return;
-        }
         default:
             reference(base);
         }
@@ -201,7 +224,7 @@ private:
             return;
         case kRef3d:
         case kArea3d: {
-            const std::optional<QString> prefix = sheetPrefixFor(cursor_.u16());
+            const std::optional<QString> prefix = sheetPrefix3d();
             const bool relative = context_ == BiffFormulaDecoder::Context::Shared;
             const QString text = base == kRef3d ? cellText(corner(relative)) : areaText(relative);
             push({prefix ? *prefix + text : QStringLiteral("#REF!"), kPrimary});
@@ -228,16 +251,11 @@ private:
             cursor_.skip(2);
             return;
         case kRefErr:
-            cursor_.skip(4);
-            push({QStringLiteral("#REF!"), kPrimary});
-            return;
         case kAreaErr:
         case kRefErr3d:
-            cursor_.skip(base == kAreaErr ? 8 : 6);
-            push({QStringLiteral("#REF!"), kPrimary});
-            return;
         case kAreaErr3d:
-            cursor_.skip(10);
+            cursor_.skip(base == kRefErr ? sizes_.refErr : base == kAreaErr ? sizes_.areaErr
+                                       : base == kRefErr3d ? sizes_.refErr3d : sizes_.areaErr3d);
             push({QStringLiteral("#REF!"), kPrimary});
             return;
         default:
@@ -381,10 +399,32 @@ private:
         return operand.precedence < needed ? u'(' + operand.text + u')' : operand.text;
     }
 
+    void externName()
+    {
+        const std::uint16_t word = cursor_.u16();
+        const int sheet = text_.isBiff8() ? int(word) : int(static_cast<std::int16_t>(word));
+        cursor_.skip(sizes_.beforeExternIndex);
+        const int index = cursor_.u16();
+        cursor_.skip(sizes_.afterExternName);
+        pushName(text_.isBiff8() ? links_.externalName(sheet, index) : links_.externalName5(sheet, index));
+    }
+
+    // Excel 5.0/95 keeps the relative flags in the row word and the column
+    // in one byte; they are moved to where Excel 97 has them.
+    std::pair<int, std::uint16_t> rowAndColumnWords()
+    {
+        if (text_.isBiff8()) {
+            const int row = cursor_.u16();
+            return {row, cursor_.u16()};
+        }
+        const std::uint16_t row = cursor_.u16();
+        const std::uint16_t column = cursor_.u8();
+        return {row & kRowMask5, static_cast<std::uint16_t>(column | (row & kRelativeFlags))};
+    }
+
     Corner corner(bool relativeToOrigin)
     {
-        const int row = cursor_.u16();
-        const std::uint16_t column = cursor_.u16();
+        const auto [row, column] = rowAndColumnWords();
         return resolve(row, column, relativeToOrigin);
     }
 
@@ -394,7 +434,7 @@ private:
         // Relative parts of shared formulas are offsets from the cell that
         // uses them, stored modulo the file's sheet size.
         if (relativeToOrigin && c.rowRelative) {
-            c.row = (origin_.row + c.row) % kRowCount;
+            c.row = (origin_.row + c.row) % rowCount_;
         }
         if (relativeToOrigin && c.columnRelative) {
             c.column = (origin_.column + c.column) % kColumnCount;
@@ -407,16 +447,26 @@ private:
         return cellAddressText(c.row, c.column, !c.columnRelative, !c.rowRelative);
     }
 
-    QString areaText(bool relativeToOrigin)
+    std::pair<Corner, Corner> areaCorners(bool relativeToOrigin)
     {
         const int firstRow = cursor_.u16();
         const int lastRow = cursor_.u16();
+        if (!text_.isBiff8()) {
+            const std::uint16_t firstColumn = cursor_.u8();
+            const std::uint16_t lastColumn = cursor_.u8();
+            return {resolve(firstRow & kRowMask5, firstColumn | (firstRow & kRelativeFlags), relativeToOrigin),
+                    resolve(lastRow & kRowMask5, lastColumn | (lastRow & kRelativeFlags), relativeToOrigin)};
+        }
         const std::uint16_t firstColumn = cursor_.u16();
         const std::uint16_t lastColumn = cursor_.u16();
-        const Corner first = resolve(firstRow, firstColumn, relativeToOrigin);
-        const Corner last = resolve(lastRow, lastColumn, relativeToOrigin);
+        return {resolve(firstRow, firstColumn, relativeToOrigin), resolve(lastRow, lastColumn, relativeToOrigin)};
+    }
+
+    QString areaText(bool relativeToOrigin)
+    {
+        const auto [first, last] = areaCorners(relativeToOrigin);
         const auto dollar = [](bool relative) { return relative ? QString() : QStringLiteral("$"); };
-        if (first.row == 0 && last.row == kRowCount - 1) {
+        if (first.row == 0 && last.row == rowCount_ - 1) {
             return dollar(first.columnRelative) + columnName(first.column) + u':' + dollar(last.columnRelative)
                    + columnName(last.column);
         }
@@ -426,10 +476,21 @@ private:
         return cellText(first) + u':' + cellText(last);
     }
 
-    // nullopt for a deleted sheet: the reference is then #REF!.
-    std::optional<QString> sheetPrefixFor(int externSheetIndex) const
+    std::optional<QString> sheetPrefix3d()
     {
-        const BiffLinkTable::SheetLink link = links_.sheet(externSheetIndex);
+        if (text_.isBiff8()) {
+            return sheetPrefixFor(links_.sheet(cursor_.u16()));
+        }
+        const int number = static_cast<std::int16_t>(cursor_.u16());
+        cursor_.skip(sizes_.beforeTabs);
+        const int firstTab = cursor_.u16();
+        const int lastTab = cursor_.u16();
+        return sheetPrefixFor(links_.sheet5(number, firstTab, lastTab));
+    }
+
+    // nullopt for a deleted sheet: the reference is then #REF!.
+    static std::optional<QString> sheetPrefixFor(const BiffLinkTable::SheetLink& link)
+    {
         switch (link.kind) {
         case BiffLinkTable::SheetKind::Sheet:
             return sheetPrefix(link.name);
@@ -467,6 +528,9 @@ private:
     BiffCursor cursor_;
     CellAddress origin_;
     BiffFormulaDecoder::Context context_;
+    BiffText text_;
+    TokenSizes sizes_ = kSizes8;
+    int rowCount_ = kRowCount;
     std::vector<Operand> stack_;
 };
 
@@ -476,7 +540,7 @@ std::optional<QString> BiffFormulaDecoder::decode(std::span<const std::uint8_t> 
                                                   Context context) const
 {
     try {
-        return Decoding(links_, tokens, origin, context).run();
+        return Decoding(links_, tokens, origin, context).withText(text_).run();
     } catch (const Unsupported&) {
         return std::nullopt;
     } catch (const FileFormatError&) {

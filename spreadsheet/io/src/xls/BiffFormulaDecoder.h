@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BiffText.h"
+
 #include <spreadsheet/CellRange.h>
 
 #include <QString>
@@ -23,7 +25,9 @@ public:
         Name,    // a defined name: several areas may be joined
     };
 
-    explicit BiffFormulaDecoder(const BiffLinkTable& links) : links_(links) {}
+    // `text` also says which layout the tokens have: Excel 5.0/95 stores
+    // references, names and strings otherwise than Excel 97.
+    explicit BiffFormulaDecoder(const BiffLinkTable& links, BiffText text = {}) : links_(links), text_(text) {}
 
     // nullopt when the tokens are damaged or use what the engine's syntax
     // cannot express (array constants, sheet ranges, other workbooks, the
@@ -33,6 +37,7 @@ public:
 
 private:
     const BiffLinkTable& links_;
+    BiffText text_;
 };
 
 }  // namespace spreadsheet::io::xls

@@ -17,15 +17,15 @@ std::uint16_t BiffRecordStream::typeAt(std::size_t offset) const
     return static_cast<std::uint16_t>(stream_[offset] | (stream_[offset + 1] << 8));
 }
 
-BiffRecordStream::Header BiffRecordStream::headerAt(std::size_t offset) const
+// The caller has checked that a whole header is there.
+BiffRecordStream::Header BiffRecordStream::headerAt(std::size_t offset)
 {
-    if (stream_.size() - offset < kHeaderSize) {
-        throw FileFormatError(QStringLiteral("Cabeçalho de registro truncado."));
-    }
     const std::uint8_t* p = stream_.data() + offset;
-    const Header header{static_cast<std::uint16_t>(p[0] | (p[1] << 8)), static_cast<std::size_t>(p[2] | (p[3] << 8))};
-    if (header.length > stream_.size() - offset - kHeaderSize) {
-        throw FileFormatError(QStringLiteral("Registro ultrapassa o fim do arquivo."));
+    Header header{static_cast<std::uint16_t>(p[0] | (p[1] << 8)), static_cast<std::size_t>(p[2] | (p[3] << 8))};
+    const std::size_t left = stream_.size() - offset - kHeaderSize;
+    if (header.length > left) {
+        header.length = left;
+        truncated_ = true;
     }
     return header;
 }
@@ -41,6 +41,11 @@ void BiffRecordStream::spend()
 bool BiffRecordStream::next(BiffRecord& record)
 {
     if (pos_ >= stream_.size()) {
+        return false;
+    }
+    if (stream_.size() - pos_ < kHeaderSize) {
+        truncated_ = true;  // a cut inside a record header
+        pos_ = stream_.size();
         return false;
     }
     const Header header = headerAt(pos_);

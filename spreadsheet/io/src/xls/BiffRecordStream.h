@@ -10,9 +10,11 @@
 namespace spreadsheet::io::xls {
 
 // Walks the records of a workbook stream: a 16-bit type and a 16-bit length
-// before each body. A body that would run past the stream is an error, and
-// so is reading more records than the stream can hold: sheets whose records
-// overlap cannot make the reading take longer than one pass.
+// before each body. A stream cut short ends at the cut: the last body is
+// kept as far as it goes (the readers skip what it lacks) and truncated()
+// says so. Reading more records than the stream can hold is an error:
+// sheets whose records overlap cannot make the reading take longer than one
+// pass.
 class BiffRecordStream {
 public:
     explicit BiffRecordStream(std::span<const std::uint8_t> stream)
@@ -24,6 +26,7 @@ public:
     void seek(std::size_t offset);
     // False at the end of the stream.
     bool next(BiffRecord& record);
+    bool truncated() const { return truncated_; }
 
 private:
     static constexpr std::size_t kHeaderSize = 4;
@@ -33,12 +36,13 @@ private:
     };
     void spend();
     std::uint16_t typeAt(std::size_t offset) const;
-    Header headerAt(std::size_t offset) const;
+    Header headerAt(std::size_t offset);
 
     std::span<const std::uint8_t> stream_;
     std::size_t pos_ = 0;
     std::vector<std::uint8_t> joined_;
     std::size_t budget_;
+    bool truncated_ = false;
 };
 
 }  // namespace spreadsheet::io::xls

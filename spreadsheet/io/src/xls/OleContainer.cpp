@@ -86,16 +86,17 @@ QByteArray OleContainer::workbookStream(const QByteArray& file)
         const QString reason = error ? QString::fromUtf8(error->message) : QString();
         throw FileFormatError(QStringLiteral("Contêiner OLE2 danificado. %1").arg(reason).trimmed());
     }
-    if (InputPtr workbook = childNamed(infile.get(), "Workbook")) {
-        // A stream cannot hold more bytes than the whole file.
-        return readAll(workbook.get(), file.size());
+    // Excel 5.0/95 names the stream "Book", and some writers give that name
+    // to Excel 97 workbooks too: the BOF record, not the name, tells them apart.
+    for (const char* name : {"Workbook", "Book"}) {
+        if (InputPtr workbook = childNamed(infile.get(), name)) {
+            // A stream cannot hold more bytes than the whole file.
+            return readAll(workbook.get(), file.size());
+        }
     }
     // Newer workbooks saved with a password travel in the same container.
     if (childNamed(infile.get(), "EncryptedPackage")) {
         throw FileFormatError(QStringLiteral("Arquivo protegido por senha não é suportado."));
-    }
-    if (childNamed(infile.get(), "Book")) {
-        throw FileFormatError(QStringLiteral("Arquivos do Excel 5.0/95 não são suportados; salve como Excel 97-2003 ou mais novo."));
     }
     throw FileFormatError(QStringLiteral("O arquivo não contém uma pasta de trabalho do Excel."));
 }

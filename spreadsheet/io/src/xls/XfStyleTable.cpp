@@ -1,6 +1,7 @@
 #include "XfStyleTable.h"
 
 #include "BiffCursor.h"
+#include "BiffText.h"
 #include "NumberFormat.h"
 
 #include <array>
@@ -83,6 +84,63 @@ bool isBuiltinDate(int index)
     return (index >= 14 && index <= 22) || (index >= 45 && index <= 47);
 }
 
+bool isBuiltinCalendarDate(int index)
+{
+    return (index >= 14 && index <= 17) || index == 22;
+}
+
+// The letters of a format code that name its parts: quoted text, escaped
+// characters, [bracketed] parts such as [h] or [$-416] and AM/PM are gone.
+QString partLetters(const QString& code)
+{
+    QString out;
+    QString rest = code;
+    rest.remove(QStringLiteral("AM/PM"), Qt::CaseInsensitive).remove(QStringLiteral("A/P"), Qt::CaseInsensitive);
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const QChar c = rest[i];
+        if (c == u'"' || c == u'[') {
+            const qsizetype end = rest.indexOf(c == u'"' ? u'"' : u']', i + 1);
+            const QString inside = rest.mid(i + 1, end < 0 ? -1 : end - i - 1).toLower();
+            // Elapsed hours, minutes or seconds ([h], [mm]) still name a part.
+            if (c == u'[' && !inside.isEmpty() && QStringLiteral("hms").contains(inside[0])
+                && inside.count(inside[0]) == inside.size()) {
+                out.append(inside[0]);
+            }
+            i = end < 0 ? rest.size() : end;
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i;
+        } else if (c.isLetter()) {
+            out.append(c.toLower());
+        }
+    }
+    return out;
+}
+
+// An "m" is minutes right after an hour or right before a second, else a month.
+bool showsCalendarPart(const QString& letters)
+{
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const QChar c = letters[i];
+        if (c == u'd' || c == u'y') {
+            return true;
+        }
+        if (c != u'm') {
+            continue;
+        }
+        qsizetype end = i;
+        while (end < letters.size() && letters[end] == u'm') {
+            ++end;
+        }
+        const bool afterHour = i > 0 && letters[i - 1] == u'h';
+        const bool beforeSecond = end < letters.size() && letters[end] == u's';
+        if (!afterHour && !beforeSecond) {
+            return true;
+        }
+        i = end - 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 QString XfStyleTable::builtinFormatCode(int index)
@@ -107,7 +165,15 @@ bool XfStyleTable::isDateFormat(int index, const QString& code)
     return isBuiltinDate(index) || (!code.isEmpty() && NumberFormat::isDateFormat(code));
 }
 
-void XfStyleTable::readFont(BiffCursor& cursor)
+bool XfStyleTable::isCalendarDate(int index, const QString& code)
+{
+    if (isBuiltinDate(index)) {
+        return isBuiltinCalendarDate(index);
+    }
+    return isDateFormat(index, code) && showsCalendarPart(partLetters(code));
+}
+
+void XfStyleTable::readFont(BiffCursor& cursor, const BiffText& text)
 {
     CellFont f;
     const int height = cursor.u16();
@@ -117,7 +183,7 @@ void XfStyleTable::readFont(BiffCursor& cursor)
     cursor.skip(kFontSkipAfterWeight);  // superscript and subscript
     const std::uint8_t underline = cursor.u8();
     cursor.skip(kFontSkipAfterUnderline);  // family, character set, reserved
-    f.name = cursor.string8();
+    f.name = text.shortString(cursor);
     f.size = std::max(1, static_cast<int>(std::lround(static_cast<double>(height) / kTwipsPerPoint)));
     f.bold = weight >= kBoldWeight;
     f.italic = (flags & kItalic) != 0;
@@ -126,13 +192,18 @@ void XfStyleTable::readFont(BiffCursor& cursor)
     fonts_.push_back(std::move(f));
 }
 
-void XfStyleTable::readFormat(BiffCursor& cursor)
+void XfStyleTable::readFormat(BiffCursor& cursor, const BiffText& text)
 {
     const int index = cursor.u16();
-    numberFormats_.insert(index, cursor.string16());
+    numberFormats_.insert(index, text.isBiff8() ? text.longString(cursor) : text.shortString(cursor));
 }
 
-void XfStyleTable::readXf(BiffCursor& cursor)
+void XfStyleTable::readXf(BiffCursor& cursor, const BiffText& text)
+{
+    raw_.push_back(text.isBiff8() ? readXf8(cursor) : readXf5(cursor));
+}
+
+XfStyleTable::RawXf XfStyleTable::readXf8(BiffCursor& cursor)
 {
     RawXf raw{};
     raw.font = cursor.u16();
@@ -141,7 +212,27 @@ void XfStyleTable::readXf(BiffCursor& cursor)
     raw.alignment = cursor.u8();
     cursor.skip(kXfSkipAfterAlignment);  // rotation, indent, which attributes are set
     raw.borders = cursor.u32();
-    raw_.push_back(raw);
+    return raw;
+}
+
+// Excel 5.0/95 keeps 3-bit line styles: the bottom one among the fill
+// fields, the top, left and right ones in the next word.
+XfStyleTable::RawXf XfStyleTable::readXf5(BiffCursor& cursor)
+{
+    RawXf raw{};
+    raw.font = cursor.u16();
+    raw.numberFormat = cursor.u16();
+    raw.protection = cursor.u16();
+    raw.alignment = cursor.u8();
+    cursor.u8();  // text orientation, which attributes are set
+    const std::uint32_t fill = cursor.u32();
+    const std::uint32_t lines = cursor.u32();
+    const std::uint32_t bottom = (fill >> 22) & 0x07;
+    const std::uint32_t top = lines & 0x07;
+    const std::uint32_t left = (lines >> 3) & 0x07;
+    const std::uint32_t right = (lines >> 6) & 0x07;
+    raw.borders = left | (right << 4) | (top << 8) | (bottom << 12);
+    return raw;
 }
 
 const CellFont& XfStyleTable::font(int index) const
@@ -166,7 +257,7 @@ XfStyleTable::Format XfStyleTable::build(const RawXf& raw) const
     f.style.locked = (raw.protection & kLocked) != 0;
     const QString code = numberFormats_.value(raw.numberFormat, builtinFormatCode(raw.numberFormat));
     f.style.numberFormat = code.compare(QStringLiteral("General"), Qt::CaseInsensitive) == 0 ? QString() : code;
-    f.isDate = isDateFormat(raw.numberFormat, f.style.numberFormat);
+    f.isDate = isCalendarDate(raw.numberFormat, f.style.numberFormat);
     return f;
 }
 

@@ -11,6 +11,7 @@
 namespace spreadsheet::io::xls {
 
 class BiffCursor;
+class BiffText;
 
 // The cell formats of a workbook: fonts, number formats and the extended
 // formats (XF) that cells point at by index.
@@ -20,12 +21,12 @@ public:
         CellStyle style;           // left and top borders as the file has them
         BorderLine borderRight = BorderLine::None;
         BorderLine borderBottom = BorderLine::None;
-        bool isDate = false;       // the number format shows dates or times
+        bool isDate = false;       // the number format shows a calendar date, not only a time
     };
 
-    void readFont(BiffCursor& cursor);
-    void readFormat(BiffCursor& cursor);
-    void readXf(BiffCursor& cursor);
+    void readFont(BiffCursor& cursor, const BiffText& text);
+    void readFormat(BiffCursor& cursor, const BiffText& text);
+    void readXf(BiffCursor& cursor, const BiffText& text);
     // Builds the formats once every FONT, FORMAT and XF record is read.
     void finish();
 
@@ -41,6 +42,9 @@ public:
     // True for the built-in date and time formats and for codes that show
     // day, month, year, hour or second parts.
     static bool isDateFormat(int index, const QString& code);
+    // True when the format shows a day, month or year: times of day and
+    // durations such as [h]:mm:ss are not dates.
+    static bool isCalendarDate(int index, const QString& code);
 
 private:
     struct RawXf {
@@ -48,8 +52,10 @@ private:
         int numberFormat;
         std::uint16_t protection;
         std::uint8_t alignment;
-        std::uint32_t borders;
+        std::uint32_t borders;  // line styles of left, right, top, bottom, 4 bits each
     };
+    static RawXf readXf8(BiffCursor& cursor);
+    static RawXf readXf5(BiffCursor& cursor);
     Format build(const RawXf& raw) const;
     const CellFont& font(int index) const;
 

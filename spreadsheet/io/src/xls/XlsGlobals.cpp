@@ -20,6 +20,7 @@ constexpr std::size_t kNameSkipBeforeScope = 2;
 constexpr std::size_t kNameSkipAfterScope = 4;
 constexpr std::size_t kWindowSkipBeforeTab = 10;
 constexpr std::size_t kMinStringSize = 3;  // length and flags
+constexpr std::uint16_t kCodePageRecord = 0x0042;
 
 // The names Excel gives its built-in names, by their one-character code.
 constexpr std::array<const char*, 14> kBuiltInNames{
@@ -39,12 +40,10 @@ void XlsGlobals::readFirstRecord(BiffRecordStream& records)
     BiffCursor cursor = bof.cursor();
     const std::uint16_t version = cursor.u16();
     const std::uint16_t part = cursor.u16();
-    if (version == kBiff5) {
-        throw FileFormatError(QStringLiteral("Arquivos do Excel 5.0/95 não são suportados; salve como Excel 97-2003 ou mais novo."));
-    }
-    if (version != kBiff8 || part != kGlobalsPart) {
+    if ((version != kBiff8 && version != kBiff5) || part != kGlobalsPart) {
         throw FileFormatError(QStringLiteral("Versão de arquivo do Excel não suportada."));
     }
+    text_ = BiffText(version == kBiff8, BiffText::kDefaultCodePage);
 }
 
 void XlsGlobals::read(BiffRecordStream& records)
@@ -53,7 +52,17 @@ void XlsGlobals::read(BiffRecordStream& records)
     BiffRecord r;
     while (records.next(r)) {
         BiffCursor cursor = r.cursor();
-        if (!readRecord(r.type, cursor)) {
+        bool more = true;
+        try {
+            more = readRecord(r.type, cursor);
+        } catch (const TruncatedRecord&) {
+            ++skippedRecords_;
+        }
+        if (!more) {
+            if (skippedRecords_ > 0) {
+                warnings_.push_back(QStringLiteral("%1 registro(s) danificado(s) da pasta de trabalho foram ignorados.")
+                                        .arg(skippedRecords_));
+            }
             styles_.finish();
             if (sheets_.empty()) {
                 throw FileFormatError(QStringLiteral("A pasta de trabalho não contém planilhas."));
@@ -79,13 +88,16 @@ bool XlsGlobals::readRecord(std::uint16_t type, BiffCursor& cursor)
         readSharedStrings(cursor);
         break;
     case record::kFont:
-        styles_.readFont(cursor);
+        styles_.readFont(cursor, text_);
         break;
     case record::kFormat:
-        styles_.readFormat(cursor);
+        styles_.readFormat(cursor, text_);
         break;
     case record::kXf:
-        styles_.readXf(cursor);
+        styles_.readXf(cursor, text_);
+        break;
+    case kCodePageRecord:
+        readCodePage(cursor);
         break;
     case record::kName:
         readName(cursor);
@@ -94,10 +106,10 @@ bool XlsGlobals::readRecord(std::uint16_t type, BiffCursor& cursor)
         links_.readSupBook(cursor);
         break;
     case record::kExternName:
-        links_.readExternName(cursor);
+        links_.readExternName(cursor, text_);
         break;
     case record::kExternSheet:
-        links_.readExternSheet(cursor);
+        links_.readExternSheet(cursor, text_);
         break;
     case record::kDateMode:
         dates1904_ = cursor.u16() != 0;
@@ -118,11 +130,18 @@ void XlsGlobals::readBoundSheet(BiffCursor& cursor)
     entry.offset = cursor.u32();
     cursor.u8();  // visibility: hidden sheets are read like the others
     entry.isWorksheet = cursor.u8() == kWorksheetType;
-    entry.name = cursor.string8();
+    entry.name = text_.shortString(cursor);
     links_.addSheet(entry.name);
     sheets_.push_back(std::move(entry));
 }
 
+void XlsGlobals::readCodePage(BiffCursor& cursor)
+{
+    text_ = BiffText(text_.isBiff8(), cursor.u16());
+}
+
+// A table cut short (an empty or missing CONTINUE) keeps the strings it
+// holds; the cells that use the missing ones are left empty.
 void XlsGlobals::readSharedStrings(BiffCursor& cursor)
 {
     cursor.u32();  // how many times strings are used
@@ -130,8 +149,18 @@ void XlsGlobals::readSharedStrings(BiffCursor& cursor)
     // The declared count is only trusted as far as the data can back it.
     sharedStrings_.clear();
     sharedStrings_.reserve(std::min(unique, cursor.remaining() / kMinStringSize));
-    for (std::size_t i = 0; i < unique && !cursor.atEnd(); ++i) {
-        sharedStrings_.push_back(cursor.richString());
+    declaredStrings_ = unique;
+    try {
+        while (sharedStrings_.size() < unique && !cursor.atEnd()) {
+            sharedStrings_.push_back(cursor.richString());
+        }
+    } catch (const TruncatedRecord&) {
+        // the string the data stops in is lost with those after it
+    }
+    if (sharedStrings_.size() < unique) {
+        warnings_.push_back(QStringLiteral("Tabela de textos incompleta: %1 de %2 textos lidos; as células com os demais ficam vazias.")
+                                .arg(sharedStrings_.size())
+                                .arg(unique));
     }
 }
 
@@ -147,8 +176,7 @@ void XlsGlobals::readName(BiffCursor& cursor)
     cursor.skip(kNameSkipAfterScope);
     entry.builtIn = (flags & kNameBuiltIn) != 0;
     entry.function = (flags & kNameFunction) != 0;
-    const bool twoBytes = (cursor.u8() & 0x01) != 0;
-    entry.label = cursor.characters(length, twoBytes);
+    entry.label = text_.characters(cursor, length);
     if (entry.builtIn && !entry.label.isEmpty() && entry.label[0].unicode() < kBuiltInNames.size()) {
         entry.label = QString::fromLatin1(kBuiltInNames[entry.label[0].unicode()]);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BiffLinkTable.h"
+#include "BiffText.h"
 #include "XfStyleTable.h"
 
 #include <QString>
@@ -15,7 +16,8 @@ class BiffCursor;
 class BiffRecordStream;
 
 // What the workbook part of the stream holds before the sheets: sheet list,
-// shared strings, formats, names and links, date system and active tab.
+// shared strings, formats, names and links, date system and active tab, in
+// the Excel 97 (BIFF8) or the Excel 5.0/95 (BIFF5) layout as the BOF says.
 class XlsGlobals {
 public:
     struct SheetEntry {
@@ -34,8 +36,13 @@ public:
     // Reads from the stream's first record to the end of the workbook part.
     void read(BiffRecordStream& records);
 
+    const BiffText& text() const { return text_; }
+    // What was damaged but read around, for the user.
+    const std::vector<QString>& warnings() const { return warnings_; }
     const std::vector<SheetEntry>& sheets() const { return sheets_; }
     const std::vector<QString>& sharedStrings() const { return sharedStrings_; }
+    // How many shared strings the table declared: more than it held when cut short.
+    std::size_t declaredStrings() const { return declaredStrings_; }
     const XfStyleTable& styles() const { return styles_; }
     const BiffLinkTable& links() const { return links_; }
     const std::vector<NameEntry>& names() const { return names_; }
@@ -48,9 +55,14 @@ private:
     void readBoundSheet(BiffCursor& cursor);
     void readSharedStrings(BiffCursor& cursor);
     void readName(BiffCursor& cursor);
+    void readCodePage(BiffCursor& cursor);
 
+    BiffText text_;
+    std::vector<QString> warnings_;
+    int skippedRecords_ = 0;
     std::vector<SheetEntry> sheets_;
     std::vector<QString> sharedStrings_;
+    std::size_t declaredStrings_ = 0;
     XfStyleTable styles_;
     BiffLinkTable links_;
     std::vector<NameEntry> names_;

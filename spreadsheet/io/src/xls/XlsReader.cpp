@@ -26,7 +26,7 @@ using xls::XlsGlobals;
 // earlier sheet's, already has that name.
 void defineNames(const XlsGlobals& globals, ImportSink& sink)
 {
-    const BiffFormulaDecoder decoder(globals.links());
+    const BiffFormulaDecoder decoder(globals.links(), globals.text());
     QSet<QString> taken;
     for (const int pass : {0, 1}) {
         for (const XlsGlobals::NameEntry& name : globals.names()) {
@@ -72,10 +72,22 @@ void XlsReader::readStream(const QByteArray& stream, ImportSink& sink)
         }
     }
     defineNames(globals, sink);
+    for (const QString& warning : globals.warnings()) {
+        sink.warn(warning);
+    }
+    bool cut = false;
     for (std::size_t i = 0; i < sheets.size(); ++i) {
-        if (sinkIndex[i] >= 0) {
-            xls::XlsSheetReader(globals, sink, sinkIndex[i]).read(records, sheets[i].offset);
+        if (sinkIndex[i] < 0) {
+            continue;
         }
+        // Once the stream has been cut, the sheets after the cut are lost;
+        // an offset past the end of a whole stream is damage.
+        cut = cut || records.truncated();
+        if (cut && sheets[i].offset >= records.size()) {
+            sink.warn(QStringLiteral("Planilha \"%1\": perdida, o arquivo termina antes dela.").arg(sheets[i].name));
+            continue;
+        }
+        cut = !xls::XlsSheetReader(globals, sink, sinkIndex[i], sheets[i].name).read(records, sheets[i].offset) || cut;
     }
     const auto active = static_cast<std::size_t>(globals.activeTab());
     if (active < sinkIndex.size() && sinkIndex[active] >= 0) {

@@ -43,11 +43,12 @@ int columnPixels(int width)
 
 }  // namespace
 
-XlsSheetReader::XlsSheetReader(const XlsGlobals& globals, ImportSink& sink, int sheet)
+XlsSheetReader::XlsSheetReader(const XlsGlobals& globals, ImportSink& sink, int sheet, QString name)
     : globals_(globals),
       sink_(sink),
       sheet_(sheet),
-      decoder_(globals.links()),
+      name_(std::move(name)),
+      decoder_(globals.links(), globals.text()),
       formulas_(decoder_, sink, sheet),
       styles_(globals.styles())
 {
@@ -82,7 +83,7 @@ const XlsSheetReader::HandlerEntry* XlsSheetReader::handlerFor(std::uint16_t typ
     return nullptr;
 }
 
-void XlsSheetReader::read(BiffRecordStream& records, std::size_t offset)
+bool XlsSheetReader::read(BiffRecordStream& records, std::size_t offset)
 {
     records.seek(offset);
     BiffRecord r;
@@ -92,7 +93,7 @@ void XlsSheetReader::read(BiffRecordStream& records, std::size_t offset)
     BiffCursor bof = r.cursor();
     bof.u16();
     if (bof.u16() != kWorksheetPart) {
-        return;
+        return true;
     }
     // Embedded charts bring their own BOF..EOF parts inside the sheet's.
     int depth = 1;
@@ -101,21 +102,44 @@ void XlsSheetReader::read(BiffRecordStream& records, std::size_t offset)
             ++depth;
         } else if (r.type == record::kEof && --depth == 0) {
             finish();
-            return;
+            return true;
         } else if (depth == 1) {
-            if (const HandlerEntry* entry = handlerFor(r.type)) {
-                BiffCursor cursor = r.cursor();
-                (this->*entry->handler)(cursor);
-            }
+            handle(r);
         }
     }
-    throw FileFormatError(QStringLiteral("Arquivo truncado: fim de planilha ausente."));
+    finish();
+    warn(QStringLiteral("Arquivo truncado: a planilha foi lida até onde o arquivo vai."));
+    return false;
+}
+
+// A record cut short is skipped, as other readers do; the rest of the
+// sheet stands.
+void XlsSheetReader::handle(const BiffRecord& record)
+{
+    const HandlerEntry* entry = handlerFor(record.type);
+    if (!entry) {
+        return;
+    }
+    BiffCursor cursor = record.cursor();
+    try {
+        (this->*entry->handler)(cursor);
+    } catch (const TruncatedRecord&) {
+        ++skippedRecords_;
+    }
 }
 
 void XlsSheetReader::finish()
 {
     formulas_.finish();
     styles_.writeTo(sink_, sheet_);
+    if (skippedRecords_ > 0) {
+        warn(QStringLiteral("%1 registro(s) danificado(s) foram ignorados.").arg(skippedRecords_));
+    }
+}
+
+void XlsSheetReader::warn(const QString& message)
+{
+    sink_.warn(QStringLiteral("Planilha \"%1\": %2").arg(name_, message));
 }
 
 int XlsSheetReader::column(int value) const
@@ -187,16 +211,20 @@ void XlsSheetReader::labelSst(BiffCursor& cursor)
     const CellHeader cell = cellHeader(cursor);
     const std::size_t index = cursor.u32();
     const auto& strings = globals_.sharedStrings();
-    if (index >= strings.size()) {
+    if (index < strings.size()) {
+        setCell(cell, Value(strings[index]));
+        return;
+    }
+    // Strings the table declared but lost to damage leave the cell empty.
+    if (index >= globals_.declaredStrings()) {
         throw FileFormatError(QStringLiteral("Texto compartilhado inexistente referido por uma célula."));
     }
-    setCell(cell, Value(strings[index]));
 }
 
 void XlsSheetReader::label(BiffCursor& cursor)
 {
     const CellHeader cell = cellHeader(cursor);
-    setCell(cell, Value(cursor.string16()));
+    setCell(cell, Value(globals_.text().longString(cursor)));
 }
 
 void XlsSheetReader::boolErr(BiffCursor& cursor)
@@ -242,7 +270,7 @@ void XlsSheetReader::formula(BiffCursor& cursor)
 
 void XlsSheetReader::string(BiffCursor& cursor)
 {
-    formulas_.setStringResult(cursor.string16());
+    formulas_.setStringResult(globals_.text().longString(cursor));
 }
 
 void XlsSheetReader::sharedFormula(BiffCursor& cursor)

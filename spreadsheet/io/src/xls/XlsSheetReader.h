@@ -6,6 +6,8 @@
 
 #include <spreadsheet/Value.h>
 
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -17,16 +19,18 @@ namespace spreadsheet::io::xls {
 
 class BiffCursor;
 class BiffRecordStream;
+struct BiffRecord;
 class XlsGlobals;
 
 // Reads one worksheet's part of the stream into the sink: cells, formulas,
 // row and column sizes, merged areas and cell formats.
 class XlsSheetReader {
 public:
-    XlsSheetReader(const XlsGlobals& globals, ImportSink& sink, int sheet);
+    XlsSheetReader(const XlsGlobals& globals, ImportSink& sink, int sheet, QString name);
 
-    // Reads from the sheet's BOF record at `offset` to its EOF.
-    void read(BiffRecordStream& records, std::size_t offset);
+    // Reads from the sheet's BOF record at `offset` to its EOF. False when
+    // the stream ends first: what came before the cut is kept.
+    bool read(BiffRecordStream& records, std::size_t offset);
 
 private:
     using Handler = void (XlsSheetReader::*)(BiffCursor&);
@@ -35,6 +39,7 @@ private:
         Handler handler;
     };
     static const HandlerEntry* handlerFor(std::uint16_t type);
+    void handle(const BiffRecord& record);
 
     void number(BiffCursor& cursor);
     void rk(BiffCursor& cursor);
@@ -64,14 +69,17 @@ private:
     void setCell(const CellHeader& cell, const Value& value);
     Value shiftedDate(int xf, Value value) const;
     void finish();
+    void warn(const QString& message);
 
     const XlsGlobals& globals_;
     ImportSink& sink_;
     int sheet_;
+    QString name_;
     BiffFormulaDecoder decoder_;
     XlsSheetFormulas formulas_;
     XlsSheetStyles styles_;
     int defaultRowTwips_ = 255;
+    int skippedRecords_ = 0;
 };
 
 }  // namespace spreadsheet::io::xls
