@@ -1,5 +1,7 @@
 #include "ConverterCommand.h"
 
+#include "LinhaDeComando.h"
+
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/JsonDump.h>
 #include <spreadsheet/io/WorkbookExport.h>
@@ -22,6 +24,8 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kBadInput = 1;
 constexpr int kUsage = 2;
+
+const char* const kUsoTexto = "Uso: darvelo converter ENTRADA SAIDA [--recalcular] [--folha NOME]\n";
 
 struct Options {
     QString input;
@@ -133,29 +137,25 @@ int runConverter(const QStringList& arguments, QTextStream& out, QTextStream& er
     parser.setApplicationDescription(
         QStringLiteral("Converte pastas de trabalho entre formatos, pela extensão: nxs, xls (somente leitura), "
                        "xlsx, csv e json."));
-    const QCommandLineOption help({"h", "help", "ajuda"}, QStringLiteral("Mostra esta ajuda."));
+    linhaDeComando::declararAjuda(parser);
     const QCommandLineOption recalc("recalcular", QStringLiteral("Recalcula todas as fórmulas antes de gravar."));
     const QCommandLineOption sheet("folha", QStringLiteral("Planilha exportada em csv (padrão: a ativa)."),
                                    QStringLiteral("NOME"));
-    parser.addOption(help);
     parser.addOption(recalc);
     parser.addOption(sheet);
     parser.addPositionalArgument(QStringLiteral("ENTRADA"), QStringLiteral("Arquivo lido (nxs, xls ou xlsx)."));
     parser.addPositionalArgument(QStringLiteral("SAIDA"), QStringLiteral("Arquivo gravado (nxs, xlsx, csv ou json)."));
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << '\n';
+    try {
+        if (!linhaDeComando::analisar(parser, arguments, QString::fromUtf8(kUsoTexto), out)) {
+            return kOk;
+        }
+        if (parser.positionalArguments().size() != 2) {
+            throw UsoInvalido(QStringLiteral("Informe ENTRADA e SAIDA."));
+        }
+    } catch (const UsoInvalido& erro) {
+        err << erro.message() << '\n' << kUsoTexto;
         return kUsage;
-    }
-    if (parser.isSet(help)) {
-        out << parser.helpText().replace(QStringLiteral("Usage:"), QStringLiteral("Uso:"))
-                   .replace(QStringLiteral("Options:"), QStringLiteral("Opções:"))
-                   .replace(QStringLiteral("Arguments:"), QStringLiteral("Argumentos:"));
-        return kOk;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2) {
-        err << QStringLiteral("Uso: darvelo converter ENTRADA SAIDA [--recalcular] [--folha NOME]\n");
-        return kUsage;
-    }
     return convert({positional[0], positional[1], parser.isSet(recalc), parser.value(sheet)}, out, err);
 }

@@ -1,5 +1,7 @@
 #include "DemoDatabaseCommand.h"
 
+#include "LinhaDeComando.h"
+
 #include "host/ConnectionText.h"
 #include "host/DemoDataGenerator.h"
 #include "host/HostError.h"
@@ -11,6 +13,10 @@
 #include <QSqlError>
 
 namespace {
+
+const char* const kUsoTexto =
+    "Uso: darvelo banco-demo --banco CONEXAO [--semente N] [--empresas N] [--estabelecimentos N] "
+    "[--funcionarios N] [--periodos N] [--eventos N] [--historicos N] [--se-ausente]\n";
 
 struct SizeOption {
     const char* name;
@@ -64,17 +70,23 @@ int runDemoDatabase(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Cria o banco de dados de demonstração da folha."));
+    linhaDeComando::declararAjuda(parser);
     parser.addOption({QStringLiteral("banco"), QStringLiteral("sqlite:CAMINHO ou postgresql://..."),
                       QStringLiteral("CONEXAO")});
     parser.addOption({QStringLiteral("semente"), QStringLiteral("semente dos dados"), QStringLiteral("N")});
     parser.addOption({QStringLiteral("se-ausente"), QStringLiteral("só cria o arquivo SQLite quando ele não existe")});
     for (const SizeOption& size : kSizes)
         parser.addOption({QString::fromLatin1(size.name), QString::fromUtf8(size.description), QStringLiteral("N")});
-    if (!parser.parse(arguments) || !parser.isSet(QStringLiteral("banco"))) {
-        err << (parser.errorText().isEmpty() ? QStringLiteral("Informe --banco CONEXAO.") : parser.errorText())
-            << "\nUso: darvelo banco-demo --banco CONEXAO [--semente N] [--empresas N] [--estabelecimentos N] "
-               "[--funcionarios N] [--periodos N] [--eventos N] [--historicos N] [--se-ausente]\n";
-        return 2;
+    try {
+        if (!linhaDeComando::analisar(parser, arguments, QString::fromUtf8(kUsoTexto), out)) {
+            return linhaDeComando::kAjuda;
+        }
+        if (!parser.isSet(QStringLiteral("banco"))) {
+            throw UsoInvalido(QStringLiteral("Informe --banco CONEXAO."));
+        }
+    } catch (const UsoInvalido& erro) {
+        err << erro.message() << '\n' << kUsoTexto;
+        return linhaDeComando::kUso;
     }
     try {
         host::DemoDataOptions options;

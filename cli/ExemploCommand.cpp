@@ -1,6 +1,7 @@
 #include "ExemploCommand.h"
 
 #include "BancoExemplo.h"
+#include "LinhaDeComando.h"
 #include "ModelosExemplo.h"
 
 #include "host/HostError.h"
@@ -35,11 +36,9 @@ const std::array<OpcaoTamanho, 4> kTamanhos{{
     {"periodos", "meses de folha", &host::DemoDataOptions::periodos},
 }};
 
-// A bad value is the caller's mistake, told like any other usage error.
-class ErroDeUso : public host::HostError {
-public:
-    using host::HostError::HostError;
-};
+const char* const kUsoTexto =
+    "Uso: darvelo exemplo [PASTA] [--empresas N] [--funcionarios N] [--eventos N] [--periodos N] "
+    "[--semente N] [--banco CONEXAO]\n";
 
 struct Pedido {
     QString pasta;
@@ -55,13 +54,14 @@ int positivo(const QCommandLineParser& parser, const QString& nome, int padrao)
     bool ok = false;
     const int valor = parser.value(nome).toInt(&ok);
     if (!ok || valor <= 0 || valor > 1'000'000)
-        throw ErroDeUso(QStringLiteral("Valor inválido para --%1: %2").arg(nome, parser.value(nome)));
+        throw UsoInvalido(QStringLiteral("Valor inválido para --%1: %2").arg(nome, parser.value(nome)));
     return valor;
 }
 
 void declararOpcoes(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("Cria o banco de demonstração e os modelos de exemplo."));
+    linhaDeComando::declararAjuda(parser);
     parser.addPositionalArgument(QStringLiteral("PASTA"), QStringLiteral("pasta de saída (padrão: exemplo)"));
     parser.addOption({QStringLiteral("banco"), QStringLiteral("sqlite:CAMINHO ou postgresql://..."),
                       QStringLiteral("CONEXAO")});
@@ -70,19 +70,11 @@ void declararOpcoes(QCommandLineParser& parser)
         parser.addOption({QString::fromLatin1(t.nome), QString::fromUtf8(t.descricao), QStringLiteral("N")});
 }
 
-Pedido lerPedido(const QStringList& arguments)
+Pedido lerPedido(const QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
-    declararOpcoes(parser);
-    if (!parser.parse(arguments)) {
-        const QStringList desconhecidas = parser.unknownOptionNames();
-        throw ErroDeUso(desconhecidas.isEmpty()
-                            ? QStringLiteral("Linha de comando inválida: %1").arg(parser.errorText())
-                            : QStringLiteral("Opção desconhecida: %1").arg(desconhecidas.join(QStringLiteral(", "))));
-    }
     const QStringList posicionais = parser.positionalArguments();
     if (posicionais.size() > 1)
-        throw ErroDeUso(QStringLiteral("Informe uma só pasta de saída."));
+        throw UsoInvalido(QStringLiteral("Informe uma só pasta de saída."));
     Pedido pedido;
     pedido.pasta = posicionais.isEmpty() ? QStringLiteral("exemplo") : posicionais.front();
     pedido.conexao = parser.isSet(QStringLiteral("banco"))
@@ -141,11 +133,13 @@ int executar(const Pedido& pedido, QTextStream& out)
 int runExemplo(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     try {
-        return executar(lerPedido(arguments), out);
-    } catch (const ErroDeUso& erro) {
-        err << erro.message()
-            << "\nUso: darvelo exemplo [PASTA] [--empresas N] [--funcionarios N] [--eventos N] [--periodos N] "
-               "[--semente N] [--banco CONEXAO]\n";
+        QCommandLineParser parser;
+        declararOpcoes(parser);
+        if (!linhaDeComando::analisar(parser, arguments, QString::fromUtf8(kUsoTexto), out))
+            return kOk;
+        return executar(lerPedido(parser), out);
+    } catch (const UsoInvalido& erro) {
+        err << erro.message() << '\n' << kUsoTexto;
         return kUso;
     } catch (const host::HostError& erro) {
         err << erro.message() << '\n';

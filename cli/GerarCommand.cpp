@@ -1,5 +1,7 @@
 #include "GerarCommand.h"
 
+#include "Interrupcao.h"
+#include "LinhaDeComando.h"
 #include "ParametrosModelo.h"
 #include "ProgressoGeracao.h"
 #include "SaidaRelatorio.h"
@@ -31,6 +33,7 @@
 #include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using spreadsheet::Workbook;
 
@@ -64,15 +67,6 @@ constexpr std::array<Parametro, 7> kParametros{{
     {"local-contabil", "LocalContabil", "locais contábeis"},
     {"replicacao", "Replicacao", "colunas de replicação (ex.: A;B)"},
 }};
-
-class UsoInvalido : public std::runtime_error {
-public:
-    explicit UsoInvalido(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
-};
 
 enum class Formato { Nxs, Csv, Xlsx };
 
@@ -111,6 +105,8 @@ Saida saidaPara(const QString& caminho)
 
 void declararOpcoes(QCommandLineParser& parser)
 {
+    parser.setApplicationDescription(QStringLiteral("Gera o relatório de um modelo: uma página EmpN por empresa."));
+    linhaDeComando::declararAjuda(parser);
     parser.addPositionalArgument(QStringLiteral("MODELO"), QStringLiteral("pasta de trabalho modelo"));
     parser.addOption({QStringLiteral("banco"), QStringLiteral("sqlite:CAMINHO ou postgresql://..."),
                       QStringLiteral("CONEXAO")});
@@ -146,12 +142,13 @@ void lerSaidas(const QCommandLineParser& parser, Pedido& pedido)
                      [](const Saida& a, const Saida& b) { return a.formato < b.formato; });
 }
 
-Pedido lerPedido(const QStringList& argumentos)
+// Empty when help was asked for (and printed).
+std::optional<Pedido> lerPedido(const QStringList& argumentos, QTextStream& out)
 {
     QCommandLineParser parser;
     declararOpcoes(parser);
-    if (!parser.parse(argumentos))
-        throw UsoInvalido(parser.errorText());
+    if (!linhaDeComando::analisar(parser, argumentos, QString::fromUtf8(kUsoTexto), out))
+        return std::nullopt;
     const QStringList posicionais = parser.positionalArguments();
     if (posicionais.size() != 1)
         throw UsoInvalido(QStringLiteral("Informe um único MODELO."));
@@ -229,7 +226,8 @@ void gravarBytes(const QString& caminho, const QByteArray& bytes)
             QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, arquivo.errorString()));
 }
 
-void gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carregado, const Resultado& resultado,
+// False when the user cancelled before the outputs were put in place.
+bool gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carregado, const Resultado& resultado,
             SaidaRelatorio& saida)
 {
     Workbook& workbook = *carregado.workbook;
@@ -262,7 +260,7 @@ void gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carrega
             break;
         }
     }
-    saida.confirmar();
+    return saida.confirmar();
 }
 
 QString celula(const spreadsheet::CalculationFailure& falha)
@@ -300,11 +298,45 @@ QString ondeFalhou(const host::TnDMPlanilha& dm)
     return onde + QStringLiteral(": ");
 }
 
+bool temFormula(const spreadsheet::Sheet& folha)
+{
+    bool tem = false;
+    if (folha.rowCount() > 0 && folha.columnCount() > 0)
+        folha.forEachCell({0, 0, folha.columnCount() - 1, folha.rowCount() - 1},
+                          [&](int row, int column) { tem = tem || folha.isFormula(row, column); });
+    return tem;
+}
+
+// A layout without formulas (an importer that could not read them, a
+// template saved as values) would give pages that say nothing: better
+// refused than written as an empty report.
+spreadsheet::io::LoadedWorkbook carregarModelo(const QString& modelo, QTextStream& err)
+{
+    spreadsheet::io::LoadedWorkbook carregado = spreadsheet::io::WorkbookFile::load(modelo);
+    for (const QString& aviso : carregado.warnings)
+        err << "Aviso: " << aviso << '\n';
+    err.flush();  // before the progress lines, which bypass the stream
+    const spreadsheet::Sheet* leiaute = carregado.workbook->findSheet(u"Leiaute");
+    if (leiaute && !temFormula(*leiaute))
+        throw spreadsheet::SpreadsheetError(
+            QStringLiteral("O modelo \"%1\" não tem fórmulas na planilha \"Leiaute\" depois de carregado: "
+                           "o relatório sairia vazio.")
+                .arg(modelo));
+    return carregado;
+}
+
+int cancelado(QTextStream& err)
+{
+    err << "Geração cancelada. Nada foi gravado.\n";
+    return kCancelado;
+}
+
 int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
 {
     QElapsedTimer relogio;
     relogio.start();
-    // Ctrl+C is a cancel from the start: nothing is written after it.
+    // Ctrl+C is a cancel from the start until the outputs are in place.
+    const Interrupcao interrupcao;
     std::unique_ptr<host::TnFraProgresso> exibicao;
     if (pedido.silencioso)
         exibicao = std::make_unique<host::ProgressoSilencioso>();
@@ -312,8 +344,7 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
         exibicao = std::make_unique<host::ProgressoConsole>(stderr);
     auto progresso = std::make_unique<ProgressoGeracao>(std::move(exibicao));
     ProgressoGeracao& fases = *progresso;
-    fases.capturarInterrupcao();
-    spreadsheet::io::LoadedWorkbook carregado = spreadsheet::io::WorkbookFile::load(pedido.modelo);
+    spreadsheet::io::LoadedWorkbook carregado = carregarModelo(pedido.modelo, err);
     Workbook& workbook = *carregado.workbook;
     workbook.history().setEnabled(false);
     for (const auto& [nome, valor] : pedido.parametros)
@@ -343,10 +374,8 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
         throw;
     }
     const qint64 geracao = relogio.restart();
-    if (dm->Cancelado() || fases.interrompido()) {
-        err << "Geração cancelada. Nada foi gravado.\n";
-        return kCancelado;
-    }
+    if (dm->Cancelado() || Interrupcao::pedida())
+        return cancelado(err);
     const Resultado resultado = medir(workbook, anteriores);
     if (resultado.paginas.empty()) {
         err << "Nenhuma página foi gerada: nenhuma empresa da lista tem movimento no período. Nada foi gravado.\n";
@@ -354,9 +383,10 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
     }
     auto tempos = fases.fases();
     tempos.insert(tempos.begin(), {QStringLiteral("carga"), carga});
-    resumirPaginas(out, resultado);
     SaidaRelatorio saida;
-    gravar(pedido, carregado, resultado, saida);
+    if (!gravar(pedido, carregado, resultado, saida))
+        return cancelado(err);
+    resumirPaginas(out, resultado);
     tempos.emplace_back(QStringLiteral("gravação"), relogio.elapsed());
     tempos.emplace_back(QStringLiteral("total"), carga + geracao + tempos.back().second);
     resumirTempos(out, tempos);
@@ -375,15 +405,17 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
 
 int runGerar(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    Pedido pedido;
+    std::optional<Pedido> pedido;
     try {
-        pedido = lerPedido(arguments);
+        pedido = lerPedido(arguments, out);
     } catch (const UsoInvalido& uso) {
         err << uso.message() << '\n' << kUsoTexto;
         return kUso;
     }
+    if (!pedido)
+        return linhaDeComando::kAjuda;
     try {
-        return executar(pedido, out, err);
+        return executar(*pedido, out, err);
     } catch (const host::HostError& erro) {
         err << erro.message() << '\n';
     } catch (const spreadsheet::SpreadsheetError& erro) {

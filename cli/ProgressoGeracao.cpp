@@ -1,18 +1,10 @@
 #include "ProgressoGeracao.h"
 
+#include "Interrupcao.h"
+
 #include <array>
-#include <atomic>
-#include <csignal>
 
 namespace {
-
-// Set by the signal handler; read on every progress line.
-std::atomic<bool> gInterrompido{false};
-
-extern "C" void aoInterromper(int)
-{
-    gInterrompido.store(true);
-}
 
 // The step line that closes each phase, by its ending.
 struct FimDeFase {
@@ -38,27 +30,12 @@ ProgressoGeracao::ProgressoGeracao(std::unique_ptr<host::TnFraProgresso> exibica
     FRelogio.start();
 }
 
-ProgressoGeracao::~ProgressoGeracao()
-{
-    if (FCapturando)
-        std::signal(SIGINT, SIG_DFL);
-}
+ProgressoGeracao::~ProgressoGeracao() = default;
 
-void ProgressoGeracao::capturarInterrupcao()
-{
-    gInterrompido.store(false);
-    std::signal(SIGINT, aoInterromper);
-    FCapturando = true;
-}
-
-bool ProgressoGeracao::interrompido() const
-{
-    return gInterrompido.load();
-}
-
+// Every line, the per-cell ones of a recalculation too, hears a Ctrl+C.
 void ProgressoGeracao::verificarInterrupcao()
 {
-    if (FCapturando && gInterrompido.load())
+    if (Interrupcao::pedida())
         Cancelar();
 }
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 // The batch run's progress frame: passes every line on to the frame that
-// shows it, presses the cancel button when the user hits Ctrl+C, and times
-// the phases of the run from the step lines.
+// shows it, presses the cancel button once the user has hit Ctrl+C (see
+// Interrupcao), and times the phases of the run from the step lines.
 class ProgressoGeracao : public host::TnFraProgresso {
 public:
     explicit ProgressoGeracao(std::unique_ptr<host::TnFraProgresso> exibicao);
@@ -21,10 +21,6 @@ public:
     void SetEhCircular(bool circular) override;
     void IncProgressoTotal(const QString& texto, int n) override;
     void LimparExibirCountTotal() override;
-
-    // Ctrl+C asks for the cancel from now on, until the frame is destroyed.
-    void capturarInterrupcao();
-    bool interrompido() const;
 
     // Milliseconds per phase, in the order the phases first appeared.
     std::vector<std::pair<QString, qint64>> fases() const;
@@ -38,5 +34,4 @@ private:
     qint64 FUltimaLinha = 0;
     qint64 FUltimaLimpeza = -1;
     std::vector<std::pair<QString, qint64>> FFases;
-    bool FCapturando = false;
 };

@@ -1,5 +1,7 @@
 #include "SaidaRelatorio.h"
 
+#include "Interrupcao.h"
+
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <QDir>
@@ -18,6 +20,9 @@ SaidaRelatorio::~SaidaRelatorio()
 
 void SaidaRelatorio::escrever(const QString& destino, const Escrita& escrita)
 {
+    if (Interrupcao::pedida()) {
+        return;
+    }
     const QFileInfo alvo(destino);
     if (!alvo.absoluteDir().exists())
         throw spreadsheet::SpreadsheetError(
@@ -29,12 +34,18 @@ void SaidaRelatorio::escrever(const QString& destino, const Escrita& escrita)
             QStringLiteral("Não foi possível gravar \"%1\": %2").arg(destino, arquivo.errorString()));
     const QString temporario = arquivo.fileName();
     arquivo.close();
+    Interrupcao::registrarTemporario(temporario);
     FTemporarios.push_back(temporario);
     FDestinos.push_back(alvo.absoluteFilePath());
     escrita(temporario);
 }
 
-void SaidaRelatorio::confirmar()
+bool SaidaRelatorio::confirmar()
+{
+    return Interrupcao::confirmar([this] { colocarNoLugar(); });
+}
+
+void SaidaRelatorio::colocarNoLugar()
 {
     for (std::size_t i = 0; i < FTemporarios.size(); ++i) {
         std::error_code erro;

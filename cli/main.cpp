@@ -3,12 +3,14 @@
 #include "EngineDemo.h"
 #include "ExemploCommand.h"
 #include "GerarCommand.h"
+#include "LinhaDeComando.h"
 
 #include "catalog/RegistroFuncoes.h"
 #include "generation/RegistroGeracao.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextStream>
@@ -22,8 +24,20 @@ struct Command {
     int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
 };
 
-int demo(const QStringList&, QTextStream& out, QTextStream&)
+int demo(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Demonstra o motor de planilhas."));
+    linhaDeComando::declararAjuda(parser);
+    const QString uso = QStringLiteral("Uso: darvelo demo\n");
+    try {
+        if (!linhaDeComando::analisar(parser, arguments, uso, out)) {
+            return linhaDeComando::kAjuda;
+        }
+    } catch (const UsoInvalido& erro) {
+        err << erro.message() << '\n' << uso;
+        return linhaDeComando::kUso;
+    }
     return runEngineDemo(out);
 }
 
@@ -35,16 +49,61 @@ constexpr std::array<Command, 5> kCommands{{
     {"gerar", runGerar},
 }};
 
-int usage(QTextStream& err)
+const char* const kUso =
+    "Uso: darvelo COMANDO [opções]\n"
+    "     darvelo --help | --version\n"
+    "Comandos:\n"
+    "  banco-demo --banco CONEXAO [--semente N] [--empresas N] ...  cria o banco de demonstração\n"
+    "  converter ENTRADA SAIDA [--recalcular] [--folha NOME]   converte pastas de trabalho\n"
+    "  demo                                                     demonstra o motor de planilhas\n"
+    "  exemplo [PASTA] [--banco CONEXAO] [--funcionarios N] ...  cria o banco e os modelos de exemplo\n"
+    "  gerar MODELO --banco CONEXAO [-o SAIDA] [opções]         gera o relatório de um modelo\n"
+    "\"darvelo COMANDO --help\" mostra as opções de um comando.\n";
+
+int ajuda(QTextStream& out)
 {
-    err << "Uso: darvelo COMANDO [opções]\n"
-           "Comandos:\n"
-           "  banco-demo --banco CONEXAO [--semente N] [--empresas N] ...  cria o banco de demonstração\n"
-           "  converter ENTRADA SAIDA [--recalcular] [--folha NOME]   converte pastas de trabalho\n"
-           "  demo                                                     demonstra o motor de planilhas\n"
-           "  exemplo [PASTA] [--banco CONEXAO] [--funcionarios N] ...  cria o banco e os modelos de exemplo\n"
-           "  gerar MODELO --banco CONEXAO [-o SAIDA] [opções]         gera o relatório de um modelo\n";
-    return 2;
+    out << kUso;
+    return linhaDeComando::kAjuda;
+}
+
+int versao(QTextStream& out)
+{
+    out << "darvelo " << DARVELO_VERSAO << '\n';
+    return 0;
+}
+
+// What the program answers before any command.
+struct OpcaoGeral {
+    const char* longa;
+    const char* curta;
+    int (*run)(QTextStream& out);
+};
+
+constexpr std::array<OpcaoGeral, 2> kOpcoesGerais{{
+    {"--help", "-h", ajuda},
+    {"--version", "-V", versao},
+}};
+
+int usoInvalido(QTextStream& err, const QString& motivo)
+{
+    if (!motivo.isEmpty()) {
+        err << motivo << '\n';
+    }
+    err << kUso;
+    return linhaDeComando::kUso;
+}
+
+int semComando(const QString& primeiro, QTextStream& out, QTextStream& err)
+{
+    for (const OpcaoGeral& opcao : kOpcoesGerais) {
+        if (primeiro == QLatin1String(opcao.longa) || primeiro == QLatin1String(opcao.curta)) {
+            return opcao.run(out);
+        }
+    }
+    if (primeiro.startsWith(QLatin1Char('-'))) {
+        return usoInvalido(err, QStringLiteral("Opção desconhecida: %1").arg(primeiro));
+    }
+    return usoInvalido(err, QStringLiteral("Comando desconhecido: %1").arg(primeiro));
 }
 
 }  // namespace
@@ -62,7 +121,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     QStringList args = app.arguments();
     if (args.size() < 2) {
-        return usage(err);
+        return usoInvalido(err, {});
     }
     for (const Command& command : kCommands) {
         if (args[1] == QLatin1String(command.name)) {
@@ -75,5 +134,5 @@ int main(int argc, char* argv[])
             }
         }
     }
-    return usage(err);
+    return semComando(args[1], out, err);
 }

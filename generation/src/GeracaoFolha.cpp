@@ -58,6 +58,9 @@ void GeracaoFolha::Executar()
     } catch (const ExecucaoCancelada&) {
         finalizar();
         return;
+    } catch (const spreadsheet::CalculationInterrupted&) {
+        finalizar();
+        return;
     } catch (...) {
         finalizar();
         throw;
@@ -76,10 +79,19 @@ void GeracaoFolha::iniciar()
     workbook.history().setEnabled(false);
     workbook.beginUpdate();
     FEmAtualizacao = true;
+    workbook.setCalculationInterrupt([this] { return calculoInterrompido(); });
     dm_.FPeriodoCalculo = texto(QStringLiteral("PeriodoCalculo"), true);
     if (dm_.FPeriodoCalculo.isEmpty())
         throw host::HostError(QStringLiteral("Campo: PeriodoCalculo não encontrado ou não informado."));
     dm_.FFiliais = texto(QStringLiteral("Filiais"), false);
+}
+
+// A recalculation of a large page takes seconds with no step line: it shows
+// its own progress, which is also where the user's cancel is heard.
+bool GeracaoFolha::calculoInterrompido()
+{
+    linha(QStringLiteral("Recalculando fórmulas"), 1);
+    return dm_.Cancelado();
 }
 
 void GeracaoFolha::executarEmpresas()
@@ -108,16 +120,20 @@ void GeracaoFolha::lerCompetencia()
             "Não foi possível localizar a competência do período de cálculo informado, revise os parâmetros"));
 }
 
+// A failure is reported with the company and the page it was building: both
+// belong to this company from its first step, before its page exists.
 void GeracaoFolha::empresa(int codigo)
 {
     const QString c = QString::number(codigo);
     const QString prefixo = QStringLiteral("Emp: ") + c;
+    dm_.FCodigoEmpresaBase = codigo;
+    dm_.FDestino = nullptr;
+    dm_.FIndiceDestino = -1;
     dm_.IniciarQuebra();
     linha(QStringLiteral("*** Inicio Empresa: ") + c);
     linha(QStringLiteral(" Empresa: ") + c);
     if (dm_.Cancelado())
         throw ExecucaoCancelada();
-    dm_.FCodigoEmpresaBase = codigo;
     dm_.FCodigoEmpresa = codigo;
     lerCompetencia();
     dm_.FListaEmpresa.clear();
@@ -237,6 +253,7 @@ void GeracaoFolha::finalizar()
 {
     spreadsheet::Workbook& workbook = dm_.GetcxSpreadSheetBook();
     workbook.setTag(nullptr);
+    workbook.setCalculationInterrupt({});
     if (workbook.sheetCount() > 2)
         workbook.setActiveSheet(2);
     dm_.DestruirCursores();

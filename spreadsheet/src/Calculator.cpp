@@ -19,6 +19,11 @@ constexpr std::size_t kMaxPendingCells = 2048;
 
 const CellRange kWholeSheet{0, 0, kMaxColumns - 1, kMaxRows - 1};
 
+// Formula steps between two interrupt checks: rare enough to cost nothing
+// beside the evaluations, frequent enough that even slow functions answer a
+// stop within a fraction of a second.
+constexpr std::uint32_t kStepsPerCheck = 128;
+
 }  // namespace
 
 Calculator::Calculator(Workbook& workbook) : workbook_(workbook), evaluator_(workbook, *this) {}
@@ -64,6 +69,7 @@ void Calculator::run(Formula& formula)
     stack_.push_back(&formula);
     formula.state = CalcState::Queued;
     while (!stack_.empty()) {
+        checkInterrupt();
         Formula* f = stack_.back();
         if (f->state == CalcState::Clean) {
             stack_.pop_back();
@@ -84,6 +90,31 @@ void Calculator::run(Formula& formula)
             }
         }
     }
+}
+
+void Calculator::checkInterrupt()
+{
+    if (!interrupt_ || ++stepsSinceCheck_ < kStepsPerCheck) {
+        return;
+    }
+    stepsSinceCheck_ = 0;
+    if (interrupt_()) {
+        abandon();
+    }
+}
+
+// What the stopped calculation did not reach must not pass for calculated:
+// the formulas on the stack are dirty again, the next full calculation is
+// not skipped, and the end of a batch calculates everything.
+void Calculator::abandon()
+{
+    for (Formula* f : stack_) {
+        f->state = CalcState::Dirty;
+    }
+    stack_.clear();
+    calculatedAt_.reset();
+    pendingOverflow_ = true;
+    throw CalculationInterrupted();
 }
 
 void Calculator::forgetFailures(const Formula& formula)

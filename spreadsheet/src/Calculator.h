@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -55,6 +56,8 @@ public:
     int activeSheetId() const;
     Value callProcedure(const FunctionEntry& entry, Evaluator& evaluator, std::span<const Operand> args);
 
+    void setInterrupt(std::function<bool()> interrupt) { interrupt_ = std::move(interrupt); }
+
     void addFailure(CalculationFailure failure) { failures_.push_back(std::move(failure)); }
     const std::vector<CalculationFailure>& failures() const { return failures_; }
     // Completed formula evaluations since the workbook was created.
@@ -71,6 +74,8 @@ private:
     void recalculateChanged(const std::vector<PendingCell>& changed);
     void calculateManually(const std::vector<PendingCell>& changed);
     void run(Formula& formula);
+    void checkInterrupt();
+    [[noreturn]] void abandon();
     void forgetFailures(const Formula& formula);
     Formula* formulaAt(const PendingCell& cell) const;
 
@@ -86,6 +91,8 @@ private:
     std::uint64_t evaluations_ = 0;
     std::uint64_t changes_ = 0;
     std::optional<std::uint64_t> calculatedAt_;
+    std::function<bool()> interrupt_;
+    std::uint32_t stepsSinceCheck_ = 0;
 };
 
 }  // namespace spreadsheet

@@ -359,6 +359,11 @@ bool Workbook::isUpdating() const
     return calculator_->isUpdating();
 }
 
+void Workbook::setCalculationInterrupt(std::function<bool()> interrupt)
+{
+    calculator_->setInterrupt(std::move(interrupt));
+}
+
 const std::vector<CalculationFailure>& Workbook::calculationFailures() const
 {
     return calculator_->failures();

@@ -254,3 +254,51 @@ TEST_F(GerarTest, InterruptCancelsAndWritesNothing)
     EXPECT_FALSE(QFile::exists(caminho("r.nxs")));
     EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
 }
+
+// A layout left without formulas would make an empty report: refused.
+TEST_F(GerarTest, ALayoutWithoutFormulasIsRefused)
+{
+    {
+        auto modelo = carregar(QStringLiteral("modelo.nxs"));
+        Sheet& leiaute = *modelo->findSheet(QStringLiteral("Leiaute"));
+        leiaute.freezeFormulas({0, 0, leiaute.columnCount() - 1, leiaute.rowCount() - 1});
+        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("valores.nxs")));
+    }
+    const Saida r = darvelo({"gerar", caminho(QStringLiteral("valores.nxs")), "--banco", Banco::instance().conexao(),
+                             "-o", caminho("r.nxs"), "--silencioso"});
+    EXPECT_EQ(r.codigo, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("não tem fórmulas na planilha \"Leiaute\""))) << r.err.toStdString();
+    EXPECT_EQ(arquivos(), (QStringList{"modelo.nxs", "valores.nxs"}));
+}
+
+// What the loader had to change in the template is said before the run.
+TEST_F(GerarTest, TheTemplatesLoadWarningsGoToStandardError)
+{
+    {
+        auto modelo = carregar(QStringLiteral("modelo.nxs"));
+        modelo->addSheet(QStringLiteral("Leiautx"));
+        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
+    }
+    // A second sheet of the same name, which the loader renames.
+    QByteArray bytes = ler(caminho(QStringLiteral("modelo.nxs")));
+    ASSERT_EQ(bytes.count("Leiautx"), 1);
+    bytes.replace("Leiautx", "LEIAUTE");
+    QFile arquivo(caminho(QStringLiteral("modelo.nxs")));
+    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(bytes);
+    arquivo.close();
+    const Saida r = gerar({"-o", caminho("r.nxs"), "--empresas", "1"});
+    EXPECT_EQ(r.codigo, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Aviso: "))) << r.err.toStdString();
+}
+
+// A company that fails before its page exists is not blamed on the page of
+// the company before it.
+TEST_F(GerarTest, AFailureNamesTheCompanysOwnPage)
+{
+    const Saida r = gerar({"-o", caminho("r.nxs"), "--empresas", "1;3"});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Empresa 3: "))) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(QStringLiteral("planilha Emp1"))) << r.err.toStdString();
+    EXPECT_EQ(arquivos(), QStringList{"modelo.nxs"});
+}

@@ -33,6 +33,7 @@ private:
     void finalizarColunas();
     void finalizar();
     void linha(const QString& texto, int n = 0);
+    bool calculoInterrompido();
     QString texto(const QString& nome, bool obrigatorio) const;
 
     payroll::TnFpaDMPlanilha& dm_;

@@ -105,6 +105,7 @@ void DatabaseConnection::open()
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open())
             fail(QStringLiteral("Não foi possível abrir o banco de dados"), db.lastError(), {});
+        opened_ = true;
         // Opening succeeds on any file; the first read tells whether it is a database.
         firstValue(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
         tuneSqlite(db);
@@ -125,6 +126,7 @@ void DatabaseConnection::open()
     db.setConnectOptions(options);
     if (!db.open())
         fail(QStringLiteral("Não foi possível conectar ao banco de dados"), db.lastError(), {});
+    opened_ = true;
     QSqlQuery readOnly(db);
     if (!readOnly.exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY")))
         fail(QStringLiteral("Não foi possível abrir a sessão somente leitura"), readOnly.lastError(), {});
@@ -133,13 +135,15 @@ void DatabaseConnection::open()
 void DatabaseConnection::fail(const QString& what, const QSqlError& error, const QString& sql) const
 {
     const QSqlDatabase db = QSqlDatabase::database(name_, false);
+    // Only a session that was once open can be lost; a refused first
+    // connection keeps the server's own reason under "could not connect".
     // SQLSTATE class 08 is a connection exception; 57P01-57P03 an ended
     // server session (administrator, crash, shutdown).
     const QString state = error.nativeErrorCode();
-    const bool lost = error.type() == QSqlError::ConnectionError || (db.isValid() && !db.isOpen())
+    const bool lost = opened_ && (error.type() == QSqlError::ConnectionError || (db.isValid() && !db.isOpen())
                       || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))
                       || error.text().contains(QLatin1String("server closed the connection"))
-                      || error.text().contains(QLatin1String("no connection to the server"));
+                      || error.text().contains(QLatin1String("no connection to the server")));
     QString message = lost ? QStringLiteral("Conexão com o banco de dados perdida (%1): %2")
                                  .arg(text_.describe(), error.text().trimmed())
                            : QStringLiteral("%1 (%2): %3").arg(what, text_.describe(), error.text().trimmed());

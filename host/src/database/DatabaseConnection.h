@@ -40,6 +40,7 @@ private:
 
     ConnectionText text_;
     QString name_;
+    bool opened_ = false;
 };
 
 }  // namespace host

@@ -4,10 +4,12 @@
 #include "DefinedName.h"
 #include "History.h"
 #include "Sheet.h"
+#include "SpreadsheetError.h"
 
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +25,12 @@ class StylePool;
 class WorkbookTag {
 public:
     virtual ~WorkbookTag() = default;
+};
+
+// Thrown by a calculation that its interrupt check stopped.
+class CalculationInterrupted : public SpreadsheetError {
+public:
+    CalculationInterrupted() : SpreadsheetError(QStringLiteral("Cálculo interrompido.")) {}
 };
 
 class Workbook {
@@ -76,6 +84,11 @@ public:
     bool isUpdating() const;
     // Functions that failed during the last calculation.
     const std::vector<CalculationFailure>& calculationFailures() const;
+    // Asked every few hundred formulas while a calculation runs, so that a
+    // long one can be stopped: when it returns true the calculation throws
+    // CalculationInterrupted, and the workbook counts as not calculated until
+    // the next full calculation. An empty function turns the check off.
+    void setCalculationInterrupt(std::function<bool()> interrupt);
 
     History& history() const { return *history_; }
     Calculator& calculator() const { return *calculator_; }

@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <array>
+#include <cmath>
 #include <map>
 
 namespace spreadsheet::io {
@@ -24,9 +25,14 @@ QByteArray quoted(const QString& s)
 }
 
 // Numbers are written by hand: Qt's JSON writer does not promise the
-// shortest round-trip form, and tools compare these values exactly.
+// shortest round-trip form, and tools compare these values exactly. JSON has
+// no NaN or infinity, which a file may cache for a formula it never
+// calculated: those are null, so that any JSON parser reads the dump.
 QByteArray numberText(double value)
 {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
     return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 

@@ -1,0 +1,54 @@
+// Command-line conventions every command keeps: help and version on
+// standard output with exit 0, usage errors on standard error with exit 2.
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Canal { Saida, Erro };
+
+struct Caso {
+    QStringList argumentos;
+    int codigo;
+    Canal canal;  // where the answer goes; the other channel stays empty
+    const char* texto;
+};
+
+}  // namespace
+
+TEST(LinhaDeComandoTest, AjudaVersaoEErrosDeUso)
+{
+    const Caso casos[] = {
+        {{"--help"}, 0, Canal::Saida, "Uso: darvelo COMANDO"},
+        {{"-h"}, 0, Canal::Saida, "Comandos:"},
+        {{"--version"}, 0, Canal::Saida, "darvelo 0."},
+        {{"gerar", "--help"}, 0, Canal::Saida, "Uso: darvelo gerar MODELO"},
+        {{"converter", "--help"}, 0, Canal::Saida, "Uso: darvelo converter"},
+        {{"banco-demo", "--help"}, 0, Canal::Saida, "--se-ausente"},
+        {{"exemplo", "--help"}, 0, Canal::Saida, "Uso: darvelo exemplo"},
+        {{"demo", "--help"}, 0, Canal::Saida, "Uso: darvelo demo"},
+        {{}, 2, Canal::Erro, "Uso: darvelo COMANDO"},
+        {{"--desconhecida"}, 2, Canal::Erro, "Opção desconhecida: --desconhecida"},
+        {{"nada"}, 2, Canal::Erro, "Comando desconhecido: nada"},
+        {{"gerar", "m.nxs", "--banco", "sqlite:x", "--xyz"}, 2, Canal::Erro, "Opção desconhecida: --xyz"},
+        {{"gerar", "m.nxs", "--banco"}, 2, Canal::Erro, "Falta o valor da opção"},
+        {{"converter", "--desconhecida", "a.nxs", "b.json"}, 2, Canal::Erro, "Opção desconhecida: --desconhecida"},
+        {{"banco-demo", "--xyz"}, 2, Canal::Erro, "Opção desconhecida: --xyz"},
+        {{"exemplo", "--xyz"}, 2, Canal::Erro, "Opção desconhecida: --xyz"},
+        {{"demo", "--xyz"}, 2, Canal::Erro, "Opção desconhecida: --xyz"},
+    };
+    for (const Caso& caso : casos) {
+        QProcess p;
+        p.start(QStringLiteral(DARVELO_BINARY), caso.argumentos);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+        const QString erro = QString::fromUtf8(p.readAllStandardError());
+        const std::string onde = caso.argumentos.join(u' ').toStdString();
+        EXPECT_EQ(p.exitCode(), caso.codigo) << onde;
+        const QString& resposta = caso.canal == Canal::Saida ? saida : erro;
+        const QString& outro = caso.canal == Canal::Saida ? erro : saida;
+        EXPECT_TRUE(resposta.contains(QString::fromUtf8(caso.texto))) << onde << ": " << resposta.toStdString();
+        EXPECT_TRUE(outro.isEmpty()) << onde << ": " << outro.toStdString();
+    }
+}
