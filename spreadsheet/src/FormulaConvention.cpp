@@ -1,5 +1,6 @@
 #include <spreadsheet/FormulaConvention.h>
 
+#include "FormulaWords.h"
 #include "functions/BuiltinFunctions.h"
 
 #include <spreadsheet/FunctionRepository.h>
@@ -48,12 +49,6 @@ const ConventionRules& rulesOf(FormulaConvention convention)
         }
     }
     throw SpreadsheetError(QStringLiteral("Convenção de fórmulas desconhecida."));
-}
-
-// Must agree with the parser's words, or a name would be cut where the parser does not cut it.
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'.' || c == u'_' || c == u'\\' || c == u'$' || c == u'?';
 }
 
 enum class LexemeKind : std::uint8_t { Text, SheetName, Error, RowRange, Number, Word, Other };
@@ -114,7 +109,7 @@ Lexeme FormulaScanner::lexemeAt(qsizetype i) const
     if (startsFraction(i) && operandMayStart()) {
         return {LexemeKind::Number, i, numberEnd(i) - i};
     }
-    if (isWordChar(c)) {
+    if (isFormulaWordChar(c)) {
         return {LexemeKind::Word, i, wordEnd(i) - i};
     }
     return {LexemeKind::Other, i, 1};
@@ -176,7 +171,7 @@ qsizetype FormulaScanner::digitsEnd(qsizetype i) const
 
 qsizetype FormulaScanner::wordEnd(qsizetype i) const
 {
-    while (i < text_.size() && isWordChar(text_[i])) {
+    while (i < text_.size() && isFormulaWordChar(text_[i])) {
         ++i;
     }
     return i;

@@ -1,6 +1,7 @@
 #include "ParseState.h"
 
 #include "FormulaParser.h"
+#include "FormulaWords.h"
 #include "functions/BuiltinFunctions.h"
 
 #include <spreadsheet/FunctionRepository.h>
@@ -12,11 +13,6 @@
 namespace spreadsheet {
 
 namespace {
-
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'.' || c == u'_' || c == u'\\' || c == u'$' || c == u'?';
-}
 
 struct BinaryOperator {
     const char16_t* text;
@@ -197,7 +193,7 @@ void ParseState::primary()
         errorLiteral();
     } else if (c == u'\'') {
         quotedSheetReference();
-    } else if (isWordChar(c)) {
+    } else if (isFormulaWordChar(c)) {
         word();
     } else {
         fail(QStringLiteral("Caractere inesperado '%1' na posição %2.").arg(c).arg(pos_ + 1));
@@ -322,7 +318,7 @@ void ParseState::quotedSheetReference()
 QStringView ParseState::readWord()
 {
     const int start = pos_;
-    while (pos_ < text_.size() && isWordChar(text_[pos_])) {
+    while (pos_ < text_.size() && isFormulaWordChar(text_[pos_])) {
         ++pos_;
     }
     return text_.mid(start, pos_ - start);

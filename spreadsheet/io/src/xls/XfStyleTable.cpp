@@ -203,13 +203,20 @@ void XfStyleTable::readXf(BiffCursor& cursor, const BiffText& text)
     raw_.push_back(text.isBiff8() ? readXf8(cursor) : readXf5(cursor));
 }
 
-XfStyleTable::RawXf XfStyleTable::readXf8(BiffCursor& cursor)
+// Both layouts begin alike: font, number format, protection, alignment.
+XfStyleTable::RawXf XfStyleTable::readXfHead(BiffCursor& cursor)
 {
     RawXf raw{};
     raw.font = cursor.u16();
     raw.numberFormat = cursor.u16();
     raw.protection = cursor.u16();
     raw.alignment = cursor.u8();
+    return raw;
+}
+
+XfStyleTable::RawXf XfStyleTable::readXf8(BiffCursor& cursor)
+{
+    RawXf raw = readXfHead(cursor);
     cursor.skip(kXfSkipAfterAlignment);  // rotation, indent, which attributes are set
     raw.borders = cursor.u32();
     return raw;
@@ -219,11 +226,7 @@ XfStyleTable::RawXf XfStyleTable::readXf8(BiffCursor& cursor)
 // fields, the top, left and right ones in the next word.
 XfStyleTable::RawXf XfStyleTable::readXf5(BiffCursor& cursor)
 {
-    RawXf raw{};
-    raw.font = cursor.u16();
-    raw.numberFormat = cursor.u16();
-    raw.protection = cursor.u16();
-    raw.alignment = cursor.u8();
+    RawXf raw = readXfHead(cursor);
     cursor.u8();  // text orientation, which attributes are set
     const std::uint32_t fill = cursor.u32();
     const std::uint32_t lines = cursor.u32();

@@ -54,6 +54,7 @@ private:
         std::uint8_t alignment;
         std::uint32_t borders;  // line styles of left, right, top, bottom, 4 bits each
     };
+    static RawXf readXfHead(BiffCursor& cursor);
     static RawXf readXf8(BiffCursor& cursor);
     static RawXf readXf5(BiffCursor& cursor);
     Format build(const RawXf& raw) const;
