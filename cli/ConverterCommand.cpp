@@ -64,9 +64,9 @@ void writeJson(const Workbook& wb, const LoadedWorkbook&, const Options& o)
     writeAtomically(o.output, JsonDump::dump(wb));
 }
 
-void writeXlsx(const Workbook& wb, const LoadedWorkbook&, const Options& o)
+void writeXlsx(const Workbook& wb, const LoadedWorkbook& loaded, const Options& o)
 {
-    WorkbookExport::xlsx(wb, o.output);
+    WorkbookExport::xlsx(wb, o.output, loaded.printSettings.value_or(PrintSettings{}));
 }
 
 void writeCsv(const Workbook& wb, const LoadedWorkbook&, const Options& o)

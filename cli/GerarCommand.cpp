@@ -255,7 +255,8 @@ bool gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carrega
                 soPaginas = true;
             }
             saida.escrever(alvo.caminho, [&](const QString& temporario) {
-                spreadsheet::io::WorkbookExport::xlsx(workbook, temporario);
+                spreadsheet::io::WorkbookExport::xlsx(
+                    workbook, temporario, carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}));
             });
             break;
         }

@@ -5,6 +5,7 @@
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Workbook.h>
+#include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/WorkbookBuilder.h>
 
 #include <QDate>
@@ -224,6 +225,40 @@ INSTANTIATE_TEST_SUITE_P(
                       WarningCase{"strict", QStringLiteral("Planilha \"Texto\": só os valores")},
                       WarningCase{"inline_strings", {}}, WarningCase{"producer_gnumeric", {}},
                       WarningCase{"producer_libreoffice", {}}));
+
+struct RefusalCase {
+    std::string fixture;
+    QString reason;  // part of the message; empty for a file that loads
+};
+
+class XlsxRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+// Damaged and hostile packages are refused with a message, before anything
+// big is allocated; a file sized for the whole grid is valid and loads.
+TEST_P(XlsxRefusalTest, DamagedPackagesAreRefusedWithTheReason)
+{
+    const RefusalCase& c = GetParam();
+    if (c.reason.isEmpty()) {
+        EXPECT_EQ(load(c.fixture).workbook->sheet(0).value(1048575, 16383), Value(7.0));
+        return;
+    }
+    try {
+        load(c.fixture);
+        ADD_FAILURE() << c.fixture << " loaded";
+    } catch (const FileFormatError& e) {
+        EXPECT_TRUE(e.message().contains(c.reason)) << e.message().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, XlsxRefusalTest,
+    ::testing::Values(RefusalCase{"bad_declared_size", QStringLiteral("parte de 600 MiB descompactada; o limite é 256 MiB")},
+                      RefusalCase{"bad_truncated", QStringLiteral("truncado ou danificado")},
+                      RefusalCase{"bad_malformed", QStringLiteral("xl/worksheets/sheet1.xml do arquivo xlsx não é um XML válido")},
+                      RefusalCase{"bad_styles", QStringLiteral("mais de 65536 formatos de célula")},
+                      RefusalCase{"bad_open_tag", QStringLiteral("termina no meio de um elemento")},
+                      RefusalCase{"bad_reference", QStringLiteral("referência malformada num atributo")},
+                      RefusalCase{"whole_grid", {}}));
 
 TEST(XlsxNamesTest, NamesOfOneSheetBecomeWorkbookNames)
 {

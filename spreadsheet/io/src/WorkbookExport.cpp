@@ -7,9 +7,9 @@
 
 namespace spreadsheet::io {
 
-void WorkbookExport::xlsx(const Workbook& workbook, const QString& path)
+void WorkbookExport::xlsx(const Workbook& workbook, const QString& path, const PrintSettings& print)
 {
-    XlsxWriter::write(workbook, path);
+    XlsxWriter::write(workbook, path, print);
 }
 
 void WorkbookExport::csv(const Sheet& sheet, QByteArray& out, QChar separator)

@@ -54,6 +54,7 @@ LoadedWorkbook WorkbookFile::LoadFromStream(QIODevice& device)
     }
     loaded.workbook = builder.finish();
     loaded.warnings = builder.warnings();
+    loaded.printSettings = builder.printSettings();
     return loaded;
 }
 

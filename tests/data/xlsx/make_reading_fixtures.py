@@ -379,11 +379,59 @@ def refused_but_valid():
     rewrite(path, {n: to_strict for n in names})
 
 
+# ---------------------------------------------------------------- damaged and hostile packages
+
+def bad_input():
+    base = OUT / "inline_strings.xlsx"
+    data = base.read_bytes()
+
+    # A zip bomb as far as the reader can tell: the directory declares a
+    # sheet of 600 MiB (the inflater trusts the declared size).
+    directory = bytearray(data)
+    end = directory.rfind(b"PK\x05\x06")
+    entry = int.from_bytes(directory[end + 16:end + 20], "little")
+    while directory[entry + 46:entry + 46 + 24] != b"xl/worksheets/sheet1.xml":
+        entry += 46 + sum(int.from_bytes(directory[entry + o:entry + o + 2], "little") for o in (28, 30, 32))
+    directory[entry + 24:entry + 28] = (600 << 20).to_bytes(4, "little")
+    (OUT / "bad_declared_size.xlsx").write_bytes(bytes(directory))
+
+    # Cut in the middle, as a broken download leaves it.
+    (OUT / "bad_truncated.xlsx").write_bytes(data[: len(data) * 2 // 3])
+
+    # A sheet whose elements do not nest.
+    path = OUT / "bad_malformed.xlsx"
+    shutil.copy(base, path)
+    rewrite(path, {"xl/worksheets/sheet1.xml": lambda x: must_sub(r"</sheetData>", "<row><c r=\"A9\"></sheetData>", x)})
+
+    # Parts that the XML parser of liborcus 0.17 reads past the end of: one
+    # that stops inside a start tag, and a value holding a broken reference.
+    path = OUT / "bad_open_tag.xlsx"
+    shutil.copy(base, path)
+    rewrite(path, {"xl/worksheets/sheet1.xml": lambda x: x[:x.index('<c r="A1" t="inlineStr"') + 23]})
+    path = OUT / "bad_reference.xlsx"
+    shutil.copy(base, path)
+    rewrite(path, {"xl/worksheets/sheet1.xml": lambda x: must_sub(r'<c r="B1">', '<c r="&amp;&""";>', x)})
+
+    # More cell formats than Excel can hold.
+    path = OUT / "bad_styles.xlsx"
+    shutil.copy(base, path)
+    xf = '<xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/>'
+    rewrite(path, {"xl/styles.xml": lambda x: must_sub(r"<cellXfs count=\"\d+\">", '<cellXfs count="70001">' + xf * 70000, x)})
+
+    # Valid, but sized for the whole grid: every column styled and the last row used.
+    path = OUT / "whole_grid.xlsx"
+    shutil.copy(base, path)
+    rewrite(path, {"xl/worksheets/sheet1.xml": lambda x: must_sub(
+        r"<sheetData>", '<cols><col min="1" max="16384" width="9" customWidth="1"/></cols><sheetData>',
+        must_sub(r"<dimension ref=\"[^\"]*\"/>", '<dimension ref="A1:XFD1048576"/>', x)).replace(
+        "</sheetData>", '<row r="1048576"><c r="XFD1048576"><v>7</v></c></row></sheetData>')})
+
+
 def main():
     OUT.mkdir(exist_ok=True)
     for make in (sheet_ids, inline_strings, sheet_names, rich_text, escapes, arrays, dates_1904, absolute_targets,
                  error_cells, no_cached_values, numbers, iso_dates, text_results, refused_but_valid,
-                 producer_xlsxwriter, producer_openpyxl, producer_gnumeric, producer_libreoffice):
+                 producer_xlsxwriter, producer_openpyxl, producer_gnumeric, producer_libreoffice, bad_input):
         make()
     for path in sorted(OUT.glob("*.xlsx")):
         print("written", path.name)

@@ -1,8 +1,5 @@
 #include "ExcelFormula.h"
 
-#include "Formula.h"
-
-#include <algorithm>
 
 namespace spreadsheet::io {
 
@@ -21,13 +18,6 @@ QString ExcelFormula::text(const QString& canonical)
         }
     }
     return out;
-}
-
-bool ExcelFormula::isPortable(const Formula& formula)
-{
-    const auto tokens = formula.tokens();
-    return formula.isValid()
-           && std::none_of(tokens.begin(), tokens.end(), [](const Token& t) { return t.op == OpCode::Custom; });
 }
 
 }  // namespace spreadsheet::io

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -15,14 +17,17 @@ struct XlsxCellFormula {
     std::optional<std::size_t> sharedIndex;
 };
 
-// One cell as its sheet part stores it.
+// One cell as its sheet part stores it. A sheet's cells are held twice
+// while it is read, so the cell is kept small: the formula, which most
+// cells lack, is held apart (and shared by the copies), and the format
+// index fits 32 bits, as Excel's 64,000 formats do.
 struct XlsxCell {
     int row = 0;
     int column = 0;
     Value value;
-    std::optional<XlsxCellFormula> formula;
-    std::optional<std::size_t> format;  // the cell format (xf) it names
-    bool serialDate = false;            // a number of the file's date system, not an ISO date
+    std::shared_ptr<const XlsxCellFormula> formula;
+    std::optional<std::uint32_t> format;  // the cell format (xf) it names
+    bool serialDate = false;              // a number of the file's date system, not an ISO date
 };
 
 // "_x0041_" to "A"; "_x005F_" escapes the underscore of a literal.

@@ -9,6 +9,17 @@
 
 namespace spreadsheet::io {
 
+void XlsxFormulaTable::reviveErrors()
+{
+    for (XlsxFormulaCell& cell : cells_) {
+        ErrorCode code{};
+        const bool literal = cell.text.trimmed().startsWith(u'"') || cell.text.trimmed().startsWith(QStringLiteral("=\""));
+        if (cell.cached.isText() && !literal && parseErrorText(cell.cached.text(), code)) {
+            cell.cached = Value::error(code);
+        }
+    }
+}
+
 bool XlsxFormulaTable::lacksResults() const
 {
     return std::any_of(cells_.begin(), cells_.end(), [](const XlsxFormulaCell& cell) { return cell.cached.isEmpty(); });

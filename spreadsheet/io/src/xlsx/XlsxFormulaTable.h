@@ -30,6 +30,10 @@ public:
     void add(XlsxFormulaCell cell) { cells_.push_back(std::move(cell)); }
     // True when some formula came without the value it gives.
     bool lacksResults() const;
+    // Our writer can cache a result only as a number or a text, so in our
+    // own files an error's name stands for the error; a formula that is a
+    // text literal keeps its text.
+    void reviveErrors();
     // Hands every formula to the sink, each shared one written out for its
     // own cell. A cell whose group has no usable master keeps its value.
     void flush(ImportSink& sink, const std::vector<QString>& sheetNames);

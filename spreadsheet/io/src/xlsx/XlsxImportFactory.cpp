@@ -1,6 +1,7 @@
 #include "XlsxImportFactory.h"
 
 #include "XlsxNamedExpression.h"
+#include "XlsxSettingsReader.h"
 
 #include <spreadsheet/io/ImportSink.h>
 
@@ -72,21 +73,29 @@ void XlsxImportFactory::finish()
     styles_.setFormatFacts(scan_.formatFacts());
     styles_.setFontLines(scan_.fontLines());
     const std::vector<XlsxCellFormat> formats = styles_.cellFormats();
+    const XlsxSettingsReader settings(scan_);
+    settings.readDefaultStyles(sink_);
     for (std::size_t i = 0; i < sheets_.size(); ++i) {
         if (i < scan_.sheets().size()) {
             sheets_[i]->addExtras(scan_.sheets()[i]);
         }
-        sheets_[i]->flush(formats);
+        sheets_[i]->flush(formats, settings.defaultStyle(i));
     }
     warnOfUnreadSheets();
     defineNames(scan_.names(), sheetNames_, sink_);
-    if (scan_.calculatesOnLoad() || formulas_.lacksResults()) {
+    // libxlsxwriter asks every reader to calculate on opening; the results
+    // we cache are real, and the functions of the suite may not be here.
+    if ((scan_.calculatesOnLoad() && !settings.isOurs()) || formulas_.lacksResults()) {
         sink_.calculateAfterLoading();
+    }
+    if (settings.isOurs()) {
+        formulas_.reviveErrors();
     }
     formulas_.flush(sink_, sheetNames_);
     if (activeSheet_ >= 0) {
         sink_.setActiveSheet(activeSheet_);
     }
+    settings.read(activeSheet_, sink_);
 }
 
 }  // namespace spreadsheet::io

@@ -2,7 +2,12 @@
 
 #include "XlsxSheetData.h"
 
+#include <spreadsheet/io/FileFormatError.h>
+
 #include <spreadsheet/CellRange.h>
+#include <spreadsheet/Reference.h>
+
+#include <orcus/exception.hpp>
 
 #include <array>
 #include <charconv>
@@ -28,12 +33,46 @@ std::optional<int> number(std::string_view text)
     return value;
 }
 
+// An attribute that is there equals `on`; one that is absent says nothing.
+std::optional<bool> present(std::string_view value, std::string_view on)
+{
+    return value.empty() ? std::nullopt : std::optional<bool>(value == on);
+}
+
+std::optional<bool> flag(std::string_view value)
+{
+    return value.empty() ? std::nullopt : std::optional<bool>(isTrue(value));
+}
+
+std::optional<bool> negated(std::string_view value)
+{
+    const std::optional<bool> on = flag(value);
+    return on ? std::optional<bool>(!*on) : std::nullopt;
+}
+
+std::optional<double> decimal(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? std::optional<double>(value) : std::nullopt;
+}
+
+// The first area of a list such as "D4:F6 A1".
+std::optional<CellRange> firstArea(std::string_view list)
+{
+    const QString text = xml::text(list.substr(0, list.find(' ')));
+    ParsedReference parsed;
+    return !text.isEmpty() && parseReference(text, parsed) && parsed.sheetName.isEmpty() ? std::optional(parsed.range)
+                                                                                          : std::nullopt;
+}
+
 struct SheetListVisitor {
     std::vector<std::string> relationIds;
     std::vector<QString> names;
     std::vector<XlsxDefinedName> definedNames;
     bool dates1904 = false;
     bool calculateOnLoad = false;
+    XlsxWorkbookFacts facts;
     bool inName = false;
     std::string nameText;
     void open(std::string_view name, const Attributes& attributes)
@@ -45,6 +84,10 @@ struct SheetListVisitor {
             dates1904 = isTrue(find(attributes, "date1904"));
         } else if (name == "calcPr") {
             calculateOnLoad = isTrue(find(attributes, "fullCalcOnLoad"));
+            facts.manualCalculation = present(find(attributes, "calcMode"), "manual");
+            facts.r1c1 = present(find(attributes, "refMode"), "R1C1");
+        } else if (name == "workbookView") {
+            facts.tabsHidden = negated(find(attributes, "showSheetTabs"));
         } else if (name == "definedName") {
             const std::optional<int> sheet = number(find(attributes, "localSheetId"));
             definedNames.push_back({xml::text(find(attributes, "name")), QString(), sheet ? *sheet : -1});
@@ -109,6 +152,10 @@ HorizontalAlignment alignment(std::string_view name)
     return HorizontalAlignment::General;
 }
 
+// Excel itself holds at most 64,000 cell formats; a styles part with more is
+// refused before liborcus builds its own tables of them.
+constexpr std::size_t kMaxCellFormats = 65536;
+
 struct StylesVisitor {
     std::vector<XlsxFormatFacts> formats;
     std::vector<XlsxFontLines> fonts;
@@ -119,6 +166,9 @@ struct StylesVisitor {
         if (name == "fonts") {
             inFonts = true;
         } else if (inFonts && name == "font") {
+            if (fonts.size() == kMaxCellFormats) {
+                throw FileFormatError(QStringLiteral("O arquivo xlsx tem mais de %1 fontes.").arg(kMaxCellFormats));
+            }
             fonts.emplace_back();
         } else if (inFonts && name == "strike" && !fonts.empty()) {
             const std::string_view value = find(attributes, "val");
@@ -128,6 +178,9 @@ struct StylesVisitor {
         } else if (name == "cellXfs") {
             inCellFormats = true;
         } else if (inCellFormats && name == "xf") {
+            if (formats.size() == kMaxCellFormats) {
+                throw FileFormatError(QStringLiteral("O arquivo xlsx tem mais de %1 formatos de célula.").arg(kMaxCellFormats));
+            }
             formats.emplace_back();
         } else if (inCellFormats && name == "protection" && !formats.empty()) {
             const std::string_view value = find(attributes, "locked");
@@ -144,9 +197,87 @@ struct StylesVisitor {
     void text(std::string_view) {}
 };
 
+// The view, the breaks and the page setup of a sheet.
+struct PageVisitor {
+    XlsxViewFacts view;
+    XlsxPageFacts page;
+    std::vector<int> pageBreaks;
+    bool inRowBreaks = false;
+    QString* headerText = nullptr;
+    bool openedView = false;
+
+    void open(std::string_view name, const Attributes& attributes)
+    {
+        if (name == "sheetView" && !openedView) {
+            openedView = true;
+            view.gridLines = flag(find(attributes, "showGridLines"));
+            view.headers = flag(find(attributes, "showRowColHeaders"));
+            view.formulas = flag(find(attributes, "showFormulas"));
+        } else if (name == "selection" && !view.selection) {
+            view.selection = firstArea(find(attributes, "sqref"));
+        } else if (name == "rowBreaks") {
+            inRowBreaks = true;
+        } else if (name == "brk" && inRowBreaks) {
+            const std::optional<int> row = number(find(attributes, "id"));
+            if (row && *row > 0 && *row < kMaxRows) {
+                pageBreaks.push_back(*row);
+            }
+        } else if (name == "pageSetUpPr") {
+            page.fitToPage = isTrue(find(attributes, "fitToPage"));
+        } else if (name == "pageMargins") {
+            openMargins(attributes);
+        } else if (name == "pageSetup") {
+            openPageSetup(attributes);
+        } else if (name == "printOptions") {
+            page.gridLines = isTrue(find(attributes, "gridLines"));
+            page.headings = isTrue(find(attributes, "headings"));
+            page.centerHorizontally = isTrue(find(attributes, "horizontalCentered"));
+            page.centerVertically = isTrue(find(attributes, "verticalCentered"));
+        } else if (name == "oddHeader") {
+            headerText = &page.oddHeader;
+        } else if (name == "oddFooter") {
+            headerText = &page.oddFooter;
+        }
+    }
+    void openMargins(const Attributes& attributes)
+    {
+        page.left = decimal(find(attributes, "left"));
+        page.right = decimal(find(attributes, "right"));
+        page.top = decimal(find(attributes, "top"));
+        page.bottom = decimal(find(attributes, "bottom"));
+        page.header = decimal(find(attributes, "header"));
+        page.footer = decimal(find(attributes, "footer"));
+    }
+    void openPageSetup(const Attributes& attributes)
+    {
+        page.paper = number(find(attributes, "paperSize"));
+        page.scale = number(find(attributes, "scale"));
+        page.fitWidth = number(find(attributes, "fitToWidth"));
+        page.fitHeight = number(find(attributes, "fitToHeight"));
+        page.landscape = find(attributes, "orientation") == "landscape";
+        if (isTrue(find(attributes, "useFirstPageNumber"))) {
+            page.firstPage = number(find(attributes, "firstPageNumber"));
+        }
+    }
+    void close(std::string_view name)
+    {
+        inRowBreaks = inRowBreaks && name != "rowBreaks";
+        if (name == "oddHeader" || name == "oddFooter") {
+            headerText = nullptr;
+        }
+    }
+    void text(std::string_view text)
+    {
+        if (headerText) {
+            *headerText += xml::text(text);
+        }
+    }
+};
+
 // Hidden lines here, cells and merges in the cells visitor.
 struct SheetVisitor {
     XlsxCellsVisitor cells;
+    PageVisitor page;
     std::vector<int> hiddenRows;
     std::vector<std::pair<int, int>> hiddenColumns;
 
@@ -158,6 +289,7 @@ struct SheetVisitor {
         } else if (name == "col") {
             openColumns(attributes);
         }
+        page.open(name, attributes);
         cells.open(name, attributes);
     }
     void openRow(const Attributes& attributes)
@@ -176,8 +308,45 @@ struct SheetVisitor {
             hiddenColumns.emplace_back(*first - 1, *last - 1);
         }
     }
-    void close(std::string_view name) { cells.close(name); }
-    void text(std::string_view text) { cells.text(text); }
+    void close(std::string_view name)
+    {
+        page.close(name);
+        cells.close(name);
+    }
+    void text(std::string_view text)
+    {
+        page.text(text);
+        cells.text(text);
+    }
+};
+
+// Custom document properties: a name, then its value in a typed element.
+struct PropertiesVisitor {
+    std::map<QString, QString> properties;
+    QString name;
+    bool inText = false;
+    void open(std::string_view element, const Attributes& attributes)
+    {
+        if (element == "property") {
+            name = xml::text(find(attributes, "name"));
+        } else if (element == "lpwstr" && !name.isEmpty()) {
+            inText = true;
+            properties[name].clear();
+        }
+    }
+    void close(std::string_view element)
+    {
+        inText = inText && element != "lpwstr";
+        if (element == "property") {
+            name.clear();
+        }
+    }
+    void text(std::string_view text)
+    {
+        if (inText) {
+            properties[name] += xml::text(text);
+        }
+    }
 };
 
 // Targets are relative to the workbook part's folder, or absolute in the package.
@@ -202,6 +371,7 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
         dates1904_ = list.dates1904;
         calculateOnLoad_ = list.calculateOnLoad;
         names_ = std::move(list.definedNames);
+        workbook_ = list.facts;
         RelationsVisitor relations;
         package.read("xl/_rels/workbook.xml.rels", relations);
         XlsxSharedStringsVisitor strings;
@@ -213,14 +383,19 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
                 package.read(sheetPart(target->second), sheet);
             }
             sheets_.push_back({list.names[i], std::move(sheet.hiddenRows), std::move(sheet.hiddenColumns),
-                               std::move(sheet.cells.cells), std::move(sheet.cells.merges)});
+                               std::move(sheet.cells.cells), std::move(sheet.cells.merges),
+                               std::move(sheet.page.pageBreaks), sheet.page.view, sheet.page.page});
         }
         StylesVisitor styles;
         package.read("xl/styles.xml", styles);
         formats_ = std::move(styles.formats);
         fonts_ = std::move(styles.fonts);
-    } catch (const std::exception&) {
-        // Whatever was gathered before the failure stands.
+        PropertiesVisitor properties;
+        package.read("docProps/custom.xml", properties);
+        properties_ = std::move(properties.properties);
+        package.checkOtherParts();
+    } catch (const orcus::general_error& e) {
+        throw FileFormatError(QStringLiteral("O arquivo xlsx não pôde ser lido (%1).").arg(QString::fromUtf8(e.what())));
     }
 }
 

@@ -10,10 +10,34 @@
 #include <QByteArray>
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace spreadsheet::io {
+
+// What a sheet's view says; empty where the file says nothing.
+struct XlsxViewFacts {
+    std::optional<bool> gridLines;
+    std::optional<bool> headers;
+    std::optional<bool> formulas;
+    std::optional<CellRange> selection;
+};
+
+// A sheet's page setup as the file gives it: lengths in inches, the header
+// and footer in Excel's codes.
+struct XlsxPageFacts {
+    std::optional<double> left, right, top, bottom, header, footer;
+    std::optional<int> paper, scale, fitWidth, fitHeight, firstPage;
+    bool landscape = false;
+    bool fitToPage = false;
+    bool gridLines = false;
+    bool headings = false;
+    bool centerHorizontally = false;
+    bool centerVertically = false;
+    QString oddHeader;
+    QString oddFooter;
+};
 
 // What one sheet part holds that is read here rather than by liborcus 0.17.
 struct XlsxSheetExtras {
@@ -22,6 +46,16 @@ struct XlsxSheetExtras {
     std::vector<std::pair<int, int>> hiddenColumns;  // first and last, inclusive
     std::vector<XlsxCell> cells;
     std::vector<CellRange> merges;
+    std::vector<int> pageBreaks;  // rows that start a page
+    XlsxViewFacts view;
+    XlsxPageFacts page;
+};
+
+// What the workbook part says of calculation, references and tabs.
+struct XlsxWorkbookFacts {
+    std::optional<bool> manualCalculation;
+    std::optional<bool> r1c1;
+    std::optional<bool> tabsHidden;
 };
 
 // A defined name; sheet is the position of the sheet it belongs to, or -1
@@ -57,8 +91,8 @@ struct XlsxFontLines {
 // LibreOffice writes the words), and the "fill" alignment.
 class XlsxPackageScan {
 public:
-    // A part that is missing or does not parse leaves its facts empty: the
-    // main reading already decided whether the file is readable.
+    // A part that is missing leaves its facts empty; one that does not
+    // parse, or holds more formats than Excel allows, throws FileFormatError.
     explicit XlsxPackageScan(const QByteArray& bytes);
 
     bool uses1904Dates() const { return dates1904_; }
@@ -72,6 +106,9 @@ public:
     // The lines of each font, by index.
     const std::vector<XlsxFontLines>& fontLines() const { return fonts_; }
     const std::vector<XlsxDefinedName>& names() const { return names_; }
+    const XlsxWorkbookFacts& workbookFacts() const { return workbook_; }
+    // The custom document properties holding text, by name.
+    const std::map<QString, QString>& properties() const { return properties_; }
 
 private:
     bool dates1904_ = false;
@@ -80,6 +117,8 @@ private:
     std::vector<XlsxSheetExtras> sheets_;
     std::vector<XlsxFormatFacts> formats_;
     std::vector<XlsxFontLines> fonts_;
+    XlsxWorkbookFacts workbook_;
+    std::map<QString, QString> properties_;
 };
 
 }  // namespace spreadsheet::io

@@ -2,6 +2,7 @@
 
 #include "XlsxImportFactory.h"
 #include "XlsxPackageScan.h"
+#include "ZipDirectory.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/ImportSink.h>
@@ -70,9 +71,16 @@ bool XlsxReader::looksLikeXlsx(const QByteArray& head)
 
 void XlsxReader::read(const QByteArray& bytes, ImportSink& sink)
 {
+    const auto notAWorkbook = [] {
+        return FileFormatError(QStringLiteral("O arquivo não é uma pasta de trabalho do Excel (xlsx)."));
+    };
+    if (!looksLikeXlsx(bytes)) {
+        throw notAWorkbook();
+    }
+    ZipDirectory::check(bytes);
     // The part name is stored uncompressed in the zip directory.
-    if (!looksLikeXlsx(bytes) || !bytes.contains("xl/workbook.xml")) {
-        throw FileFormatError(QStringLiteral("O arquivo não é uma pasta de trabalho do Excel (xlsx)."));
+    if (!bytes.contains("xl/workbook.xml")) {
+        throw notAWorkbook();
     }
     const XlsxPackageScan scan(bytes);
     if (scan.sheets().empty()) {

@@ -121,7 +121,7 @@ void XlsxSheet::addCell(XlsxCell cell, const std::map<std::uint64_t, CellStyle>&
     }
 }
 
-void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats)
+void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats, const CellStyle& sheetDefault)
 {
     std::map<std::uint64_t, CellStyle> styles;
     for (const auto& [at, xf] : formats_) {
@@ -133,9 +133,8 @@ void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats)
     for (XlsxCell& cell : cells_) {
         addCell(std::move(cell), styles);
     }
-    const CellStyle plain;
     for (const auto& [at, style] : styles) {
-        if (!(style == plain)) {
+        if (!(style == sheetDefault)) {
             context_.sink.setStyle(index_, rowOf(at), columnOf(at), style);
         }
     }

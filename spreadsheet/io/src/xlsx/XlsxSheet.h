@@ -63,7 +63,8 @@ public:
     // The cells and what else the package scan found.
     void addExtras(const XlsxSheetExtras& extras);
     // Styles and line formats to the sink, once the style part is known.
-    void flush(const std::vector<XlsxCellFormat>& formats);
+    // Styles equal to the sheet's default are left to it.
+    void flush(const std::vector<XlsxCellFormat>& formats, const CellStyle& sheetDefault);
 
 private:
     static std::uint64_t key(int row, int column);

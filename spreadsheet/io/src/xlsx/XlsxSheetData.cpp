@@ -24,6 +24,13 @@ std::optional<std::size_t> index(std::string_view text)
     return value && *value >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(*value)) : std::nullopt;
 }
 
+// Cell format indices fit 32 bits: they come from a non-negative int.
+std::optional<std::uint32_t> formatIndex(std::string_view text)
+{
+    const std::optional<std::size_t> value = index(text);
+    return value ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(*value)) : std::nullopt;
+}
+
 std::optional<ushort> escapedUnit(const QString& text, qsizetype at)
 {
     if (at + 7 > text.size() || text[at] != u'_' || text[at + 1] != u'x' || text[at + 6] != u'_') {
@@ -127,10 +134,15 @@ void XlsxTextCollector::text(std::string_view s)
 QString XlsxTextCollector::take()
 {
     QString out = decodeEscapes(xml::text(text_));
+    clear();
+    return out;
+}
+
+void XlsxTextCollector::clear()
+{
     text_.clear();
     inText_ = false;
     phoneticDepth_ = 0;
-    return out;
 }
 
 void XlsxSharedStringsVisitor::close(std::string_view name)
@@ -177,25 +189,26 @@ void XlsxCellsVisitor::openCell(const xml::Attributes& attributes)
     cell_ = {};
     cell_.row = at->first;
     cell_.column = at->second;
-    cell_.format = index(xml::find(attributes, "s"));
+    cell_.format = formatIndex(xml::find(attributes, "s"));
     type_ = xml::find(attributes, "t");
     value_.clear();
     hasValue_ = false;
-    inline_.take();
+    formula_.reset();
+    inline_.clear();
 }
 
 void XlsxCellsVisitor::openFormula(const xml::Attributes& attributes)
 {
     inFormula_ = true;
-    formula_.clear();
+    formulaText_.clear();
     const std::string_view kind = xml::find(attributes, "t");
-    cell_.formula = XlsxCellFormula{};
+    formula_ = XlsxCellFormula{};
     if (kind == "shared") {
-        cell_.formula->sharedIndex = index(xml::find(attributes, "si"));
+        formula_->sharedIndex = index(xml::find(attributes, "si"));
     } else if (kind == "dataTable") {
         // What-if tables have no formula the workbook could hold: the
         // cell keeps its value.
-        cell_.formula.reset();
+        formula_.reset();
         inFormula_ = false;
     }
 }
@@ -223,7 +236,7 @@ void XlsxCellsVisitor::text(std::string_view s)
     if (inValue_) {
         value_ += s;
     } else if (inFormula_) {
-        formula_ += s;
+        formulaText_ += s;
     } else if (inInline_) {
         inline_.text(s);
     }
@@ -265,8 +278,9 @@ void XlsxCellsVisitor::closeCell()
     inCell_ = false;
     cell_.value = value();
     cell_.serialDate = type_ != "d" && cell_.value.isNumber();
-    if (cell_.formula) {
-        cell_.formula->text = xml::text(formula_);
+    if (formula_) {
+        formula_->text = xml::text(formulaText_);
+        cell_.formula = std::make_shared<const XlsxCellFormula>(std::move(*formula_));
     }
     const bool holdsSomething = !cell_.value.isEmpty() || cell_.formula || cell_.format;
     if (holdsSomething) {

@@ -23,6 +23,8 @@ public:
     void text(std::string_view s);
     // The collected text, and a fresh start.
     QString take();
+    // A fresh start, the text dropped.
+    void clear();
 
 private:
     std::string text_;
@@ -60,7 +62,8 @@ private:
     XlsxCell cell_;
     std::string type_;
     std::string value_;
-    std::string formula_;
+    std::optional<XlsxCellFormula> formula_;
+    std::string formulaText_;
     bool inCell_ = false;
     bool inValue_ = false;
     bool inFormula_ = false;

@@ -5,6 +5,8 @@
 #include "FormulaWriter.h"
 #include "SheetData.h"
 #include "XlsxFormatCache.h"
+#include "XlsxOwnProperties.h"
+#include "XlsxPageSetup.h"
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/SpreadsheetError.h>
@@ -99,7 +101,7 @@ void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& form
         lxw_format* format = formats.get(sheet.style(row, column));
         const Value value = sheet.value(row, column);
         const Formula* formula = formulaAt(sheet, row, column);
-        if (formula && ExcelFormula::isPortable(*formula)) {
+        if (formula && formula->isValid()) {
             // A1 references always: the workbook may be showing R1C1.
             const QString text = FormulaWriter(sheet.workbook(), false).write(*formula, {row, column});
             writeFormula(target, row, column, text, value, format);
@@ -156,13 +158,36 @@ void writeMerges(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& for
     }
 }
 
-lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormatCache& formats)
+// The print area goes to the sheet it names.
+void writePrintArea(lxw_worksheet* target, const Sheet& sheet, const PrintSettings& print)
+{
+    ParsedReference area;
+    if (print.printArea.isEmpty() || !parseReference(print.printArea, area)
+        || area.sheetName.compare(sheet.name(), Qt::CaseInsensitive) != 0) {
+        return;
+    }
+    const CellRange& r = area.range;
+    check(worksheet_print_area(target, r.top, r.left, r.bottom, r.right), QStringLiteral("área de impressão"));
+}
+
+void writeView(lxw_worksheet* target, const Sheet& sheet)
+{
+    const CellRange& selection = sheet.selection();
+    if (selection.isValid() && !(selection.top == 0 && selection.left == 0 && selection.bottom == 0 && selection.right == 0)) {
+        worksheet_set_selection(target, selection.top, selection.left, selection.bottom, selection.right);
+    }
+}
+
+lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormatCache& formats, const PrintSettings& print)
 {
     lxw_worksheet* target = workbook_add_worksheet(workbook, utf8(sheet.name()).constData());
     if (!target) {
         throw SpreadsheetError(QStringLiteral("O Excel não aceita o nome de planilha \"%1\".").arg(sheet.name()));
     }
     worksheet_set_default_row(target, sheet.defaultRowHeight() * kPointsPerPixel, LXW_FALSE);
+    XlsxPageSetup::write(target, print, sheet.gridLines() != TriState::Off);
+    writePrintArea(target, sheet, print);
+    writeView(target, sheet);
     writeLines(target, sheet);
     writePageBreaks(target, sheet);
     writeMerges(target, sheet, formats);
@@ -182,11 +207,19 @@ QString nameFormula(const Workbook& workbook, const DefinedName& name)
     return u'=' + ExcelFormula::text(reference);
 }
 
-void writeWorkbook(lxw_workbook* target, const Workbook& workbook)
+void writeProperties(lxw_workbook* target, const Workbook& workbook, const PrintSettings& print)
+{
+    for (const auto& [name, value] : XlsxOwnProperties::write(workbook, print)) {
+        check(workbook_set_custom_property_string(target, utf8(name).constData(), utf8(value).constData()), name);
+    }
+}
+
+void writeWorkbook(lxw_workbook* target, const Workbook& workbook, const PrintSettings& print)
 {
     XlsxFormatCache formats(target);
+    writeProperties(target, workbook, print);
     for (int i = 0; i < workbook.sheetCount(); ++i) {
-        lxw_worksheet* sheet = writeSheet(target, workbook.sheet(i), formats);
+        lxw_worksheet* sheet = writeSheet(target, workbook.sheet(i), formats, print);
         if (i == workbook.activeSheetIndex()) {
             worksheet_activate(sheet);
         }
@@ -214,7 +247,7 @@ void replaceTarget(QTemporaryFile& temporary, const QString& path)
 
 }  // namespace
 
-void XlsxWriter::write(const Workbook& workbook, const QString& path)
+void XlsxWriter::write(const Workbook& workbook, const QString& path, const PrintSettings& print)
 {
     const QFileInfo target(path);
     QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
@@ -226,7 +259,7 @@ void XlsxWriter::write(const Workbook& workbook, const QString& path)
     if (!handle) {
         throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\".").arg(path));
     }
-    writeWorkbook(handle.get(), workbook);
+    writeWorkbook(handle.get(), workbook, print);
     check(workbook_close(handle.release()), path);
     replaceTarget(temporary, path);
 }

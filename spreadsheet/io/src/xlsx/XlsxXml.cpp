@@ -1,6 +1,10 @@
 #include "XlsxXml.h"
 
+#include <spreadsheet/io/FileFormatError.h>
+
 #include <QRegularExpression>
+
+#include <cctype>
 
 namespace spreadsheet::io::xml {
 
@@ -27,22 +31,128 @@ bool isUtf16(const std::vector<unsigned char>& bytes)
     return bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
 }
 
+// Where a construct that may hold '>' or quotes ends.
+std::size_t skipSpecial(std::string_view text, std::size_t at)
+{
+    struct Special {
+        std::string_view open;
+        std::string_view close;
+    };
+    constexpr Special kSpecials[] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}};
+    for (const Special& s : kSpecials) {
+        if (text.substr(at, s.open.size()) == s.open) {
+            const std::size_t end = text.find(s.close, at + s.open.size());
+            return end == std::string_view::npos ? std::string_view::npos : end + s.close.size();
+        }
+    }
+    return at;
+}
+
+// A reference such as "&amp;", "&#38;" or "&#x26;" starts at `at`.
+bool isReference(std::string_view text, std::size_t at)
+{
+    std::size_t end = at + 1;
+    const bool numeric = end < text.size() && text[end] == '#';
+    const bool hex = numeric && end + 1 < text.size() && (text[end + 1] == 'x' || text[end + 1] == 'X');
+    end += numeric ? (hex ? 2 : 1) : 0;
+    const std::size_t first = end;
+    while (end < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[end]))
+                                 : numeric ? std::isdigit(static_cast<unsigned char>(text[end]))
+                                           : std::isalpha(static_cast<unsigned char>(text[end])))) {
+        ++end;
+    }
+    return end > first && end < text.size() && text[end] == ';';
+}
+
+// What is wrong, if anything, with the lexical frame of a part: every tag
+// must be closed by a '>' outside its quoted values, whose references must
+// be well formed (the parser reads past a broken one), and every comment,
+// section and instruction must be closed. Much cheaper than the parse it
+// protects.
+const char* tagFault(std::string_view text)
+{
+    constexpr const char* kOpen = "a parte termina no meio de um elemento";
+    std::size_t at = 0;
+    while ((at = text.find('<', at)) != std::string_view::npos) {
+        const std::size_t special = skipSpecial(text, at);
+        if (special == std::string_view::npos) {
+            return kOpen;
+        }
+        if (special != at) {
+            at = special;
+            continue;
+        }
+        char quote = 0;
+        for (++at; at < text.size() && (quote || text[at] != '>'); ++at) {
+            if (quote && text[at] == '&' && !isReference(text, at)) {
+                return "referência malformada num atributo";
+            }
+            if (quote ? text[at] == quote : text[at] == '"' || text[at] == '\'') {
+                quote = quote ? 0 : text[at];
+            }
+        }
+        if (at >= text.size()) {
+            return kOpen;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 Package::Package(const QByteArray& bytes)
     : stream_(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
       archive_(&stream_)
 {
-    archive_.load();
+    try {
+        archive_.load();
+    } catch (const orcus::zip_error& e) {
+        throw FileFormatError(QStringLiteral("O arquivo xlsx está danificado (%1).").arg(QString::fromUtf8(e.what())));
+    }
 }
 
-bool Package::load(std::string_view part, std::string& utf8) const
+void Package::malformed(std::string_view part, const char* reason)
 {
-    std::vector<unsigned char> buffer;
-    if (!archive_.read_file_entry(part, buffer)) {
-        return false;
+    throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx não é um XML válido (%2).")
+                              .arg(text(part), QString::fromUtf8(reason)));
+}
+
+void Package::checkEnding(std::string_view part, std::string_view utf8) const
+{
+    checked_.emplace(part);
+    if (const char* fault = tagFault(utf8)) {
+        malformed(part, fault);
     }
-    utf8 = isUtf16(buffer) ? utf16ToUtf8(buffer) : std::string(buffer.begin(), buffer.end());
+}
+
+void Package::checkOtherParts() const
+{
+    for (std::size_t i = 0; i < archive_.get_file_entry_count(); ++i) {
+        const std::string_view name = archive_.get_file_entry_name(i);
+        if (!(name.ends_with(".xml") || name.ends_with(".rels")) || checked_.find(name) != checked_.end()) {
+            continue;
+        }
+        std::vector<unsigned char> buffer;
+        if (load(name, buffer)) {
+            checkEnding(name, std::string_view(reinterpret_cast<const char*>(buffer.data()), buffer.size()));
+        }
+    }
+}
+
+bool Package::load(std::string_view part, std::vector<unsigned char>& utf8) const
+{
+    try {
+        if (!archive_.read_file_entry(part, utf8)) {
+            return false;
+        }
+    } catch (const orcus::zip_error& e) {
+        throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).")
+                                  .arg(text(part), QString::fromUtf8(e.what())));
+    }
+    if (isUtf16(utf8)) {
+        const std::string converted = utf16ToUtf8(utf8);
+        utf8.assign(converted.begin(), converted.end());
+    }
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintSettings.h"
+
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/CellStyle.h>
 #include <spreadsheet/Sheet.h>
@@ -48,6 +50,8 @@ public:
     {
         (void)r1c1, (void)automaticCalculation, (void)sheetTabsVisible;
     }
+    // How the workbook prints, from a file that says so beside its cells.
+    virtual void setPrintSettings(const PrintSettings& print) { (void)print; }
     // What the file holds that the reader could not take, in Portuguese.
     virtual void warn(const QString& message) { (void)message; }
     // Some formula came without its value: the workbook is calculated once

@@ -3,6 +3,7 @@
 #include "ImportSink.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace spreadsheet {
@@ -37,12 +38,14 @@ public:
     void setWorkbookOptions(bool r1c1, bool automaticCalculation, bool sheetTabsVisible) override;
     void warn(const QString& message) override { warnings_.push_back(message); }
     void calculateAfterLoading() override { calculate_ = true; }
+    void setPrintSettings(const PrintSettings& print) override { print_ = print; }
 
     // The finished workbook: formulas parsed, history empty and on, values as
     // the file cached them (nothing is recalculated unless the reader asked).
     std::unique_ptr<Workbook> finish();
     // What the file held that the workbook could not take, in Portuguese.
     const std::vector<QString>& warnings() const { return warnings_; }
+    const std::optional<PrintSettings>& printSettings() const { return print_; }
 
 private:
     struct PendingFormula {
@@ -58,6 +61,7 @@ private:
     std::vector<PendingFormula> formulas_;
     std::vector<std::pair<int, CellRange>> merges_;
     std::vector<QString> warnings_;
+    std::optional<PrintSettings> print_;
     int activeSheet_ = 0;
     bool automaticCalculation_ = true;
     bool calculate_ = false;

@@ -21,7 +21,7 @@ enum class FileFormat { Native, Xls, Xlsx, Unknown };
 struct LoadedWorkbook {
     std::unique_ptr<Workbook> workbook;
     FileFormat format = FileFormat::Unknown;
-    std::optional<PrintSettings> printSettings;  // only native files have them
+    std::optional<PrintSettings> printSettings;  // native files, and xlsx files that say how they print
     std::vector<QString> warnings;
 };
 

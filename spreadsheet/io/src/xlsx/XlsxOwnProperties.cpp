@@ -1,0 +1,165 @@
+#include "XlsxOwnProperties.h"
+
+#include <spreadsheet/Workbook.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace spreadsheet::io {
+
+namespace {
+
+const QString kWorkbook = QStringLiteral("Darvelo.Pasta");
+const QString kPrint = QStringLiteral("Darvelo.Impressao");
+const QString kSheet = QStringLiteral("Darvelo.Planilha.%1");
+
+QString compact(const QJsonObject& object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+QJsonObject parsed(const std::map<QString, QString>& properties, const QString& name)
+{
+    const auto found = properties.find(name);
+    return found == properties.end() ? QJsonObject() : QJsonDocument::fromJson(found->second.toUtf8()).object();
+}
+
+template <typename Enum>
+Enum enumFrom(const QJsonObject& object, const char* key, Enum fallback, int last)
+{
+    const int code = object.value(QLatin1String(key)).toInt(static_cast<int>(fallback));
+    return code >= 0 && code <= last ? static_cast<Enum>(code) : fallback;
+}
+
+// Border codes are not consecutive: a code that is none of them is no border.
+BorderLine borderFrom(const QJsonObject& object, const char* key)
+{
+    const auto line = static_cast<BorderLine>(object.value(QLatin1String(key)).toInt());
+    switch (line) {
+    case BorderLine::Thin:
+    case BorderLine::Thick:
+    case BorderLine::Double:
+        return line;
+    case BorderLine::None:
+        break;
+    }
+    return BorderLine::None;
+}
+
+// Only what differs from a new style, to keep the value short.
+QJsonObject styleObject(const CellStyle& s)
+{
+    const CellStyle d;
+    QJsonObject o;
+    const auto put = [&o](const char* key, auto value, auto fallback) {
+        if (value != fallback) {
+            o.insert(QLatin1String(key), value);
+        }
+    };
+    put("fonte", s.font.name, d.font.name);
+    put("tamanho", s.font.size, d.font.size);
+    put("negrito", s.font.bold, d.font.bold);
+    put("italico", s.font.italic, d.font.italic);
+    put("sublinhado", s.font.underline, d.font.underline);
+    put("riscado", s.font.strikeOut, d.font.strikeOut);
+    put("alinhamento", static_cast<int>(s.alignHorz), static_cast<int>(d.alignHorz));
+    put("bordaEsquerda", static_cast<int>(s.borderLeft), static_cast<int>(d.borderLeft));
+    put("bordaSuperior", static_cast<int>(s.borderTop), static_cast<int>(d.borderTop));
+    put("formato", s.numberFormat, d.numberFormat);
+    put("bloqueada", s.locked, d.locked);
+    return o;
+}
+
+CellStyle styleFrom(const QJsonObject& o)
+{
+    CellStyle s;
+    s.font.name = o.value(QLatin1String("fonte")).toString(s.font.name);
+    s.font.size = o.value(QLatin1String("tamanho")).toInt(s.font.size);
+    s.font.bold = o.value(QLatin1String("negrito")).toBool();
+    s.font.italic = o.value(QLatin1String("italico")).toBool();
+    s.font.underline = o.value(QLatin1String("sublinhado")).toBool();
+    s.font.strikeOut = o.value(QLatin1String("riscado")).toBool();
+    s.alignHorz = enumFrom(o, "alinhamento", HorizontalAlignment::General, static_cast<int>(HorizontalAlignment::Distributed));
+    s.borderLeft = borderFrom(o, "bordaEsquerda");
+    s.borderTop = borderFrom(o, "bordaSuperior");
+    s.numberFormat = o.value(QLatin1String("formato")).toString();
+    s.locked = o.value(QLatin1String("bloqueada")).toBool(true);
+    return s;
+}
+
+QJsonObject sheetObject(const Sheet& sheet)
+{
+    return {{"grade", static_cast<int>(sheet.gridLines())},
+            {"cabecalhos", static_cast<int>(sheet.headers())},
+            {"formulas", static_cast<int>(sheet.showFormulas())},
+            {"estilo", styleObject(sheet.defaultStyle())}};
+}
+
+XlsxOwnSheetSettings sheetFrom(const QJsonObject& o)
+{
+    constexpr int last = static_cast<int>(TriState::Default);
+    XlsxOwnSheetSettings s;
+    s.gridLines = enumFrom(o, "grade", TriState::Default, last);
+    s.headers = enumFrom(o, "cabecalhos", TriState::Default, last);
+    s.showFormulas = enumFrom(o, "formulas", TriState::Default, last);
+    s.defaultStyle = styleFrom(o.value(QLatin1String("estilo")).toObject());
+    return s;
+}
+
+QJsonObject printObject(const PrintSettings& p)
+{
+    return {{"larguraPapel", p.paperWidthMm}, {"alturaPapel", p.paperHeightMm},
+            {"cabecalho", p.headerText},      {"rodape", p.footerText},
+            {"numeracao", static_cast<int>(p.pageNumbers)},
+            {"sombreado", p.greyShading},     {"copias", p.copies},
+            {"data", p.dateFormat},           {"hora", p.timeFormat}};
+}
+
+PrintSettings printFrom(const QJsonObject& o)
+{
+    PrintSettings p;
+    p.paperWidthMm = o.value(QLatin1String("larguraPapel")).toDouble(p.paperWidthMm);
+    p.paperHeightMm = o.value(QLatin1String("alturaPapel")).toDouble(p.paperHeightMm);
+    p.headerText = o.value(QLatin1String("cabecalho")).toString();
+    p.footerText = o.value(QLatin1String("rodape")).toString();
+    p.pageNumbers = enumFrom(o, "numeracao", p.pageNumbers, static_cast<int>(PrintSettings::PageNumbers::LettersUpper));
+    p.greyShading = o.value(QLatin1String("sombreado")).toBool(p.greyShading);
+    p.copies = std::max(1, o.value(QLatin1String("copias")).toInt(p.copies));
+    p.dateFormat = o.value(QLatin1String("data")).toString();
+    p.timeFormat = o.value(QLatin1String("hora")).toString();
+    return p;
+}
+
+}  // namespace
+
+XlsxOwnProperties::Properties XlsxOwnProperties::write(const Workbook& workbook, const PrintSettings& print)
+{
+    Properties out;
+    out.emplace_back(kWorkbook, compact({{"r1c1", workbook.r1c1References()},
+                                         {"calculoAutomatico", workbook.automaticCalculation()},
+                                         {"abas", workbook.sheetTabsVisible()}}));
+    out.emplace_back(kPrint, compact(printObject(print)));
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        out.emplace_back(kSheet.arg(i + 1), compact(sheetObject(workbook.sheet(i))));
+    }
+    return out;
+}
+
+std::optional<XlsxOwnSettings> XlsxOwnProperties::read(const std::map<QString, QString>& properties)
+{
+    if (properties.find(kWorkbook) == properties.end()) {
+        return std::nullopt;
+    }
+    const QJsonObject book = parsed(properties, kWorkbook);
+    XlsxOwnSettings settings;
+    settings.r1c1 = book.value(QLatin1String("r1c1")).toBool();
+    settings.automaticCalculation = book.value(QLatin1String("calculoAutomatico")).toBool(true);
+    settings.sheetTabsVisible = book.value(QLatin1String("abas")).toBool(true);
+    settings.print = printFrom(parsed(properties, kPrint));
+    for (int i = 1; properties.find(kSheet.arg(i)) != properties.end(); ++i) {
+        settings.sheets.push_back(sheetFrom(parsed(properties, kSheet.arg(i))));
+    }
+    return settings;
+}
+
+}  // namespace spreadsheet::io

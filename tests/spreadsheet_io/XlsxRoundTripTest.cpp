@@ -1,0 +1,205 @@
+// A template saved as xlsx and read back is the same workbook: the sample
+// templates, and one workbook that sets every setting away from its default.
+#include <spreadsheet/Workbook.h>
+#include <spreadsheet/io/WorkbookExport.h>
+#include <spreadsheet/io/WorkbookFile.h>
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace spreadsheet;
+using namespace spreadsheet::io;
+
+namespace {
+
+QString cellName(const Sheet& sheet, int row, int column)
+{
+    return sheet.name() + u'!' + QString::number(row + 1) + u':' + QString::number(column + 1);
+}
+
+void compareCells(const Sheet& a, const Sheet& b, QStringList& out)
+{
+    const CellRange all{0, 0, std::max(a.columnCount(), b.columnCount()), std::max(a.rowCount(), b.rowCount())};
+    const auto check = [&](int row, int column) {
+        if (a.text(row, column) != b.text(row, column) || !(a.value(row, column) == b.value(row, column))) {
+            out << cellName(a, row, column) + QStringLiteral(": ") + a.text(row, column) + QStringLiteral(" / ") + b.text(row, column);
+        } else if (!(a.style(row, column) == b.style(row, column))) {
+            out << cellName(a, row, column) + QStringLiteral(": estilo");
+        }
+    };
+    a.forEachCell(all, check);
+    b.forEachCell(all, check);
+}
+
+void compareLines(const Sheet& a, const Sheet& b, QStringList& out)
+{
+    for (int row = 0; row <= std::max(a.rowCount(), b.rowCount()); ++row) {
+        if (a.rowHeight(row) != b.rowHeight(row) || a.isRowHidden(row) != b.isRowHidden(row)
+            || a.hasPageBreak(row) != b.hasPageBreak(row)) {
+            out << a.name() + QStringLiteral(": linha ") + QString::number(row + 1);
+        }
+    }
+    for (int column = 0; column <= std::max(a.columnCount(), b.columnCount()); ++column) {
+        if (a.columnWidth(column) != b.columnWidth(column) || a.isColumnHidden(column) != b.isColumnHidden(column)) {
+            out << a.name() + QStringLiteral(": coluna ") + QString::number(column + 1);
+        }
+    }
+}
+
+void compareSheet(const Sheet& a, const Sheet& b, QStringList& out)
+{
+    if (a.name() != b.name()) {
+        out << a.name() + QStringLiteral(" / ") + b.name();
+        return;
+    }
+    compareCells(a, b, out);
+    compareLines(a, b, out);
+    const std::vector<std::pair<const char*, bool>> same{
+        {"mesclagens", a.mergedAreas() == b.mergedAreas()},
+        {"estilo padrão", a.defaultStyle() == b.defaultStyle()},
+        {"grade", a.gridLines() == b.gridLines()},
+        {"cabeçalhos", a.headers() == b.headers()},
+        {"fórmulas", a.showFormulas() == b.showFormulas()},
+        {"seleção", a.selection() == b.selection()},
+    };
+    for (const auto& [what, equal] : same) {
+        if (!equal) {
+            out << a.name() + QStringLiteral(": ") + QString::fromUtf8(what);
+        }
+    }
+}
+
+// Names are compared as a set: Excel keeps them sorted.
+std::vector<std::pair<QString, QString>> sortedNames(const Workbook& workbook)
+{
+    std::vector<std::pair<QString, QString>> names;
+    for (const DefinedName& name : workbook.names()) {
+        names.emplace_back(name.name, name.reference);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+QStringList differences(const LoadedWorkbook& a, const LoadedWorkbook& b)
+{
+    QStringList out;
+    const Workbook& x = *a.workbook;
+    const Workbook& y = *b.workbook;
+    if (x.sheetCount() != y.sheetCount()) {
+        return {QStringLiteral("número de planilhas")};
+    }
+    for (int i = 0; i < x.sheetCount(); ++i) {
+        compareSheet(x.sheet(i), y.sheet(i), out);
+    }
+    if (sortedNames(x) != sortedNames(y)) {
+        out << QStringLiteral("nomes");
+    }
+    if (x.activeSheetIndex() != y.activeSheetIndex() || x.r1c1References() != y.r1c1References()
+        || x.automaticCalculation() != y.automaticCalculation() || x.sheetTabsVisible() != y.sheetTabsVisible()) {
+        out << QStringLiteral("opções da pasta");
+    }
+    QBuffer x1, y1;
+    x1.open(QIODevice::WriteOnly);
+    y1.open(QIODevice::WriteOnly);
+    a.printSettings.value_or(PrintSettings{}).write(x1);
+    b.printSettings.value_or(PrintSettings{}).write(y1);
+    if (x1.data() != y1.data()) {
+        out << QStringLiteral("impressão: ") + QString::fromLatin1(x1.data().toHex()) + u' ' + QString::fromLatin1(y1.data().toHex());
+    }
+    return out;
+}
+
+LoadedWorkbook throughXlsx(const LoadedWorkbook& original, const QString& path)
+{
+    WorkbookExport::xlsx(*original.workbook, path, original.printSettings.value_or(PrintSettings{}));
+    return WorkbookFile::load(path);
+}
+
+class XlsxRoundTripTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(XlsxRoundTripTest, TheSampleTemplateComesBackTheSame)
+{
+    const LoadedWorkbook original = WorkbookFile::load(QStringLiteral(EXEMPLO_DIR "/") + GetParam() + QStringLiteral(".nxs"));
+    QTemporaryDir dir;
+    const LoadedWorkbook copy = throughXlsx(original, dir.filePath(QStringLiteral("modelo.xlsx")));
+    EXPECT_TRUE(copy.warnings.empty()) << copy.warnings.front().toStdString();
+    EXPECT_EQ(differences(original, copy).join(u'\n').toStdString(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modelos, XlsxRoundTripTest, ::testing::Values("resumo-folha", "rateio", "provisoes", "cadastro"));
+
+LoadedWorkbook everySettingChanged()
+{
+    LoadedWorkbook loaded;
+    loaded.workbook = std::make_unique<Workbook>();
+    Workbook& workbook = *loaded.workbook;
+    Sheet& first = workbook.addSheet(QStringLiteral("Capa"));
+    Sheet& second = workbook.addSheet(QStringLiteral("Leiaute"));
+    first.setText(0, 0, QStringLiteral("=gerEMP(3)&\" - \"&Leiaute!B2"));
+    first.setCachedValue(0, 0, Value(QStringLiteral("Emp(3) - 7")));
+    second.setValue(1, 1, 7.0);
+    second.setText(2, 1, QStringLiteral("=fpaSalario(B2;\"a;b\")"));
+    first.setGridLines(TriState::Off);
+    second.setGridLines(TriState::On);
+    first.setHeaders(TriState::On);
+    second.setHeaders(TriState::Off);
+    second.setShowFormulas(TriState::On);
+    second.setSelection({3, 1, 5, 2});
+    CellStyle base;
+    base.font.name = QStringLiteral("Arial");
+    base.font.size = 9;
+    second.setDefaultStyle(base);
+    second.setPageBreak(10, true);
+    second.setPageBreak(40, true);
+    second.setRowHidden(4, true);
+    second.setColumnHidden(3, true);
+    second.setColumnWidth(1, 140);
+    second.setRowHeight(2, 33);
+    second.mergeCells({0, 0, 0, 3});
+    workbook.defineName(QStringLiteral("Linhas"), QStringLiteral("Leiaute!$B$2:$B$9"));
+    workbook.setR1C1References(true);
+    workbook.setAutomaticCalculation(false);
+    workbook.setSheetTabsVisible(false);
+    workbook.setActiveSheet(1);
+    PrintSettings print;
+    print.paperCode = 1;
+    print.landscape = true;
+    print.marginLeftMm = 20;
+    print.marginTopMm = 15;
+    print.marginRightMm = 10.5;
+    print.marginBottomMm = 25;
+    print.headerMm = 8;
+    print.footerMm = 9;
+    print.headerText = QStringLiteral("Folha & encargos");
+    print.footerText = QStringLiteral("Página");
+    print.printArea = QStringLiteral("Leiaute!$A$1:$D$40");
+    print.pageNumbers = PrintSettings::PageNumbers::RomanUpper;
+    print.firstPageNumber = 3;
+    print.greyShading = false;
+    print.printGridLines = true;
+    print.printHeadings = true;
+    print.centerHorizontally = true;
+    print.centerVertically = true;
+    print.scalePercent = 85;
+    print.fitPagesWide = 1;
+    print.fitPagesTall = 2;
+    print.copies = 2;
+    print.dateFormat = QStringLiteral("dd/MM/yyyy");
+    print.timeFormat = QStringLiteral("HH:mm");
+    loaded.printSettings = print;
+    return loaded;
+}
+
+TEST(XlsxRoundTripTest, EverySettingComesBack)
+{
+    const LoadedWorkbook original = everySettingChanged();
+    QTemporaryDir dir;
+    const LoadedWorkbook copy = throughXlsx(original, dir.filePath(QStringLiteral("tudo.xlsx")));
+    EXPECT_EQ(differences(original, copy).join(u'\n').toStdString(), "");
+}
+
+}  // namespace
