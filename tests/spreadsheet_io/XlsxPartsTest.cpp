@@ -93,6 +93,18 @@ TEST(XlsxPackageScanTest, FindsWhatTheFilterLoses)
     EXPECT_EQ(results, expected);
 }
 
+TEST(ExcelFormulaTest, PrefixesOfNewAndUnknownFunctionsAreDropped)
+{
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("_xlfn.CONCAT(A1,_xludf.fpaFunc(2,$B7))"), QStringLiteral("CONCAT(A1,fpaFunc(2,$B7))")},
+        {QStringLiteral("_XLWS.SORT(A1:A3)&\"_xlfn.x\""), QStringLiteral("SORT(A1:A3)&\"_xlfn.x\"")},
+        {QStringLiteral("'_xlfn.'!A1+_x"), QStringLiteral("'_xlfn.'!A1+_x")},
+    };
+    for (const auto& [excel, ours] : cases) {
+        EXPECT_EQ(ExcelFormula::fromExcel(excel), ours) << excel.toStdString();
+    }
+}
+
 TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsOnly)
 {
     const std::vector<std::pair<QString, QString>> cases{

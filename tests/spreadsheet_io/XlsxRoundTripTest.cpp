@@ -4,8 +4,15 @@
 #include <spreadsheet/io/WorkbookExport.h>
 #include <spreadsheet/io/WorkbookFile.h>
 
+#include <spreadsheet/io/JsonDump.h>
+
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +207,80 @@ TEST(XlsxRoundTripTest, EverySettingComesBack)
     QTemporaryDir dir;
     const LoadedWorkbook copy = throughXlsx(original, dir.filePath(QStringLiteral("tudo.xlsx")));
     EXPECT_EQ(differences(original, copy).join(u'\n').toStdString(), "");
+}
+
+// Other programs read what we write: openpyxl finds every cell with the
+// value and formula we gave it, and LibreOffice converts the file without
+// complaint. Skipped where the program is not installed.
+bool runs(const QString& program, const QStringList& arguments, QString* output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted() || !process.waitForFinished(180000)) {
+        return false;
+    }
+    if (output) {
+        *output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+std::vector<LoadedWorkbook> exportedSamples(const QTemporaryDir& dir, QStringList& files)
+{
+    std::vector<LoadedWorkbook> samples;
+    for (const char* name : {"resumo-folha", "cadastro"}) {
+        samples.push_back(WorkbookFile::load(QStringLiteral(EXEMPLO_DIR "/") + name + QStringLiteral(".nxs")));
+    }
+    samples.push_back(everySettingChanged());
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        files << dir.filePath(QStringLiteral("exportado%1.xlsx").arg(i));
+        WorkbookExport::xlsx(*samples[i].workbook, files.back(), samples[i].printSettings.value_or(PrintSettings{}));
+    }
+    return samples;
+}
+
+TEST(XlsxForeignReadersTest, OpenpyxlReadsEveryCellAsWritten)
+{
+    const QString python = QStringLiteral("/usr/bin/python3");
+    if (!runs(python, {QStringLiteral("-c"), QStringLiteral("import openpyxl")})) {
+        GTEST_SKIP() << "python3-openpyxl não instalado";
+    }
+    QTemporaryDir dir;
+    QStringList files;
+    const std::vector<LoadedWorkbook> samples = exportedSamples(dir, files);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString dump = files[i] + QStringLiteral(".json");
+        QFile out(dump);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(JsonDump::dump(*samples[static_cast<std::size_t>(i)].workbook));
+        out.close();
+        QString problems;
+        EXPECT_TRUE(runs(python, {QStringLiteral(TEST_DATA_DIR "/xlsx/check_export.py"), files[i], dump}, &problems))
+            << problems.toStdString();
+    }
+}
+
+TEST(XlsxForeignReadersTest, LibreOfficeConvertsTheFilesWithoutComplaint)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty()) {
+        GTEST_SKIP() << "LibreOffice não instalado";
+    }
+    QTemporaryDir dir;
+    QStringList files;
+    exportedSamples(dir, files);
+    // A profile of its own, so that a running LibreOffice is left alone.
+    const QString profile = QUrl::fromLocalFile(dir.filePath(QStringLiteral("perfil"))).toString();
+    QString output;
+    ASSERT_TRUE(runs(soffice, QStringList{QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
+                                          QStringLiteral("--convert-to"), QStringLiteral("ods"), QStringLiteral("--outdir"),
+                                          dir.path()} + files,
+                     &output))
+        << output.toStdString();
+    for (const QString& file : files) {
+        const QFileInfo converted(dir.filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".ods")));
+        EXPECT_GT(converted.size(), 0) << file.toStdString() << '\n' << output.toStdString();
+    }
 }
 
 }  // namespace

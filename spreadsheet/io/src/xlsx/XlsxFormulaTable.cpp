@@ -1,5 +1,6 @@
 #include "XlsxFormulaTable.h"
 
+#include "ExcelFormula.h"
 #include "SharedFormulaExpander.h"
 
 #include <spreadsheet/io/ImportSink.h>
@@ -8,6 +9,12 @@
 #include <memory>
 
 namespace spreadsheet::io {
+
+void XlsxFormulaTable::add(XlsxFormulaCell cell)
+{
+    cell.text = ExcelFormula::fromExcel(cell.text);
+    cells_.push_back(std::move(cell));
+}
 
 void XlsxFormulaTable::reviveErrors()
 {

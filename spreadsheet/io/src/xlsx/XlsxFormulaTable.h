@@ -27,7 +27,7 @@ struct XlsxFormulaCell {
 // sheets that come later.
 class XlsxFormulaTable {
 public:
-    void add(XlsxFormulaCell cell) { cells_.push_back(std::move(cell)); }
+    void add(XlsxFormulaCell cell);
     // True when some formula came without the value it gives.
     bool lacksResults() const;
     // Our writer can cache a result only as a number or a text, so in our
