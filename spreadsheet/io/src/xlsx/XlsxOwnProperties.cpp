@@ -11,7 +11,7 @@ namespace {
 
 const QString kWorkbook = QStringLiteral("Darvelo.Pasta");
 const QString kPrint = QStringLiteral("Darvelo.Impressao");
-const QString kSheet = QStringLiteral("Darvelo.Planilha.%1");
+const QString kSheet = QStringLiteral("Darvelo.Planilha.");
 
 QString compact(const QJsonObject& object)
 {
@@ -140,7 +140,7 @@ XlsxOwnProperties::Properties XlsxOwnProperties::write(const Workbook& workbook,
                                          {"abas", workbook.sheetTabsVisible()}}));
     out.emplace_back(kPrint, compact(printObject(print)));
     for (int i = 0; i < workbook.sheetCount(); ++i) {
-        out.emplace_back(kSheet.arg(i + 1), compact(sheetObject(workbook.sheet(i))));
+        out.emplace_back(kSheet + workbook.sheet(i).name(), compact(sheetObject(workbook.sheet(i))));
     }
     return out;
 }
@@ -156,8 +156,10 @@ std::optional<XlsxOwnSettings> XlsxOwnProperties::read(const std::map<QString, Q
     settings.automaticCalculation = book.value(QLatin1String("calculoAutomatico")).toBool(true);
     settings.sheetTabsVisible = book.value(QLatin1String("abas")).toBool(true);
     settings.print = printFrom(parsed(properties, kPrint));
-    for (int i = 1; properties.find(kSheet.arg(i)) != properties.end(); ++i) {
-        settings.sheets.push_back(sheetFrom(parsed(properties, kSheet.arg(i))));
+    for (const auto& [name, value] : properties) {
+        if (name.startsWith(kSheet)) {
+            settings.sheets[name.mid(kSheet.size()).toCaseFolded()] = sheetFrom(parsed(properties, name));
+        }
     }
     return settings;
 }

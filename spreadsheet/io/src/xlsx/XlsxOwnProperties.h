@@ -28,7 +28,9 @@ struct XlsxOwnSettings {
     bool r1c1 = false;
     bool automaticCalculation = true;
     bool sheetTabsVisible = true;
-    std::vector<XlsxOwnSheetSettings> sheets;  // by position
+    // By sheet name, case folded: a sheet moved or deleted in Excel keeps
+    // its own settings, and one renamed there falls back to the defaults.
+    std::map<QString, XlsxOwnSheetSettings> sheets;
     // Whole, but only what Excel's page setup cannot say is taken from here.
     PrintSettings print;
 };

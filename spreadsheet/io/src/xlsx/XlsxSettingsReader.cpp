@@ -32,7 +32,11 @@ XlsxSettingsReader::XlsxSettingsReader(const XlsxPackageScan& scan)
 
 const XlsxOwnSheetSettings* XlsxSettingsReader::own(std::size_t sheet) const
 {
-    return own_ && sheet < own_->sheets.size() ? &own_->sheets[sheet] : nullptr;
+    if (!own_ || sheet >= scan_.sheets().size()) {
+        return nullptr;
+    }
+    const auto found = own_->sheets.find(scan_.sheets()[sheet].name.toCaseFolded());
+    return found == own_->sheets.end() ? nullptr : &found->second;
 }
 
 void XlsxSettingsReader::readDefaultStyles(ImportSink& sink) const
