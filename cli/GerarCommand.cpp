@@ -354,6 +354,8 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
         host::nConfig().carregarArquivo(pedido.config);
     const qint64 carga = relogio.restart();
 
+    // A long query hears Ctrl+C too, not only the steps between queries.
+    host::TnDMSQLDataSet::DefinirInterrupcao(&Interrupcao::pedida);
     host::TnDMSQLDataSet::Conectar(pedido.banco);
     std::unique_ptr<host::TnDM> modulo = host::TnActionRegistry::instance().criar(QStringLiteral("TnFpaDMPlanilha"));
     auto* dm = dynamic_cast<host::TnDMPlanilha*>(modulo.get());
@@ -370,6 +372,8 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
     try {
         dm->Executar();
     } catch (const std::exception&) {
+        if (Interrupcao::pedida())
+            return cancelado(err);
         std::fflush(stderr);
         err << ondeFalhou(*dm);
         throw;

@@ -248,20 +248,28 @@ void GeracaoFolha::finalizarColunas()
 }
 
 // The end steps. The tag goes first, so that the calculation the workbook
-// catches up on afterwards no longer reaches the database.
+// catches up on afterwards no longer reaches the database. After a cancel
+// that calculation stops at once too: what it leaves is marked for the next.
 void GeracaoFolha::finalizar()
 {
     spreadsheet::Workbook& workbook = dm_.GetcxSpreadSheetBook();
     workbook.setTag(nullptr);
-    workbook.setCalculationInterrupt({});
+    if (!dm_.Cancelado())
+        workbook.setCalculationInterrupt({});
     if (workbook.sheetCount() > 2)
         workbook.setActiveSheet(2);
     dm_.DestruirCursores();
     FReplicacao.LiberarListas();
     if (FEmAtualizacao) {
         FEmAtualizacao = false;
-        workbook.endUpdate();
+        try {
+            workbook.endUpdate();
+        } catch (const spreadsheet::CalculationInterrupted&) {
+            // Only after a cancel: the cells it did not reach stay marked
+            // for the next calculation.
+        }
     }
+    workbook.setCalculationInterrupt({});
     workbook.history().setEnabled(FHistoricoLigado);
 }
 

@@ -19,10 +19,13 @@ constexpr std::size_t kMaxPendingCells = 2048;
 
 const CellRange kWholeSheet{0, 0, kMaxColumns - 1, kMaxRows - 1};
 
-// Formula steps between two interrupt checks: rare enough to cost nothing
-// beside the evaluations, frequent enough that even slow functions answer a
-// stop within a fraction of a second.
+// An interrupt check comes after this many formula steps, or sooner when
+// the steps are slow (functions that query a database): rare enough to cost
+// nothing beside the evaluations, frequent enough that a stop is answered
+// within a fraction of a second. The clock is read every few steps only.
 constexpr std::uint32_t kStepsPerCheck = 128;
+constexpr std::uint32_t kStepsPerClockReading = 4;
+constexpr std::chrono::milliseconds kTimeBetweenChecks{100};
 
 }  // namespace
 
@@ -94,10 +97,15 @@ void Calculator::run(Formula& formula)
 
 void Calculator::checkInterrupt()
 {
-    if (!interrupt_ || ++stepsSinceCheck_ < kStepsPerCheck) {
+    if (!interrupt_ || ++stepsSinceCheck_ % kStepsPerClockReading != 0) {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (stepsSinceCheck_ < kStepsPerCheck && now - lastCheck_ < kTimeBetweenChecks) {
         return;
     }
     stepsSinceCheck_ = 0;
+    lastCheck_ = now;
     if (interrupt_()) {
         abandon();
     }

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -93,6 +94,7 @@ private:
     std::optional<std::uint64_t> calculatedAt_;
     std::function<bool()> interrupt_;
     std::uint32_t stepsSinceCheck_ = 0;
+    std::chrono::steady_clock::time_point lastCheck_;
 };
 
 }  // namespace spreadsheet

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace host {
@@ -48,6 +49,10 @@ public:
     static void Desconectar();
     static bool Conectado();
     static TnDMSQLDataSet& Padrao();  // raises when not connected
+    // Asked over and over while an SQLite query runs: once it says yes, the
+    // query stops and raises as a failed one, so a long query does not
+    // hold up a cancel. Empty (the default) never stops a query.
+    static void DefinirInterrupcao(std::function<bool()> pedida);
 
 private:
     std::shared_ptr<DatabaseConnection> connection_;

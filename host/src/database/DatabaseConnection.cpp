@@ -14,6 +14,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <sqlite3.h>
+
 namespace host {
 
 namespace {
@@ -86,8 +88,35 @@ DatabaseConnection::~DatabaseConnection()
 // its queries stay in memory instead of temporary files, and the file is
 // read through a memory map rather than a system call per page. Nothing is
 // written, so neither risks the data.
+namespace {
+
+std::function<bool()>& interruption()
+{
+    static std::function<bool()> requested;
+    return requested;
+}
+
+// Runs in the thread of the query: a non-zero answer stops it.
+int askInterruption(void*)
+{
+    const std::function<bool()>& requested = interruption();
+    return requested && requested() ? 1 : 0;
+}
+
+constexpr int kStepsBetweenChecks = 10000;
+
+}  // namespace
+
+void DatabaseConnection::setInterruption(std::function<bool()> requested)
+{
+    interruption() = std::move(requested);
+}
+
 void DatabaseConnection::tuneSqlite(QSqlDatabase& db) const
 {
+    if (sqlite3* handle = SqliteReader::handle(db)) {
+        sqlite3_progress_handler(handle, kStepsBetweenChecks, askInterruption, nullptr);
+    }
     for (const char* pragma : {"PRAGMA temp_store = MEMORY"}) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromLatin1(pragma)))

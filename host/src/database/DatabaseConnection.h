@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
     std::unique_ptr<TnClientDataSet> run(const QString& sql, const TParams& params,
                                          const std::vector<FieldDef>* fixedFields = nullptr);
     QVariant firstValue(const QString& sql);
+
+    // Consulted by every SQLite session every few thousand steps of a query.
+    static void setInterruption(std::function<bool()> requested);
 
 private:
     void open();

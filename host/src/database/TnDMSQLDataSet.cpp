@@ -126,6 +126,11 @@ void TnDMSQLDataSet::Conectar(const QString& connectionText)
     programConnection() = std::move(connection);
 }
 
+void TnDMSQLDataSet::DefinirInterrupcao(std::function<bool()> pedida)
+{
+    DatabaseConnection::setInterruption(std::move(pedida));
+}
+
 void TnDMSQLDataSet::Desconectar()
 {
     programConnection().reset();

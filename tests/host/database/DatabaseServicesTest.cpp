@@ -154,6 +154,21 @@ TEST(DatabaseFailures, MissingOrForeignFilesAndBadTextsAreClearErrors)
     EXPECT_THROW(TnDMSQLDataSet::Padrao(), HostError);
 }
 
+// A cancel reaches a query that is running, not only the next one: without
+// it this count would take many seconds.
+TEST(DatabaseFailures, ARunningSqliteQueryStopsWhenACancelIsAsked)
+{
+    TnDMSQLDataSet services(ConnectionText::parse(host::testing::DemoDatabases::instance().sqliteConnection()));
+    const QString longCount = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000000) SELECT COUNT(*) FROM n");
+    int asked = 0;
+    TnDMSQLDataSet::DefinirInterrupcao([&asked] { return ++asked > 3; });
+    EXPECT_THROW(services.ExecutarSQL(longCount), HostError);
+    TnDMSQLDataSet::DefinirInterrupcao({});
+    EXPECT_GT(asked, 3);
+    EXPECT_EQ(services.ExecutarSQL(QStringLiteral("SELECT 7"))->Fields(0).AsInteger(), 7);
+}
+
 TEST(DatabaseFailures, ConnectionTextsNameEveryPart)
 {
     const ConnectionText pg = ConnectionText::parse(
