@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CellRange.h"
+#include "CellStyle.h"
+
+#include <QString>
+
+namespace spreadsheet {
+
+class Sheet;
+
+// What ApplyCellFormat changes, one bit each.
+enum FormatFlag : unsigned {
+    kSetAlignment = 1u << 0,
+    kSetFontName = 1u << 1,
+    kSetFontSize = 1u << 2,
+    kSetBold = 1u << 3,
+    kSetItalic = 1u << 4,
+    kSetUnderline = 1u << 5,
+    kSetStrikeOut = 1u << 6,
+};
+
+// The state a style flag sets: a set bit means on.
+enum StyleBit : unsigned {
+    kBold = 1u << 0,
+    kItalic = 1u << 1,
+    kUnderline = 1u << 2,
+    kStrikeOut = 1u << 3,
+};
+
+// The formatting commands of the editor's toolbar, each one undoable
+// action over an area of a sheet.
+class CellFormatting {
+public:
+    static constexpr int kBorderPresets = 12;
+
+    static void ApplyCellFormat(Sheet& sheet, const CellRange& area, unsigned flags, HorizontalAlignment alignment,
+                                unsigned styleBits, const QString& fontName, int fontSize);
+    // Borders are stored as left and top lines only: the right edge of the
+    // area is the left line of the column after it, the bottom edge the
+    // top line of the row below. Throws SpreadsheetError for a preset
+    // outside 0 to kBorderPresets - 1.
+    static void applyBorderPreset(Sheet& sheet, const CellRange& area, int preset);
+};
+
+}  // namespace spreadsheet
