@@ -4,6 +4,8 @@
 
 #include <span>
 
+class TVandrelPrincForm;
+
 // When an action of the main window is enabled.
 enum class Habilitacao {
     Padrao,          // enabled when it has a command
@@ -24,6 +26,8 @@ struct AcaoPrincipal {
     Habilitacao habilitacao;
     bool oculta;          // shown on no menu
     bool marcavel;        // carries a check mark
+    // What it does; an action without one stays disabled.
+    void (TVandrelPrincForm::*comando)() = nullptr;
 };
 
 // The action list alMain, in the order of its table; the formula and break

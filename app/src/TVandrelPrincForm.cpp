@@ -48,17 +48,6 @@ const QString kFiltro = QStringLiteral("Planilhas do Darvelo|*.nxs|Microsoft Exc
 const QString kPerguntaSalvar = QStringLiteral("Deseja salvar a Planilha modificada?");
 const QStringList kTamanhos{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
 
-// The commands this window carries out itself; every other action stays
-// disabled until its command exists.
-const QStringList kComandos{
-    "actNew",          "actOpenSpreadSheet",     "actSave",       "actSaveSpeadSheet",
-    "actExit",         "actAutomaticCalc",       "actRecalcFormulas", "actCut",
-    "actCopy",         "actPaste",               "actShowcaptions", "actShowgrid",
-    "actShowheaders",  "actShowformulas",        "actR1C1Referencestyle", "actWindowClose",
-    "actWindowCascade", "actWindowTileHorizontal", "actWindowTileVertical", "actWindowMinimizeAll",
-    "actWindowArrange", "actUndo",               "actRedo",       "actAjuda",
-};
-
 using Zona = spreadsheet::widgets::SpreadsheetView::ContextZone;
 
 // The right-click menus, by the part of the grid clicked; "-" is a
@@ -87,6 +76,15 @@ spreadsheet::FormulaConvention convencaoConfigurada()
         host::nShowMessage(erro.message() + QStringLiteral(" O editor usa \"pt-BR\"."), host::TipoMensagem::Aviso);
         return spreadsheet::FormulaConvention::Brazilian;
     }
+}
+
+bool temComando(const QString& nome)
+{
+    for (const AcaoPrincipal& definicao : acoesPrincipais()) {
+        if (nome == QLatin1String(definicao.nome))
+            return definicao.comando != nullptr;
+    }
+    return false;
 }
 
 TVandrelFilhaForm* filhaDe(QMdiSubWindow* janela)
@@ -358,55 +356,144 @@ void TVandrelPrincForm::criarBarraCelula()
 
 void TVandrelPrincForm::ligarComandos()
 {
-    const auto ligar = [this](const char* nome, auto&& comando) {
-        connect(acao(QString::fromLatin1(nome)), &QAction::triggered, this, comando);
-    };
-    ligar("actNew", [this] { NewSheet(QString()); });
-    ligar("actOpenSpreadSheet", [this] { abrir(); });
-    ligar("actSave", [this] { salvar(); });
-    ligar("actSaveSpeadSheet", [this] { salvarComo(); });
-    ligar("actExit", [this] { close(); });
-    ligar("actWindowClose", [this] { FArea->closeActiveSubWindow(); });
-    ligar("actWindowCascade", [this] { FArea->cascadeSubWindows(); });
-    ligar("actWindowTileHorizontal", [this] { ArranjoJanelas::ladoALado(*FArea, Qt::Horizontal); });
-    ligar("actWindowTileVertical", [this] { ArranjoJanelas::ladoALado(*FArea, Qt::Vertical); });
-    ligar("actWindowArrange", [this] { ArranjoJanelas::arrumarIcones(*FArea); });
-    ligar("actWindowMinimizeAll", [this] {
-        for (QMdiSubWindow* sub : FArea->subWindowList())
-            sub->showMinimized();
-    });
-    ligar("actAjuda", [this] { host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm")); });
-    ligar("actUndo", [this] { percorrerHistorico(true, 1); });
-    ligar("actRedo", [this] { percorrerHistorico(false, 1); });
-    // The clipboard commands act on the formula box while it has the focus.
-    using View = spreadsheet::widgets::SpreadsheetView;
-    const auto areaDeTransferencia = [this](auto caixa, auto grade) {
-        return [this, caixa, grade] {
-            if (FCaixaFormula->hasFocus())
-                (FCaixaFormula->*caixa)();
-            else if (TVandrelFilhaForm* janela = ativa())
-                (janela->cxSpreadBook().*grade)();
-        };
-    };
-    ligar("actCut", areaDeTransferencia(&QLineEdit::cut, &View::cutToClipboard));
-    ligar("actCopy", areaDeTransferencia(&QLineEdit::copy, &View::copyToClipboard));
-    ligar("actPaste", areaDeTransferencia(&QLineEdit::paste, &View::pasteFromClipboard));
-    ligar("actAutomaticCalc", [this] {
-        if (TVandrelFilhaForm* janela = ativa()) {
-            const bool ligado = acao(QStringLiteral("actAutomaticCalc"))->isChecked();
-            janela->workbook().setAutomaticCalculation(ligado);
-            if (ligado)
-                janela->workbook().calculate();
-            janela->cxSpreadBook().refresh();
-        }
-    });
-    ligar("actRecalcFormulas", [this] {
-        if (TVandrelFilhaForm* janela = ativa())
-            janela->workbook().calculate(), janela->cxSpreadBook().refresh();
-    });
-    for (const char* nome : {"actShowcaptions", "actShowgrid", "actShowheaders", "actShowformulas",
-                             "actR1C1Referencestyle"})
-        ligar(nome, [this, nome] { alternarVisao(QString::fromLatin1(nome)); });
+    for (const AcaoPrincipal& definicao : acoesPrincipais()) {
+        if (definicao.comando)
+            connect(acao(QString::fromLatin1(definicao.nome)), &QAction::triggered, this, definicao.comando);
+    }
+}
+
+void TVandrelPrincForm::cmdNova()
+{
+    NewSheet(QString());
+}
+
+void TVandrelPrincForm::cmdSalvar()
+{
+    salvar();
+}
+
+void TVandrelPrincForm::cmdSalvarComo()
+{
+    salvarComo();
+}
+
+void TVandrelPrincForm::cmdSair()
+{
+    close();
+}
+
+void TVandrelPrincForm::cmdFecharJanela()
+{
+    FArea->closeActiveSubWindow();
+}
+
+void TVandrelPrincForm::cmdCascata()
+{
+    FArea->cascadeSubWindows();
+}
+
+void TVandrelPrincForm::cmdLadoALadoHorizontal()
+{
+    ArranjoJanelas::ladoALado(*FArea, Qt::Horizontal);
+}
+
+void TVandrelPrincForm::cmdLadoALadoVertical()
+{
+    ArranjoJanelas::ladoALado(*FArea, Qt::Vertical);
+}
+
+void TVandrelPrincForm::cmdArrumarTudo()
+{
+    ArranjoJanelas::arrumarIcones(*FArea);
+}
+
+void TVandrelPrincForm::cmdMinimizarTodas()
+{
+    for (QMdiSubWindow* sub : FArea->subWindowList())
+        sub->showMinimized();
+}
+
+void TVandrelPrincForm::cmdAjuda()
+{
+    host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm"));
+}
+
+void TVandrelPrincForm::cmdDesfazer()
+{
+    percorrerHistorico(true, 1);
+}
+
+void TVandrelPrincForm::cmdRefazer()
+{
+    percorrerHistorico(false, 1);
+}
+
+// The clipboard commands act on the formula box while it has the focus.
+void TVandrelPrincForm::cmdRecortar()
+{
+    if (FCaixaFormula->hasFocus())
+        FCaixaFormula->cut();
+    else if (TVandrelFilhaForm* janela = ativa())
+        janela->cxSpreadBook().cutToClipboard();
+}
+
+void TVandrelPrincForm::cmdCopiar()
+{
+    if (FCaixaFormula->hasFocus())
+        FCaixaFormula->copy();
+    else if (TVandrelFilhaForm* janela = ativa())
+        janela->cxSpreadBook().copyToClipboard();
+}
+
+void TVandrelPrincForm::cmdColar()
+{
+    if (FCaixaFormula->hasFocus())
+        FCaixaFormula->paste();
+    else if (TVandrelFilhaForm* janela = ativa())
+        janela->cxSpreadBook().pasteFromClipboard();
+}
+
+void TVandrelPrincForm::cmdCalculoAutomatico()
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return;
+    const bool ligado = acao(QStringLiteral("actAutomaticCalc"))->isChecked();
+    janela->workbook().setAutomaticCalculation(ligado);
+    if (ligado)
+        janela->workbook().calculate();
+    janela->cxSpreadBook().refresh();
+}
+
+void TVandrelPrincForm::cmdRecalcular()
+{
+    if (TVandrelFilhaForm* janela = ativa())
+        janela->workbook().calculate(), janela->cxSpreadBook().refresh();
+}
+
+void TVandrelPrincForm::cmdExibirGuias()
+{
+    alternarVisao(QStringLiteral("actShowcaptions"));
+}
+
+void TVandrelPrincForm::cmdExibirGrade()
+{
+    alternarVisao(QStringLiteral("actShowgrid"));
+}
+
+void TVandrelPrincForm::cmdExibirCabecalhos()
+{
+    alternarVisao(QStringLiteral("actShowheaders"));
+}
+
+void TVandrelPrincForm::cmdExibirFormulas()
+{
+    alternarVisao(QStringLiteral("actShowformulas"));
+}
+
+void TVandrelPrincForm::cmdReferenciaR1C1()
+{
+    alternarVisao(QStringLiteral("actR1C1Referencestyle"));
 }
 
 // The sum button with its list of formulas. It has a hint of its own, so it
@@ -505,7 +592,7 @@ void TVandrelPrincForm::atualizarAcoes()
     const spreadsheet::History* historico = janela ? &janela->workbook().history() : nullptr;
     for (const AcaoPrincipal& definicao : acoesPrincipais()) {
         QAction* item = acao(QString::fromLatin1(definicao.nome));
-        bool ativo = kComandos.contains(item->objectName());
+        bool ativo = definicao.comando != nullptr;
         switch (definicao.habilitacao) {
         case Habilitacao::ForaDaEdicao:
             ativo = ativo && !editando;
@@ -897,7 +984,7 @@ std::unique_ptr<QMenu> TVandrelPrincForm::menuContexto(Zona zona)
         QAction* item = QByteArrayView(nome) == "-" ? nullptr : acao(QString::fromLatin1(nome));
         if (!item) {
             separar = !menu->isEmpty();
-        } else if (item->isVisible() && kComandos.contains(item->objectName())) {
+        } else if (item->isVisible() && temComando(item->objectName())) {
             if (separar)
                 menu->addSeparator();
             menu->addAction(item);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include <cstdint>
@@ -74,6 +75,33 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend std::span<const struct AcaoPrincipal> acoesPrincipais();
+
+    // The commands of the action table, one per row that has one.
+    void cmdNova();
+    void cmdSalvar();
+    void cmdSalvarComo();
+    void cmdSair();
+    void cmdCalculoAutomatico();
+    void cmdRecalcular();
+    void cmdRecortar();
+    void cmdCopiar();
+    void cmdColar();
+    void cmdExibirGuias();
+    void cmdExibirGrade();
+    void cmdExibirCabecalhos();
+    void cmdExibirFormulas();
+    void cmdReferenciaR1C1();
+    void cmdFecharJanela();
+    void cmdCascata();
+    void cmdLadoALadoHorizontal();
+    void cmdLadoALadoVertical();
+    void cmdMinimizarTodas();
+    void cmdArrumarTudo();
+    void cmdDesfazer();
+    void cmdRefazer();
+    void cmdAjuda();
+
     void criarAcoes();
     void criarMenus();
     QWidget* comAcoes(QWidget* destino, std::initializer_list<const char*> nomes);
