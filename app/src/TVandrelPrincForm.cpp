@@ -15,6 +15,7 @@
 #include "host/TnConfig.h"
 #include "host/TnDialogos.h"
 
+#include <spreadsheet/CellFormatting.h>
 #include <spreadsheet/History.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/SpreadsheetError.h>
@@ -289,6 +290,8 @@ void TVandrelPrincForm::criarBarras()
     FCaixaTamanho->setFixedWidth(44);
     FCaixaTamanho->lineEdit()->installEventFilter(this);
     formatacao->addWidget(FCaixaTamanho);
+    connect(FCaixaFonte, &QComboBox::editTextChanged, acao(QStringLiteral("actFont")), &QAction::trigger);
+    connect(FCaixaTamanho, &QComboBox::editTextChanged, acao(QStringLiteral("actFontSize")), &QAction::trigger);
     formatacao->addSeparator();
     auto* alinhamentos = new QActionGroup(this);
     alinhamentos->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -471,6 +474,82 @@ void TVandrelPrincForm::cmdRecalcular()
         janela->workbook().calculate(), janela->cxSpreadBook().refresh();
 }
 
+void TVandrelPrincForm::aplicarFormato(unsigned flags, spreadsheet::HorizontalAlignment alinhamento, unsigned estilos,
+                                       const QString& fonte, int tamanho)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    spreadsheet::widgets::SpreadsheetView& grade = janela->cxSpreadBook();
+    spreadsheet::CellFormatting::ApplyCellFormat(janela->workbook().activeSheet(), grade.selection(), flags,
+                                                 alinhamento, estilos, fonte, tamanho);
+    grade.refresh();
+    // The boxes already show what was typed; rewriting them would move the
+    // cursor under the user's fingers.
+    if ((flags & (spreadsheet::kSetFontName | spreadsheet::kSetFontSize)) == 0)
+        RefreshFormatState();
+    atualizarAcoes();
+}
+
+void TVandrelPrincForm::cmdAlinharEsquerda()
+{
+    aplicarFormato(spreadsheet::kSetAlignment, spreadsheet::HorizontalAlignment::Left, 0);
+}
+
+void TVandrelPrincForm::cmdCentralizar()
+{
+    aplicarFormato(spreadsheet::kSetAlignment, spreadsheet::HorizontalAlignment::Center, 0);
+}
+
+void TVandrelPrincForm::cmdAlinharDireita()
+{
+    aplicarFormato(spreadsheet::kSetAlignment, spreadsheet::HorizontalAlignment::Right, 0);
+}
+
+// The button's state after the click says whether the style goes on.
+void TVandrelPrincForm::alternarEstilo(const char* nomeAcao, unsigned flag, unsigned estilo)
+{
+    const bool ligado = acao(QString::fromLatin1(nomeAcao))->isChecked();
+    aplicarFormato(flag, {}, ligado ? estilo : 0u);
+}
+
+void TVandrelPrincForm::cmdNegrito()
+{
+    alternarEstilo("actBold", spreadsheet::kSetBold, spreadsheet::kBold);
+}
+
+void TVandrelPrincForm::cmdItalico()
+{
+    alternarEstilo("actItalic", spreadsheet::kSetItalic, spreadsheet::kItalic);
+}
+
+void TVandrelPrincForm::cmdSublinhado()
+{
+    alternarEstilo("actUnderline", spreadsheet::kSetUnderline, spreadsheet::kUnderline);
+}
+
+void TVandrelPrincForm::cmdRiscado()
+{
+    alternarEstilo("actStrikeOut", spreadsheet::kSetStrikeOut, spreadsheet::kStrikeOut);
+}
+
+// Each text typed in the font box is applied as it stands.
+void TVandrelPrincForm::cmdFonte()
+{
+    const QString nome = FCaixaFonte->currentText().trimmed();
+    if (!nome.isEmpty())
+        aplicarFormato(spreadsheet::kSetFontName, {}, 0, nome);
+}
+
+// A size that is not a whole number is no size: nothing happens.
+void TVandrelPrincForm::cmdTamanhoFonte()
+{
+    bool inteiro = false;
+    const int tamanho = FCaixaTamanho->currentText().toInt(&inteiro);
+    if (inteiro && tamanho > 0)
+        aplicarFormato(spreadsheet::kSetFontSize, {}, 0, {}, tamanho);
+}
+
 void TVandrelPrincForm::cmdExibirGuias()
 {
     alternarVisao(QStringLiteral("actShowcaptions"));
@@ -641,7 +720,10 @@ TVandrelFilhaForm& TVandrelPrincForm::NewSheet(const QString& caminho)
             sub->setProperty("voltarMaximizada", antes.testFlag(Qt::WindowMaximized));
     });
     filha->setWindowTitle(caminho.isEmpty() ? QStringLiteral("Pasta%1").arg(FArea->subWindowList().size()) : caminho);
-    connect(filha, &TVandrelFilhaForm::selectionChanged, this, &TVandrelPrincForm::cxSpreadBookSetSelection);
+    connect(filha, &TVandrelFilhaForm::selectionChanged, this, [this] {
+        cxSpreadBookSetSelection();
+        RefreshFormatState();
+    });
     connect(filha, &TVandrelFilhaForm::changedStateChanged, this, &TVandrelPrincForm::atualizarAcoes);
     connect(filha, &TVandrelFilhaForm::editorModeChanged, this, &TVandrelPrincForm::atualizarAcoes);
     using View = spreadsheet::widgets::SpreadsheetView;

@@ -101,6 +101,21 @@ private:
     void cmdDesfazer();
     void cmdRefazer();
     void cmdAjuda();
+    void cmdAlinharEsquerda();
+    void cmdCentralizar();
+    void cmdAlinharDireita();
+    void cmdNegrito();
+    void cmdItalico();
+    void cmdSublinhado();
+    void cmdRiscado();
+    void cmdFonte();
+    void cmdTamanhoFonte();
+
+    // One undoable formatting of the active selection, then the toolbar
+    // follows the cell again.
+    void aplicarFormato(unsigned flags, spreadsheet::HorizontalAlignment alinhamento, unsigned estilos,
+                        const QString& fonte = {}, int tamanho = 0);
+    void alternarEstilo(const char* nomeAcao, unsigned flag, unsigned estilo);
 
     void criarAcoes();
     void criarMenus();
