@@ -17,6 +17,7 @@
 
 #include <spreadsheet/CellFormatting.h>
 #include <spreadsheet/History.h>
+#include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
@@ -548,6 +549,175 @@ void TVandrelPrincForm::cmdTamanhoFonte()
     const int tamanho = FCaixaTamanho->currentText().toInt(&inteiro);
     if (inteiro && tamanho > 0)
         aplicarFormato(spreadsheet::kSetFontSize, {}, 0, {}, tamanho);
+}
+
+void TVandrelPrincForm::naSelecao(
+    const std::function<void(spreadsheet::Sheet&, const spreadsheet::CellRange&)>& mudanca)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (!janela)
+        return;
+    spreadsheet::widgets::SpreadsheetView& grade = janela->cxSpreadBook();
+    mudanca(janela->workbook().activeSheet(), grade.selection());
+    grade.refresh();
+    cxSpreadBookSetSelection();
+    atualizarAcoes();
+}
+
+void TVandrelPrincForm::cmdMesclar()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) { folha.mergeCells(area); });
+}
+
+void TVandrelPrincForm::cmdDividir()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) { folha.splitCells(area); });
+}
+
+void TVandrelPrincForm::cmdOrdenarAscendente()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        folha.SortByColumnValues(area, {spreadsheet::SortOrder::Ascending}, {});
+    });
+}
+
+void TVandrelPrincForm::cmdOrdenarDescendente()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        folha.SortByColumnValues(area, {spreadsheet::SortOrder::Descending}, {});
+    });
+}
+
+// By the action's tag: sum, average, count, maximum, minimum.
+void TVandrelPrincForm::InsertSummaryFormula(int tipo)
+{
+    static constexpr const char* kFuncoes[] = {"SUM", "AVERAGE", "COUNT", "MAX", "MIN"};
+    naSelecao([tipo](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        const QString formula = QStringLiteral("=%1(%2)").arg(QLatin1String(kFuncoes[tipo]), spreadsheet::rangeText(area));
+        folha.setText(area.bottom + 1, area.right, formula, spreadsheet::TextMode::Recognize);
+    });
+}
+
+void TVandrelPrincForm::cmdSoma()
+{
+    InsertSummaryFormula(0);
+}
+
+void TVandrelPrincForm::cmdMedia()
+{
+    InsertSummaryFormula(1);
+}
+
+void TVandrelPrincForm::cmdContar()
+{
+    InsertSummaryFormula(2);
+}
+
+void TVandrelPrincForm::cmdMaximo()
+{
+    InsertSummaryFormula(3);
+}
+
+void TVandrelPrincForm::cmdMinimo()
+{
+    InsertSummaryFormula(4);
+}
+
+void TVandrelPrincForm::cmdInserirLinha()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) { folha.InsertRows(area.bottom, 1); });
+}
+
+void TVandrelPrincForm::cmdInserirColuna()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) { folha.InsertColumns(area.right, 1); });
+}
+
+void TVandrelPrincForm::cmdInserirPlanilha()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange&) { folha.workbook().addSheet(); });
+}
+
+// A workbook keeps at least one sheet: the last one is refused.
+void TVandrelPrincForm::cmdExcluirPlanilha()
+{
+    naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange&) {
+        spreadsheet::Workbook& pasta = folha.workbook();
+        if (pasta.sheetCount() == 1) {
+            host::nShowMessage(QStringLiteral("A planilha \"%1\" é a única da pasta de trabalho e não pode ser excluída.")
+                                   .arg(folha.name()),
+                               host::TipoMensagem::Aviso);
+            return;
+        }
+        pasta.deleteSheet(pasta.activeSheetIndex());
+    });
+}
+
+void TVandrelPrincForm::perguntarTamanho(bool colunas)
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+    spreadsheet::Sheet& folha = janela->workbook().activeSheet();
+    QString valor = QString::number(colunas ? folha.columnWidth(area.right) : folha.rowHeight(area.bottom));
+    if (!host::nInputQuery(QString::fromUtf8(colunas ? "Coluna" : "Linha"),
+                           QString::fromUtf8(colunas ? "Largura em pixel:" : "Altura em pixel:"), valor))
+        return;
+    bool inteiro = false;
+    int tamanho = valor.trimmed().toInt(&inteiro);
+    if (!inteiro)
+        tamanho = 10;
+    naSelecao([colunas, tamanho](spreadsheet::Sheet& f, const spreadsheet::CellRange& a) {
+        const spreadsheet::HistoryScope acao(f.workbook().history(),
+                                             QString::fromUtf8(colunas ? "Largura da coluna" : "Altura da linha"));
+        for (int i = colunas ? a.left : a.top; i <= (colunas ? a.right : a.bottom); ++i)
+            colunas ? f.setColumnWidth(i, tamanho) : f.setRowHeight(i, tamanho);
+    });
+    janela->MarkChanged();
+}
+
+void TVandrelPrincForm::cmdMudarLargura()
+{
+    perguntarTamanho(true);
+}
+
+void TVandrelPrincForm::cmdMudarAltura()
+{
+    perguntarTamanho(false);
+}
+
+// The selection's own rows (columns), each once, as one action.
+void TVandrelPrincForm::mostrarLinhas(bool colunas, bool ocultas)
+{
+    naSelecao([colunas, ocultas](spreadsheet::Sheet& f, const spreadsheet::CellRange& a) {
+        const spreadsheet::HistoryScope acao(
+            f.workbook().history(),
+            QString::fromUtf8(ocultas ? (colunas ? "Ocultar colunas" : "Ocultar linhas")
+                                      : (colunas ? "Reexibir colunas" : "Reexibir linhas")));
+        for (int i = colunas ? a.left : a.top; i <= (colunas ? a.right : a.bottom); ++i)
+            colunas ? f.setColumnHidden(i, ocultas) : f.setRowHidden(i, ocultas);
+    });
+}
+
+void TVandrelPrincForm::cmdOcultarLinhas()
+{
+    mostrarLinhas(false, true);
+}
+
+void TVandrelPrincForm::cmdReexibirLinhas()
+{
+    mostrarLinhas(false, false);
+}
+
+void TVandrelPrincForm::cmdOcultarColunas()
+{
+    mostrarLinhas(true, true);
+}
+
+void TVandrelPrincForm::cmdReexibirColunas()
+{
+    mostrarLinhas(true, false);
 }
 
 void TVandrelPrincForm::cmdExibirGuias()

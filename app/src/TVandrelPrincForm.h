@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -26,6 +27,8 @@ class TVandrelFilhaForm;
 
 namespace spreadsheet {
 enum class HorizontalAlignment : std::uint8_t;
+class Sheet;
+struct CellRange;
 }
 
 // The editor's main window: the workbook windows, the action list alMain,
@@ -110,6 +113,34 @@ private:
     void cmdRiscado();
     void cmdFonte();
     void cmdTamanhoFonte();
+    void cmdMesclar();
+    void cmdDividir();
+    void cmdOrdenarAscendente();
+    void cmdOrdenarDescendente();
+    void cmdSoma();
+    void cmdMedia();
+    void cmdContar();
+    void cmdMaximo();
+    void cmdMinimo();
+    void cmdInserirLinha();
+    void cmdInserirColuna();
+    void cmdInserirPlanilha();
+    void cmdExcluirPlanilha();
+    void cmdMudarLargura();
+    void cmdMudarAltura();
+    void cmdOcultarLinhas();
+    void cmdReexibirLinhas();
+    void cmdOcultarColunas();
+    void cmdReexibirColunas();
+
+    // Runs a change of the active sheet over its selection, then shows it.
+    void naSelecao(const std::function<void(spreadsheet::Sheet&, const spreadsheet::CellRange&)>& mudanca);
+    // The formula of a summary kind under the selection's bottom-right cell.
+    void InsertSummaryFormula(int tipo);
+    // Asks for a width (height) in pixels and gives it to the selection's
+    // columns (rows); 10 when the answer is not a whole number.
+    void perguntarTamanho(bool colunas);
+    void mostrarLinhas(bool colunas, bool ocultas);
 
     // One undoable formatting of the active selection, then the toolbar
     // follows the cell again.

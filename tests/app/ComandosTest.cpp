@@ -69,4 +69,55 @@ TEST_F(ComandosTest, TheFontAndSizeBoxesFormatTheSelectionAndABadSizeIsIgnored)
     EXPECT_NE(folha->style(3, 1).font.name, QStringLiteral("Arial"));
 }
 
+TEST_F(ComandosTest, SummaryMergeAndRowsWorkOnTheSelection)
+{
+    const CellRange kB2C5{1, 1, 2, 4};
+    folha->setValue(1, 2, 3.0);
+    folha->setValue(4, 2, 4.0);
+    selecionar(kB2C5);
+    disparar("actSum");
+    EXPECT_EQ(folha->text(5, 2), QStringLiteral("=SUM(B2:C5)"));  // into C6
+    EXPECT_EQ(folha->value(5, 2).number(), 7.0);
+    disparar("actRowIns");  // where row 5 was: its cells move down
+    EXPECT_EQ(folha->value(5, 2).number(), 4.0);
+    EXPECT_TRUE(folha->value(4, 2).isEmpty());
+
+    selecionar(kB2C3);
+    disparar("actHideRow");
+    EXPECT_TRUE(folha->isRowHidden(1) && folha->isRowHidden(2));
+    EXPECT_FALSE(folha->isRowHidden(0) || folha->isRowHidden(3));
+    disparar("actShowCells");
+    EXPECT_FALSE(folha->isRowHidden(1) || folha->isRowHidden(2));
+    disparar("actMergeCells");
+    EXPECT_EQ(folha->mergedAreas(), std::vector<CellRange>{kB2C3});
+}
+
+TEST_F(ComandosTest, AWidthThatIsNoNumberIsTenPixelsAndMarksTheWorkbook)
+{
+    selecionar({1, 0, 3, 0});  // B1:D1
+    dialogos->responderTexto(QStringLiteral("abc"));
+    disparar("actMudarLarguraCol");
+    ASSERT_EQ(dialogos->exibidos().size(), 1u);
+    EXPECT_EQ(dialogos->exibidos().front().titulo, QStringLiteral("Coluna"));
+    EXPECT_EQ(dialogos->exibidos().front().texto, QStringLiteral("Largura em pixel:"));
+    for (int column = 1; column <= 3; ++column)
+        EXPECT_EQ(folha->columnWidth(column), 10);
+    EXPECT_NE(folha->columnWidth(4), 10);
+    EXPECT_TRUE(janela->changed());
+}
+
+TEST_F(ComandosTest, TheOnlySheetIsNotDeleted)
+{
+    spreadsheet::Workbook& pasta = janela->workbook();
+    while (pasta.sheetCount() > 1)
+        disparar("actSheetDel");
+    EXPECT_TRUE(dialogos->exibidos().empty());
+    disparar("actSheetDel");
+    EXPECT_EQ(pasta.sheetCount(), 1);
+    ASSERT_EQ(dialogos->exibidos().size(), 1u);
+    EXPECT_TRUE(dialogos->exibidos().front().texto.contains(QStringLiteral("única")));
+    disparar("actSheetIns");
+    EXPECT_EQ(pasta.sheetCount(), 2);
+}
+
 }  // namespace

@@ -64,9 +64,13 @@ TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
                 lista << (item->isSeparator() ? QStringLiteral("-") : item->text());
         return lista;
     };
-    EXPECT_EQ(legendas(Zona::Cells), (QStringList{"Recor&tar", "&Copiar", "C&olar"}));
-    EXPECT_EQ(legendas(Zona::RowHeaders), legendas(Zona::Cells));
-    EXPECT_TRUE(legendas(Zona::SheetTabs).isEmpty());
+    const QStringList transferencia{"Recor&tar", "&Copiar", "C&olar"};
+    EXPECT_EQ(legendas(Zona::Cells), transferencia);
+    EXPECT_EQ(legendas(Zona::RowHeaders),
+              transferencia + QStringList({"-", "&Inserir", "-", "Ocultar", "Reexibir", "Mudar Altura"}));
+    // The hidden column commands stay off the menu; the cells menu has their twins.
+    EXPECT_EQ(legendas(Zona::ColumnHeaders), transferencia + QStringList({"-", "&Inserir", "-", "Mudar Largura"}));
+    EXPECT_EQ(legendas(Zona::SheetTabs), (QStringList{"&Inserir", "Excluir"}));
 }
 
 }  // namespace
