@@ -9,4 +9,7 @@
 class IconesBarra {
 public:
     static QIcon icone(const QString& nomeAcao);
+    // Picture i of the border list: a square of four cells with the lines
+    // preset i draws, 14 pixels wide and 24 high.
+    static QIcon borda(int preset);
 };

@@ -30,6 +30,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -300,6 +301,8 @@ void TVandrelPrincForm::criarBarras()
         formatacao->addAction(alinhamentos->addAction(acao(QString::fromLatin1(nome))));
     comAcoes(formatacao, {"-", "actBold", "actItalic", "actUnderline", "actStrikeOut"});
 
+    // A second row, so that every button shows in a window of the usual size.
+    addToolBarBreak();
     QToolBar* historico = addToolBar(QStringLiteral("History"));
     historico->setObjectName(QStringLiteral("tlbHistory"));
     comAcoes(historico, {"actUndo", "actRedo"});
@@ -311,8 +314,7 @@ void TVandrelPrincForm::criarBarras()
     comAcoes(tabela, {"actMergeCells", "actSplitCells", "-"});
     tabela->addWidget(criarBotaoFormulas(*tabela));
     comAcoes(tabela, {"-", "actSortAscending", "actSortDescending", "-"});
-    // Borders are set with the formatting commands; until then the button
-    // is there but cannot be pressed.
+    // The border list: twelve pictures in four columns of three.
     auto* bordas = new QToolButton(tabela);
     bordas->setObjectName(QStringLiteral("tbBorderStyle"));
     bordas->setText(QStringLiteral("Bordas"));
@@ -320,9 +322,27 @@ void TVandrelPrincForm::criarBarras()
     bordas->setIcon(IconesBarra::icone(bordas->objectName()));
     auto* listaBordas = new QMenu(bordas);
     listaBordas->setObjectName(QStringLiteral("pmBorders"));
+    auto* grade = new QWidget(listaBordas);
+    auto* disposicao = new QGridLayout(grade);
+    disposicao->setContentsMargins(2, 2, 2, 2);
+    disposicao->setSpacing(1);
+    for (int preset = 0; preset < spreadsheet::CellFormatting::kBorderPresets; ++preset) {
+        auto* item = new QToolButton(grade);
+        item->setObjectName(QStringLiteral("borda%1").arg(preset));
+        item->setIcon(IconesBarra::borda(preset));
+        item->setIconSize(QSize(14, 24));
+        item->setAutoRaise(true);
+        connect(item, &QToolButton::clicked, this, [this, listaBordas, preset] {
+            listaBordas->close();
+            aplicarBordas(preset);
+        });
+        disposicao->addWidget(item, preset / 4, preset % 4);
+    }
+    auto* itemGrade = new QWidgetAction(listaBordas);
+    itemGrade->setDefaultWidget(grade);
+    listaBordas->addAction(itemGrade);
     bordas->setMenu(listaBordas);
     bordas->setPopupMode(QToolButton::InstantPopup);
-    bordas->setEnabled(false);
     tabela->addWidget(bordas);
 
     QToolBar* celulas = addToolBar(QStringLiteral("Cells"));
@@ -562,6 +582,13 @@ void TVandrelPrincForm::naSelecao(
     grade.refresh();
     cxSpreadBookSetSelection();
     atualizarAcoes();
+}
+
+void TVandrelPrincForm::aplicarBordas(int preset)
+{
+    naSelecao([preset](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        spreadsheet::CellFormatting::applyBorderPreset(folha, area, preset);
+    });
 }
 
 void TVandrelPrincForm::cmdMesclar()

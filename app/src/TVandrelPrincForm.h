@@ -135,6 +135,7 @@ private:
 
     // Runs a change of the active sheet over its selection, then shows it.
     void naSelecao(const std::function<void(spreadsheet::Sheet&, const spreadsheet::CellRange&)>& mudanca);
+    void aplicarBordas(int preset);
     // The formula of a summary kind under the selection's bottom-right cell.
     void InsertSummaryFormula(int tipo);
     // Asks for a width (height) in pixels and gives it to the selection's

@@ -19,10 +19,6 @@ constexpr std::optional<BorderLine> kThin = BorderLine::Thin;
 constexpr std::optional<BorderLine> kThick = BorderLine::Thick;
 constexpr std::optional<BorderLine> kDouble = BorderLine::Double;
 
-struct BorderPreset {
-    std::optional<BorderLine> left, top, right, bottom, inner;
-};
-
 // In the order of the pictures of the border list.
 constexpr std::array<BorderPreset, CellFormatting::kBorderPresets> kPresets{{
     {kNone, kNone, kNone, kNone, kNone},        // no borders
@@ -87,13 +83,18 @@ void CellFormatting::ApplyCellFormat(Sheet& sheet, const CellRange& area, unsign
     });
 }
 
-void CellFormatting::applyBorderPreset(Sheet& sheet, const CellRange& area, int preset)
+const BorderPreset& CellFormatting::borderPreset(int preset)
 {
-    checkArea(area);
     if (preset < 0 || preset >= kBorderPresets) {
         throw SpreadsheetError(QStringLiteral("Modelo de borda inexistente: %1.").arg(preset));
     }
-    const BorderPreset& p = kPresets[static_cast<std::size_t>(preset)];
+    return kPresets[static_cast<std::size_t>(preset)];
+}
+
+void CellFormatting::applyBorderPreset(Sheet& sheet, const CellRange& area, int preset)
+{
+    checkArea(area);
+    const BorderPreset& p = borderPreset(preset);
     const int l = area.left, t = area.top, r = area.right, b = area.bottom;
     UpdateBatch batch(sheet.workbook());
     HistoryScope scope(sheet.workbook().history(), QStringLiteral("Bordas"));

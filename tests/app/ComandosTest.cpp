@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QMenu>
+#include <QToolButton>
 
 namespace {
 
@@ -90,6 +93,21 @@ TEST_F(ComandosTest, SummaryMergeAndRowsWorkOnTheSelection)
     EXPECT_FALSE(folha->isRowHidden(1) || folha->isRowHidden(2));
     disparar("actMergeCells");
     EXPECT_EQ(folha->mergedAreas(), std::vector<CellRange>{kB2C3});
+}
+
+TEST_F(ComandosTest, TheBorderListHasTwelvePresetsInFourColumns)
+{
+    auto* lista = principal->findChild<QMenu*>(QStringLiteral("pmBorders"));
+    ASSERT_NE(lista, nullptr);
+    auto* disposicao = lista->findChild<QGridLayout*>();
+    ASSERT_NE(disposicao, nullptr);
+    EXPECT_EQ(disposicao->count(), 12);
+    EXPECT_EQ(disposicao->columnCount(), 4);
+    selecionar(kB2C3);
+    lista->findChild<QToolButton*>(QStringLiteral("borda3"))->click();  // thin bottom
+    EXPECT_EQ(folha->style(3, 1).borderTop, spreadsheet::BorderLine::Thin);
+    EXPECT_EQ(folha->style(3, 2).borderTop, spreadsheet::BorderLine::Thin);
+    EXPECT_EQ(janela->workbook().history().GetUndoActionCount(), 1);
 }
 
 TEST_F(ComandosTest, AWidthThatIsNoNumberIsTenPixelsAndMarksTheWorkbook)

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace spreadsheet {
 
 class Sheet;
@@ -28,18 +30,27 @@ enum StyleBit : unsigned {
     kStrikeOut = 1u << 3,
 };
 
+// The lines a border preset draws on the four edges of an area and between
+// its cells; an empty one leaves that edge as it is.
+struct BorderPreset {
+    std::optional<BorderLine> left, top, right, bottom, inner;
+};
+
 // The formatting commands of the editor's toolbar, each one undoable
 // action over an area of a sheet.
 class CellFormatting {
 public:
     static constexpr int kBorderPresets = 12;
 
+    // In the order of the border list's pictures; throws SpreadsheetError
+    // for a preset outside 0 to kBorderPresets - 1.
+    static const BorderPreset& borderPreset(int preset);
+
     static void ApplyCellFormat(Sheet& sheet, const CellRange& area, unsigned flags, HorizontalAlignment alignment,
                                 unsigned styleBits, const QString& fontName, int fontSize);
     // Borders are stored as left and top lines only: the right edge of the
     // area is the left line of the column after it, the bottom edge the
-    // top line of the row below. Throws SpreadsheetError for a preset
-    // outside 0 to kBorderPresets - 1.
+    // top line of the row below.
     static void applyBorderPreset(Sheet& sheet, const CellRange& area, int preset);
 };
 
