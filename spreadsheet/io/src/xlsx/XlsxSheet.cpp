@@ -4,6 +4,8 @@
 
 #include <spreadsheet/io/ImportSink.h>
 
+#include <algorithm>
+
 namespace spreadsheet::io {
 
 namespace {
@@ -41,7 +43,7 @@ void XlsxSheet::set_format(orcus::spreadsheet::row_t row, orcus::spreadsheet::co
 {
     read_ = true;
     if (row >= 0 && col >= 0) {
-        formats_[key(row, col)] = xf_index;
+        formats_.emplace_back(key(row, col), xf_index);
     }
 }
 
@@ -64,23 +66,73 @@ orcus::spreadsheet::range_size_t XlsxSheet::get_sheet_size() const
     return {kMaxRows, kMaxColumns};
 }
 
-void XlsxSheet::moveBorders(const std::vector<XlsxCellFormat>& formats, std::map<std::uint64_t, CellStyle>& styles) const
+namespace {
+
+bool byKey(const std::pair<std::uint64_t, std::size_t>& a, const std::pair<std::uint64_t, std::size_t>& b)
 {
-    const auto give = [&styles](int row, int column, BorderLine line, BorderLine CellStyle::*side) {
+    return a.first < b.first;
+}
+
+}  // namespace
+
+// liborcus's formats win, the last one given for a cell; the scan's (the
+// first for a cell) fill the cells liborcus did not format. Sorted vectors
+// rather than maps: a sheet may format a million cells.
+XlsxSheet::Formatted XlsxSheet::formatted(std::size_t formatCount)
+{
+    std::stable_sort(formats_.begin(), formats_.end(), byKey);
+    std::vector<std::pair<std::uint64_t, std::size_t>> scanned;
+    for (const XlsxCell& cell : *cells_) {
+        if (cell.format) {
+            scanned.emplace_back(key(cell.row, cell.column), *cell.format);
+        }
+    }
+    std::stable_sort(scanned.begin(), scanned.end(), byKey);
+    Formatted out;
+    out.reserve(formats_.size() + scanned.size());
+    for (std::size_t i = 0; i < formats_.size(); ++i) {
+        const bool last = i + 1 == formats_.size() || formats_[i + 1].first != formats_[i].first;
+        if (last && formats_[i].second < formatCount) {
+            out.emplace_back(formats_[i].first, static_cast<std::uint32_t>(formats_[i].second));
+        }
+    }
+    const auto given = static_cast<std::ptrdiff_t>(out.size());
+    for (std::size_t i = 0; i < scanned.size(); ++i) {
+        const bool first = i == 0 || scanned[i - 1].first != scanned[i].first;
+        const bool byOrcus = std::binary_search(formats_.begin(), formats_.end(), scanned[i], byKey);
+        if (first && !byOrcus && scanned[i].second < formatCount) {
+            out.emplace_back(scanned[i].first, static_cast<std::uint32_t>(scanned[i].second));
+        }
+    }
+    std::inplace_merge(out.begin(), out.begin() + given, out.end(), byKey);
+    formats_ = {};
+    return out;
+}
+
+std::map<std::uint64_t, CellStyle> XlsxSheet::moveBorders(const std::vector<XlsxCellFormat>& formats,
+                                                          const Formatted& formatted) const
+{
+    std::map<std::uint64_t, CellStyle> bordered;
+    const auto give = [&](int row, int column, BorderLine line, BorderLine CellStyle::*side) {
         if (line == BorderLine::None || !CellAddress{row, column}.isValid()) {
             return;
         }
-        CellStyle& style = styles[key(row, column)];
-        if (style.*side == BorderLine::None) {
-            style.*side = line;
+        const std::uint64_t k = key(row, column);
+        auto it = bordered.find(k);
+        if (it == bordered.end()) {
+            const auto f = std::lower_bound(formatted.begin(), formatted.end(), k,
+                                            [](const auto& a, std::uint64_t x) { return a.first < x; });
+            it = bordered.emplace(k, f != formatted.end() && f->first == k ? formats[f->second].style : CellStyle{}).first;
+        }
+        if (it->second.*side == BorderLine::None) {
+            it->second.*side = line;
         }
     };
-    for (const auto& [at, xf] : formats_) {
-        if (xf < formats.size()) {
-            give(rowOf(at), columnOf(at) + 1, formats[xf].right, &CellStyle::borderLeft);
-            give(rowOf(at) + 1, columnOf(at), formats[xf].bottom, &CellStyle::borderTop);
-        }
+    for (const auto& [at, xf] : formatted) {
+        give(rowOf(at), columnOf(at) + 1, formats[xf].right, &CellStyle::borderLeft);
+        give(rowOf(at) + 1, columnOf(at), formats[xf].bottom, &CellStyle::borderTop);
     }
+    return bordered;
 }
 
 void XlsxSheet::addExtras(const XlsxSheetExtras& extras)
@@ -96,51 +148,79 @@ void XlsxSheet::addExtras(const XlsxSheetExtras& extras)
     for (const CellRange& merge : extras.merges) {
         properties_.addMerge(merge);
     }
-    for (const XlsxCell& cell : extras.cells) {
-        if (cell.format) {
-            formats_.try_emplace(key(cell.row, cell.column), *cell.format);
-        }
-    }
-    cells_ = extras.cells;
+    cells_ = &extras.cells;
 }
 
 // The workbook counts days in the 1900 system only: serial numbers of a
 // 1904 file move, in the cells that show them as dates.
-void XlsxSheet::addCell(XlsxCell cell, const std::map<std::uint64_t, CellStyle>& styles)
+void XlsxSheet::addCell(const XlsxCell& cell, const std::vector<XlsxCellFormat>& formats, const Formatted& formatted,
+                        const std::map<std::uint64_t, CellStyle>& bordered)
 {
+    Value value = cell.value;
     if (context_.dates1904 && cell.serialDate) {
-        const auto style = styles.find(key(cell.row, cell.column));
-        if (style != styles.end() && NumberFormat::isDateFormat(style->second.numberFormat)) {
-            cell.value = Value(cell.value.number() + k1904Offset);
+        const std::uint64_t k = key(cell.row, cell.column);
+        const CellStyle* style = nullptr;
+        const auto b = bordered.find(k);
+        if (b != bordered.end()) {
+            style = &b->second;
+        } else {
+            const auto f = std::lower_bound(formatted.begin(), formatted.end(), k,
+                                            [](const auto& a, std::uint64_t x) { return a.first < x; });
+            style = f != formatted.end() && f->first == k ? &formats[f->second].style : nullptr;
+        }
+        if (style && NumberFormat::isDateFormat(style->numberFormat)) {
+            value = Value(value.number() + k1904Offset);
         }
     }
     if (cell.formula) {
-        context_.formulas.add({index_, cell.row, cell.column, cell.formula->text, cell.formula->sharedIndex, cell.value});
-    } else if (!cell.value.isEmpty()) {
-        context_.sink.setValue(index_, cell.row, cell.column, cell.value);
+        context_.formulas.add({index_, cell.row, cell.column, cell.formula->text, cell.formula->sharedIndex, value});
+    } else if (!value.isEmpty()) {
+        context_.sink.setValue(index_, cell.row, cell.column, value);
+    }
+}
+
+void XlsxSheet::giveStyles(const std::vector<XlsxCellFormat>& formats, const Formatted& formatted,
+                           const std::map<std::uint64_t, CellStyle>& bordered, const CellStyle& sheetDefault)
+{
+    std::vector<char> plain(formats.size());
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        plain[i] = formats[i].style == sheetDefault;
+    }
+    auto f = formatted.begin();
+    auto b = bordered.begin();
+    while (f != formatted.end() || b != bordered.end()) {
+        const bool takeBorder = b != bordered.end() && (f == formatted.end() || b->first <= f->first);
+        if (takeBorder) {
+            if (!(b->second == sheetDefault)) {
+                context_.sink.setStyle(index_, rowOf(b->first), columnOf(b->first), b->second);
+            }
+            if (f != formatted.end() && f->first == b->first) {
+                ++f;
+            }
+            ++b;
+        } else {
+            if (!plain[f->second]) {
+                context_.sink.setStyle(index_, rowOf(f->first), columnOf(f->first), formats[f->second].style);
+            }
+            ++f;
+        }
     }
 }
 
 void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats, const CellStyle& sheetDefault)
 {
-    std::map<std::uint64_t, CellStyle> styles;
-    for (const auto& [at, xf] : formats_) {
-        if (xf < formats.size()) {
-            styles[at] = formats[xf].style;
-        }
+    static const std::vector<XlsxCell> kNoCells;
+    if (!cells_) {
+        cells_ = &kNoCells;
     }
-    moveBorders(formats, styles);
-    for (XlsxCell& cell : cells_) {
-        addCell(std::move(cell), styles);
+    const Formatted cellFormats = formatted(formats.size());
+    const std::map<std::uint64_t, CellStyle> bordered = moveBorders(formats, cellFormats);
+    for (const XlsxCell& cell : *cells_) {
+        addCell(cell, formats, cellFormats, bordered);
     }
-    for (const auto& [at, style] : styles) {
-        if (!(style == sheetDefault)) {
-            context_.sink.setStyle(index_, rowOf(at), columnOf(at), style);
-        }
-    }
+    giveStyles(formats, cellFormats, bordered, sheetDefault);
     properties_.flush(context_.sink, index_);
-    formats_.clear();
-    cells_.clear();
+    cells_ = nullptr;
 }
 
 }  // namespace spreadsheet::io

@@ -67,9 +67,15 @@ public:
     void flush(const std::vector<XlsxCellFormat>& formats, const CellStyle& sheetDefault);
 
 private:
+    using Formatted = std::vector<std::pair<std::uint64_t, std::uint32_t>>;  // by key, each key once
     static std::uint64_t key(int row, int column);
-    void addCell(XlsxCell cell, const std::map<std::uint64_t, CellStyle>& styles);
-    void moveBorders(const std::vector<XlsxCellFormat>& formats, std::map<std::uint64_t, CellStyle>& styles) const;
+    Formatted formatted(std::size_t formatCount);
+    void addCell(const XlsxCell& cell, const std::vector<XlsxCellFormat>& formats, const Formatted& formatted,
+                 const std::map<std::uint64_t, CellStyle>& bordered);
+    std::map<std::uint64_t, CellStyle> moveBorders(const std::vector<XlsxCellFormat>& formats,
+                                                   const Formatted& formatted) const;
+    void giveStyles(const std::vector<XlsxCellFormat>& formats, const Formatted& formatted,
+                    const std::map<std::uint64_t, CellStyle>& bordered, const CellStyle& sheetDefault);
 
     int index_;
     Context context_;
@@ -78,8 +84,8 @@ private:
     XlsxIgnoredNames names_;
     XlsxIgnoredFormula formula_;
     XlsxIgnoredArrayFormula arrayFormula_;
-    std::unordered_map<std::uint64_t, size_t> formats_;
-    std::vector<XlsxCell> cells_;
+    std::vector<std::pair<std::uint64_t, size_t>> formats_;  // liborcus's, in the order given
+    const std::vector<XlsxCell>* cells_ = nullptr;          // the scan's
     bool read_ = false;
 };
 
