@@ -5,6 +5,7 @@
 #include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
 #include "src/PainelHistorico.h"
+#include "src/TVandrelModificarForm.h"
 #include "workbook/TVandrelFilhaForm.h"
 
 #include "catalog/AcaoFormula.h"
@@ -745,6 +746,34 @@ void TVandrelPrincForm::cmdOcultarColunas()
 void TVandrelPrincForm::cmdReexibirColunas()
 {
     mostrarLinhas(true, false);
+}
+
+void TVandrelPrincForm::modificarCelulas(bool inserir)
+{
+    if (FIsUpdate || !ativa())
+        return;
+    TVandrelModificarForm dialogo(this);
+    // Placed at the integer halves of the window's edges, as it always was.
+    dialogo.move((x() + width()) / 2, (y() + height()) / 2);
+    if (!dialogo.Execute(inserir))
+        return;
+    const int codigo = dialogo.FModifySheet;
+    naSelecao([inserir, codigo](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        if (inserir)
+            folha.insertCells(area, static_cast<spreadsheet::InsertMove>(codigo));
+        else
+            folha.deleteCells(area, static_cast<spreadsheet::DeleteMove>(codigo));
+    });
+}
+
+void TVandrelPrincForm::cmdInserirCelulas()
+{
+    modificarCelulas(true);
+}
+
+void TVandrelPrincForm::cmdExcluirCelulas()
+{
+    modificarCelulas(false);
 }
 
 void TVandrelPrincForm::cmdExibirGuias()

@@ -132,6 +132,10 @@ private:
     void cmdReexibirLinhas();
     void cmdOcultarColunas();
     void cmdReexibirColunas();
+    void cmdInserirCelulas();
+    void cmdExcluirCelulas();
+    // Asks how the cells move, then inserts or deletes over the selection.
+    void modificarCelulas(bool inserir);
 
     // Runs a change of the active sheet over its selection, then shows it.
     void naSelecao(const std::function<void(spreadsheet::Sheet&, const spreadsheet::CellRange&)>& mudanca);

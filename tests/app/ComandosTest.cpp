@@ -7,7 +7,11 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QGridLayout>
 #include <QMenu>
 #include <QToolButton>
@@ -136,6 +140,40 @@ TEST_F(ComandosTest, TheOnlySheetIsNotDeleted)
     EXPECT_TRUE(dialogos->exibidos().front().texto.contains(QStringLiteral("única")));
     disparar("actSheetIns");
     EXPECT_EQ(pasta.sheetCount(), 2);
+}
+
+// The insert and delete cells dialog, answered by a timer while it is modal.
+TEST_F(ComandosTest, TheCellsDialogStartsOnItsFirstChoiceAndMovesTheCellsItNames)
+{
+    for (int row = 0; row < 5; ++row)
+        folha->setValue(row, 1, row + 1.0);  // B1:B5 hold 1 to 5
+    selecionar(kB2C3);
+    QString aberta;
+    const auto responder = [&aberta](const char* escolha, bool confirmar) {
+        QTimer::singleShot(0, [&aberta, escolha, confirmar] {
+            QWidget* dialogo = QApplication::activeModalWidget();
+            ASSERT_NE(dialogo, nullptr);
+            for (QRadioButton* botao : dialogo->findChildren<QRadioButton*>())
+                if (botao->isChecked())
+                    aberta = botao->text();
+            dialogo->findChild<QRadioButton*>(QString::fromLatin1(escolha))->setChecked(true);
+            dialogo->findChild<QPushButton*>(QString::fromLatin1(confirmar ? "btnOk" : "btnCancel"))->click();
+        });
+    };
+    responder("rbRw", false);
+    disparar("actInsertCells");
+    EXPECT_EQ(aberta, QStringLiteral("Deslocar células para baixo"));
+    EXPECT_EQ(folha->value(1, 1).number(), 2.0);  // Cancel changes nothing
+
+    responder("rbRw", true);
+    disparar("actDeleteCells");
+    EXPECT_EQ(aberta, QStringLiteral("Deslocar células para a esquerda"));  // not the last choice
+    EXPECT_EQ(folha->value(1, 1).number(), 4.0);  // rows 2 and 3 are gone
+
+    responder("rbShiftCol", true);
+    disparar("actInsertCells");  // down: B2:C3 blank, the old B2 now in B4
+    EXPECT_TRUE(folha->value(1, 1).isEmpty());
+    EXPECT_EQ(folha->value(3, 1).number(), 4.0);
 }
 
 }  // namespace

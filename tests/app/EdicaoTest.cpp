@@ -65,11 +65,12 @@ TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
         return lista;
     };
     const QStringList transferencia{"Recor&tar", "&Copiar", "C&olar"};
-    EXPECT_EQ(legendas(Zona::Cells), transferencia);
-    EXPECT_EQ(legendas(Zona::RowHeaders),
-              transferencia + QStringList({"-", "&Inserir", "-", "Ocultar", "Reexibir", "Mudar Altura"}));
+    EXPECT_EQ(legendas(Zona::Cells), transferencia + QStringList({"-", "Inserir...", "Excluir..."}));
+    EXPECT_EQ(legendas(Zona::RowHeaders), transferencia + QStringList({"-", "&Inserir", "Excluir...", "-", "Ocultar",
+                                                                       "Reexibir", "Mudar Altura"}));
     // The hidden column commands stay off the menu; the cells menu has their twins.
-    EXPECT_EQ(legendas(Zona::ColumnHeaders), transferencia + QStringList({"-", "&Inserir", "-", "Mudar Largura"}));
+    EXPECT_EQ(legendas(Zona::ColumnHeaders),
+              transferencia + QStringList({"-", "&Inserir", "Excluir...", "-", "Mudar Largura"}));
     EXPECT_EQ(legendas(Zona::SheetTabs), (QStringList{"&Inserir", "Excluir"}));
 }
 

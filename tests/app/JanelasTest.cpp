@@ -287,10 +287,11 @@ TEST_F(EditorTeste, LeavingTheFormulaBoxUneditedLeavesTheCellAlone)
 TEST_F(EditorTeste, CommandsWithoutBehaviourAreDisabled)
 {
     principal->NewSheet(QString());
-    for (const char* nome : {"actFormatCells", "actInsertCells", "actPrint", "actSobre", "actMaisFuncoes",
+    for (const char* nome : {"actFormatCells", "actPrint", "actSobre", "actMaisFuncoes",
                              "actFormFpaEvValor", "actFormFpaQbEstab", "LocalizareSubstituir"})
         EXPECT_FALSE(principal->acao(QString::fromLatin1(nome))->isEnabled()) << nome;
-    for (const char* nome : {"actNew", "actOpenSpreadSheet", "actSave", "actSaveSpeadSheet", "actExit", "actAjuda"})
+    for (const char* nome : {"actNew", "actOpenSpreadSheet", "actSave", "actSaveSpeadSheet", "actExit", "actAjuda",
+                             "actInsertCells", "actBold", "actSheetDel"})
         EXPECT_TRUE(principal->acao(QString::fromLatin1(nome))->isEnabled()) << nome;
     EXPECT_EQ(principal->acao(QStringLiteral("actOpenSpreadSheet"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(principal->acao(QStringLiteral("actNew"))->toolTip(), QStringLiteral("Nova Planilha"));
