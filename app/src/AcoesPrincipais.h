@@ -23,6 +23,9 @@ struct AcaoPrincipal {
     const char* rotulo;   // caption; empty for toolbar-only actions
     const char* dica;     // hint
     const char* atalho;   // shortcut in Qt's portable text form
+    // The key users of other spreadsheet editors expect, where the action
+    // has no shortcut of its own.
+    const char* teclaUsual;
     Habilitacao habilitacao;
     bool oculta;          // shown on no menu
     bool marcavel;        // carries a check mark

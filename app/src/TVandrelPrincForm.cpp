@@ -39,10 +39,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
+
+#include <sqlite3.h>
 
 using spreadsheet::TriState;
 
@@ -150,7 +153,8 @@ void TVandrelPrincForm::criarAcoes()
         acao->setObjectName(QString::fromLatin1(definicao.nome));
         acao->setToolTip(QString::fromUtf8(definicao.dica));
         acao->setStatusTip(acao->toolTip());
-        acao->setShortcut(QKeySequence(QString::fromLatin1(definicao.atalho)));
+        const char* tecla = *definicao.atalho ? definicao.atalho : definicao.teclaUsual;
+        acao->setShortcut(QKeySequence(QString::fromLatin1(tecla)));
         acao->setCheckable(definicao.marcavel);
         acao->setVisible(!definicao.oculta);
         acao->setIcon(IconesBarra::icone(acao->objectName()));
@@ -441,6 +445,16 @@ void TVandrelPrincForm::cmdMinimizarTodas()
 void TVandrelPrincForm::cmdAjuda()
 {
     host::MostrarAjuda(FArquivoAjuda, QStringLiteral("Vandrel.htm"));
+}
+
+void TVandrelPrincForm::cmdSobre()
+{
+    QMessageBox::about(this, QStringLiteral("Sobre o Darvelo Planilhas"),
+                       QStringLiteral("<p><b>Darvelo Planilhas</b> %1</p>"
+                                      "<p>Editor de planilhas e gerador de relatórios da folha de pagamento.</p>"
+                                      "<p>Feito com Qt %2, liborcus, libxlsxwriter, libgsf e SQLite %3.</p>")
+                           .arg(QStringLiteral(DARVELO_VERSAO), QString::fromLatin1(qVersion()),
+                                QString::fromLatin1(sqlite3_libversion())));
 }
 
 void TVandrelPrincForm::cmdDesfazer()

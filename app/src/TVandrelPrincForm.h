@@ -104,6 +104,7 @@ private:
     void cmdDesfazer();
     void cmdRefazer();
     void cmdAjuda();
+    void cmdSobre();
     void cmdAlinharEsquerda();
     void cmdCentralizar();
     void cmdAlinharDireita();

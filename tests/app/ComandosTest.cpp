@@ -61,6 +61,16 @@ TEST_F(ComandosTest, BoldFollowsTheButtonOverAMixedSelectionAndTheToolbarFollows
     EXPECT_EQ(janela->workbook().history().GetUndoActionCount(), 3);  // one action per command
 }
 
+TEST_F(ComandosTest, TheUsualKeysComeWhereTheTableGivesNone)
+{
+    const std::vector<std::pair<const char*, const char*>> teclas{
+        {"actUndo", "Ctrl+Z"}, {"actRedo", "Ctrl+Y"}, {"actBold", "Ctrl+B"}, {"actItalic", "Ctrl+I"},
+        {"actUnderline", "Ctrl+U"}, {"actFormatCells", "Ctrl+1"}, {"actOpenSpreadSheet", "Ctrl+O"}};
+    for (const auto& [nome, tecla] : teclas)
+        EXPECT_EQ(principal->acao(QString::fromLatin1(nome))->shortcut(), QKeySequence(QString::fromLatin1(tecla)))
+            << nome;
+}
+
 TEST_F(ComandosTest, TheFontAndSizeBoxesFormatTheSelectionAndABadSizeIsIgnored)
 {
     selecionar(kB2C3);
