@@ -4,6 +4,7 @@
 #include "src/ArranjoJanelas.h"
 #include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
+#include "src/DialogoLocalizar.h"
 #include "src/PainelHistorico.h"
 #include "src/TVandrelModificarForm.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -209,7 +210,13 @@ void TVandrelPrincForm::criarMenus()
     auto* localizar = editar->addAction(QStringLiteral("Localizar e Substituir"));
     localizar->setObjectName(QStringLiteral("LocalizareSubstituir"));
     localizar->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
-    localizar->setEnabled(false);
+    connect(localizar, &QAction::triggered, this, [this] {
+        if (!FLocalizar)
+            FLocalizar = new DialogoLocalizar(this, [this] { return ativa(); }, FConvencao);
+        FLocalizar->show();
+        FLocalizar->raise();
+        FLocalizar->activateWindow();
+    });
     FAcoes[localizar->objectName()] = localizar;
     editar->addSeparator();
     comAcoes(editar->addMenu(QStringLiteral("&Planilha")), {"actSheetIns", "actSheetDel"})

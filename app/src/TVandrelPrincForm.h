@@ -24,6 +24,7 @@ class QToolBar;
 class QToolButton;
 class QMenu;
 class TVandrelFilhaForm;
+class DialogoLocalizar;
 
 namespace spreadsheet {
 enum class HorizontalAlignment : std::uint8_t;
@@ -185,6 +186,7 @@ private:
     std::map<QString, QAction*> FAcoes;
     QString FArquivoAjuda;
     spreadsheet::FormulaConvention FConvencao = spreadsheet::FormulaConvention::Brazilian;
+    DialogoLocalizar* FLocalizar = nullptr;  // made at the first Ctrl+F
     bool FFormulaEditada = false;
     bool FEncerrando = false;
 };

@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -184,6 +187,28 @@ TEST_F(ComandosTest, TheCellsDialogStartsOnItsFirstChoiceAndMovesTheCellsItNames
     disparar("actInsertCells");  // down: B2:C3 blank, the old B2 now in B4
     EXPECT_TRUE(folha->value(1, 1).isEmpty());
     EXPECT_EQ(folha->value(3, 1).number(), 4.0);
+}
+
+TEST_F(ComandosTest, FindAndReplaceSelectTheFoundCellAndSayHowManyChanged)
+{
+    folha->setText(3, 2, QStringLiteral("Adicional noturno"), spreadsheet::TextMode::Plain);
+    spreadsheet::Sheet& outra = janela->workbook().sheet(0);
+    outra.setText(6, 1, QStringLiteral("adicional"), spreadsheet::TextMode::Plain);
+    disparar("LocalizareSubstituir");
+    auto* dialogo = principal->findChild<QDialog*>(QStringLiteral("DialogoLocalizar"));
+    ASSERT_NE(dialogo, nullptr);
+    dialogo->findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("adicional"));
+    dialogo->findChild<QLineEdit*>(QStringLiteral("edtSubstituir"))->setText(QStringLiteral("Extra"));
+    dialogo->findChild<QComboBox*>(QStringLiteral("cbxDentroDe"))->setCurrentIndex(1);  // the whole workbook
+    dialogo->findChild<QPushButton*>(QStringLiteral("btnProxima"))->click();
+    EXPECT_EQ(janela->cxSpreadBook().selection(), CellRange::cell(3, 2));
+    dialogo->findChild<QPushButton*>(QStringLiteral("btnProxima"))->click();  // on to the first sheet
+    EXPECT_EQ(janela->workbook().activeSheetIndex(), 0);
+    EXPECT_EQ(janela->cxSpreadBook().selection(), CellRange::cell(6, 1));
+    dialogo->findChild<QPushButton*>(QStringLiteral("btnSubstituirTudo"))->click();
+    EXPECT_EQ(dialogo->findChild<QLabel*>(QStringLiteral("lblSituacao"))->text(), QStringLiteral("2 células substituídas."));
+    EXPECT_EQ(folha->text(3, 2), QStringLiteral("Extra noturno"));
+    EXPECT_EQ(outra.text(6, 1), QStringLiteral("Extra"));
 }
 
 }  // namespace

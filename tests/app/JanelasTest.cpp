@@ -288,7 +288,7 @@ TEST_F(EditorTeste, CommandsWithoutBehaviourAreDisabled)
 {
     principal->NewSheet(QString());
     for (const char* nome : {"actFormatCells", "actPrint", "actMaisFuncoes",
-                             "actFormFpaEvValor", "actFormFpaQbEstab", "LocalizareSubstituir"})
+                             "actFormFpaEvValor", "actFormFpaQbEstab"})
         EXPECT_FALSE(principal->acao(QString::fromLatin1(nome))->isEnabled()) << nome;
     for (const char* nome : {"actNew", "actOpenSpreadSheet", "actSave", "actSaveSpeadSheet", "actExit", "actAjuda",
                              "actInsertCells", "actBold", "actSheetDel"})
