@@ -64,6 +64,9 @@ DialogoLocalizar::DialogoLocalizar(QWidget* parent, std::function<TVandrelFilhaF
     for (const Botao& b : kBotoes) {
         QPushButton* botao = botoes->addButton(QString::fromUtf8(b.legenda), QDialogButtonBox::ActionRole);
         botao->setObjectName(QString::fromLatin1(b.nome));
+        // Enter finds the next match, whatever button was pressed last.
+        botao->setAutoDefault(false);
+        botao->setDefault(QByteArrayView(b.nome) == "btnProxima");
         connect(botao, &QPushButton::clicked, this, [this, executar = b.executar] { executar(*this); });
     }
     botoes->addButton(QStringLiteral("Fechar"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnFechar"));
