@@ -56,6 +56,34 @@ const QString kFiltro = QStringLiteral("Planilhas do Darvelo|*.nxs|Microsoft Exc
 const QString kPerguntaSalvar = QStringLiteral("Deseja salvar a Planilha modificada?");
 const QStringList kTamanhos{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
 
+// The view options: the check mark of each, read from the workbook and
+// written back when it is toggled. A sheet's option is off or on once the
+// user chose; "default" shows as on, except the formulas.
+struct OpcaoVisao {
+    const char* acao;
+    bool (*ler)(const spreadsheet::Workbook&, const spreadsheet::Sheet&);
+    void (*gravar)(spreadsheet::Workbook&, spreadsheet::Sheet&, bool marcada);
+};
+
+TriState estado(bool marcada)
+{
+    return marcada ? TriState::On : TriState::Off;
+}
+
+const OpcaoVisao kOpcoesVisao[] = {
+    {"actShowcaptions", [](const spreadsheet::Workbook& w, const spreadsheet::Sheet&) { return w.sheetTabsVisible(); },
+     [](spreadsheet::Workbook& w, spreadsheet::Sheet&, bool m) { w.setSheetTabsVisible(m); }},
+    {"actShowgrid", [](const spreadsheet::Workbook&, const spreadsheet::Sheet& s) { return s.gridLines() != TriState::Off; },
+     [](spreadsheet::Workbook&, spreadsheet::Sheet& s, bool m) { s.setGridLines(estado(m)); }},
+    {"actShowheaders", [](const spreadsheet::Workbook&, const spreadsheet::Sheet& s) { return s.headers() != TriState::Off; },
+     [](spreadsheet::Workbook&, spreadsheet::Sheet& s, bool m) { s.setHeaders(estado(m)); }},
+    {"actShowformulas",
+     [](const spreadsheet::Workbook&, const spreadsheet::Sheet& s) { return s.showFormulas() == TriState::On; },
+     [](spreadsheet::Workbook&, spreadsheet::Sheet& s, bool m) { s.setShowFormulas(estado(m)); }},
+    {"actR1C1Referencestyle", [](const spreadsheet::Workbook& w, const spreadsheet::Sheet&) { return w.r1c1References(); },
+     [](spreadsheet::Workbook& w, spreadsheet::Sheet&, bool m) { w.setR1C1References(m); }},
+};
+
 using Zona = spreadsheet::widgets::SpreadsheetView::ContextZone;
 
 // The right-click menus, by the part of the grid clicked; "-" is a
@@ -894,21 +922,12 @@ void TVandrelPrincForm::alternarVisao(const QString& nome)
     TVandrelFilhaForm* janela = ativa();
     if (FIsUpdate || !janela)
         return;
-    spreadsheet::Workbook& workbook = janela->workbook();
-    spreadsheet::Sheet& folha = workbook.activeSheet();
-    const bool marcado = acao(nome)->isChecked();
-    const TriState estado = marcado ? TriState::On : TriState::Off;
-    if (nome == QLatin1String("actShowcaptions"))
-        workbook.setSheetTabsVisible(marcado);
-    else if (nome == QLatin1String("actShowgrid"))
-        folha.setGridLines(estado);
-    else if (nome == QLatin1String("actShowheaders"))
-        folha.setHeaders(estado);
-    else if (nome == QLatin1String("actShowformulas"))
-        folha.setShowFormulas(estado);
-    else
-        workbook.setR1C1References(marcado);
+    for (const OpcaoVisao& opcao : kOpcoesVisao) {
+        if (nome == QLatin1String(opcao.acao))
+            opcao.gravar(janela->workbook(), janela->workbook().activeSheet(), acao(nome)->isChecked());
+    }
     janela->cxSpreadBook().refresh();
+    cxSpreadBookSetSelection();  // the name box in the reference style now in use
 }
 
 void TVandrelPrincForm::atualizarAcoes()
@@ -1041,15 +1060,12 @@ void TVandrelPrincForm::RefreshFormatState()
         {"actItalic", estilo.font.italic},
         {"actUnderline", estilo.font.underline},
         {"actStrikeOut", estilo.font.strikeOut},
-        {"actShowcaptions", workbook.sheetTabsVisible()},
-        {"actShowgrid", folha.gridLines() != TriState::Off},
-        {"actShowheaders", folha.headers() != TriState::Off},
-        {"actShowformulas", folha.showFormulas() == TriState::On},
-        {"actR1C1Referencestyle", workbook.r1c1References()},
         {"actAutomaticCalc", workbook.automaticCalculation()},
     };
     for (const auto& [nome, marcada] : marcas)
         acao(QString::fromLatin1(nome))->setChecked(marcada);
+    for (const OpcaoVisao& opcao : kOpcoesVisao)
+        acao(QString::fromLatin1(opcao.acao))->setChecked(opcao.ler(workbook, folha));
     FCaixaFormula->setText(janela->cxSpreadBook().userText(area.top, area.left));
     FCaixaFonte->setEditText(estilo.font.name);
     FCaixaTamanho->setEditText(QString::number(estilo.font.size));
