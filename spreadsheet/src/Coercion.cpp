@@ -133,6 +133,12 @@ bool parseNumber(QStringView text, double& out)
         scale = 0.01;
         t = t.chopped(1).trimmed();
     }
+    // Only a digit, a sign or a decimal mark can start a number; anything
+    // else is text, told without asking the locale, which is slow.
+    const QChar first = t.front();
+    if (!first.isDigit() && first != u'+' && first != u'-' && first != u'.' && first != u',') {
+        return false;
+    }
     // The user's locale first: in pt-BR "1.234" is one thousand two hundred
     // and thirty-four. Invariant notation is still accepted after it.
     bool ok = false;
