@@ -43,6 +43,15 @@ void check(lxw_error error, const QString& what)
     }
 }
 
+// The cell's name is made only when there is an error to report: a million
+// cells would otherwise build a million names for nothing.
+void check(lxw_error error, CellAddress cell)
+{
+    if (error != LXW_NO_ERROR) {
+        check(error, cellAddressText(cell.row, cell.column));
+    }
+}
+
 QByteArray utf8(const QString& s)
 {
     return s.toUtf8();
@@ -50,7 +59,7 @@ QByteArray utf8(const QString& s)
 
 void writeConstant(lxw_worksheet* sheet, int row, int column, const Value& value, lxw_format* format)
 {
-    const QString cell = cellAddressText(row, column);
+    const CellAddress cell{row, column};
     switch (value.type()) {
     case ValueType::Number:
         check(worksheet_write_number(sheet, row, column, value.number(), format), cell);
@@ -80,7 +89,7 @@ void writeFormula(lxw_worksheet* sheet, int row, int column, const QString& text
                   lxw_format* format)
 {
     const QByteArray formula = utf8(ExcelFormula::text(text));
-    const QString cell = cellAddressText(row, column);
+    const CellAddress cell{row, column};
     if (value.isNumber() || value.isBoolean()) {
         check(worksheet_write_formula_num(sheet, row, column, formula.constData(), format, value.number()), cell);
         return;
