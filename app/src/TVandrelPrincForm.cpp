@@ -2,6 +2,7 @@
 
 #include "src/AcoesPrincipais.h"
 #include "src/ArranjoJanelas.h"
+#include "src/BarraCelula.h"
 #include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
 #include "src/DialogoLocalizar.h"
@@ -392,28 +393,19 @@ void TVandrelPrincForm::criarBarras()
 
 void TVandrelPrincForm::criarBarraCelula()
 {
-    auto* barra = new QToolBar(QStringLiteral("pnCell"), this);
-    barra->setObjectName(QStringLiteral("pnCell"));
-    barra->setMovable(false);
     addToolBarBreak();
-    addToolBar(Qt::TopToolBarArea, barra);
-    FCaixaNome = new QLabel(QStringLiteral("A1"), barra);
-    FCaixaNome->setObjectName(QStringLiteral("pnCellRect"));
-    FCaixaNome->setFixedWidth(118);
-    FCaixaNome->setFrameShape(QFrame::StyledPanel);
-    barra->addWidget(FCaixaNome);
-    auto* rotulo = new QLabel(QStringLiteral("Texto célula ="), barra);
-    rotulo->setObjectName(QStringLiteral("pnCellText"));
-    barra->addWidget(rotulo);
-    FCaixaFormula = new QLineEdit(barra);
-    FCaixaFormula->setObjectName(QStringLiteral("edtCellEdit"));
-    FCaixaFormula->setFocusPolicy(Qt::ClickFocus);  // Tab skips it
-    FCaixaFormula->installEventFilter(this);
-    barra->addWidget(FCaixaFormula);
-    connect(FCaixaFormula, &QLineEdit::textEdited, this, &TVandrelPrincForm::formulaEditada);
-    connect(FCaixaFormula, &QLineEdit::returnPressed, this, [this] {
-        sairDaFormula();
-        if (TVandrelFilhaForm* janela = ativa())
+    FBarraCelula = new BarraCelula(this);
+    addToolBar(Qt::TopToolBarArea, FBarraCelula);
+    FCaixaNome = &FBarraCelula->caixaNome();
+    FCaixaFormula = &FBarraCelula->caixaFormula();
+    connect(FBarraCelula, &BarraCelula::textoEditado, this, &TVandrelPrincForm::formulaEditada);
+    connect(FBarraCelula, &BarraCelula::edicaoTerminada, this, [this](bool manter, bool voltarAGrade) {
+        // Escape gives up this edit only; the grid takes the keyboard back
+        // when there was one.
+        const bool editada = FFormulaEditada;
+        encerrarEdicaoFormula(manter);
+        TVandrelFilhaForm* janela = ativa();
+        if (janela && voltarAGrade && (manter || editada))
             janela->cxSpreadBook().setFocus();
     });
 }
@@ -1283,22 +1275,10 @@ bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
     // itself the window would hide even when the close was refused.
     if (auto* sub = qobject_cast<QMdiSubWindow*>(watched); sub && event->type() == QEvent::Close)
         return janelaPedeFechar(sub, static_cast<QCloseEvent*>(event));
-    if (watched == FCaixaFormula && event->type() == QEvent::FocusOut) {
-        sairDaFormula();
-        return false;
-    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* tecla = static_cast<QKeyEvent*>(event);
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
-    if (watched == FCaixaFormula && tecla->key() == Qt::Key_Escape) {
-        // Escape gives up this edit only.
-        const bool editada = FFormulaEditada;
-        encerrarEdicaoFormula(false);
-        if (TVandrelFilhaForm* janela = ativa(); janela && editada)
-            janela->cxSpreadBook().setFocus();
-        return true;
-    }
     if (watched == FCaixaFonte || watched == FCaixaTamanho->lineEdit()) {
         if (enter) {
             if (TVandrelFilhaForm* janela = ativa())

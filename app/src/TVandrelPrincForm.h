@@ -25,6 +25,7 @@ class QToolButton;
 class QMenu;
 class TVandrelFilhaForm;
 class DialogoLocalizar;
+class BarraCelula;
 
 namespace spreadsheet {
 enum class HorizontalAlignment : std::uint8_t;
@@ -179,6 +180,7 @@ private:
     void avisarPerdas(const QString& caminho, const std::vector<QString>& avisos);
 
     QMdiArea* FArea = nullptr;
+    BarraCelula* FBarraCelula = nullptr;
     QLabel* FCaixaNome = nullptr;
     QLineEdit* FCaixaFormula = nullptr;
     QComboBox* FCaixaFonte = nullptr;
