@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -79,5 +80,18 @@ int main(int argc, char* argv[])
     esperar(400);
     gravar(principal.screen()->grabWindow(0), saida.filePath(QStringLiteral("menu-editar.png")));
     editar->hide();
+
+    // The border list open under its button, over a selection.
+    janela->cxSpreadBook().setSelection({1, 6, 4, 9}, {6, 1});
+    auto* botao = principal.findChild<QToolButton*>(QStringLiteral("tbBorderStyle"));
+    auto* bordas = principal.findChild<QMenu*>(QStringLiteral("pmBorders"));
+    botao->setDown(true);
+    bordas->popup(botao->mapToGlobal(botao->rect().bottomLeft()));
+    esperar(400);
+    const QPoint canto = principal.frameGeometry().topLeft();
+    gravar(principal.screen()->grabWindow(0, canto.x(), canto.y(), 640, 420),
+           saida.filePath(QStringLiteral("lista-de-bordas.png")));
+    bordas->hide();
+    botao->setDown(false);
     return 0;
 }
