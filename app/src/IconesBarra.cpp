@@ -195,63 +195,63 @@ const std::map<QString, Desenho>& desenhos()
     return tabela;
 }
 
-}  // namespace
-
-QIcon IconesBarra::borda(int preset)
+// A picture at one and two device pixels per point, drawn by `desenho`.
+QIcon figuras(QSize tamanho, const Desenho& desenho, bool suave)
 {
-    const spreadsheet::BorderPreset& linhas = spreadsheet::CellFormatting::borderPreset(preset);
     QIcon icone;
     for (const int escala : {1, 2}) {
-        QPixmap figura(14 * escala, 24 * escala);
+        QPixmap figura(tamanho * escala);
         figura.setDevicePixelRatio(escala);
         figura.fill(Qt::transparent);
-        QPainter p(&figura);
-        // The four cells, faint, then the lines of the preset over them.
-        const QRectF quadro(1, 6, 12, 12);
-        p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DotLine));
-        p.drawRect(quadro);
-        p.drawLine(QPointF(7, 6), QPointF(7, 18));
-        p.drawLine(QPointF(1, 12), QPointF(13, 12));
-        const auto linha = [&p](const std::optional<spreadsheet::BorderLine>& tipo, QPointF de, QPointF ate) {
-            if (!tipo || *tipo == spreadsheet::BorderLine::None)
-                return;
-            if (*tipo == spreadsheet::BorderLine::Double) {
-                // Two thin lines, one each side of the edge.
-                const QPointF lado = de.x() == ate.x() ? QPointF(1, 0) : QPointF(0, 1);
-                p.setPen(QPen(kTinta, 1.0));
-                p.drawLine(de - lado, ate - lado);
-                p.drawLine(de + lado, ate + lado);
-                return;
-            }
-            p.setPen(QPen(kTinta, *tipo == spreadsheet::BorderLine::Thin ? 1.0 : 2.0));
-            p.drawLine(de, ate);
-        };
-        linha(linhas.left, quadro.topLeft(), quadro.bottomLeft());
-        linha(linhas.top, quadro.topLeft(), quadro.topRight());
-        linha(linhas.right, quadro.topRight(), quadro.bottomRight());
-        linha(linhas.bottom, quadro.bottomLeft(), quadro.bottomRight());
-        linha(linhas.inner, QPointF(7, 6), QPointF(7, 18));
-        linha(linhas.inner, QPointF(1, 12), QPointF(13, 12));
-        p.end();
+        QPainter pintor(&figura);
+        pintor.setRenderHint(QPainter::Antialiasing, suave);
+        desenho(pintor);
+        pintor.end();
         icone.addPixmap(figura);
     }
     return icone;
 }
 
+// The four cells, faint, then the lines of the preset over them.
+void desenharBorda(QPainter& p, const spreadsheet::BorderPreset& linhas)
+{
+    const QRectF quadro(1, 6, 12, 12);
+    p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DotLine));
+    p.drawRect(quadro);
+    p.drawLine(QPointF(7, 6), QPointF(7, 18));
+    p.drawLine(QPointF(1, 12), QPointF(13, 12));
+    const auto linha = [&p](const std::optional<spreadsheet::BorderLine>& tipo, QPointF de, QPointF ate) {
+        if (!tipo || *tipo == spreadsheet::BorderLine::None)
+            return;
+        if (*tipo == spreadsheet::BorderLine::Double) {
+            // Two thin lines, one each side of the edge.
+            const QPointF lado = de.x() == ate.x() ? QPointF(1, 0) : QPointF(0, 1);
+            p.setPen(QPen(kTinta, 1.0));
+            p.drawLine(de - lado, ate - lado);
+            p.drawLine(de + lado, ate + lado);
+            return;
+        }
+        p.setPen(QPen(kTinta, *tipo == spreadsheet::BorderLine::Thin ? 1.0 : 2.0));
+        p.drawLine(de, ate);
+    };
+    linha(linhas.left, quadro.topLeft(), quadro.bottomLeft());
+    linha(linhas.top, quadro.topLeft(), quadro.topRight());
+    linha(linhas.right, quadro.topRight(), quadro.bottomRight());
+    linha(linhas.bottom, quadro.bottomLeft(), quadro.bottomRight());
+    linha(linhas.inner, QPointF(7, 6), QPointF(7, 18));
+    linha(linhas.inner, QPointF(1, 12), QPointF(13, 12));
+}
+
+}  // namespace
+
+QIcon IconesBarra::borda(int preset)
+{
+    const spreadsheet::BorderPreset& linhas = spreadsheet::CellFormatting::borderPreset(preset);
+    return figuras(QSize(14, 24), [&linhas](QPainter& p) { desenharBorda(p, linhas); }, false);
+}
+
 QIcon IconesBarra::icone(const QString& nomeAcao)
 {
     const auto it = desenhos().find(nomeAcao);
-    if (it == desenhos().end())
-        return {};
-    QIcon icone;
-    for (const int escala : {1, 2}) {
-        QPixmap figura(16 * escala, 16 * escala);
-        figura.setDevicePixelRatio(escala);
-        figura.fill(Qt::transparent);
-        QPainter pintor(&figura);
-        pintor.setRenderHint(QPainter::Antialiasing);
-        it->second(pintor);
-        icone.addPixmap(figura);
-    }
-    return icone;
+    return it == desenhos().end() ? QIcon() : figuras(QSize(16, 16), it->second, true);
 }
