@@ -14,7 +14,8 @@ namespace spreadsheet {
 namespace {
 
 constexpr quint32 kMagic = 0x44564342;  // "DVCB"
-constexpr quint16 kVersion = 1;
+// 2: styles carry vertical alignment, wrapping and colours.
+constexpr quint16 kVersion = 2;
 
 [[noreturn]] void invalid()
 {
@@ -48,20 +49,24 @@ quint32 readCount(QDataStream& in, qint64 minimumItemSize)
 void writeStyle(QDataStream& out, const CellStyle& s)
 {
     out << s.font.name << qint32(s.font.size) << s.font.bold << s.font.italic << s.font.underline << s.font.strikeOut
-        << quint8(s.alignHorz) << quint8(s.borderLeft) << quint8(s.borderTop) << s.numberFormat << s.locked;
+        << quint8(s.alignHorz) << quint8(s.borderLeft) << quint8(s.borderTop) << s.numberFormat << s.locked
+        << quint8(s.alignVert) << s.wrapText << s.font.color.argb << s.fill.argb << s.borderLeftColor.argb
+        << s.borderTopColor.argb;
 }
 
 CellStyle readStyle(QDataStream& in)
 {
     CellStyle s;
     qint32 size = 0;
-    quint8 align = 0, left = 0, top = 0;
+    quint8 align = 0, left = 0, top = 0, vertical = 0;
     in >> s.font.name >> size >> s.font.bold >> s.font.italic >> s.font.underline >> s.font.strikeOut >> align >> left
-        >> top >> s.numberFormat >> s.locked;
+        >> top >> s.numberFormat >> s.locked >> vertical >> s.wrapText >> s.font.color.argb >> s.fill.argb
+        >> s.borderLeftColor.argb >> s.borderTopColor.argb;
     s.font.size = size;
-    if (align > 6) {
+    if (align > 6 || vertical > 2) {
         invalid();
     }
+    s.alignVert = static_cast<VerticalAlignment>(vertical);
     s.alignHorz = static_cast<HorizontalAlignment>(align);
     s.borderLeft = static_cast<BorderLine>(left);
     s.borderTop = static_cast<BorderLine>(top);

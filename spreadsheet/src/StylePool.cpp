@@ -9,9 +9,11 @@ std::size_t qHash(const CellStyle& s, std::size_t seed)
 {
     const CellFont& f = s.font;
     const int bits = (f.bold ? 1 : 0) | (f.italic ? 2 : 0) | (f.underline ? 4 : 0) | (f.strikeOut ? 8 : 0)
-                     | (s.locked ? 16 : 0);
-    return qHashMulti(seed, f.name, f.size, bits, static_cast<int>(s.alignHorz), static_cast<int>(s.borderLeft),
-                      static_cast<int>(s.borderTop), s.numberFormat);
+                     | (s.locked ? 16 : 0) | (s.wrapText ? 32 : 0);
+    const int layout = static_cast<int>(s.alignHorz) | static_cast<int>(s.alignVert) << 8
+                       | static_cast<int>(s.borderLeft) << 16 | static_cast<int>(s.borderTop) << 24;
+    return qHashMulti(seed, f.name, f.size, bits, layout, f.color.argb, s.fill.argb, s.borderLeftColor.argb,
+                      s.borderTopColor.argb, s.numberFormat);
 }
 
 StylePool::StylePool() : styles_(1)

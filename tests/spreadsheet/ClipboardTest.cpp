@@ -23,6 +23,13 @@ protected:
         s.setText(0, 2, "=Plan2!A1+1");   // C1
         CellStyle italic;
         italic.font.italic = true;
+        italic.font.color = CellColor::rgb(0x123456);
+        italic.alignVert = VerticalAlignment::Center;
+        italic.wrapText = true;
+        italic.fill = CellColor::rgb(0xFFEE00);
+        italic.borderTop = BorderLine::Dotted;
+        italic.borderTopColor = CellColor::rgb(0x00FF00);
+        italic.borderLeftColor = CellColor::rgb(0x0000FF);
         s.setStyle(1, 1, italic);
         s.setRowHeight(1, 33);
         s.data().merges.push_back({2, 1, 3, 1});  // C2:D2
@@ -101,7 +108,7 @@ TEST_F(ClipboardTest, BytesRoundTripAcrossWorkbooks)
     EXPECT_EQ(target.text(0, 1), QStringLiteral("=A1*10"));
     EXPECT_EQ(target.value(0, 1).number(), 20.0);
     EXPECT_EQ(target.text(10, 2), QStringLiteral("=Plan2!A11+1"));
-    EXPECT_TRUE(target.style(1, 1).font.italic);
+    EXPECT_EQ(target.style(1, 1), s.style(1, 1));
     EXPECT_EQ(target.rowHeight(11), 33);
 
     Workbook missing;

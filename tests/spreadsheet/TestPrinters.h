@@ -18,7 +18,10 @@ namespace spreadsheet {
 inline void PrintTo(const CellStyle& s, std::ostream* os)
 {
     *os << s.font.name.toStdString() << ' ' << s.font.size << (s.font.bold ? " bold" : "") << " \""
-        << s.numberFormat.toStdString() << '"';
+        << s.numberFormat.toStdString() << "\" align " << int(s.alignHorz) << '/' << int(s.alignVert)
+        << (s.wrapText ? " wrap" : "") << std::hex << " colour " << s.font.color.argb << " fill " << s.fill.argb
+        << " borders " << int(s.borderLeft) << '/' << s.borderLeftColor.argb << ' ' << int(s.borderTop) << '/'
+        << s.borderTopColor.argb << std::dec;
 }
 
 }  // namespace spreadsheet

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace spreadsheet;
 using namespace spreadsheet::io;
 
@@ -330,6 +332,38 @@ TEST(NativeFileTest, SheetDefaultStylesRoundTripAndOwnTahomaStays)
     EXPECT_EQ(read.style(5, 5), calibri());
     EXPECT_EQ(loaded.workbook->sheet(1).defaultStyle(), CellStyle{});
     EXPECT_EQ(saveToBytes(*loaded.workbook), bytes);
+}
+
+// Each look attribute alone, so that none is left out of the record that
+// carries them.
+TEST(NativeFileTest, EachLookAttributeOfAStyleRoundTrips)
+{
+    const std::vector<std::function<void(CellStyle&)>> changes{
+        [](CellStyle& s) { s.alignVert = VerticalAlignment::Top; },
+        [](CellStyle& s) { s.alignVert = VerticalAlignment::Center; },
+        [](CellStyle& s) { s.wrapText = true; },
+        [](CellStyle& s) { s.font.color = CellColor::rgb(0x000000); },
+        [](CellStyle& s) { s.fill = CellColor::rgb(0xFFFFFF); },
+        [](CellStyle& s) { s.borderLeftColor = CellColor::rgb(0xFF0000); },
+        [](CellStyle& s) { s.borderTopColor = CellColor::rgb(0x00FF00); },
+        [](CellStyle& s) { s.borderLeft = BorderLine::MediumDashed; },
+    };
+    Workbook wb;
+    Sheet& sheet = wb.addSheet("Plan1");
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        CellStyle style;
+        changes[i](style);
+        sheet.setStyle(int(i), 0, style);
+    }
+    CellStyle own;
+    own.fill = CellColor::rgb(0xABCDEF);
+    sheet.setDefaultStyle(own);
+    LoadedWorkbook loaded = loadBytes(saveToBytes(wb));
+    const Sheet& read = loaded.workbook->sheet(0);
+    EXPECT_EQ(read.defaultStyle(), own);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        EXPECT_EQ(read.style(int(i), 0), sheet.style(int(i), 0)) << "change " << i;
+    }
 }
 
 TEST(NativeFileTest, FilesWithoutSheetDefaultsReadWithTahomaAndAreWrittenAlike)

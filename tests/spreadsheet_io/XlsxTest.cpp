@@ -147,8 +147,8 @@ TEST(XlsxReaderTest, RightAndBottomBordersMoveToTheNeighbours)
     EXPECT_EQ(cover.style(1, 2).borderLeft, BorderLine::Thin);     // B2's right
     EXPECT_EQ(cover.style(2, 1).borderTop, BorderLine::Double);    // B2's bottom
     EXPECT_EQ(cover.style(1, 1).borderLeft, BorderLine::None);
-    EXPECT_EQ(cover.style(4, 3).borderLeft, BorderLine::Thick);    // medium
-    EXPECT_EQ(cover.style(4, 3).borderTop, BorderLine::Thin);      // dashed
+    EXPECT_EQ(cover.style(4, 3).borderLeft, BorderLine::Medium);   // medium
+    EXPECT_EQ(cover.style(4, 3).borderTop, BorderLine::Dashed);    // dashed
     EXPECT_EQ(cover.style(6, 5).borderLeft, BorderLine::Thin);     // its own, not E7's thick right
 }
 
@@ -385,13 +385,23 @@ TEST_F(XlsxWriterTest, RoundTripKeepsStylesMergesSizesAndNames)
     EXPECT_EQ(names[QStringLiteral("Canto")], QStringLiteral("'Outra planilha'!$A$1"));  // the active sheet's
 }
 
-TEST_F(XlsxWriterTest, EveryAlignmentBorderAndFormatSurvives)
+TEST_F(XlsxWriterTest, EveryAlignmentBorderColourAndFormatSurvives)
 {
     const std::vector<HorizontalAlignment> alignments{
         HorizontalAlignment::General, HorizontalAlignment::Left,    HorizontalAlignment::Center,
         HorizontalAlignment::Right,   HorizontalAlignment::Fill,    HorizontalAlignment::Justify,
         HorizontalAlignment::Distributed};
-    const std::vector<BorderLine> lines{BorderLine::None, BorderLine::Thin, BorderLine::Thick, BorderLine::Double};
+    const std::vector<BorderLine> lines{BorderLine::None,   BorderLine::Thin,   BorderLine::Thick,
+                                        BorderLine::Double, BorderLine::Medium, BorderLine::Dashed,
+                                        BorderLine::Dotted, BorderLine::Hair,   BorderLine::MediumDashed};
+    const std::vector<VerticalAlignment> verticals{VerticalAlignment::Bottom, VerticalAlignment::Center,
+                                                   VerticalAlignment::Top};
+    // Black apart from automatic, and colours whose channels differ.
+    const std::vector<CellColor> colors{CellColor{}, CellColor::rgb(0x000000), CellColor::rgb(0xFF8000),
+                                        CellColor::rgb(0x0040C0), CellColor::rgb(0xFFFFFF)};
+    const auto lineColor = [&](BorderLine line, std::size_t i) {
+        return line == BorderLine::None ? CellColor{} : colors[i % colors.size()];
+    };
     const std::vector<QString> codes{QString(), QStringLiteral("0.00%"), QStringLiteral("dd/mm/yyyy hh:mm"),
                                      QStringLiteral("@")};
     Workbook workbook;
@@ -404,6 +414,12 @@ TEST_F(XlsxWriterTest, EveryAlignmentBorderAndFormatSurvives)
             style.borderLeft = lines[l];
             style.borderTop = lines[(l + 1) % lines.size()];
             style.numberFormat = codes[(a + l) % codes.size()];
+            style.alignVert = verticals[(a + l) % verticals.size()];
+            style.wrapText = (a + l) % 2 == 1;
+            style.font.color = colors[a % colors.size()];
+            style.fill = colors[l % colors.size()];
+            style.borderLeftColor = lineColor(style.borderLeft, a + l + 1);
+            style.borderTopColor = lineColor(style.borderTop, a + 2 * l);
             const CellAddress at{static_cast<int>(a) * 2, static_cast<int>(l) * 2};
             sheet.setValue(at.row, at.column, 0.25);
             sheet.setStyle(at.row, at.column, style);
@@ -424,6 +440,8 @@ TEST_F(XlsxWriterTest, CellsWithoutAStyleGoOutInTheirSheetsDefault)
     CellStyle arial;
     arial.font.name = QStringLiteral("Arial");
     arial.font.size = 10;
+    arial.alignVert = VerticalAlignment::Top;
+    arial.fill = CellColor::rgb(0xFFFFC0);
     Workbook workbook;
     Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
     sheet.setDefaultStyle(arial);
@@ -435,6 +453,7 @@ TEST_F(XlsxWriterTest, CellsWithoutAStyleGoOutInTheirSheetsDefault)
     EXPECT_EQ(copy->sheet(0).style(0, 0), arial);
     EXPECT_EQ(copy->sheet(0).style(1, 0), CellStyle{});
     EXPECT_EQ(copy->sheet(0).style(3, 1), arial);  // the blanks of a merge
+    EXPECT_EQ(copy->sheet(0).defaultStyle(), arial);
 }
 
 TEST_F(XlsxWriterTest, OwnFunctionsGoOutAsFormulasWithTheirValues)

@@ -14,6 +14,12 @@ struct NativeFormat {
     // name, view, selection, rows, columns, merges, cells; and the default
     // style, after the name, on a sheet that has its own.
     static constexpr int kSheetItems = 7;
+    // font name, size, flags, horizontal alignment, left and top lines,
+    // number format; and, on a style that has any of them, an array of the
+    // kStyleLookItems: vertical alignment, wrapping, font colour, fill
+    // colour, left and top line colours.
+    static constexpr int kStyleItems = 7;
+    static constexpr int kStyleLookItems = 6;
 
     // Cell entry kinds.
     enum Kind { StyleOnly = 0, Number = 1, Text = 2, Boolean = 3, Error = 4, Formula = 5 };

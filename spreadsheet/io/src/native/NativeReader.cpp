@@ -34,9 +34,27 @@ TriState readTriState(CborInput& in)
     return static_cast<TriState>(in.integer(0, 2));
 }
 
+CellColor readColor(CborInput& in)
+{
+    const qint64 argb = in.integer(0, 0xFFFFFFFF);
+    return argb == 0 ? CellColor{} : CellColor::rgb(std::uint32_t(argb));
+}
+
+void readLookItems(CborInput& in, CellStyle& s)
+{
+    in.enterArray(NativeFormat::kStyleLookItems, NativeFormat::kStyleLookItems);
+    s.alignVert = static_cast<VerticalAlignment>(in.integer(0, 2));
+    s.wrapText = in.boolean();
+    s.font.color = readColor(in);
+    s.fill = readColor(in);
+    s.borderLeftColor = readColor(in);
+    s.borderTopColor = readColor(in);
+    in.leaveArray();
+}
+
 CellStyle readStyle(CborInput& in)
 {
-    in.enterArray(7, 7);
+    const qint64 items = in.enterArray(NativeFormat::kStyleItems, NativeFormat::kStyleItems + 1);
     CellStyle s;
     s.font.name = in.text();
     s.font.size = int(in.integer(0, 4096));
@@ -50,6 +68,9 @@ CellStyle readStyle(CborInput& in)
     s.borderLeft = static_cast<BorderLine>(in.integer(0, 255));
     s.borderTop = static_cast<BorderLine>(in.integer(0, 255));
     s.numberFormat = in.text();
+    if (items > NativeFormat::kStyleItems) {
+        readLookItems(in, s);
+    }
     in.leaveArray();
     return s;
 }

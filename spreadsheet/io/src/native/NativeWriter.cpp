@@ -30,9 +30,33 @@ void writeRange(QCborStreamWriter& w, const CellRange& r)
     w.endArray();
 }
 
+bool hasLookItems(const CellStyle& s)
+{
+    const CellStyle plain;
+    return s.alignVert != plain.alignVert || s.wrapText != plain.wrapText || s.font.color != plain.font.color
+           || s.fill != plain.fill || s.borderLeftColor != plain.borderLeftColor
+           || s.borderTopColor != plain.borderTopColor;
+}
+
+void writeLookItems(QCborStreamWriter& w, const CellStyle& s)
+{
+    w.startArray(NativeFormat::kStyleLookItems);
+    w.append(qint64(s.alignVert));
+    w.append(s.wrapText);
+    w.append(qint64(s.font.color.argb));
+    w.append(qint64(s.fill.argb));
+    w.append(qint64(s.borderLeftColor.argb));
+    w.append(qint64(s.borderTopColor.argb));
+    w.endArray();
+}
+
+// The vertical alignment, wrapping and colours are an eighth item only when
+// one of them is not the default, so that files of styles without them stay
+// readable by earlier versions.
 void writeStyle(QCborStreamWriter& w, const CellStyle& s)
 {
-    w.startArray(7);
+    const bool look = hasLookItems(s);
+    w.startArray(look ? NativeFormat::kStyleItems + 1 : NativeFormat::kStyleItems);
     w.append(s.font.name);
     w.append(qint64(s.font.size));
     w.append(qint64(styleFlags(s)));
@@ -40,6 +64,9 @@ void writeStyle(QCborStreamWriter& w, const CellStyle& s)
     w.append(qint64(s.borderLeft));
     w.append(qint64(s.borderTop));
     w.append(s.numberFormat);
+    if (look) {
+        writeLookItems(w, s);
+    }
     w.endArray();
 }
 

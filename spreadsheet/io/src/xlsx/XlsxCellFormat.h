@@ -11,6 +11,8 @@ struct XlsxCellFormat {
     CellStyle style;
     BorderLine right = BorderLine::None;
     BorderLine bottom = BorderLine::None;
+    CellColor rightColor;
+    CellColor bottomColor;
 };
 
 }  // namespace spreadsheet::io

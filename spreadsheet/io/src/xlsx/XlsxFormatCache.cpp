@@ -1,5 +1,7 @@
 #include "XlsxFormatCache.h"
 
+#include "ExcelBorderCodes.h"
+
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <xlsxwriter.h>
@@ -24,16 +26,18 @@ constexpr std::array<AlignmentCode, 6> kAlignments{{
     {HorizontalAlignment::Distributed, LXW_ALIGN_DISTRIBUTED},
 }};
 
-struct BorderCode {
-    BorderLine line;
+static_assert(LXW_BORDER_MEDIUM == 2 && LXW_BORDER_THICK == 5 && LXW_BORDER_SLANT_DASH_DOT == 13,
+              "libxlsxwriter's border constants are Excel's codes");
+
+struct VerticalCode {
+    VerticalAlignment alignment;
     std::uint8_t code;
 };
 
-// The workbook's thick line is two pixels wide on screen, as Excel's medium.
-constexpr std::array<BorderCode, 3> kBorders{{
-    {BorderLine::Thin, LXW_BORDER_THIN},
-    {BorderLine::Thick, LXW_BORDER_MEDIUM},
-    {BorderLine::Double, LXW_BORDER_DOUBLE},
+// Bottom is Excel's default and is left unsaid.
+constexpr std::array<VerticalCode, 2> kVerticals{{
+    {VerticalAlignment::Center, LXW_ALIGN_VERTICAL_CENTER},
+    {VerticalAlignment::Top, LXW_ALIGN_VERTICAL_TOP},
 }};
 
 std::uint8_t alignmentCode(HorizontalAlignment alignment)
@@ -46,14 +50,38 @@ std::uint8_t alignmentCode(HorizontalAlignment alignment)
     return LXW_ALIGN_NONE;
 }
 
-std::uint8_t borderCode(BorderLine line)
+void setVertical(lxw_format* format, VerticalAlignment alignment)
 {
-    for (const BorderCode& b : kBorders) {
-        if (b.line == line) {
-            return b.code;
+    for (const VerticalCode& v : kVerticals) {
+        if (v.alignment == alignment) {
+            format_set_align(format, v.code);
         }
     }
-    return LXW_BORDER_NONE;
+}
+
+// libxlsxwriter takes 0 for "no colour", so black has a code of its own.
+lxw_color_t colorCode(CellColor color)
+{
+    return color.rgbOnly() == 0 ? LXW_COLOR_BLACK : color.rgbOnly();
+}
+
+// Each colour that is not automatic, with the function that sets it.
+void setColors(lxw_format* format, const CellStyle& style)
+{
+    const std::array<std::pair<CellColor, void (*)(lxw_format*, lxw_color_t)>, 4> colors{{
+        {style.font.color, format_set_font_color},
+        {style.fill, format_set_bg_color},
+        {style.borderLeftColor, format_set_left_color},
+        {style.borderTopColor, format_set_top_color},
+    }};
+    for (const auto& [color, set] : colors) {
+        if (!color.isAutomatic()) {
+            set(format, colorCode(color));
+        }
+    }
+    if (!style.fill.isAutomatic()) {
+        format_set_pattern(format, LXW_PATTERN_SOLID);
+    }
 }
 
 void setFont(lxw_format* format, const CellFont& font)
@@ -98,8 +126,13 @@ lxw_format* XlsxFormatCache::create(const CellStyle& style) const
     if (style.alignHorz != HorizontalAlignment::General) {
         format_set_align(format, alignmentCode(style.alignHorz));
     }
-    format_set_left(format, borderCode(style.borderLeft));
-    format_set_top(format, borderCode(style.borderTop));
+    setVertical(format, style.alignVert);
+    if (style.wrapText) {
+        format_set_text_wrap(format);
+    }
+    format_set_left(format, ExcelBorderCodes::code(style.borderLeft));
+    format_set_top(format, ExcelBorderCodes::code(style.borderTop));
+    setColors(format, style);
     if (!style.numberFormat.isEmpty()) {
         format_set_num_format(format, style.numberFormat.toUtf8().constData());
     }

@@ -1,5 +1,7 @@
 #include "XlsxOwnProperties.h"
 
+#include "ExcelBorderCodes.h"
+
 #include <spreadsheet/Workbook.h>
 
 #include <QJsonDocument>
@@ -31,19 +33,18 @@ Enum enumFrom(const QJsonObject& object, const char* key, Enum fallback, int las
     return code >= 0 && code <= last ? static_cast<Enum>(code) : fallback;
 }
 
-// Border codes are not consecutive: a code that is none of them is no border.
+// Border codes are not consecutive: a code that is none of them is no
+// border. Every line there is has an Excel code.
 BorderLine borderFrom(const QJsonObject& object, const char* key)
 {
     const auto line = static_cast<BorderLine>(object.value(QLatin1String(key)).toInt());
-    switch (line) {
-    case BorderLine::Thin:
-    case BorderLine::Thick:
-    case BorderLine::Double:
-        return line;
-    case BorderLine::None:
-        break;
-    }
-    return BorderLine::None;
+    return ExcelBorderCodes::code(line) != 0 ? line : BorderLine::None;
+}
+
+CellColor colorFrom(const QJsonObject& object, const char* key)
+{
+    const auto argb = static_cast<std::uint32_t>(object.value(QLatin1String(key)).toInteger());
+    return argb == 0 ? CellColor{} : CellColor::rgb(argb);
 }
 
 // Only what differs from a new style, to keep the value short.
@@ -65,6 +66,12 @@ QJsonObject styleObject(const CellStyle& s)
     put("alinhamento", static_cast<int>(s.alignHorz), static_cast<int>(d.alignHorz));
     put("bordaEsquerda", static_cast<int>(s.borderLeft), static_cast<int>(d.borderLeft));
     put("bordaSuperior", static_cast<int>(s.borderTop), static_cast<int>(d.borderTop));
+    put("alinhamentoVertical", static_cast<int>(s.alignVert), static_cast<int>(d.alignVert));
+    put("quebraTexto", s.wrapText, d.wrapText);
+    put("corFonte", qint64(s.font.color.argb), qint64(d.font.color.argb));
+    put("preenchimento", qint64(s.fill.argb), qint64(d.fill.argb));
+    put("corBordaEsquerda", qint64(s.borderLeftColor.argb), qint64(d.borderLeftColor.argb));
+    put("corBordaSuperior", qint64(s.borderTopColor.argb), qint64(d.borderTopColor.argb));
     put("formato", s.numberFormat, d.numberFormat);
     put("bloqueada", s.locked, d.locked);
     return o;
@@ -82,6 +89,12 @@ CellStyle styleFrom(const QJsonObject& o)
     s.alignHorz = enumFrom(o, "alinhamento", HorizontalAlignment::General, static_cast<int>(HorizontalAlignment::Distributed));
     s.borderLeft = borderFrom(o, "bordaEsquerda");
     s.borderTop = borderFrom(o, "bordaSuperior");
+    s.alignVert = enumFrom(o, "alinhamentoVertical", VerticalAlignment::Bottom, static_cast<int>(VerticalAlignment::Top));
+    s.wrapText = o.value(QLatin1String("quebraTexto")).toBool();
+    s.font.color = colorFrom(o, "corFonte");
+    s.fill = colorFrom(o, "preenchimento");
+    s.borderLeftColor = colorFrom(o, "corBordaEsquerda");
+    s.borderTopColor = colorFrom(o, "corBordaSuperior");
     s.numberFormat = o.value(QLatin1String("formato")).toString();
     s.locked = o.value(QLatin1String("bloqueada")).toBool(true);
     return s;

@@ -152,6 +152,30 @@ HorizontalAlignment alignment(std::string_view name)
     return HorizontalAlignment::General;
 }
 
+struct VerticalName {
+    std::string_view name;
+    VerticalAlignment alignment;
+};
+
+// Justified and distributed text fills its cell from the top down, so it
+// is read as top aligned.
+constexpr std::array<VerticalName, 4> kVerticals{{
+    {"top", VerticalAlignment::Top},
+    {"center", VerticalAlignment::Center},
+    {"justify", VerticalAlignment::Top},
+    {"distributed", VerticalAlignment::Top},
+}};
+
+VerticalAlignment vertical(std::string_view name)
+{
+    for (const VerticalName& v : kVerticals) {
+        if (v.name == name) {
+            return v.alignment;
+        }
+    }
+    return VerticalAlignment::Bottom;
+}
+
 // Excel itself holds at most 64,000 cell formats; a styles part with more is
 // refused before liborcus builds its own tables of them.
 constexpr std::size_t kMaxCellFormats = 65536;
@@ -187,6 +211,8 @@ struct StylesVisitor {
             formats.back().locked = value.empty() || isTrue(value);
         } else if (inCellFormats && name == "alignment" && !formats.empty()) {
             formats.back().alignment = alignment(find(attributes, "horizontal"));
+            formats.back().vertical = vertical(find(attributes, "vertical"));
+            formats.back().wrap = isTrue(find(attributes, "wrapText"));
         }
     }
     void close(std::string_view name)

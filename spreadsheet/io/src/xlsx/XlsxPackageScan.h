@@ -66,10 +66,12 @@ struct XlsxDefinedName {
     int sheet = -1;
 };
 
-// What a cell format (xf) says about locking and horizontal alignment.
+// What a cell format (xf) says about locking, alignment and wrapping.
 struct XlsxFormatFacts {
     bool locked = true;
     HorizontalAlignment alignment = HorizontalAlignment::General;
+    VerticalAlignment vertical = VerticalAlignment::Bottom;
+    bool wrap = false;
     bool operator==(const XlsxFormatFacts&) const = default;
 };
 

@@ -113,7 +113,8 @@ std::map<std::uint64_t, CellStyle> XlsxSheet::moveBorders(const std::vector<Xlsx
                                                           const Formatted& formatted) const
 {
     std::map<std::uint64_t, CellStyle> bordered;
-    const auto give = [&](int row, int column, BorderLine line, BorderLine CellStyle::*side) {
+    const auto give = [&](int row, int column, BorderLine line, CellColor color, BorderLine CellStyle::*side,
+                          CellColor CellStyle::*sideColor) {
         if (line == BorderLine::None || !CellAddress{row, column}.isValid()) {
             return;
         }
@@ -126,11 +127,13 @@ std::map<std::uint64_t, CellStyle> XlsxSheet::moveBorders(const std::vector<Xlsx
         }
         if (it->second.*side == BorderLine::None) {
             it->second.*side = line;
+            it->second.*sideColor = color;
         }
     };
     for (const auto& [at, xf] : formatted) {
-        give(rowOf(at), columnOf(at) + 1, formats[xf].right, &CellStyle::borderLeft);
-        give(rowOf(at) + 1, columnOf(at), formats[xf].bottom, &CellStyle::borderTop);
+        const XlsxCellFormat& f = formats[xf];
+        give(rowOf(at), columnOf(at) + 1, f.right, f.rightColor, &CellStyle::borderLeft, &CellStyle::borderLeftColor);
+        give(rowOf(at) + 1, columnOf(at), f.bottom, f.bottomColor, &CellStyle::borderTop, &CellStyle::borderTopColor);
     }
     return bordered;
 }

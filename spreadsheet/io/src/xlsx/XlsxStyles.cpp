@@ -18,22 +18,21 @@ struct BorderMapping {
     BorderLine line;
 };
 
-// Every thin, hair, dotted or dashed line is drawn thin; medium and thick
-// lines are drawn thick; the workbook has no other kinds.
+// Kinds of line the workbook lacks are read as the nearest it has.
 constexpr std::array<BorderMapping, 16> kBorderLines{{
     {border_style_t::thin, BorderLine::Thin},
-    {border_style_t::hair, BorderLine::Thin},
-    {border_style_t::dotted, BorderLine::Thin},
-    {border_style_t::dashed, BorderLine::Thin},
-    {border_style_t::dash_dot, BorderLine::Thin},
-    {border_style_t::dash_dot_dot, BorderLine::Thin},
     {border_style_t::solid, BorderLine::Thin},
-    {border_style_t::fine_dashed, BorderLine::Thin},
-    {border_style_t::medium, BorderLine::Thick},
-    {border_style_t::medium_dashed, BorderLine::Thick},
-    {border_style_t::medium_dash_dot, BorderLine::Thick},
-    {border_style_t::medium_dash_dot_dot, BorderLine::Thick},
-    {border_style_t::slant_dash_dot, BorderLine::Thick},
+    {border_style_t::hair, BorderLine::Hair},
+    {border_style_t::dotted, BorderLine::Dotted},
+    {border_style_t::dash_dot_dot, BorderLine::Dotted},
+    {border_style_t::dashed, BorderLine::Dashed},
+    {border_style_t::dash_dot, BorderLine::Dashed},
+    {border_style_t::fine_dashed, BorderLine::Dashed},
+    {border_style_t::medium, BorderLine::Medium},
+    {border_style_t::medium_dashed, BorderLine::MediumDashed},
+    {border_style_t::medium_dash_dot, BorderLine::MediumDashed},
+    {border_style_t::medium_dash_dot_dot, BorderLine::MediumDashed},
+    {border_style_t::slant_dash_dot, BorderLine::MediumDashed},
     {border_style_t::thick, BorderLine::Thick},
     {border_style_t::double_border, BorderLine::Double},
     {border_style_t::double_thin, BorderLine::Double},
@@ -61,6 +60,13 @@ BorderLine borderLine(border_style_t style)
         }
     }
     return BorderLine::None;
+}
+
+// liborcus gives a colour as it is written, alpha included; the workbook
+// keeps colours opaque.
+CellColor colorOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
+{
+    return CellColor::rgb(std::uint32_t(red) << 16 | std::uint32_t(green) << 8 | blue);
 }
 
 // A font as read: no name and no size until the file gives them.
@@ -102,6 +108,11 @@ void XlsxStyles::set_strikethrough_type(orcus::spreadsheet::strikethrough_type_t
     font_.strikeOut = s == strikethrough_type_t::single || s == strikethrough_type_t::double_type;
 }
 
+void XlsxStyles::set_font_color(color_elem_t, color_elem_t red, color_elem_t green, color_elem_t blue)
+{
+    font_.color = colorOf(red, green, blue);
+}
+
 size_t XlsxStyles::commit_font()
 {
     fonts_.push_back(font_);
@@ -109,19 +120,52 @@ size_t XlsxStyles::commit_font()
     return fonts_.size() - 1;
 }
 
-void XlsxStyles::set_border_style(border_direction_t dir, border_style_t style)
+void XlsxStyles::set_fill_pattern_type(orcus::spreadsheet::fill_pattern_t fp)
 {
-    const BorderLine line = borderLine(style);
-    const std::array<std::pair<border_direction_t, BorderLine*>, 4> sides{{
-        {border_direction_t::left, &borders_.left},
-        {border_direction_t::top, &borders_.top},
-        {border_direction_t::right, &borders_.right},
-        {border_direction_t::bottom, &borders_.bottom},
+    fill_.solid = fp == orcus::spreadsheet::fill_pattern_t::solid;
+}
+
+// A solid fill is drawn in its foreground colour.
+void XlsxStyles::set_fill_fg_color(color_elem_t, color_elem_t red, color_elem_t green, color_elem_t blue)
+{
+    fill_.color = colorOf(red, green, blue);
+}
+
+size_t XlsxStyles::commit_fill()
+{
+    fills_.push_back(fill_);
+    fill_ = {};
+    return fills_.size() - 1;
+}
+
+XlsxStyles::Edge* XlsxStyles::Borders::edge(border_direction_t dir)
+{
+    const std::array<std::pair<border_direction_t, Edge*>, 4> sides{{
+        {border_direction_t::left, &left},
+        {border_direction_t::top, &top},
+        {border_direction_t::right, &right},
+        {border_direction_t::bottom, &bottom},
     }};
     for (const auto& [side, target] : sides) {
         if (side == dir) {
-            *target = line;
+            return target;
         }
+    }
+    return nullptr;
+}
+
+void XlsxStyles::set_border_style(border_direction_t dir, border_style_t style)
+{
+    if (Edge* edge = borders_.edge(dir)) {
+        edge->line = borderLine(style);
+    }
+}
+
+void XlsxStyles::set_border_color(border_direction_t dir, color_elem_t, color_elem_t red, color_elem_t green,
+                                  color_elem_t blue)
+{
+    if (Edge* edge = borders_.edge(dir)) {
+        edge->color = colorOf(red, green, blue);
     }
 }
 
@@ -194,6 +238,8 @@ CellFont XlsxStyles::fontAt(size_t index) const
     }
     font.name = font.name.isEmpty() ? workbookDefault.name : font.name;
     font.size = font.size == 0 ? workbookDefault.size : font.size;
+    // The colour of the file's default font is the automatic one.
+    font.color = font.color == fileDefault.color ? CellColor{} : font.color;
     return font;
 }
 
@@ -202,12 +248,19 @@ XlsxCellFormat XlsxStyles::resolve(const RawXf& xf) const
     XlsxCellFormat format;
     format.style.font = fontAt(xf.font);
     format.style.alignHorz = xf.align;
+    if (xf.fill < fills_.size() && fills_[xf.fill].solid) {
+        format.style.fill = fills_[xf.fill].color;
+    }
     if (xf.border < borderList_.size()) {
         const Borders& b = borderList_[xf.border];
-        format.style.borderLeft = b.left;
-        format.style.borderTop = b.top;
-        format.right = b.right;
-        format.bottom = b.bottom;
+        format.style.borderLeft = b.left.line;
+        format.style.borderTop = b.top.line;
+        format.style.borderLeftColor = b.left.color;
+        format.style.borderTopColor = b.top.color;
+        format.right = b.right.line;
+        format.bottom = b.bottom.line;
+        format.rightColor = b.right.color;
+        format.bottomColor = b.bottom.color;
     }
     const auto custom = numberFormats_.find(xf.numberFormat);
     QString code = custom != numberFormats_.end() ? custom->second : builtinNumberFormat(xf.numberFormat);
@@ -224,6 +277,8 @@ std::vector<XlsxCellFormat> XlsxStyles::cellFormats() const
         if (i < facts_.size()) {
             formats.back().style.locked = facts_[i].locked;
             formats.back().style.alignHorz = facts_[i].alignment;
+            formats.back().style.alignVert = facts_[i].vertical;
+            formats.back().style.wrapText = facts_[i].wrap;
         }
     }
     return formats;

@@ -12,8 +12,9 @@ namespace spreadsheet::io {
 
 // Collects the style tables of an xlsx file and turns each cell format
 // (xf) into what the workbook can hold: font, horizontal alignment, the
-// four borders, the number format code and the locked flag. Fills, colours,
-// vertical alignment and named cell styles are not kept.
+// four borders and their colours, the font colour, a solid fill, the number
+// format code and the locked flag. Patterned fills and named cell styles are
+// not kept.
 class XlsxStyles : public orcus::spreadsheet::iface::import_styles {
 public:
     using color_elem_t = orcus::spreadsheet::color_elem_t;
@@ -30,7 +31,7 @@ public:
     void set_font_underline_mode(orcus::spreadsheet::underline_mode_t) override {}
     void set_font_underline_type(orcus::spreadsheet::underline_type_t) override {}
     void set_font_underline_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
-    void set_font_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_font_color(color_elem_t alpha, color_elem_t red, color_elem_t green, color_elem_t blue) override;
     void set_strikethrough_style(orcus::spreadsheet::strikethrough_style_t s) override;
     void set_strikethrough_type(orcus::spreadsheet::strikethrough_type_t s) override;
     void set_strikethrough_width(orcus::spreadsheet::strikethrough_width_t) override {}
@@ -38,17 +39,15 @@ public:
     size_t commit_font() override;
 
     void set_fill_count(size_t) override {}
-    void set_fill_pattern_type(orcus::spreadsheet::fill_pattern_t) override {}
-    void set_fill_fg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
+    void set_fill_pattern_type(orcus::spreadsheet::fill_pattern_t fp) override;
+    void set_fill_fg_color(color_elem_t alpha, color_elem_t red, color_elem_t green, color_elem_t blue) override;
     void set_fill_bg_color(color_elem_t, color_elem_t, color_elem_t, color_elem_t) override {}
-    size_t commit_fill() override { return fillCount_++; }
+    size_t commit_fill() override;
 
     void set_border_count(size_t) override {}
     void set_border_style(orcus::spreadsheet::border_direction_t dir, orcus::spreadsheet::border_style_t style) override;
-    void set_border_color(orcus::spreadsheet::border_direction_t, color_elem_t, color_elem_t, color_elem_t,
-                          color_elem_t) override
-    {
-    }
+    void set_border_color(orcus::spreadsheet::border_direction_t dir, color_elem_t alpha, color_elem_t red,
+                          color_elem_t green, color_elem_t blue) override;
     void set_border_width(orcus::spreadsheet::border_direction_t, double, orcus::length_unit_t) override {}
     size_t commit_border() override;
 
@@ -67,7 +66,7 @@ public:
     void set_cell_style_xf_count(size_t) override {}
     void set_dxf_count(size_t) override {}
     void set_xf_font(size_t index) override { xf_.font = index; }
-    void set_xf_fill(size_t) override {}
+    void set_xf_fill(size_t index) override { xf_.fill = index; }
     void set_xf_border(size_t index) override { xf_.border = index; }
     void set_xf_protection(size_t) override {}
     void set_xf_number_format(size_t index) override { xf_.numberFormat = index; }
@@ -86,8 +85,9 @@ public:
     void set_cell_style_parent_name(std::string_view) override {}
     size_t commit_cell_style() override { return cellStyleCount_++; }
 
-    // Locking and alignment of each cell format, read apart from liborcus,
-    // which misreads both in some files; without them cells are locked.
+    // Locking, alignment and wrapping of each cell format, read apart from
+    // liborcus, which misreads the first two in some files and does not read
+    // wrapping; without them cells are locked.
     void setFormatFacts(std::vector<XlsxFormatFacts> facts) { facts_ = std::move(facts); }
     // Underlines and strike-outs by font index, which liborcus misses.
     void setFontLines(std::vector<XlsxFontLines> lines) { fontLines_ = std::move(lines); }
@@ -98,14 +98,21 @@ public:
     std::vector<XlsxCellFormat> cellFormats() const;
 
 private:
+    struct Edge {
+        BorderLine line = BorderLine::None;
+        CellColor color;
+    };
     struct Borders {
-        BorderLine left = BorderLine::None;
-        BorderLine top = BorderLine::None;
-        BorderLine right = BorderLine::None;
-        BorderLine bottom = BorderLine::None;
+        Edge left, top, right, bottom;
+        Edge* edge(orcus::spreadsheet::border_direction_t dir);
+    };
+    struct Fill {
+        bool solid = false;
+        CellColor color;
     };
     struct RawXf {
         size_t font = 0;
+        size_t fill = 0;
         size_t border = 0;
         size_t numberFormat = 0;
         HorizontalAlignment align = HorizontalAlignment::General;
@@ -117,6 +124,8 @@ private:
     std::vector<CellFont> fonts_;
     Borders borders_;
     std::vector<Borders> borderList_;
+    Fill fill_;
+    std::vector<Fill> fills_;
     std::vector<XlsxFormatFacts> facts_;
     std::vector<XlsxFontLines> fontLines_;
     size_t protectionCount_ = 0;
@@ -127,7 +136,6 @@ private:
     std::vector<RawXf> cellXfs_;
     size_t styleXfCount_ = 0;
     size_t dxfCount_ = 0;
-    size_t fillCount_ = 0;
     size_t cellStyleCount_ = 0;
 };
 
