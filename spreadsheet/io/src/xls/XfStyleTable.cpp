@@ -2,6 +2,7 @@
 
 #include "BiffCursor.h"
 #include "BiffText.h"
+#include "ExcelBorderCodes.h"
 #include "NumberFormat.h"
 
 #include <array>
@@ -25,13 +26,13 @@ using HA = HorizontalAlignment;
 constexpr std::array<HA, 8> kAlignments{HA::General, HA::Left,    HA::Center, HA::Right,
                                         HA::Fill,    HA::Justify, HA::Center, HA::Distributed};
 
-// Line styles 0-13: none, thin, medium, dashed, dotted, thick, double, hair,
-// medium dashed, dash-dot, medium dash-dot, dash-dot-dot, medium
-// dash-dot-dot, slanted dash-dot. The model keeps thin, thick and double.
-using BL = BorderLine;
-constexpr std::array<BL, 14> kBorderLines{BL::None, BL::Thin,  BL::Thick, BL::Thin,  BL::Thin,
-                                          BL::Thick, BL::Double, BL::Thin, BL::Thick, BL::Thin,
-                                          BL::Thick, BL::Thin,  BL::Thick, BL::Thick};
+constexpr int kLastLineStyle = 13;
+constexpr std::uint8_t kWrap = 0x08;
+
+// Vertical alignment codes 0-4: top, centre, bottom, justified and
+// distributed, the last two filling the cell from the top down.
+using VA = VerticalAlignment;
+constexpr std::array<VA, 5> kVerticals{VA::Top, VA::Center, VA::Bottom, VA::Top, VA::Top};
 
 struct BuiltinFormat {
     int index;
@@ -155,9 +156,7 @@ QString XfStyleTable::builtinFormatCode(int index)
 
 BorderLine XfStyleTable::borderLine(int lineStyle)
 {
-    return lineStyle >= 0 && lineStyle < static_cast<int>(kBorderLines.size())
-               ? kBorderLines[static_cast<std::size_t>(lineStyle)]
-               : BorderLine::Thin;
+    return lineStyle >= 0 && lineStyle <= kLastLineStyle ? ExcelBorderCodes::line(lineStyle) : BorderLine::Thin;
 }
 
 bool XfStyleTable::isDateFormat(int index, const QString& code)
@@ -253,6 +252,9 @@ XfStyleTable::Format XfStyleTable::build(const RawXf& raw) const
     Format f;
     f.style.font = font(raw.font);
     f.style.alignHorz = kAlignments[raw.alignment & 0x07];
+    const std::size_t vertical = (raw.alignment >> 4) & 0x07;
+    f.style.alignVert = vertical < kVerticals.size() ? kVerticals[vertical] : VA::Bottom;
+    f.style.wrapText = (raw.alignment & kWrap) != 0;
     f.style.borderLeft = borderLine(static_cast<int>(raw.borders & 0x0F));
     f.borderRight = borderLine(static_cast<int>((raw.borders >> 4) & 0x0F));
     f.style.borderTop = borderLine(static_cast<int>((raw.borders >> 8) & 0x0F));
