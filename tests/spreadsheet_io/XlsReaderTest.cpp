@@ -144,6 +144,37 @@ TEST(XlsLargeFileTest, DumpHashAndSampleCells)
 
 // ------------------------------------------------------- fixtures in detail
 
+// LibreOffice's colours, vertical alignment, wrapping and line kinds; the
+// text of an unstyled cell keeps the automatic colour.
+TEST(XlsFixtureTest, ColoursAlignmentWrappingAndLineKinds)
+{
+    const auto wb = load(readFile(dataPath(QStringLiteral("look.xls"))));
+    const Sheet& s = wb->sheet(0);
+    struct Case {
+        int column;
+        CellColor CellStyle::*color;
+        CellColor expected;
+    };
+    const auto fontColor = [](const Sheet& sheet, int column) { return sheet.style(0, column).font.color; };
+    EXPECT_TRUE(fontColor(s, 0).isAutomatic());
+    EXPECT_EQ(fontColor(s, 1), CellColor::rgb(0xFF0000));
+    const std::vector<Case> cases{
+        {0, &CellStyle::fill, CellColor{}},
+        {2, &CellStyle::fill, CellColor::rgb(0xFFFF00)},
+        {5, &CellStyle::borderLeftColor, CellColor::rgb(0x0000FF)},
+        {7, &CellStyle::borderLeftColor, CellColor::rgb(0xFF0000)},  // G1's right line
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(s.style(0, c.column).*c.color, c.expected) << c.column;
+    }
+    EXPECT_EQ(s.style(0, 3).alignVert, VerticalAlignment::Top);
+    EXPECT_TRUE(s.style(0, 3).wrapText);
+    EXPECT_EQ(s.style(0, 4).alignVert, VerticalAlignment::Center);
+    EXPECT_EQ(s.style(0, 0).alignVert, VerticalAlignment::Bottom);
+    EXPECT_EQ(s.style(0, 5).borderLeft, BorderLine::Dashed);
+    EXPECT_EQ(s.style(0, 7).borderLeft, BorderLine::Medium);
+}
+
 TEST(XlsFixtureTest, FormulasFileSheetsNamesAndActiveSheet)
 {
     const auto wb = load(readFile(dataPath(QStringLiteral("formulas.xls"))));
