@@ -235,7 +235,7 @@ TEST(XlsExcel95SyntheticTest, CodePageTextStylesAndFormulas)
     EXPECT_EQ(s.style(0, 0).font.name, QStringLiteral("Verdana"));
     EXPECT_TRUE(s.style(0, 0).font.bold);
     EXPECT_EQ(s.style(0, 0).alignHorz, HorizontalAlignment::Center);
-    EXPECT_EQ(s.style(0, 0).borderLeft, BorderLine::Thick);
+    EXPECT_EQ(s.style(0, 0).borderLeft, BorderLine::Medium);
     EXPECT_EQ(s.style(0, 0).borderTop, BorderLine::Thin);
     EXPECT_EQ(s.style(1, 0).numberFormat, QStringLiteral("dd/mm/yyyy"));
     EXPECT_EQ(s.text(2, 0), QStringLiteral("=Dádos!B1*2"));

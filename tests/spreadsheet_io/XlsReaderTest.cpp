@@ -3,6 +3,7 @@
 // function calls, booleans, damage of every kind).
 #include "XlsTestWorkbook.h"
 
+#include "ExcelBorderCodes.h"
 #include "functions/BuiltinFunctions.h"
 #include "xls/BiffCellValue.h"
 #include "xls/BiffCursor.h"
@@ -143,6 +144,37 @@ TEST(XlsLargeFileTest, DumpHashAndSampleCells)
 
 // ------------------------------------------------------- fixtures in detail
 
+// LibreOffice's colours, vertical alignment, wrapping and line kinds; the
+// text of an unstyled cell keeps the automatic colour.
+TEST(XlsFixtureTest, ColoursAlignmentWrappingAndLineKinds)
+{
+    const auto wb = load(readFile(dataPath(QStringLiteral("look.xls"))));
+    const Sheet& s = wb->sheet(0);
+    struct Case {
+        int column;
+        CellColor CellStyle::*color;
+        CellColor expected;
+    };
+    const auto fontColor = [](const Sheet& sheet, int column) { return sheet.style(0, column).font.color; };
+    EXPECT_TRUE(fontColor(s, 0).isAutomatic());
+    EXPECT_EQ(fontColor(s, 1), CellColor::rgb(0xFF0000));
+    const std::vector<Case> cases{
+        {0, &CellStyle::fill, CellColor{}},
+        {2, &CellStyle::fill, CellColor::rgb(0xFFFF00)},
+        {5, &CellStyle::borderLeftColor, CellColor::rgb(0x0000FF)},
+        {7, &CellStyle::borderLeftColor, CellColor::rgb(0xFF0000)},  // G1's right line
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(s.style(0, c.column).*c.color, c.expected) << c.column;
+    }
+    EXPECT_EQ(s.style(0, 3).alignVert, VerticalAlignment::Top);
+    EXPECT_TRUE(s.style(0, 3).wrapText);
+    EXPECT_EQ(s.style(0, 4).alignVert, VerticalAlignment::Center);
+    EXPECT_EQ(s.style(0, 0).alignVert, VerticalAlignment::Bottom);
+    EXPECT_EQ(s.style(0, 5).borderLeft, BorderLine::Dashed);
+    EXPECT_EQ(s.style(0, 7).borderLeft, BorderLine::Medium);
+}
+
 TEST(XlsFixtureTest, FormulasFileSheetsNamesAndActiveSheet)
 {
     const auto wb = load(readFile(dataPath(QStringLiteral("formulas.xls"))));
@@ -199,10 +231,10 @@ TEST(XlsFixtureTest, LayoutFileMergesSizesAndStyles)
     EXPECT_EQ(s.style(1, 4).borderLeft, BorderLine::Thin);
     EXPECT_EQ(s.style(2, 2).borderTop, BorderLine::Thin);
     // B3's bottom (LibreOffice writes its double line as a hair line) is
-    // B4's top; D3's thick top stays; C4's dotted left is thin.
-    EXPECT_EQ(s.style(3, 1).borderTop, BorderLine::Thin);
+    // B4's top; D3's thick top stays; C4 keeps its dotted left.
+    EXPECT_EQ(s.style(3, 1).borderTop, BorderLine::Hair);
     EXPECT_EQ(s.style(2, 3).borderTop, BorderLine::Thick);
-    EXPECT_EQ(s.style(3, 2).borderLeft, BorderLine::Thin);
+    EXPECT_EQ(s.style(3, 2).borderLeft, BorderLine::Dotted);
     EXPECT_EQ(s.style(3, 3).borderLeft, BorderLine::None);
 }
 
@@ -534,13 +566,14 @@ TEST(BiffFunctionTableTest, IndexesAndArgumentCounts)
 
 // ------------------------------------------------------------------ styles
 
-TEST(XfStyleTableTest, BorderLinesMapToThinThickOrDouble)
+// Every line has an Excel code of its own, which xls and xlsx files read
+// back as that line.
+TEST(XfStyleTableTest, EveryBorderLineHasACodeThatReadsBackAsIt)
 {
     using BL = BorderLine;
-    const std::array<BL, 14> expected{BL::None, BL::Thin,  BL::Thick, BL::Thin,  BL::Thin, BL::Thick, BL::Double,
-                                      BL::Thin, BL::Thick, BL::Thin,  BL::Thick, BL::Thin, BL::Thick, BL::Thick};
-    for (int i = 0; i < 14; ++i) {
-        EXPECT_EQ(XfStyleTable::borderLine(i), expected[static_cast<std::size_t>(i)]) << i;
+    for (BL line : {BL::None, BL::Thin, BL::Thick, BL::Double, BL::Medium, BL::Dashed, BL::Dotted, BL::Hair,
+                    BL::MediumDashed}) {
+        EXPECT_EQ(XfStyleTable::borderLine(spreadsheet::io::ExcelBorderCodes::code(line)), line) << int(line);
     }
 }
 
@@ -570,6 +603,31 @@ BiffBook styledBook(const QByteArray& xfs, const QByteArray& cells)
     return book;
 }
 
+TEST(XlsSyntheticTest, VerticalAlignmentAndWrappingComeFromTheAlignmentByte)
+{
+    struct Case {
+        int align;
+        VerticalAlignment vertical;
+        bool wrap;
+    };
+    const std::vector<Case> cases{
+        {0x20, VerticalAlignment::Bottom, false}, {0x10, VerticalAlignment::Center, false},
+        {0x08, VerticalAlignment::Top, true},     {0x3B, VerticalAlignment::Top, true},  // justified, right aligned
+        {0x70, VerticalAlignment::Bottom, false},                                        // no such code
+    };
+    QByteArray xfs, cells;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        xfs += xf(0, 0, 0, 0, 0, 0, cases[i].align);
+        cells += number(int(i), 0, 1.0, int(i) + 1);
+    }
+    const auto wb = load(xlsFile(styledBook(xfs, cells)));
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const CellStyle& style = wb->sheet(0).style(int(i), 0);
+        EXPECT_EQ(style.alignVert, cases[i].vertical) << i;
+        EXPECT_EQ(style.wrapText, cases[i].wrap) << i;
+    }
+}
+
 TEST(XlsSyntheticTest, RightAndBottomBordersMoveToTheNeighbours)
 {
     // XF 1: thin right, medium bottom. XF 2: double left. XF 3: hair top.
@@ -579,10 +637,10 @@ TEST(XlsSyntheticTest, RightAndBottomBordersMoveToTheNeighbours)
     const auto wb = load(xlsFile(styledBook(xfs, cells)));
     const Sheet& s = wb->sheet(0);
     EXPECT_EQ(s.style(1, 2).borderLeft, BorderLine::Double);  // C2 keeps its own
-    EXPECT_EQ(s.style(2, 1).borderTop, BorderLine::Thick);    // B3 was empty: it gets a style
+    EXPECT_EQ(s.style(2, 1).borderTop, BorderLine::Medium);   // B3 was empty: it gets a style
     EXPECT_EQ(s.style(1, 5).borderLeft, BorderLine::Thin);    // F2 likewise
-    EXPECT_EQ(s.style(4, 4).borderTop, BorderLine::Thin);     // E5's own hair line wins over E4's medium
-    EXPECT_EQ(s.style(2, 4).borderTop, BorderLine::Thick);
+    EXPECT_EQ(s.style(4, 4).borderTop, BorderLine::Hair);     // E5's own hair line wins over E4's medium
+    EXPECT_EQ(s.style(2, 4).borderTop, BorderLine::Medium);
     EXPECT_EQ(s.style(1, 1).borderLeft, BorderLine::None);
     EXPECT_EQ(s.style(1, 1).font.name, QStringLiteral("Arial"));
     EXPECT_EQ(s.style(1, 1).font.size, 10);

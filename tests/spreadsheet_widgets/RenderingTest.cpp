@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QScrollBar>
 
+#include <functional>
+
 using namespace spreadsheet;
 
 namespace {
@@ -328,3 +330,99 @@ TEST_F(RenderingTest, PageBreakRowHasADashedLineOnTop)
 }
 
 }  // namespace
+
+namespace {
+
+// The rows of a rectangle holding a pixel that matches.
+std::pair<int, int> rowsWith(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& matches)
+{
+    int first = -1, last = -1;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (matches(image.pixel(x, y))) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+        }
+    }
+    return first < 0 ? std::pair(-1, -1) : std::pair(first - rect.top(), last - rect.top());
+}
+
+bool reddish(QRgb p)
+{
+    return qRed(p) > 150 && qGreen(p) < 110 && qBlue(p) < 110;
+}
+
+struct LookCase {
+    const char* name;
+    std::function<void(CellStyle&)> change;
+    const char* text;
+    // Given the cell's rectangle, on a row 48 pixels high.
+    std::function<void(const QImage&, const QRect&)> check;
+};
+
+}  // namespace
+
+TEST_F(RenderingTest, FillColourWrapAlignmentAndLineStylesShow)
+{
+    const auto ink = [](QRgb p) { return isDark(p) || reddish(p); };
+    const std::vector<LookCase> cases{
+        {"fill", [](CellStyle& s) { s.fill = CellColor::rgb(0xFFFF00); }, "",
+         [](const QImage& image, const QRect& cell) {
+             EXPECT_EQ(image.pixel(cell.center()), qRgb(0xFF, 0xFF, 0x00));
+             EXPECT_NE(image.pixel(cell.right(), cell.center().y()), qRgb(0xFF, 0xFF, 0x00));  // the grid line
+         }},
+        {"font colour", [](CellStyle& s) { s.font.color = CellColor::rgb(0xFF0000); }, "MMM",
+         [](const QImage& image, const QRect& cell) {
+             EXPECT_GE(rowsWith(image, cell, reddish).first, 0);
+             EXPECT_EQ(rowsWith(image, cell, [](QRgb p) { return qGray(p) < 100 && qRed(p) - qBlue(p) < 30; }).first, -1);
+         }},
+        {"top", [](CellStyle& s) { s.alignVert = VerticalAlignment::Top; }, "X",
+         [&](const QImage& image, const QRect& cell) { EXPECT_LT(rowsWith(image, cell, ink).second, 24); }},
+        {"centre", [](CellStyle& s) { s.alignVert = VerticalAlignment::Center; }, "X",
+         [&](const QImage& image, const QRect& cell) {
+             const auto [top, bottom] = rowsWith(image, cell, ink);
+             EXPECT_GT(top, 8);
+             EXPECT_LT(bottom, 40);
+         }},
+        {"bottom", [](CellStyle&) {}, "X",
+         [&](const QImage& image, const QRect& cell) { EXPECT_GT(rowsWith(image, cell, ink).first, 24); }},
+        {"wrap", [](CellStyle& s) { s.wrapText = true; }, "um dois três quatro",
+         [&](const QImage& image, const QRect& cell) {
+             const auto [top, bottom] = rowsWith(image, cell, ink);
+             EXPECT_GT(bottom - top, 16);  // more than one line of an 8 point font
+             const QRect next = cell.translated(cell.width(), 0).adjusted(1, 0, -1, -1);
+             EXPECT_EQ(rowsWith(image, next, ink).first, -1);  // nothing runs on
+         }},
+        {"blue dashed left line",
+         [](CellStyle& s) {
+             s.borderLeft = BorderLine::Dashed;
+             s.borderLeftColor = CellColor::rgb(0x0000FF);
+         },
+         "",
+         [](const QImage& image, const QRect& cell) {
+             int blue = 0;
+             for (int y = cell.top(); y < cell.bottom(); ++y) {
+                 blue += image.pixel(cell.left() - 1, y) == qRgb(0, 0, 0xFF) ? 1 : 0;
+             }
+             EXPECT_GT(blue, cell.height() / 3);
+             EXPECT_LT(blue, cell.height() - 2);  // with gaps
+         }},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const int row = int(i) + 1;
+        CellStyle style;
+        cases[i].change(style);
+        sheet->setText(row, 1, QString::fromUtf8(cases[i].text), TextMode::Plain);
+        sheet->setStyle(row, 1, style);
+        sheet->setRowHeight(row, 48);
+    }
+    view->refresh();
+    const QImage image = render();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        const QRect cell = view->cellRect(int(i) + 1, 1);
+        ASSERT_LT(cell.bottom(), image.height());
+        cases[i].check(image, cell);
+    }
+}

@@ -33,6 +33,59 @@ constexpr int kOverflowReach = 32;
 constexpr std::array<Qt::Alignment::Int, 7> kAlignments{
     Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter};
 
+// Indexed by VerticalAlignment.
+constexpr std::array<Qt::Alignment::Int, 3> kVerticals{Qt::AlignBottom, Qt::AlignVCenter, Qt::AlignTop};
+
+// How each kind of border line is drawn: its width in pixels, growing into
+// the cell, and its dashes and gaps along the edge (no dashes for a solid
+// line); a double line is two thin ones with a pixel between them.
+struct LineLook {
+    BorderLine line;
+    int width;
+    int dash;
+    int gap;
+    bool doubled;
+};
+
+constexpr std::array<LineLook, 8> kLineLooks{{
+    {BorderLine::Thin, 1, 0, 0, false},
+    {BorderLine::Medium, 2, 0, 0, false},
+    {BorderLine::Thick, 3, 0, 0, false},
+    {BorderLine::Double, 1, 0, 0, true},
+    {BorderLine::Dashed, 1, 4, 2, false},
+    {BorderLine::Dotted, 1, 1, 2, false},
+    {BorderLine::Hair, 1, 1, 1, false},
+    {BorderLine::MediumDashed, 2, 4, 2, false},
+}};
+
+const LineLook* lineLook(BorderLine line)
+{
+    for (const LineLook& look : kLineLooks) {
+        if (look.line == line) {
+            return &look;
+        }
+    }
+    return nullptr;
+}
+
+// One pixel wide strip along `edge`, solid or in dashes.
+void paintStrip(QPainter& painter, const QRect& edge, bool vertical, const LineLook& look, const QColor& color)
+{
+    const int length = vertical ? edge.height() : edge.width();
+    const int step = look.dash == 0 ? length : look.dash + look.gap;
+    for (int at = 0; at < length; at += step) {
+        const int piece = std::min(look.dash == 0 ? length : look.dash, length - at);
+        painter.fillRect(vertical ? QRect(edge.left(), edge.top() + at, 1, piece)
+                                  : QRect(edge.left() + at, edge.top(), piece, 1),
+                         color);
+    }
+}
+
+QColor colorOf(CellColor color, const QColor& automatic)
+{
+    return color.isAutomatic() ? automatic : QColor::fromRgb(color.argb);
+}
+
 Qt::Alignment generalAlignment(ValueType type)
 {
     switch (type) {
@@ -106,7 +159,7 @@ void GridPainter::paintMerges(QPainter& painter)
         // Blanking all but the merge's own right and bottom grid lines wipes
         // the lines between the cells it joins.
         const QRect rect = geometry_.rangeRect(merge);
-        painter.fillRect(rect.adjusted(0, 0, -1, -1), Qt::white);
+        painter.fillRect(rect.adjusted(0, 0, -1, -1), colorOf(sheet_.style(merge.top, merge.left).fill, Qt::white));
         if (!sheet_.hasCell(merge.top, merge.left)) {
             continue;
         }
@@ -145,7 +198,13 @@ void GridPainter::paintRow(QPainter& painter, int row)
             texts.push_back(std::move(*placed));
         }
     }
-    paintTexts(painter, texts);
+    // Fills go over the blanks of running texts, so that a filled cell a
+    // text runs from or over keeps its colour.
+    blankRuns(painter, texts);
+    for (int column : columns) {
+        paintFill(painter, row, column, geometry_.cellRect(row, column));
+    }
+    drawTexts(painter, texts);
     for (int column : columns) {
         paintBorders(painter, row, column, geometry_.cellRect(row, column));
     }
@@ -153,17 +212,36 @@ void GridPainter::paintRow(QPainter& painter, int row)
 
 void GridPainter::paintTexts(QPainter& painter, const std::vector<PlacedText>& texts)
 {
+    blankRuns(painter, texts);
+    drawTexts(painter, texts);
+}
+
+void GridPainter::blankRuns(QPainter& painter, const std::vector<PlacedText>& texts)
+{
     for (const PlacedText& placed : texts) {
         if (placed.runs) {
             // The text covers the grid lines between the cells it runs over.
             painter.fillRect(placed.area.adjusted(0, 0, -1, -1), Qt::white);
         }
     }
-    painter.setPen(Qt::black);
+}
+
+void GridPainter::drawTexts(QPainter& painter, const std::vector<PlacedText>& texts)
+{
     for (const PlacedText& placed : texts) {
+        painter.setPen(placed.color);
         painter.setFont(placed.font);
-        painter.drawText(textRect(placed.area),
-                         static_cast<int>(placed.alignment | Qt::AlignVCenter | Qt::TextSingleLine), placed.text);
+        const int lines = placed.wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+        painter.drawText(textRect(placed.area), static_cast<int>(placed.alignment) | lines, placed.text);
+    }
+}
+
+// The grid lines on the cell's right and bottom stay: Excel draws them too.
+void GridPainter::paintFill(QPainter& painter, int row, int column, const QRect& rect)
+{
+    const CellColor fill = sheet_.style(row, column).fill;
+    if (!fill.isAutomatic()) {
+        painter.fillRect(rect.adjusted(0, 0, -1, -1), colorOf(fill, Qt::white));
     }
 }
 
@@ -173,7 +251,9 @@ void GridPainter::paintTexts(QPainter& painter, const std::vector<PlacedText>& t
 std::optional<PlacedText> GridPainter::placeText(QPainter& painter, int row, int column, const QRect& rect, bool mayRun)
 {
     const CellStyle& style = sheet_.style(row, column);
-    PlacedText placed{rect, false, {}, alignmentOf(row, column, style), fonts_.font(style.font)};
+    const Qt::Alignment vertical(kVerticals.at(static_cast<std::size_t>(style.alignVert)));
+    PlacedText placed{rect, false, {}, alignmentOf(row, column, style) | vertical, fonts_.font(style.font),
+                      colorOf(style.font.color, Qt::black), style.wrapText && !showsFormula(row, column)};
     const QFontMetrics metrics(placed.font, painter.device());
     placed.text = cellText(row, column, metrics, rect);
     if (placed.text.isEmpty()) {
@@ -181,7 +261,8 @@ std::optional<PlacedText> GridPainter::placeText(QPainter& painter, int row, int
     }
     const bool number = !showsFormula(row, column) && sheet_.value(row, column).isNumber();
     const int needed = metrics.horizontalAdvance(placed.text) + 2 * kTextPadding + 1;
-    if (mayRun && !number && needed > rect.width()) {
+    // Wrapped text takes more lines instead of running on.
+    if (mayRun && !number && !placed.wrap && needed > rect.width()) {
         placed.area = overflowRect(row, column, rect, needed, placed.alignment);
         placed.runs = true;
     }
@@ -261,27 +342,25 @@ void GridPainter::paintBorders(QPainter& painter, int row, int column, const QRe
 {
     const CellStyle& style = sheet_.style(row, column);
     // Each line is drawn over the grid line it replaces, the one just before
-    // the cell; thicker lines grow into the cell.
-    const auto paintEdge = [&](BorderLine line, bool vertical) {
+    // the cell; wider lines grow into the cell.
+    const auto paintEdge = [&](BorderLine line, CellColor color, bool vertical) {
+        const LineLook* look = lineLook(line);
+        if (!look) {
+            return;
+        }
         const QRect edge = vertical ? QRect(rect.left() - 1, rect.top() - 1, 1, rect.height() + 1)
                                     : QRect(rect.left() - 1, rect.top() - 1, rect.width() + 1, 1);
         const QPoint step = vertical ? QPoint(1, 0) : QPoint(0, 1);
-        switch (line) {
-        case BorderLine::None:
-            return;
-        case BorderLine::Thick:
-            painter.fillRect(edge.translated(step), Qt::black);
-            break;
-        case BorderLine::Double:
-            painter.fillRect(edge.translated(step * 2), Qt::black);
-            break;
-        default:
-            break;
+        const QColor ink = colorOf(color, Qt::black);
+        for (int i = 0; i < look->width; ++i) {
+            paintStrip(painter, edge.translated(step * i), vertical, *look, ink);
         }
-        painter.fillRect(edge, Qt::black);
+        if (look->doubled) {
+            paintStrip(painter, edge.translated(step * 2), vertical, *look, ink);
+        }
     };
-    paintEdge(style.borderLeft, true);
-    paintEdge(style.borderTop, false);
+    paintEdge(style.borderLeft, style.borderLeftColor, true);
+    paintEdge(style.borderTop, style.borderTopColor, false);
 }
 
 // A dashed line on the top edge of each row a printed page starts at.

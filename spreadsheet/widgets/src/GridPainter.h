@@ -3,6 +3,7 @@
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/FormulaConvention.h>
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -31,8 +32,10 @@ struct PlacedText {
     QRect area;
     bool runs = false;
     QString text;
-    Qt::Alignment alignment;
+    Qt::Alignment alignment;  // horizontal and vertical
     QFont font;
+    QColor color;
+    bool wrap = false;
 };
 
 struct GridPaintState {
@@ -58,6 +61,9 @@ private:
     void paintCells(QPainter& painter);
     void paintRow(QPainter& painter, int row);
     void paintTexts(QPainter& painter, const std::vector<PlacedText>& texts);
+    void blankRuns(QPainter& painter, const std::vector<PlacedText>& texts);
+    void drawTexts(QPainter& painter, const std::vector<PlacedText>& texts);
+    void paintFill(QPainter& painter, int row, int column, const QRect& rect);
     void paintBorders(QPainter& painter, int row, int column, const QRect& rect);
     void paintPageBreaks(QPainter& painter, QSize size);
     void paintSelection(QPainter& painter);

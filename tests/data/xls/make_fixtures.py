@@ -50,6 +50,12 @@ STYLES = """<office:font-face-decls>
  <style:style style:name="cbold" style:family="table-cell"><style:text-properties fo:font-weight="bold" fo:font-style="italic" fo:font-size="14pt" style:font-name="Liberation Serif"/></style:style>
  <style:style style:name="ccenter" style:family="table-cell"><style:paragraph-properties fo:text-align="center"/></style:style>
  <style:style style:name="cunlocked" style:family="table-cell"><style:table-cell-properties style:cell-protect="none"/></style:style>
+ <style:style style:name="cred" style:family="table-cell"><style:text-properties fo:color="#ff0000"/></style:style>
+ <style:style style:name="cyellow" style:family="table-cell"><style:table-cell-properties fo:background-color="#ffff00"/></style:style>
+ <style:style style:name="ctopwrap" style:family="table-cell"><style:table-cell-properties style:vertical-align="top" fo:wrap-option="wrap"/></style:style>
+ <style:style style:name="cmiddle" style:family="table-cell"><style:table-cell-properties style:vertical-align="middle"/></style:style>
+ <style:style style:name="cbluedashleft" style:family="table-cell"><style:table-cell-properties fo:border-left="0.74pt dashed #0000ff"/></style:style>
+ <style:style style:name="credmediumright" style:family="table-cell"><style:table-cell-properties fo:border-right="1.74pt solid #ff0000"/></style:style>
  <style:style style:name="T1" style:family="text"><style:text-properties fo:font-weight="bold"/></style:style>
  <style:style style:name="rtall" style:family="table-row"><style:table-row-properties style:row-height="0.5in" style:use-optimal-row-height="false"/></style:style>
  <style:style style:name="cowide" style:family="table-column"><style:table-column-properties style:column-width="2in"/></style:style>
@@ -239,11 +245,18 @@ def old_templates():
                      table("Dados", dados)], names)
 
 
+def look():
+    rows = [["simples", ("styled", "cred", "vermelho"), ("styled", "cyellow", "amarelo"),
+             ("styled", "ctopwrap", "texto longo que quebra"), ("styled", "cmiddle", "meio"),
+             ("styled", "cbluedashleft", 1), ("styled", "credmediumright", 2), 3]]
+    return document([table("Aparência", rows)])
+
+
 # How each fixture is made: LibreOffice's Excel 97 filter, or Gnumeric's
 # Excel 95 writer fed with LibreOffice's Excel 97 file (LibreOffice 7 no
 # longer writes Excel 95).
 FIXTURES = {"formulas": (formulas, "xls"), "strings": (strings, "xls"), "numbers_dates": (numbers_dates, "xls"),
-            "layout": (layout, "xls"), "large": (large, "xls"), "date1904": (date1904, "xls"),
+            "layout": (layout, "xls"), "large": (large, "xls"), "date1904": (date1904, "xls"), "look": (look, "xls"),
             "excel95_templates": (old_templates, "gnumeric95"), "excel95_formulas": (formulas, "gnumeric95")}
 # Made from another fixture by renaming its "Workbook" stream to "Book", as
 # some writers name the stream of an Excel 97 workbook.

@@ -23,6 +23,7 @@ constexpr std::uint16_t kContinue = 0x003C;
 constexpr std::uint16_t kWindow1 = 0x003D;
 constexpr std::uint16_t kColInfo = 0x007D;
 constexpr std::uint16_t kBoundSheet = 0x0085;
+constexpr std::uint16_t kPalette = 0x0092;
 constexpr std::uint16_t kMulRk = 0x00BD;
 constexpr std::uint16_t kMulBlank = 0x00BE;
 constexpr std::uint16_t kRString = 0x00D6;

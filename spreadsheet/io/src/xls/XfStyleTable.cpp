@@ -2,6 +2,7 @@
 
 #include "BiffCursor.h"
 #include "BiffText.h"
+#include "ExcelBorderCodes.h"
 #include "NumberFormat.h"
 
 #include <array>
@@ -25,13 +26,14 @@ using HA = HorizontalAlignment;
 constexpr std::array<HA, 8> kAlignments{HA::General, HA::Left,    HA::Center, HA::Right,
                                         HA::Fill,    HA::Justify, HA::Center, HA::Distributed};
 
-// Line styles 0-13: none, thin, medium, dashed, dotted, thick, double, hair,
-// medium dashed, dash-dot, medium dash-dot, dash-dot-dot, medium
-// dash-dot-dot, slanted dash-dot. The model keeps thin, thick and double.
-using BL = BorderLine;
-constexpr std::array<BL, 14> kBorderLines{BL::None, BL::Thin,  BL::Thick, BL::Thin,  BL::Thin,
-                                          BL::Thick, BL::Double, BL::Thin, BL::Thick, BL::Thin,
-                                          BL::Thick, BL::Thin,  BL::Thick, BL::Thick};
+constexpr int kLastLineStyle = 13;
+constexpr std::uint32_t kSolidPattern = 1;
+constexpr std::uint8_t kWrap = 0x08;
+
+// Vertical alignment codes 0-4: top, centre, bottom, justified and
+// distributed, the last two filling the cell from the top down.
+using VA = VerticalAlignment;
+constexpr std::array<VA, 5> kVerticals{VA::Top, VA::Center, VA::Bottom, VA::Top, VA::Top};
 
 struct BuiltinFormat {
     int index;
@@ -155,9 +157,7 @@ QString XfStyleTable::builtinFormatCode(int index)
 
 BorderLine XfStyleTable::borderLine(int lineStyle)
 {
-    return lineStyle >= 0 && lineStyle < static_cast<int>(kBorderLines.size())
-               ? kBorderLines[static_cast<std::size_t>(lineStyle)]
-               : BorderLine::Thin;
+    return lineStyle >= 0 && lineStyle <= kLastLineStyle ? ExcelBorderCodes::line(lineStyle) : BorderLine::Thin;
 }
 
 bool XfStyleTable::isDateFormat(int index, const QString& code)
@@ -178,7 +178,7 @@ void XfStyleTable::readFont(BiffCursor& cursor, const BiffText& text)
     CellFont f;
     const int height = cursor.u16();
     const std::uint16_t flags = cursor.u16();
-    cursor.u16();  // colour
+    fontColors_.push_back(cursor.u16());
     const int weight = cursor.u16();
     cursor.skip(kFontSkipAfterWeight);  // superscript and subscript
     const std::uint8_t underline = cursor.u8();
@@ -219,6 +219,14 @@ XfStyleTable::RawXf XfStyleTable::readXf8(BiffCursor& cursor)
     RawXf raw = readXfHead(cursor);
     cursor.skip(kXfSkipAfterAlignment);  // rotation, indent, which attributes are set
     raw.borders = cursor.u32();
+    const std::uint32_t colors = cursor.u32();
+    const std::uint16_t pattern = cursor.u16();
+    constexpr std::uint32_t kIndex = 0x7F;
+    raw.lineColors = {int((raw.borders >> 16) & kIndex), int((raw.borders >> 23) & kIndex), int(colors & kIndex),
+                      int((colors >> 7) & kIndex)};
+    if ((colors >> 26) == kSolidPattern) {
+        raw.fillColor = pattern & kIndex;
+    }
     return raw;
 }
 
@@ -248,15 +256,46 @@ const CellFont& XfStyleTable::font(int index) const
     return fonts_.empty() ? fallback : fonts_.front();
 }
 
+// The first font's colour is the automatic one, as the file's other default
+// font facts are.
+CellColor XfStyleTable::fontColor(int index) const
+{
+    const int at = index >= kMissingFontIndex ? index - 1 : index;
+    if (at < 0 || at >= static_cast<int>(fontColors_.size())) {
+        return {};
+    }
+    const CellColor color = palette_.color(fontColors_[static_cast<std::size_t>(at)]);
+    return color == palette_.color(fontColors_.front()) ? CellColor{} : color;
+}
+
 XfStyleTable::Format XfStyleTable::build(const RawXf& raw) const
 {
     Format f;
     f.style.font = font(raw.font);
+    f.style.font.color = fontColor(raw.font);
+    f.style.fill = palette_.color(raw.fillColor);
+    f.style.borderLeftColor = palette_.color(raw.lineColors[0]);
+    f.borderRightColor = palette_.color(raw.lineColors[1]);
+    f.style.borderTopColor = palette_.color(raw.lineColors[2]);
+    f.borderBottomColor = palette_.color(raw.lineColors[3]);
     f.style.alignHorz = kAlignments[raw.alignment & 0x07];
+    const std::size_t vertical = (raw.alignment >> 4) & 0x07;
+    f.style.alignVert = vertical < kVerticals.size() ? kVerticals[vertical] : VA::Bottom;
+    f.style.wrapText = (raw.alignment & kWrap) != 0;
     f.style.borderLeft = borderLine(static_cast<int>(raw.borders & 0x0F));
     f.borderRight = borderLine(static_cast<int>((raw.borders >> 4) & 0x0F));
     f.style.borderTop = borderLine(static_cast<int>((raw.borders >> 8) & 0x0F));
     f.borderBottom = borderLine(static_cast<int>((raw.borders >> 12) & 0x0F));
+    // A colour without a line is no colour.
+    const std::array<std::pair<BorderLine, CellColor*>, 4> lines{{
+        {f.style.borderLeft, &f.style.borderLeftColor},
+        {f.borderRight, &f.borderRightColor},
+        {f.style.borderTop, &f.style.borderTopColor},
+        {f.borderBottom, &f.borderBottomColor},
+    }};
+    for (const auto& [line, color] : lines) {
+        *color = line == BorderLine::None ? CellColor{} : *color;
+    }
     f.style.locked = (raw.protection & kLocked) != 0;
     const QString code = numberFormats_.value(raw.numberFormat, builtinFormatCode(raw.numberFormat));
     f.style.numberFormat = code.compare(QStringLiteral("General"), Qt::CaseInsensitive) == 0 ? QString() : code;

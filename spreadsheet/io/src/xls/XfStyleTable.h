@@ -1,8 +1,12 @@
 #pragma once
 
+#include "BiffPalette.h"
+
 #include <spreadsheet/CellStyle.h>
 
 #include <QHash>
+
+#include <array>
 #include <QString>
 
 #include <cstdint>
@@ -21,12 +25,15 @@ public:
         CellStyle style;           // left and top borders as the file has them
         BorderLine borderRight = BorderLine::None;
         BorderLine borderBottom = BorderLine::None;
+        CellColor borderRightColor;
+        CellColor borderBottomColor;
         bool isDate = false;       // the number format shows a calendar date, not only a time
     };
 
     void readFont(BiffCursor& cursor, const BiffText& text);
     void readFormat(BiffCursor& cursor, const BiffText& text);
     void readXf(BiffCursor& cursor, const BiffText& text);
+    void readPalette(BiffCursor& cursor) { palette_.readPalette(cursor); }
     // Builds the formats once every FONT, FORMAT and XF record is read.
     void finish();
 
@@ -53,14 +60,23 @@ private:
         std::uint16_t protection;
         std::uint8_t alignment;
         std::uint32_t borders;  // line styles of left, right, top, bottom, 4 bits each
+        // Palette indexes of the left, right, top and bottom lines and of a
+        // solid fill; Excel 95 files leave them automatic.
+        std::array<int, 4> lineColors{kAutomatic, kAutomatic, kAutomatic, kAutomatic};
+        int fillColor = kAutomatic;
     };
+    static constexpr int kAutomatic = 0x7FFF;
     static RawXf readXfHead(BiffCursor& cursor);
     static RawXf readXf8(BiffCursor& cursor);
     static RawXf readXf5(BiffCursor& cursor);
     Format build(const RawXf& raw) const;
     const CellFont& font(int index) const;
 
+    CellColor fontColor(int index) const;
+
     std::vector<CellFont> fonts_;
+    std::vector<int> fontColors_;  // palette indexes, resolved once the PALETTE is read
+    BiffPalette palette_;
     QHash<int, QString> numberFormats_;
     std::vector<RawXf> raw_;
     std::vector<Format> formats_;

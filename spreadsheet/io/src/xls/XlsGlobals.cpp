@@ -96,6 +96,9 @@ bool XlsGlobals::readRecord(std::uint16_t type, BiffCursor& cursor)
     case record::kXf:
         styles_.readXf(cursor, text_);
         break;
+    case record::kPalette:
+        styles_.readPalette(cursor);
+        break;
     case kCodePageRecord:
         readCodePage(cursor);
         break;

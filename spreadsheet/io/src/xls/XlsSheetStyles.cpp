@@ -81,11 +81,17 @@ void XlsSheetStyles::writeWithBorderSpread(ImportSink& sink, int sheet) const
         const XfStyleTable::Format& f = table_.format(e.xf);
         if (f.borderRight != BorderLine::None) {
             CellStyle& right = cells.at(e.row, e.column + 1).style;
-            right.borderLeft = right.borderLeft == BorderLine::None ? f.borderRight : right.borderLeft;
+            if (right.borderLeft == BorderLine::None) {
+                right.borderLeft = f.borderRight;
+                right.borderLeftColor = f.borderRightColor;
+            }
         }
         if (f.borderBottom != BorderLine::None) {
             CellStyle& below = cells.at(e.row + 1, e.column).style;
-            below.borderTop = below.borderTop == BorderLine::None ? f.borderBottom : below.borderTop;
+            if (below.borderTop == BorderLine::None) {
+                below.borderTop = f.borderBottom;
+                below.borderTopColor = f.borderBottomColor;
+            }
         }
     }
     const CellStyle plain;

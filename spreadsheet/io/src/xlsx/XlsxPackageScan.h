@@ -90,7 +90,9 @@ struct XlsxFontLines {
 // an explicit kind, while "<u/>" alone means single), and hidden rows,
 // hidden columns, unlocked cells and the 1904 date system written as
 // "true"/"false" (it reads only "1"/"0", the form Excel uses, while
-// LibreOffice writes the words), and the "fill" alignment.
+// LibreOffice writes the words), and the "fill" alignment. Vertical
+// alignment is read here along with the horizontal one, and wrapping, which
+// liborcus does not pass on.
 class XlsxPackageScan {
 public:
     // A part that is missing leaves its facts empty; one that does not
