@@ -54,14 +54,82 @@ void setFontStyle(CellFont& font, unsigned flags, unsigned styleBits)
 }
 
 // The lines of one side over an area; an area past the sheet's last row or
-// column has nothing to draw on.
-void setLines(Sheet& sheet, CellRange area, std::optional<BorderLine> line, BorderLine CellStyle::*side)
+// column has nothing to draw on. A removed line keeps no colour.
+void setLines(Sheet& sheet, CellRange area, std::optional<BorderSide> side, bool leftLines)
 {
-    if (!line || area.left > area.right || area.top > area.bottom || area.right >= kMaxColumns
+    if (!side || area.left > area.right || area.top > area.bottom || area.right >= kMaxColumns
         || area.bottom >= kMaxRows) {
         return;
     }
-    sheet.formatCells(area, [&](CellStyle& style) { style.*side = *line; });
+    const BorderLine line = side->line;
+    const CellColor color = line == BorderLine::None ? CellColor{} : side->color;
+    sheet.formatCells(area, [&](CellStyle& style) {
+        (leftLines ? style.borderLeft : style.borderTop) = line;
+        (leftLines ? style.borderLeftColor : style.borderTopColor) = color;
+    });
+}
+
+// The six sides in the order left, top, right, bottom, inside vertical,
+// inside horizontal.
+using Sides = std::array<std::optional<BorderSide>, 6>;
+
+void applySides(Sheet& sheet, const CellRange& area, const Sides& sides)
+{
+    const int l = area.left, t = area.top, r = area.right, b = area.bottom;
+    setLines(sheet, {l, t, l, b}, sides[0], true);
+    setLines(sheet, {l, t, r, t}, sides[1], false);
+    setLines(sheet, {r + 1, t, r + 1, b}, sides[2], true);
+    setLines(sheet, {l, b + 1, r, b + 1}, sides[3], false);
+    setLines(sheet, {l + 1, t, r, b}, sides[4], true);
+    setLines(sheet, {l, t + 1, r, b}, sides[5], false);
+}
+
+// A preset draws in the automatic colour.
+std::optional<BorderSide> presetSide(std::optional<BorderLine> line)
+{
+    return line ? std::optional<BorderSide>(BorderSide{*line, {}}) : std::nullopt;
+}
+
+template <typename T, typename Member>
+void setIf(const std::optional<T>& value, Member& member)
+{
+    if (value) {
+        member = *value;
+    }
+}
+
+bool changesCells(const StyleChange& c)
+{
+    return c.numberFormat || c.alignHorz || c.alignVert || c.wrapText || c.fontName || c.fontSize || c.bold
+           || c.italic || c.underline || c.strikeOut || c.fontColor || c.fill || c.locked;
+}
+
+void changeStyle(CellStyle& style, const StyleChange& c)
+{
+    setIf(c.numberFormat, style.numberFormat);
+    setIf(c.alignHorz, style.alignHorz);
+    setIf(c.alignVert, style.alignVert);
+    setIf(c.wrapText, style.wrapText);
+    setIf(c.fontName, style.font.name);
+    setIf(c.fontSize, style.font.size);
+    setIf(c.bold, style.font.bold);
+    setIf(c.italic, style.font.italic);
+    setIf(c.underline, style.font.underline);
+    setIf(c.strikeOut, style.font.strikeOut);
+    setIf(c.fontColor, style.font.color);
+    setIf(c.fill, style.fill);
+    setIf(c.locked, style.locked);
+}
+
+// The left or top line of a cell; there is none past the sheet's edge.
+BorderSide sideOf(const Sheet& sheet, int row, int column, bool leftLine)
+{
+    if (row >= kMaxRows || column >= kMaxColumns) {
+        return {};
+    }
+    const CellStyle& style = sheet.style(row, column);
+    return leftLine ? BorderSide{style.borderLeft, style.borderLeftColor}
+                    : BorderSide{style.borderTop, style.borderTopColor};
 }
 
 }  // namespace
@@ -95,15 +163,39 @@ void CellFormatting::applyBorderPreset(Sheet& sheet, const CellRange& area, int 
 {
     checkArea(area);
     const BorderPreset& p = borderPreset(preset);
-    const int l = area.left, t = area.top, r = area.right, b = area.bottom;
     UpdateBatch batch(sheet.workbook());
     HistoryScope scope(sheet.workbook().history(), QStringLiteral("Bordas"));
-    setLines(sheet, {l, t, l, b}, p.left, &CellStyle::borderLeft);
-    setLines(sheet, {l, t, r, t}, p.top, &CellStyle::borderTop);
-    setLines(sheet, {r + 1, t, r + 1, b}, p.right, &CellStyle::borderLeft);
-    setLines(sheet, {l, b + 1, r, b + 1}, p.bottom, &CellStyle::borderTop);
-    setLines(sheet, {l, t + 1, r, b}, p.inner, &CellStyle::borderTop);
-    setLines(sheet, {l + 1, t, r, b}, p.inner, &CellStyle::borderLeft);
+    applySides(sheet, area,
+               {presetSide(p.left), presetSide(p.top), presetSide(p.right), presetSide(p.bottom),
+                presetSide(p.inner), presetSide(p.inner)});
+}
+
+AreaBorders CellFormatting::bordersOf(const Sheet& sheet, const CellRange& area)
+{
+    checkArea(area);
+    const int l = area.left, t = area.top;
+    AreaBorders borders{sideOf(sheet, t, l, true), sideOf(sheet, t, l, false), sideOf(sheet, t, area.right + 1, true),
+                        sideOf(sheet, area.bottom + 1, l, false), {}, {}};
+    if (area.right > l) {
+        borders.insideVertical = sideOf(sheet, t, l + 1, true);
+    }
+    if (area.bottom > t) {
+        borders.insideHorizontal = sideOf(sheet, t + 1, l, false);
+    }
+    return borders;
+}
+
+void CellFormatting::applyStyleChange(Sheet& sheet, const CellRange& area, const StyleChange& change)
+{
+    checkArea(area);
+    UpdateBatch batch(sheet.workbook());
+    HistoryScope scope(sheet.workbook().history(), QStringLiteral("Formatar células"));
+    if (changesCells(change)) {
+        sheet.formatCells(area, [&change](CellStyle& style) { changeStyle(style, change); });
+    }
+    applySides(sheet, area,
+               {change.left, change.top, change.right, change.bottom, change.insideVertical,
+                change.insideHorizontal});
 }
 
 }  // namespace spreadsheet

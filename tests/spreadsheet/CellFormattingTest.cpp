@@ -96,6 +96,52 @@ INSTANTIATE_TEST_SUITE_P(
         // thick outline
         PresetCase{11, {{1, 1, K, K}, {2, 1, K, N}, {1, 3, K, K}, {3, 2, K, K}, {2, 2, N, N}}}));
 
+TEST_F(CellFormattingTest, AStyleChangeSetsOnlyWhatItNamesInOneAction)
+{
+    sheet.formatCells(kB2C3, [](CellStyle& s) { s.font.bold = true; s.numberFormat = "0.00"; });
+    workbook.history().clear();
+    const CellColor red = CellColor::rgb(0xFF0000), blue = CellColor::rgb(0x0000FF);
+    StyleChange change;
+    change.alignVert = VerticalAlignment::Top;
+    change.wrapText = true;
+    change.fontColor = red;
+    change.fill = blue;
+    change.locked = false;
+    change.numberFormat = "#,##0";
+    change.right = BorderSide{BorderLine::Dashed, red};
+    change.bottom = BorderSide{BorderLine::Double, {}};
+    change.insideHorizontal = BorderSide{BorderLine::Hair, blue};
+    CellFormatting::applyStyleChange(sheet, kB2C3, change);
+
+    const CellStyle& c3 = sheet.style(2, 2);
+    EXPECT_TRUE(c3.font.bold);  // not named, kept
+    EXPECT_EQ(c3.numberFormat, "#,##0");
+    EXPECT_EQ(c3.alignVert, VerticalAlignment::Top);
+    EXPECT_TRUE(c3.wrapText);
+    EXPECT_EQ(c3.font.color, red);
+    EXPECT_EQ(c3.fill, blue);
+    EXPECT_FALSE(c3.locked);
+    const AreaBorders b = CellFormatting::bordersOf(sheet, kB2C3);
+    EXPECT_EQ(b.right, (BorderSide{BorderLine::Dashed, red}));
+    EXPECT_EQ(b.bottom, (BorderSide{BorderLine::Double, {}}));
+    EXPECT_EQ(b.insideHorizontal, (BorderSide{BorderLine::Hair, blue}));
+    EXPECT_EQ(b.left, BorderSide{});
+    EXPECT_EQ(sheet.style(3, 3).fill, CellColor{});  // outside the area
+
+    // A line taken away loses its colour too.
+    StyleChange none;
+    none.right = BorderSide{BorderLine::None, red};
+    CellFormatting::applyStyleChange(sheet, kB2C3, none);
+    EXPECT_EQ(CellFormatting::bordersOf(sheet, kB2C3).right, BorderSide{});
+
+    ASSERT_EQ(workbook.history().GetUndoActionCount(), 2);
+    workbook.history().Undo();
+    workbook.history().Undo();
+    EXPECT_EQ(sheet.style(2, 2).fill, CellColor{});
+    EXPECT_EQ(sheet.style(2, 2).numberFormat, "0.00");
+    EXPECT_EQ(CellFormatting::bordersOf(sheet, kB2C3).bottom, BorderSide{});
+}
+
 TEST_F(CellFormattingTest, EdgesBeyondTheSheetAreLeftOutAndUnknownPresetsRefused)
 {
     const CellRange corner{kMaxColumns - 1, kMaxRows - 1, kMaxColumns - 1, kMaxRows - 1};

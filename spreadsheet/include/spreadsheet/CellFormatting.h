@@ -36,6 +36,33 @@ struct BorderPreset {
     std::optional<BorderLine> left, top, right, bottom, inner;
 };
 
+// One border line of an area, in its colour.
+struct BorderSide {
+    BorderLine line = BorderLine::None;
+    CellColor color;
+    bool operator==(const BorderSide&) const = default;
+};
+
+// The lines around an area and between its cells.
+struct AreaBorders {
+    BorderSide left, top, right, bottom, insideVertical, insideHorizontal;
+};
+
+// What the format-cells dialog changes over an area: an empty member leaves
+// that attribute of every cell as it is.
+struct StyleChange {
+    std::optional<QString> numberFormat;
+    std::optional<HorizontalAlignment> alignHorz;
+    std::optional<VerticalAlignment> alignVert;
+    std::optional<bool> wrapText;
+    std::optional<QString> fontName;
+    std::optional<int> fontSize;
+    std::optional<bool> bold, italic, underline, strikeOut;
+    std::optional<CellColor> fontColor, fill;
+    std::optional<bool> locked;
+    std::optional<BorderSide> left, top, right, bottom, insideVertical, insideHorizontal;
+};
+
 // The formatting commands of the editor's toolbar, each one undoable
 // action over an area of a sheet.
 class CellFormatting {
@@ -52,6 +79,10 @@ public:
     // area is the left line of the column after it, the bottom edge the
     // top line of the row below.
     static void applyBorderPreset(Sheet& sheet, const CellRange& area, int preset);
+
+    // The lines as the first cell of each edge has them.
+    static AreaBorders bordersOf(const Sheet& sheet, const CellRange& area);
+    static void applyStyleChange(Sheet& sheet, const CellRange& area, const StyleChange& change);
 };
 
 }  // namespace spreadsheet
