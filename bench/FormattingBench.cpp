@@ -1,5 +1,6 @@
-// The toolbar's commands over big selections: bold and a border preset on
-// 100,000 cells with their undo, and replace all over 1,000,000 cells.
+// The formatting commands over big selections: bold, a border preset and a
+// format-cells change on 100,000 cells with their undo, and replace all over
+// 1,000,000 cells.
 #include <spreadsheet/CellFormatting.h>
 #include <spreadsheet/CellSearch.h>
 #include <spreadsheet/History.h>
@@ -68,6 +69,42 @@ void BM_BorderPresetOver100kCells(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BorderPresetOver100kCells)->Unit(benchmark::kMillisecond);
+
+// What the format-cells dialog applies when the user sets a number format,
+// a fill, wrapping and an outline with inside lines, then its undo.
+StyleChange dialogChange(bool on)
+{
+    StyleChange change;
+    change.numberFormat = on ? QStringLiteral("#,##0.00") : QString();
+    change.fill = on ? CellColor::rgb(0xFFFF99) : CellColor{};
+    change.wrapText = on;
+    const BorderSide line{on ? BorderLine::Thin : BorderLine::None, on ? CellColor::rgb(0x808080) : CellColor{}};
+    change.left = change.top = change.right = change.bottom = change.insideVertical = change.insideHorizontal = line;
+    return change;
+}
+
+void BM_FormatCellsOver100kCells(benchmark::State& state)
+{
+    auto wb = filledSheet(10000);
+    bool on = true;
+    for (auto _ : state) {
+        CellFormatting::applyStyleChange(wb->sheet(0), k100k, dialogChange(on));
+        on = !on;
+    }
+}
+BENCHMARK(BM_FormatCellsOver100kCells)->Unit(benchmark::kMillisecond);
+
+void BM_UndoFormatCellsOver100kCells(benchmark::State& state)
+{
+    auto wb = filledSheet(10000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        CellFormatting::applyStyleChange(wb->sheet(0), k100k, dialogChange(true));
+        state.ResumeTiming();
+        wb->history().Undo();
+    }
+}
+BENCHMARK(BM_UndoFormatCellsOver100kCells)->Unit(benchmark::kMillisecond);
 
 void BM_ReplaceAllOver1MCells(benchmark::State& state)
 {

@@ -60,7 +60,7 @@ std::span<const AcaoPrincipal> acoesPrincipais()
         {"actMin", "Mínimo", "", "", "", H::SempreAtiva, false, false, &T::cmdMinimo},
         {"actFont", "", "", "", "", H::Padrao, true, false, &T::cmdFonte},
         {"actFontSize", "", "", "", "", H::Padrao, true, false, &T::cmdTamanhoFonte},
-        {"actFormatCells", "Formatar Células...", "Formatar células", "", "Ctrl+1", H::SempreAtiva, false, false},
+        {"actFormatCells", "Formatar Células...", "Formatar células", "", "Ctrl+1", H::SempreAtiva, false, false, &T::cmdFormatarCelulas},
         {"actHideCells", "Ocultar", "", "", "", H::SempreAtiva, false, false, &T::cmdOcultarLinhas},
         {"actShowCells", "Reexibir", "", "", "", H::SempreAtiva, false, false, &T::cmdReexibirLinhas},
         {"actHideCol", "Ocultar", "Ocular coluna", "", "", H::Padrao, true, false, &T::cmdOcultarColunas},

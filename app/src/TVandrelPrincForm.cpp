@@ -6,6 +6,7 @@
 #include "src/Aplicacao.h"
 #include "src/IconesBarra.h"
 #include "src/DialogoLocalizar.h"
+#include "src/formatar/DialogoFormatarCelulas.h"
 #include "src/PainelHistorico.h"
 #include "src/TVandrelModificarForm.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -636,6 +637,14 @@ void TVandrelPrincForm::aplicarBordas(int preset)
 void TVandrelPrincForm::cmdMesclar()
 {
     naSelecao([](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) { folha.mergeCells(area); });
+}
+
+void TVandrelPrincForm::cmdFormatarCelulas()
+{
+    naSelecao([this](spreadsheet::Sheet& folha, const spreadsheet::CellRange& area) {
+        DialogoFormatarCelulas::ShowFormatCellsDialog(folha, area, DialogoFormatarCelulas::Numero, this);
+    });
+    RefreshFormatState();
 }
 
 void TVandrelPrincForm::cmdDividir()

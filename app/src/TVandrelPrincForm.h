@@ -137,6 +137,7 @@ private:
     void cmdReexibirColunas();
     void cmdInserirCelulas();
     void cmdExcluirCelulas();
+    void cmdFormatarCelulas();
     // Asks how the cells move, then inserts or deletes over the selection.
     void modificarCelulas(bool inserir);
 

@@ -65,6 +65,45 @@ void recordEntry(History& history, CellsChange::Entry entry)
     history.record(std::move(change));
 }
 
+// Style edits of one action. A style is an id into the sheet's pool, so
+// each edit costs a few bytes and a whole-area format stays undoable.
+class StylesChange : public Change {
+public:
+    struct Entry {
+        int sheetId;
+        int row;
+        int column;
+        std::uint32_t before;
+        std::uint32_t after;
+    };
+
+    std::size_t add(const Entry& entry)
+    {
+        entries_.push_back(entry);
+        return sizeof(Entry);
+    }
+    void undo(Workbook& workbook) override
+    {
+        workbook.beginUpdate();
+        for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+            workbook.sheetById(it->sheetId)->data().cells.setStyle(it->row, it->column, it->before);
+        }
+        workbook.endUpdate();
+    }
+    void redo(Workbook& workbook) override
+    {
+        workbook.beginUpdate();
+        for (const Entry& e : entries_) {
+            workbook.sheetById(e.sheetId)->data().cells.setStyle(e.row, e.column, e.after);
+        }
+        workbook.endUpdate();
+    }
+    std::size_t memoryUsage() const override { return entries_.size() * sizeof(Entry) + sizeof(*this); }
+
+private:
+    std::vector<Entry> entries_;
+};
+
 template <typename Apply>
 void writeRecorded(Sheet& sheet, int row, int column, const QString& description, Apply&& apply)
 {
@@ -90,7 +129,25 @@ void CellWriter::write(Sheet& sheet, int row, int column, CellSnapshot content, 
 
 void CellWriter::writeStyle(Sheet& sheet, int row, int column, std::uint32_t style, const QString& description)
 {
-    writeRecorded(sheet, row, column, description, [&] { sheet.data().cells.setStyle(row, column, style); });
+    History& history = sheet.workbook().history();
+    HistoryScope scope(history, description);
+    CellStore& cells = sheet.data().cells;
+    if (!history.isRecording()) {
+        history.noteUnrecordedChange();
+        cells.setStyle(row, column, style);
+        return;
+    }
+    const Cell* cell = cells.find(row, column);
+    const StylesChange::Entry entry{sheet.id(), row, column, cell ? cell->style : 0u, style};
+    cells.setStyle(row, column, style);
+    auto* last = dynamic_cast<StylesChange*>(history.lastChange());
+    if (last) {
+        history.grown(last->add(entry));
+        return;
+    }
+    auto change = std::make_unique<StylesChange>();
+    change->add(entry);
+    history.record(std::move(change));
 }
 
 void CellWriter::clearArea(Sheet& sheet, const CellRange& area, const QString& description)

@@ -2,21 +2,26 @@
 // a button, the workbook afterwards.
 #include "EditorTeste.h"
 
+#include <spreadsheet/CellFormatting.h>
 #include <spreadsheet/History.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QGridLayout>
 #include <QMenu>
+#include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -187,6 +192,62 @@ TEST_F(ComandosTest, TheCellsDialogStartsOnItsFirstChoiceAndMovesTheCellsItNames
     disparar("actInsertCells");  // down: B2:C3 blank, the old B2 now in B4
     EXPECT_TRUE(folha->value(1, 1).isEmpty());
     EXPECT_EQ(folha->value(3, 1).number(), 4.0);
+}
+
+// What the user touches changes over the whole area, the rest stays as
+// each cell has it; Cancel changes nothing.
+TEST_F(ComandosTest, TheFormatCellsDialogAppliesWhatWasTouchedAsOneAction)
+{
+    folha->setValue(1, 1, 1234.5);
+    folha->formatCells(CellRange::cell(2, 2), [](spreadsheet::CellStyle& s) { s.font.bold = true; });
+    janela->workbook().history().clear();
+    selecionar(kB2C3);
+    QString exemplo;
+    int pagina = -1;
+    const auto responder = [&](bool confirmar) {
+        QTimer::singleShot(0, [&, confirmar] {
+            QWidget* dialogo = QApplication::activeModalWidget();
+            ASSERT_NE(dialogo, nullptr);
+            pagina = dialogo->findChild<QTabWidget*>(QStringLiteral("tabPaginas"))->currentIndex();
+            dialogo->findChild<QListWidget*>(QStringLiteral("lstCategorias"))->setCurrentRow(2);  // Moeda
+            exemplo = dialogo->findChild<QLabel*>(QStringLiteral("lblExemplo"))->text();
+            auto* vertical = dialogo->findChild<QComboBox*>(QStringLiteral("cbxVertical"));
+            vertical->setCurrentIndex(2);
+            emit vertical->activated(2);
+            dialogo->findChild<QCheckBox*>(QStringLiteral("chkQuebrar"))->click();
+            dialogo->findChild<QCheckBox*>(QStringLiteral("chkRiscado"))->click();
+            dialogo->findChild<QWidget*>(QStringLiteral("gradeFundo"))
+                ->findChild<QToolButton*>(QStringLiteral("corFFFF00"))
+                ->click();
+            dialogo->findChild<QPushButton*>(QStringLiteral("btnContorno"))->click();
+            auto* botoes = dialogo->findChild<QDialogButtonBox*>();
+            botoes->button(confirmar ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+    };
+    responder(false);
+    disparar("actFormatCells");
+    EXPECT_EQ(folha->style(1, 1), folha->defaultStyle());
+    EXPECT_EQ(pagina, 0);
+    EXPECT_EQ(exemplo, QStringLiteral("R$ 1.234,50"));
+
+    responder(true);
+    disparar("actFormatCells");
+    const spreadsheet::CellStyle& c3 = folha->style(2, 2);
+    EXPECT_EQ(c3.numberFormat, QStringLiteral("\"R$\" #,##0.00"));
+    EXPECT_EQ(c3.alignVert, spreadsheet::VerticalAlignment::Top);
+    EXPECT_TRUE(c3.wrapText);
+    EXPECT_TRUE(c3.font.strikeOut);
+    EXPECT_TRUE(c3.font.bold);  // untouched, so C3 keeps it and B2 does not get it
+    EXPECT_FALSE(folha->style(1, 1).font.bold);
+    EXPECT_EQ(c3.fill, spreadsheet::CellColor::rgb(0xFFFF00));
+    const spreadsheet::AreaBorders linhas = spreadsheet::CellFormatting::bordersOf(*folha, kB2C3);
+    for (const spreadsheet::BorderSide& lado : {linhas.left, linhas.top, linhas.right, linhas.bottom})
+        EXPECT_EQ(lado.line, spreadsheet::BorderLine::Thin);
+    EXPECT_EQ(linhas.insideVertical.line, spreadsheet::BorderLine::None);
+    ASSERT_EQ(janela->workbook().history().GetUndoActionCount(), 1);
+    disparar("actUndo");
+    EXPECT_EQ(folha->style(2, 2).fill, spreadsheet::CellColor{});
+    EXPECT_EQ(spreadsheet::CellFormatting::bordersOf(*folha, kB2C3).right.line, spreadsheet::BorderLine::None);
 }
 
 TEST_F(ComandosTest, FindAndReplaceSelectTheFoundCellAndSayHowManyChanged)

@@ -65,7 +65,8 @@ TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
         return lista;
     };
     const QStringList transferencia{"Recor&tar", "&Copiar", "C&olar"};
-    EXPECT_EQ(legendas(Zona::Cells), transferencia + QStringList({"-", "Inserir...", "Excluir..."}));
+    EXPECT_EQ(legendas(Zona::Cells),
+              transferencia + QStringList({"-", "Inserir...", "Excluir...", "-", "Formatar Células..."}));
     EXPECT_EQ(legendas(Zona::RowHeaders), transferencia + QStringList({"-", "&Inserir", "Excluir...", "-", "Ocultar",
                                                                        "Reexibir", "Mudar Altura"}));
     // The hidden column commands stay off the menu; the cells menu has their twins.

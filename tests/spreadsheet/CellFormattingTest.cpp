@@ -142,6 +142,28 @@ TEST_F(CellFormattingTest, AStyleChangeSetsOnlyWhatItNamesInOneAction)
     EXPECT_EQ(CellFormatting::bordersOf(sheet, kB2C3).bottom, BorderSide{});
 }
 
+// Style edits are recorded by style id: a big area with all its lines
+// stays within the history's memory and so stays undoable.
+TEST_F(CellFormattingTest, AGridOverAHundredThousandTextCellsCanBeUndone)
+{
+    const CellRange area{0, 0, 9, 9999};
+    for (int row = 0; row <= area.bottom; ++row) {
+        sheet.setText(row, 0, QStringLiteral("Funcionário com um nome bem comprido %1").arg(row), TextMode::Plain);
+    }
+    workbook.history().clear();
+    StyleChange grid;
+    grid.fill = CellColor::rgb(0xFFFF99);
+    grid.left = grid.top = grid.right = grid.bottom = grid.insideVertical = grid.insideHorizontal =
+        BorderSide{BorderLine::Thin, {}};
+    CellFormatting::applyStyleChange(sheet, area, grid);
+    ASSERT_EQ(workbook.history().GetUndoActionCount(), 1);
+    workbook.history().Undo();
+    EXPECT_EQ(sheet.style(5000, 5), CellStyle{});
+    EXPECT_EQ(sheet.text(5000, 0), QStringLiteral("Funcionário com um nome bem comprido 5000"));
+    workbook.history().Redo();
+    EXPECT_EQ(sheet.style(5000, 5).borderLeft, BorderLine::Thin);
+}
+
 TEST_F(CellFormattingTest, EdgesBeyondTheSheetAreLeftOutAndUnknownPresetsRefused)
 {
     const CellRange corner{kMaxColumns - 1, kMaxRows - 1, kMaxColumns - 1, kMaxRows - 1};

@@ -3,6 +3,7 @@
 // server (tools/capturas.sh starts xvfb-run).
 #include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
+#include "src/formatar/DialogoFormatarCelulas.h"
 #include "workbook/TVandrelFilhaForm.h"
 
 #include "catalog/RegistroFuncoes.h"
@@ -18,10 +19,12 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -93,5 +96,20 @@ int main(int argc, char* argv[])
            saida.filePath(QStringLiteral("lista-de-bordas.png")));
     bordas->hide();
     botao->setDown(false);
+
+    // The format-cells dialog on its number page, and on its border page
+    // with an outline already chosen.
+    spreadsheet::Sheet& folha = janela->workbook().activeSheet();
+    const spreadsheet::CellRange area = janela->cxSpreadBook().selection();
+    for (const auto& [pagina, arquivo] : {std::pair{DialogoFormatarCelulas::Numero, "formatar-celulas.png"},
+                                          std::pair{DialogoFormatarCelulas::Borda, "formatar-celulas-borda.png"}}) {
+        DialogoFormatarCelulas dialogo(folha, area, pagina, &principal);
+        dialogo.show();
+        if (auto* contorno = dialogo.findChild<QPushButton*>(QStringLiteral("btnContorno"))) {
+            contorno->click();
+        }
+        esperar(400);
+        gravar(dialogo.grab(), saida.filePath(QString::fromLatin1(arquivo)));
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <spreadsheet/CellDisplay.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
+#include <spreadsheet/widgets/BorderLinePainter.h>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -35,51 +36,6 @@ constexpr std::array<Qt::Alignment::Int, 7> kAlignments{
 
 // Indexed by VerticalAlignment.
 constexpr std::array<Qt::Alignment::Int, 3> kVerticals{Qt::AlignBottom, Qt::AlignVCenter, Qt::AlignTop};
-
-// How each kind of border line is drawn: its width in pixels, growing into
-// the cell, and its dashes and gaps along the edge (no dashes for a solid
-// line); a double line is two thin ones with a pixel between them.
-struct LineLook {
-    BorderLine line;
-    int width;
-    int dash;
-    int gap;
-    bool doubled;
-};
-
-constexpr std::array<LineLook, 8> kLineLooks{{
-    {BorderLine::Thin, 1, 0, 0, false},
-    {BorderLine::Medium, 2, 0, 0, false},
-    {BorderLine::Thick, 3, 0, 0, false},
-    {BorderLine::Double, 1, 0, 0, true},
-    {BorderLine::Dashed, 1, 4, 2, false},
-    {BorderLine::Dotted, 1, 1, 2, false},
-    {BorderLine::Hair, 1, 1, 1, false},
-    {BorderLine::MediumDashed, 2, 4, 2, false},
-}};
-
-const LineLook* lineLook(BorderLine line)
-{
-    for (const LineLook& look : kLineLooks) {
-        if (look.line == line) {
-            return &look;
-        }
-    }
-    return nullptr;
-}
-
-// One pixel wide strip along `edge`, solid or in dashes.
-void paintStrip(QPainter& painter, const QRect& edge, bool vertical, const LineLook& look, const QColor& color)
-{
-    const int length = vertical ? edge.height() : edge.width();
-    const int step = look.dash == 0 ? length : look.dash + look.gap;
-    for (int at = 0; at < length; at += step) {
-        const int piece = std::min(look.dash == 0 ? length : look.dash, length - at);
-        painter.fillRect(vertical ? QRect(edge.left(), edge.top() + at, 1, piece)
-                                  : QRect(edge.left() + at, edge.top(), piece, 1),
-                         color);
-    }
-}
 
 QColor colorOf(CellColor color, const QColor& automatic)
 {
@@ -344,20 +300,9 @@ void GridPainter::paintBorders(QPainter& painter, int row, int column, const QRe
     // Each line is drawn over the grid line it replaces, the one just before
     // the cell; wider lines grow into the cell.
     const auto paintEdge = [&](BorderLine line, CellColor color, bool vertical) {
-        const LineLook* look = lineLook(line);
-        if (!look) {
-            return;
-        }
         const QRect edge = vertical ? QRect(rect.left() - 1, rect.top() - 1, 1, rect.height() + 1)
                                     : QRect(rect.left() - 1, rect.top() - 1, rect.width() + 1, 1);
-        const QPoint step = vertical ? QPoint(1, 0) : QPoint(0, 1);
-        const QColor ink = colorOf(color, Qt::black);
-        for (int i = 0; i < look->width; ++i) {
-            paintStrip(painter, edge.translated(step * i), vertical, *look, ink);
-        }
-        if (look->doubled) {
-            paintStrip(painter, edge.translated(step * 2), vertical, *look, ink);
-        }
+        paintBorderLine(painter, edge, vertical, line, colorOf(color, Qt::black));
     };
     paintEdge(style.borderLeft, style.borderLeftColor, true);
     paintEdge(style.borderTop, style.borderTopColor, false);
