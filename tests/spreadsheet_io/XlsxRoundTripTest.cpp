@@ -2,6 +2,7 @@
 // setting away from its default; other programs read what we write.
 #include "WorkbookDifferences.h"
 
+#include <spreadsheet/Reference.h>
 #include <spreadsheet/Workbook.h>
 #include <spreadsheet/io/WorkbookExport.h>
 #include <spreadsheet/io/WorkbookFile.h>
@@ -11,6 +12,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -112,10 +116,82 @@ bool runs(const QString& program, const QStringList& arguments, QString* output 
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// Excel's names of our line kinds, as another program reads them.
+struct LineName {
+    BorderLine line;
+    const char* name;
+};
+constexpr LineName kLineNames[] = {
+    {BorderLine::Thin, "thin"},     {BorderLine::Medium, "medium"}, {BorderLine::Thick, "thick"},
+    {BorderLine::Double, "double"}, {BorderLine::Dashed, "dashed"}, {BorderLine::Dotted, "dotted"},
+    {BorderLine::Hair, "hair"},     {BorderLine::MediumDashed, "mediumDashed"},
+};
+
+// One cell per line kind, each with its own colours, vertical alignment
+// and wrapping; the cells are two apart so that no line is another's edge.
+LoadedWorkbook everyLook()
+{
+    LoadedWorkbook loaded;
+    loaded.workbook = std::make_unique<Workbook>();
+    Sheet& sheet = loaded.workbook->addSheet(QStringLiteral("Aparencia"));
+    constexpr VerticalAlignment kVerticals[] = {VerticalAlignment::Bottom, VerticalAlignment::Center,
+                                                VerticalAlignment::Top};
+    int i = 0;
+    for (const LineName& kind : kLineNames) {
+        CellStyle style;
+        style.borderLeft = kind.line;
+        style.borderTop = kLineNames[(i + 3) % std::size(kLineNames)].line;
+        style.borderLeftColor = i % 2 == 0 ? CellColor::rgb(0xC00000u + std::uint32_t(i)) : CellColor{};
+        style.borderTopColor = CellColor::rgb(0x0000A0u + std::uint32_t(i) * 0x100u);
+        style.font.color = i % 3 == 0 ? CellColor{} : CellColor::rgb(0x2050F0u - std::uint32_t(i));
+        style.fill = i % 3 == 1 ? CellColor{} : CellColor::rgb(0xF0F000u + std::uint32_t(i));
+        style.alignVert = kVerticals[i % 3];
+        style.wrapText = i % 2 == 1;
+        sheet.setText(2 * i + 1, 1, QStringLiteral("linha %1").arg(kind.name), TextMode::Plain);
+        sheet.setStyle(2 * i + 1, 1, style);
+        ++i;
+    }
+    return loaded;
+}
+
+QJsonValue colorJson(CellColor color)
+{
+    return color.isAutomatic() ? QJsonValue() : QJsonValue(QString::number(color.rgbOnly(), 16).rightJustified(6, u'0').toUpper());
+}
+
+QJsonArray sideJson(BorderLine line, CellColor color)
+{
+    for (const LineName& kind : kLineNames) {
+        if (kind.line == line) {
+            return {QString::fromLatin1(kind.name), colorJson(color)};
+        }
+    }
+    return {QJsonValue(), QJsonValue()};
+}
+
+// What openpyxl should read for each styled cell of the first sheet.
+QByteArray expectedLooks(const Sheet& sheet)
+{
+    constexpr const char* kVerticalNames[] = {"bottom", "center", "top"};
+    QJsonArray cells;
+    sheet.forEachCell({0, 0, 3, 40}, [&](int row, int column) {
+        const CellStyle& s = sheet.style(row, column);
+        cells.append(QJsonObject{{"ref", cellAddressText(row, column)},
+                                 {"fill", colorJson(s.fill)},
+                                 {"font", colorJson(s.font.color)},
+                                 {"wrap", s.wrapText},
+                                 {"vertical", kVerticalNames[int(s.alignVert)]},
+                                 {"left", sideJson(s.borderLeft, s.borderLeftColor)},
+                                 {"top", sideJson(s.borderTop, s.borderTopColor)}});
+    });
+    return QJsonDocument(cells).toJson();
+}
+
 std::vector<LoadedWorkbook> exportedSamples(const QTemporaryDir& dir, QStringList& files)
 {
     std::vector<LoadedWorkbook> samples;
     samples.push_back(everySettingChanged());
+    samples.push_back(everyLook());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         files << dir.filePath(QStringLiteral("exportado%1.xlsx").arg(i));
         WorkbookExport::xlsx(*samples[i].workbook, files.back(), samples[i].printSettings.value_or(PrintSettings{}));
@@ -142,6 +218,26 @@ TEST(XlsxForeignReadersTest, OpenpyxlReadsEveryCellAsWritten)
         EXPECT_TRUE(runs(python, {QStringLiteral(TEST_DATA_DIR "/xlsx/check_export.py"), files[i], dump}, &problems))
             << problems.toStdString();
     }
+}
+
+TEST(XlsxForeignReadersTest, OpenpyxlReadsEveryLookAsWritten)
+{
+    const QString python = QStringLiteral("/usr/bin/python3");
+    if (!runs(python, {QStringLiteral("-c"), QStringLiteral("import openpyxl")})) {
+        GTEST_SKIP() << "python3-openpyxl não instalado";
+    }
+    QTemporaryDir dir;
+    const LoadedWorkbook sample = everyLook();
+    const QString file = dir.filePath(QStringLiteral("aparencia.xlsx"));
+    WorkbookExport::xlsx(*sample.workbook, file, PrintSettings{});
+    QFile expected(dir.filePath(QStringLiteral("esperado.json")));
+    ASSERT_TRUE(expected.open(QIODevice::WriteOnly));
+    expected.write(expectedLooks(sample.workbook->sheet(0)));
+    expected.close();
+    QString problems;
+    EXPECT_TRUE(runs(python, {QStringLiteral(TEST_DATA_DIR "/xlsx/check_styles.py"), file, expected.fileName()},
+                     &problems))
+        << problems.toStdString();
 }
 
 TEST(XlsxForeignReadersTest, LibreOfficeConvertsTheFilesWithoutComplaint)
