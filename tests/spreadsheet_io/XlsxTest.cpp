@@ -161,7 +161,11 @@ TEST(XlsxReaderTest, FontsAlignmentAndProtection)
     EXPECT_EQ(title.size, 14);
     EXPECT_TRUE(title.bold);
     EXPECT_EQ(cover.style(0, 0).alignHorz, HorizontalAlignment::Center);
-    EXPECT_EQ(cover.style(1, 0), CellStyle{});  // the file's default font is the workbook's
+    // The file's default font stays, in its cells and in the empty ones.
+    EXPECT_EQ(cover.style(1, 0).font.name, QStringLiteral("Arial"));
+    EXPECT_EQ(cover.style(1, 0).font.size, 10);
+    EXPECT_EQ(cover.style(1, 0), cover.defaultStyle());
+    EXPECT_EQ(cover.style(90, 9), cover.defaultStyle());
     EXPECT_TRUE(cover.style(4, 0).font.italic);
     EXPECT_TRUE(cover.style(5, 0).font.underline);
     EXPECT_TRUE(cover.style(6, 0).font.strikeOut);
@@ -433,27 +437,29 @@ TEST_F(XlsxWriterTest, EveryAlignmentBorderColourAndFormatSurvives)
 }
 
 // Excel has no default style per sheet: each cell goes out as it showed.
-// Not Calibri 11 here, though that is what new sheets use: it is also the
-// file's own default font, which the reader takes as the workbook's.
+// Calibri 11, as new sheets have it, is also libxlsxwriter's own default
+// font, and still comes back as Calibri 11.
 TEST_F(XlsxWriterTest, CellsWithoutAStyleGoOutInTheirSheetsDefault)
 {
-    CellStyle arial;
-    arial.font.name = QStringLiteral("Arial");
-    arial.font.size = 10;
-    arial.alignVert = VerticalAlignment::Top;
-    arial.fill = CellColor::rgb(0xFFFFC0);
-    Workbook workbook;
-    Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
-    sheet.setDefaultStyle(arial);
-    sheet.setValue(0, 0, 1.0);
-    sheet.setValue(1, 0, 2.0);
-    sheet.setStyle(1, 0, CellStyle{});
-    sheet.mergeCells({0, 3, 1, 3});
-    const auto copy = roundTrip(workbook);
-    EXPECT_EQ(copy->sheet(0).style(0, 0), arial);
-    EXPECT_EQ(copy->sheet(0).style(1, 0), CellStyle{});
-    EXPECT_EQ(copy->sheet(0).style(3, 1), arial);  // the blanks of a merge
-    EXPECT_EQ(copy->sheet(0).defaultStyle(), arial);
+    for (const auto& [name, size] : {std::pair{"Arial", 10}, std::pair{"Calibri", 11}}) {
+        CellStyle base;
+        base.font.name = QString::fromLatin1(name);
+        base.font.size = size;
+        base.alignVert = VerticalAlignment::Top;
+        base.fill = CellColor::rgb(0xFFFFC0);
+        Workbook workbook;
+        Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
+        sheet.setDefaultStyle(base);
+        sheet.setValue(0, 0, 1.0);
+        sheet.setValue(1, 0, 2.0);
+        sheet.setStyle(1, 0, CellStyle{});
+        sheet.mergeCells({0, 3, 1, 3});
+        const auto copy = roundTrip(workbook);
+        EXPECT_EQ(copy->sheet(0).style(0, 0), base) << name;
+        EXPECT_EQ(copy->sheet(0).style(1, 0), CellStyle{}) << name;
+        EXPECT_EQ(copy->sheet(0).style(3, 1), base) << name;  // the blanks of a merge
+        EXPECT_EQ(copy->sheet(0).defaultStyle(), base) << name;
+    }
 }
 
 TEST_F(XlsxWriterTest, OwnFunctionsGoOutAsFormulasWithTheirValues)

@@ -71,15 +71,16 @@ void XlsxImportFactory::warnOfUnreadSheets()
 void XlsxImportFactory::finish()
 {
     styles_.setFormatFacts(scan_.formatFacts());
-    styles_.setFontLines(scan_.fontLines());
+    styles_.setFontFacts(scan_.fontFacts());
     const std::vector<XlsxCellFormat> formats = styles_.cellFormats();
     const XlsxSettingsReader settings(scan_);
-    settings.readDefaultStyles(sink_);
+    const CellStyle fileDefault = formats.empty() ? CellStyle{} : formats.front().style;
+    settings.readDefaultStyles(sink_, fileDefault);
     for (std::size_t i = 0; i < sheets_.size(); ++i) {
         if (i < scan_.sheets().size()) {
             sheets_[i]->addExtras(scan_.sheets()[i]);
         }
-        sheets_[i]->flush(formats, settings.defaultStyle(i));
+        sheets_[i]->flush(formats, settings.defaultStyle(i, fileDefault));
     }
     warnOfUnreadSheets();
     defineNames(scan_.names(), sheetNames_, sink_);

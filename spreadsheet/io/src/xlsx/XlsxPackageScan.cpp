@@ -182,7 +182,7 @@ constexpr std::size_t kMaxCellFormats = 65536;
 
 struct StylesVisitor {
     std::vector<XlsxFormatFacts> formats;
-    std::vector<XlsxFontLines> fonts;
+    std::vector<XlsxFontFacts> fonts;
     bool inCellFormats = false;
     bool inFonts = false;
     void open(std::string_view name, const Attributes& attributes)
@@ -197,6 +197,9 @@ struct StylesVisitor {
         } else if (inFonts && name == "strike" && !fonts.empty()) {
             const std::string_view value = find(attributes, "val");
             fonts.back().struckOut = value.empty() || isTrue(value);
+        } else if (inFonts && (name == "b" || name == "i") && !fonts.empty()) {
+            const std::string_view value = find(attributes, "val");
+            (name == "b" ? fonts.back().bold : fonts.back().italic) = value.empty() || isTrue(value);
         } else if (inFonts && name == "u" && !fonts.empty()) {
             fonts.back().underlined = find(attributes, "val") != "none";
         } else if (name == "cellXfs") {

@@ -75,10 +75,13 @@ struct XlsxFormatFacts {
     bool operator==(const XlsxFormatFacts&) const = default;
 };
 
-// The lines of a font; "<u/>" and "<strike/>" mean on.
-struct XlsxFontLines {
+// The styles of a font: "<u/>", "<strike/>", "<b/>" and "<i/>" mean on,
+// and a val of "0" or "false" off.
+struct XlsxFontFacts {
     bool underlined = false;
     bool struckOut = false;
+    bool bold = false;
+    bool italic = false;
 };
 
 // A second, light reading of the parts of an xlsx package for what the
@@ -86,8 +89,9 @@ struct XlsxFontLines {
 // and the defined names are all read here: liborcus takes sheets by their
 // id rather than their position, drops inline strings, error constants, ISO
 // dates and names of one sheet, rounds numbers, reads phonetic text as the
-// text and refuses some valid parts. It also loses font lines (strike-outs never, underlines only with
-// an explicit kind, while "<u/>" alone means single), and hidden rows,
+// text and refuses some valid parts. It also loses font lines (strike-outs
+// never, underlines only with an explicit kind, while "<u/>" alone means
+// single), takes "<b val="0"/>" for bold, and loses hidden rows,
 // hidden columns, unlocked cells and the 1904 date system written as
 // "true"/"false" (it reads only "1"/"0", the form Excel uses, while
 // LibreOffice writes the words), and the "fill" alignment. Vertical
@@ -108,7 +112,7 @@ public:
     // Each cell format (xf), by index.
     const std::vector<XlsxFormatFacts>& formatFacts() const { return formats_; }
     // The lines of each font, by index.
-    const std::vector<XlsxFontLines>& fontLines() const { return fonts_; }
+    const std::vector<XlsxFontFacts>& fontFacts() const { return fonts_; }
     const std::vector<XlsxDefinedName>& names() const { return names_; }
     const XlsxWorkbookFacts& workbookFacts() const { return workbook_; }
     // The custom document properties holding text, by name.
@@ -120,7 +124,7 @@ private:
     std::vector<XlsxDefinedName> names_;
     std::vector<XlsxSheetExtras> sheets_;
     std::vector<XlsxFormatFacts> formats_;
-    std::vector<XlsxFontLines> fonts_;
+    std::vector<XlsxFontFacts> fonts_;
     XlsxWorkbookFacts workbook_;
     std::map<QString, QString> properties_;
 };

@@ -39,12 +39,10 @@ const XlsxOwnSheetSettings* XlsxSettingsReader::own(std::size_t sheet) const
     return found == own_->sheets.end() ? nullptr : &found->second;
 }
 
-void XlsxSettingsReader::readDefaultStyles(ImportSink& sink) const
+void XlsxSettingsReader::readDefaultStyles(ImportSink& sink, const CellStyle& fileDefault) const
 {
     for (std::size_t i = 0; i < scan_.sheets().size(); ++i) {
-        if (const XlsxOwnSheetSettings* settings = own(i)) {
-            sink.setSheetDefaultStyle(static_cast<int>(i), settings->defaultStyle);
-        }
+        sink.setSheetDefaultStyle(static_cast<int>(i), defaultStyle(i, fileDefault));
     }
 }
 

@@ -19,9 +19,14 @@ public:
     explicit XlsxSettingsReader(const XlsxPackageScan& scan);
 
     // Before any cell: cells equal to their sheet's default then hold none.
-    void readDefaultStyles(ImportSink& sink) const;
+    void readDefaultStyles(ImportSink& sink, const CellStyle& fileDefault) const;
     void read(int activeSheet, ImportSink& sink) const;
-    CellStyle defaultStyle(std::size_t sheet) const { return own(sheet) ? own(sheet)->defaultStyle : CellStyle{}; }
+    // Our own sheets say their default; in any other file it is the file's
+    // default format, which its empty cells show.
+    CellStyle defaultStyle(std::size_t sheet, const CellStyle& fileDefault) const
+    {
+        return own(sheet) ? own(sheet)->defaultStyle : fileDefault;
+    }
     // The package carries our own properties: we wrote it, with results.
     bool isOurs() const { return own_.has_value(); }
 

@@ -225,17 +225,15 @@ CellFont XlsxStyles::fontAt(size_t index) const
         return workbookDefault;
     }
     CellFont font = fonts_[index];
-    if (index < fontLines_.size()) {
-        font.underline = fontLines_[index].underlined;
-        font.strikeOut = fontLines_[index].struckOut;
+    if (index < fontFacts_.size()) {
+        font.underline = fontFacts_[index].underlined;
+        font.strikeOut = fontFacts_[index].struckOut;
+        font.bold = fontFacts_[index].bold;
+        font.italic = fontFacts_[index].italic;
     }
     const CellFont& fileDefault = fonts_.front();
     font.name = font.name.isEmpty() ? fileDefault.name : font.name;
     font.size = font.size == 0 ? fileDefault.size : font.size;
-    if (font.name == fileDefault.name && font.size == fileDefault.size) {
-        font.name = workbookDefault.name;
-        font.size = workbookDefault.size;
-    }
     font.name = font.name.isEmpty() ? workbookDefault.name : font.name;
     font.size = font.size == 0 ? workbookDefault.size : font.size;
     // The colour of the file's default font is the automatic one.

@@ -90,7 +90,7 @@ public:
     // wrapping; without them cells are locked.
     void setFormatFacts(std::vector<XlsxFormatFacts> facts) { facts_ = std::move(facts); }
     // Underlines and strike-outs by font index, which liborcus misses.
-    void setFontLines(std::vector<XlsxFontLines> lines) { fontLines_ = std::move(lines); }
+    void setFontFacts(std::vector<XlsxFontFacts> lines) { fontFacts_ = std::move(lines); }
 
     // The cell formats by xf index, once the whole style part was read.
     // The file's default font (its first) becomes the workbook's default
@@ -127,7 +127,7 @@ private:
     Fill fill_;
     std::vector<Fill> fills_;
     std::vector<XlsxFormatFacts> facts_;
-    std::vector<XlsxFontLines> fontLines_;
+    std::vector<XlsxFontFacts> fontFacts_;
     size_t protectionCount_ = 0;
     size_t numberFormatId_ = 0;
     QString numberFormatCode_;
