@@ -179,6 +179,7 @@ QWidget* PaginaBorda::criarLados()
         botao->setIcon(desenhoLado(b.lado));
         botao->setIconSize(QSize(20, 20));
         botao->setCheckable(true);
+        botao->setAutoRaise(true);  // so that a side with a line shows pressed
         botao->setEnabled(FAmostra->tem(b.lado));
         grade->addWidget(botao, b.linha, b.coluna, Qt::AlignCenter);
         FBotoesLado[std::size_t(b.lado)] = botao;
