@@ -7,12 +7,11 @@
 #include "src/IconesBarra.h"
 #include "src/DialogoLocalizar.h"
 #include "src/formatar/DialogoFormatarCelulas.h"
+#include "src/formulas/MenuFormulas.h"
 #include "src/PainelHistorico.h"
 #include "src/TVandrelModificarForm.h"
 #include "workbook/TVandrelFilhaForm.h"
 
-#include "catalog/AcaoFormula.h"
-#include "catalog/ComandoQuebra.h"
 #include "catalog/TnUtilPlanilha.h"
 
 #include "host/HostError.h"
@@ -144,6 +143,7 @@ TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
     criarMenus();
     criarBarraCelula();
     ligarComandos();
+    FormCreate();
     FArquivoAjuda = QApplication::applicationDirPath() + QStringLiteral("/Darvelo.chm");
     connect(FArea, &QMdiArea::subWindowActivated, this, [this] {
         cxSpreadBookSetSelection();
@@ -193,19 +193,7 @@ void TVandrelPrincForm::criarAcoes()
     }
     for (const char* marcada : {"actShowcaptions", "actShowgrid", "actShowheaders"})
         FAcoes[QString::fromLatin1(marcada)]->setChecked(true);
-    // The insertion and break commands: their captions and hints come from
-    // the catalogue. They stay disabled until their dialogs exist.
-    const auto catalogada = [this](const char* nome, const QString& legenda, const QString& dica) {
-        auto* acao = new QAction(legenda, this);
-        acao->setObjectName(QString::fromLatin1(nome));
-        acao->setToolTip(dica);
-        acao->setEnabled(false);
-        FAcoes[acao->objectName()] = acao;
-    };
-    for (const catalog::AcaoFormula& formula : catalog::acoesFormula())
-        catalogada(formula.nome, formula.legenda, formula.dica);
-    for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra())
-        catalogada(quebra.acao, quebra.legenda, quebra.dica);
+    criarAcoesFormula();
 }
 
 // Menus and toolbars alike: "-" stands for a separator.
@@ -864,6 +852,7 @@ QToolButton* TVandrelPrincForm::criarBotaoFormulas(QToolBar& barra)
     auto* formulas = new QMenu(botao);
     formulas->setObjectName(QStringLiteral("pmSummary"));
     comAcoes(formulas, {"actSum", "actAverage", "actCount", "actMax", "actMin", "-"});
+    FMenuFormulas = std::make_unique<MenuFormulas>(*formulas);
     botao->setMenu(formulas);
     botao->setPopupMode(QToolButton::MenuButtonPopup);
     botao->setEnabled(soma->isEnabled());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <host/TkvtParamItem.h>
+
 #include <spreadsheet/FormulaConvention.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
@@ -26,6 +28,11 @@ class QMenu;
 class TVandrelFilhaForm;
 class DialogoLocalizar;
 class BarraCelula;
+class MenuFormulas;
+
+namespace catalog {
+struct Catalogo;
+}
 
 namespace spreadsheet {
 enum class HorizontalAlignment : std::uint8_t;
@@ -62,6 +69,26 @@ public:
     void MaximizarFormPrinc();
     // Buttons, boxes and check marks from the active workbook.
     void RefreshFormatState();
+
+    // Formula insertion. The text goes into the bottom-right cell of the
+    // selection, read in the user's convention; the parameter dialog asks
+    // for the arguments and writes nothing when cancelled.
+    void EscreverNaCelula(const QString& texto);
+    void InserirFormulaParam(const host::TkvtParamList& parametros, const QString& funcao, const QString& descricao,
+                             const QString& campo, bool ajusteFolha);
+    // The menu handlers; each does nothing unless its sender is a menu item
+    // (an action).
+    void MenuItemFormulaClick(QObject* sender);
+    void NmeroPgina1Click(QObject* sender);
+    void ItemCatalogoClick(QObject* sender, const catalog::Catalogo& catalogo);
+    void actFormulaCtbExecute(QObject* sender);
+    void actFormulaGerExecute(QObject* sender);
+    void actFormCtbDTAExecute(QObject* sender);
+    void actFormFpaExecute(QObject* sender);
+    void actFormFpaOrganDescrExecute(QObject* sender);
+    void actDefineQuebra(QObject* sender);
+    // The help page of a function (F1 in the parameter dialog or on a menu item).
+    void abrirAjudaFuncao(const QString& funcao);
 
     const QString& arquivoAjuda() const { return FArquivoAjuda; }
     // How formulas are typed and shown: the setting "ConvencaoFormulas",
@@ -175,6 +202,20 @@ private:
     void alternarVisao(const QString& nome);
     void criarListaHistorico(QToolBar& barra, bool desfazer);
     QToolButton* criarBotaoFormulas(QToolBar& barra);
+    // The catalogue menus of the "Fórmulas" drop-down, built once, in order.
+    void FormCreate();
+    void criarAcoesFormula();
+    void criarEsqueletoFormulas();
+    void CriarMenuDarveloCtb();
+    void CriarMenuDarveloFpaFuncionario();
+    void CriarMenuDarveloFpaGPS();
+    void CriarMenuDarveloFpaFuncTotais();
+    void CriarMenuDarveloFpaOutraEmpresa();
+    void CriarMenuDarveloFpaImpostoCalculo();
+    void CriarMenuDarveloFpaHistoricos();
+    void CriarMenuDarveloFpaProvisoes();
+    void criarCatalogos(std::initializer_list<const char*> funcoes);
+    void inserirDaAcao(QObject* sender);
     void percorrerHistorico(bool desfazer, int quantidade);
     void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
     void mostrarTextoCelula(const QString& texto);
@@ -187,6 +228,7 @@ private:
     QComboBox* FCaixaFonte = nullptr;
     QComboBox* FCaixaTamanho = nullptr;
     std::map<QString, QAction*> FAcoes;
+    std::unique_ptr<MenuFormulas> FMenuFormulas;
     QString FArquivoAjuda;
     spreadsheet::FormulaConvention FConvencao = spreadsheet::FormulaConvention::Brazilian;
     DialogoLocalizar* FLocalizar = nullptr;  // made at the first Ctrl+F
