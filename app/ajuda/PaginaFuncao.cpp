@@ -142,20 +142,32 @@ QString PaginaFuncao::secaoArgumentos() const
                                     linhas);
 }
 
+// One row per menu item: its field number, caption, group, hint and the
+// formula the menu writes, with the names of the arguments still asked.
 QString PaginaFuncao::secaoCampos() const
 {
     const catalog::Catalogo* catalogo = catalogoDe(FFuncao);
     if (!catalogo) {
         return {};
     }
+    QStringList restantes;
+    for (const catalog::ParametroCatalogo& parametro : catalogo->parametros) {
+        restantes.append(QString::fromLatin1(parametro.nome));
+    }
     std::vector<QStringList> linhas;
     for (const catalog::ItemCatalogo& item : catalogo->itens) {
-        linhas.push_back({QString::number(item.numero), item.legenda, item.grupo, item.dica});
+        const QString formula = catalogo->escreveDica
+                                    ? item.dica
+                                    : QStringLiteral("=%1(%2)").arg(
+                                          FFuncao, (QStringList{QString::number(item.numero)} + restantes).join(u';'));
+        const QString dica = catalogo->escreveDica ? QString() : item.dica;
+        linhas.push_back({QString::number(item.numero), item.legenda, item.grupo, dica, formula});
     }
-    const QString colunaDica = catalogo->escreveDica ? QStringLiteral("Fórmula") : QStringLiteral("Descrição");
     return HtmlAjuda::titulo(2, QStringLiteral("Campos")) +
-           HtmlAjuda::paragrafo(QStringLiteral("O primeiro argumento escolhe o dado retornado:")) +
-           HtmlAjuda::tabela({QStringLiteral("Número"), QStringLiteral("Campo"), QStringLiteral("Grupo"), colunaDica},
+           HtmlAjuda::paragrafo(QStringLiteral("O primeiro argumento escolhe o dado retornado; o menu \"Fórmulas\" "
+                                               "escreve a fórmula da última coluna:")) +
+           HtmlAjuda::tabela({QStringLiteral("Número"), QStringLiteral("Campo"), QStringLiteral("Grupo"),
+                              QStringLiteral("Descrição"), QStringLiteral("Fórmula")},
                              linhas);
 }
 

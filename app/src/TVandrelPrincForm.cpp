@@ -1276,6 +1276,8 @@ bool TVandrelPrincForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* tecla = static_cast<QKeyEvent*>(event);
+    if (auto* menu = qobject_cast<QMenu*>(watched); menu && tecla->key() == Qt::Key_F1)
+        return ajudaDoItem(menu->activeAction());
     const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
     if (watched == FCaixaFonte || watched == FCaixaTamanho->lineEdit()) {
         if (enter) {

@@ -216,6 +216,9 @@ private:
     void CriarMenuDarveloFpaProvisoes();
     void criarCatalogos(std::initializer_list<const char*> funcoes);
     void inserirDaAcao(QObject* sender);
+    // F1 on an open item of the drop-down: the page of its function, or the
+    // index for an item without one. True: the key was taken.
+    bool ajudaDoItem(const QAction* item);
     void percorrerHistorico(bool desfazer, int quantidade);
     void marcarAlinhamento(spreadsheet::HorizontalAlignment alinhamento);
     void mostrarTextoCelula(const QString& texto);

@@ -52,6 +52,9 @@ host::TkvtParamList itensDe(const std::vector<catalog::ParametroCatalogo>& param
     return itens;
 }
 
+// The function an item of the drop-down inserts, for F1.
+const char* const kFuncao = "funcao";
+
 // The page-number item: its hint is the formula it writes.
 const QString kNumeroPagina = QStringLiteral("Número Página");
 const QString kFormulaNumeroPagina = QStringLiteral("=ctbPAG()");
@@ -67,6 +70,8 @@ void TVandrelPrincForm::criarAcoesFormula()
         item->setToolTip(dica);
         item->setStatusTip(dica);
         connect(item, &QAction::triggered, this, [this, item, manipulador] { (this->*manipulador)(item); });
+        if (manipulador != &T::actDefineQuebra)
+            item->setProperty(kFuncao, catalog::acaoFormula(item->objectName()).funcao);
         FAcoes[item->objectName()] = item;
     };
     for (const catalog::AcaoFormula& formula : catalog::acoesFormula())
@@ -85,6 +90,10 @@ void TVandrelPrincForm::FormCreate()
           &T::CriarMenuDarveloFpaFuncTotais, &T::CriarMenuDarveloFpaOutraEmpresa, &T::CriarMenuDarveloFpaImpostoCalculo,
           &T::CriarMenuDarveloFpaHistoricos, &T::CriarMenuDarveloFpaProvisoes})
         (this->*construtor)();
+    QMenu& raiz = FMenuFormulas->submenu({});
+    raiz.installEventFilter(this);
+    for (QMenu* menu : raiz.findChildren<QMenu*>())
+        menu->installEventFilter(this);
 }
 
 // The fixed part of the drop-down: the page number, then the submenus in
@@ -96,6 +105,7 @@ void TVandrelPrincForm::criarEsqueletoFormulas()
     QAction* pagina = raiz.addAction(kNumeroPagina);
     pagina->setObjectName(QStringLiteral("NmeroPgina1"));
     pagina->setStatusTip(kFormulaNumeroPagina);
+    pagina->setProperty(kFuncao, kFormulaNumeroPagina.mid(1, kFormulaNumeroPagina.indexOf(u'(') - 1));
     connect(pagina, &QAction::triggered, this, [this, pagina] { NmeroPgina1Click(pagina); });
     FMenuFormulas->submenu(catalog::catalogo(QStringLiteral("gerEMP")).caminho);
     const QStringList& quebras = catalog::comandosQuebra().front().caminho;
@@ -120,6 +130,7 @@ void TVandrelPrincForm::criarCatalogos(std::initializer_list<const char*> funcoe
     for (const char* funcao : funcoes) {
         const catalog::Catalogo& catalogo = catalog::catalogo(QString::fromLatin1(funcao));
         FMenuFormulas->criarCatalogo(catalogo, [this, &catalogo](QAction* item) {
+            item->setProperty(kFuncao, catalogo.funcao);
             connect(item, &QAction::triggered, this, [this, item, &catalogo] { ItemCatalogoClick(item, catalogo); });
         });
     }
@@ -270,6 +281,16 @@ void TVandrelPrincForm::actFormFpaExecute(QObject* sender)
 void TVandrelPrincForm::actFormFpaOrganDescrExecute(QObject* sender)
 {
     inserirDaAcao(sender);
+}
+
+bool TVandrelPrincForm::ajudaDoItem(const QAction* item)
+{
+    const QString funcao = item ? item->property(kFuncao).toString() : QString();
+    if (funcao.isEmpty())
+        cmdAjuda();
+    else
+        abrirAjudaFuncao(funcao);
+    return true;
 }
 
 void TVandrelPrincForm::abrirAjudaFuncao(const QString& funcao)

@@ -13,6 +13,7 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -193,6 +194,31 @@ TEST_F(FormulasTest, CancelWritesNothingAndTheBottomRightCellIsTheTarget)
     principal->actDefineQuebra(principal.get());
     principal->ItemCatalogoClick(nullptr, catalog::catalogo(QStringLiteral("fpaFunc")));
     EXPECT_EQ(folha->text(4, 3), catalog::comandosQuebra().back().palavra);
+}
+
+// F1 on an item of the open menu, and in the dialog, opens its function's page.
+TEST_F(FormulasTest, F1OpensThePageOfTheFunction)
+{
+    const auto f1 = [](QWidget* alvo) {
+        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(alvo, &tecla);
+    };
+    QMenu* dados = submenu({kFolha, "Funcionário", kDados});
+    dados->popup({0, 0});
+    dados->setActiveAction(item({kFolha, "Funcionário", kDados, "CPF"}));
+    f1(dados);
+    dados->hide();
+    QTimer::singleShot(0, [&f1] {
+        QWidget* dialogo = QApplication::activeModalWidget();
+        f1(dialogo);
+        static_cast<QDialog*>(dialogo)->reject();
+    });
+    principal->acao(QStringLiteral("actFormCtbSAN"))->trigger();
+    QStringList paginas;
+    for (const auto& exibido : dialogos->exibidos())
+        if (exibido.dialogo == host::DialogosRoteiro::Dialogo::Ajuda)
+            paginas << exibido.texto;
+    EXPECT_EQ(paginas, (QStringList{"fpaFunc.htm", "ctbSAN.htm"}));
 }
 
 TEST_F(FormulasTest, EnteringAnEditorShowsItsHelpBeforeTheDescription)

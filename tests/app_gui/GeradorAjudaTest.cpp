@@ -72,13 +72,19 @@ TEST_F(GeradorAjudaTeste, PaginaDeFuncaoDeDadosListaTodosOsCampos)
     for (const catalog::Catalogo& catalogo : catalog::catalogos()) {
         const QString html = pagina(GeradorAjuda::arquivoDaFuncao(catalogo.funcao));
         for (const catalog::ItemCatalogo& item : catalogo.itens) {
-            const QString linha = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+            const QString linha = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td>")
                                       .arg(item.numero)
-                                      .arg(item.legenda.toHtmlEscaped(), item.grupo.toHtmlEscaped(),
-                                           item.dica.toHtmlEscaped());
+                                      .arg(item.legenda.toHtmlEscaped(), item.grupo.toHtmlEscaped());
             EXPECT_TRUE(html.contains(linha)) << catalogo.funcao.toStdString() << " " << item.numero;
         }
     }
+    // The formula each item writes, with the arguments still to be given.
+    for (const auto& [funcao, formula] : {std::pair{"fpaFunc", "<td>=fpaFunc(4;nCodigoFunc)</td>"},
+                                          std::pair{"gerEMP", "<td>=gerEMP(62)</td>"},
+                                          std::pair{"fpaFuncTotais", "<td>=fpaFuncTotais(3)</td>"},
+                                          std::pair{"fpaProvFer", "<td>=fpaProvFer(1;nCodigoEstab;nOrganograma;nCodigoFunc)</td>"}})
+        EXPECT_TRUE(pagina(GeradorAjuda::arquivoDaFuncao(QString::fromLatin1(funcao))).contains(QString::fromLatin1(formula)))
+            << funcao;
 }
 
 TEST_F(GeradorAjudaTeste, ArgumentosNaOrdemDasTabelasDosMenus)
