@@ -2,7 +2,7 @@
 
 #include "src/formatar/GradeCores.h"
 
-#include <spreadsheet/widgets/BorderLinePainter.h>
+#include <spreadsheet/render/BorderLinePainter.h>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -106,12 +106,12 @@ void AmostraBordas::paintEvent(QPaintEvent*)
         const bool vertical = l == Esquerda || l == Direita || l == InternaVertical;
         // Lines on the far edges grow outwards, so that they stay inside the
         // picture's frame as in the grid they grow into the next cell.
-        const int largura = spreadsheet::widgets::borderLineWidth(s.line);
+        const int largura = spreadsheet::render::borderLineWidth(s.line);
         QRect faixa = linha(l);
         if (l == Direita || l == Inferior) {
             faixa.translate(vertical ? 1 - largura : 0, vertical ? 0 : 1 - largura);
         }
-        spreadsheet::widgets::paintBorderLine(pintor, faixa, vertical, s.line,
+        spreadsheet::render::paintBorderLine(pintor, faixa, vertical, s.line,
                                               GradeCores::paraTela(s.color, Qt::black));
     }
 }

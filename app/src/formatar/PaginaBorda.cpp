@@ -4,7 +4,7 @@
 #include "src/formatar/BotaoCor.h"
 #include "src/formatar/Rotulo.h"
 
-#include <spreadsheet/widgets/BorderLinePainter.h>
+#include <spreadsheet/render/BorderLinePainter.h>
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,8 +81,8 @@ QIcon desenhoLinha(const Linha& linha)
     if (linha.linha == BorderLine::None) {
         pintor.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromUtf8(linha.nome));
     }
-    const int largura = spreadsheet::widgets::borderLineWidth(linha.linha);
-    spreadsheet::widgets::paintBorderLine(pintor, QRect(4, (kIconeLinha.height() - largura) / 2, kIconeLinha.width() - 8, 1),
+    const int largura = spreadsheet::render::borderLineWidth(linha.linha);
+    spreadsheet::render::paintBorderLine(pintor, QRect(4, (kIconeLinha.height() - largura) / 2, kIconeLinha.width() - 8, 1),
                                           false, linha.linha, Qt::black);
     return QIcon(pixmap);
 }

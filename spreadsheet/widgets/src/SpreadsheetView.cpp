@@ -1,9 +1,9 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include "CellEditor.h"
-#include "CellFonts.h"
-#include "GridGeometry.h"
-#include "GridPainter.h"
+#include <spreadsheet/render/CellFonts.h>
+#include <spreadsheet/render/GridGeometry.h>
+#include <spreadsheet/render/GridPainter.h>
 #include "SystemClipboard.h"
 
 #include <spreadsheet/Sheet.h>
@@ -18,6 +18,8 @@
 #include <algorithm>
 
 namespace spreadsheet::widgets {
+
+using namespace spreadsheet::render;
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include "CellEditor.h"
-#include "CellFonts.h"
+#include <spreadsheet/render/CellFonts.h>
 #include "CellNavigator.h"
-#include "GridGeometry.h"
+#include <spreadsheet/render/GridGeometry.h>
 #include "SystemClipboard.h"
 
 #include <spreadsheet/Sheet.h>
@@ -13,6 +13,8 @@
 #include <algorithm>
 
 namespace spreadsheet::widgets {
+
+using namespace spreadsheet::render;
 
 void SpreadsheetView::setFormulaConvention(FormulaConvention convention)
 {

@@ -3,7 +3,7 @@
 
 #include "CellEditor.h"
 #include "CellNavigator.h"
-#include "GridGeometry.h"
+#include <spreadsheet/render/GridGeometry.h>
 
 #include <spreadsheet/Sheet.h>
 
@@ -16,6 +16,8 @@
 #include <utility>
 
 namespace spreadsheet::widgets {
+
+using namespace spreadsheet::render;
 
 namespace {
 

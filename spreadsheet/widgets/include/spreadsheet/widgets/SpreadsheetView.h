@@ -15,11 +15,14 @@ class Sheet;
 class Workbook;
 }  // namespace spreadsheet
 
+namespace spreadsheet::render {
+class CellFonts;
+class GridGeometry;
+}  // namespace spreadsheet::render
+
 namespace spreadsheet::widgets {
 
 class CellEditor;
-class CellFonts;
-class GridGeometry;
 
 // The grid of a workbook: headers, cells, selection, an in-cell editor and
 // the sheet tabs. It is a view only; everything it changes goes through the
@@ -126,8 +129,8 @@ private:
 
     Workbook* workbook_ = nullptr;
     const Sheet* loadedSheet_ = nullptr;
-    std::unique_ptr<GridGeometry> geometry_;
-    std::unique_ptr<CellFonts> fonts_;
+    std::unique_ptr<render::GridGeometry> geometry_;
+    std::unique_ptr<render::CellFonts> fonts_;
     QTabBar* tabs_;
     CellEditor* editor_;
     CellRange selection_;

@@ -1,12 +1,12 @@
-#include "GridPainter.h"
+#include <spreadsheet/render/GridPainter.h>
 
-#include "CellFonts.h"
-#include "GridGeometry.h"
+#include <spreadsheet/render/CellFonts.h>
+#include <spreadsheet/render/GridGeometry.h>
 
 #include <spreadsheet/CellDisplay.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
-#include <spreadsheet/widgets/BorderLinePainter.h>
+#include <spreadsheet/render/BorderLinePainter.h>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <array>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 namespace {
 
@@ -410,4 +410,4 @@ QString GridPainter::formulaText(int row, int column) const
     return formulaForUser(sheet_.text(row, column), state_.convention);
 }
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

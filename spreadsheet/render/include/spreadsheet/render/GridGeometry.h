@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineLayout.h"
+#include <spreadsheet/render/LineLayout.h>
 
 #include <spreadsheet/CellRange.h>
 
@@ -13,7 +13,7 @@ namespace spreadsheet {
 class Sheet;
 }
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 // What lies under a point of the viewport.
 struct GridHit {
@@ -71,4 +71,4 @@ private:
     int leftColumn_ = 0;
 };
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

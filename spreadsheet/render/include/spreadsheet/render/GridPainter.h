@@ -21,7 +21,7 @@ class Sheet;
 struct CellStyle;
 }
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 class CellFonts;
 class GridGeometry;
@@ -88,4 +88,4 @@ private:
     std::vector<CellRange> merges_;  // those crossing the visible area
 };
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

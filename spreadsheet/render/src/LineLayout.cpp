@@ -1,8 +1,8 @@
-#include "LineLayout.h"
+#include <spreadsheet/render/LineLayout.h>
 
 #include <algorithm>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 namespace {
 
@@ -72,4 +72,4 @@ void LineLayout::extendPast(int position)
     }
 }
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 // QFonts for the cell fonts met while painting. A sheet uses a handful of
 // fonts, so a short list searched from the last hit beats hashing.
@@ -20,4 +20,4 @@ private:
     std::size_t last_ = 0;
 };
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

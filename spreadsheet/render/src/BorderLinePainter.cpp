@@ -1,11 +1,11 @@
-#include <spreadsheet/widgets/BorderLinePainter.h>
+#include <spreadsheet/render/BorderLinePainter.h>
 
 #include <QPainter>
 
 #include <algorithm>
 #include <array>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 namespace {
 
@@ -77,4 +77,4 @@ int borderLineWidth(BorderLine line)
     return !look ? 0 : look->doubled ? 3 : look->width;
 }
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

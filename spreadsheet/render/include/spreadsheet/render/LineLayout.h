@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 // Pixel positions of the rows (or the columns) of a sheet. The running sums
 // are kept only for the lines reached so far, so that finding the line at a
@@ -33,4 +33,4 @@ private:
     std::vector<int> ends_;  // ends_[i]: the pixel just below (right of) line i
 };
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

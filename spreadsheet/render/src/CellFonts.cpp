@@ -1,6 +1,6 @@
-#include "CellFonts.h"
+#include <spreadsheet/render/CellFonts.h>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 namespace {
 
@@ -33,4 +33,4 @@ const QFont& CellFonts::font(const CellFont& cellFont)
     return fonts_.back().second;
 }
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

@@ -7,7 +7,7 @@
 
 class QPainter;
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 // Draws a border line of a kind along `edge`, a strip one pixel across:
 // wider kinds grow to the right of a vertical edge and below a horizontal
@@ -18,4 +18,4 @@ void paintBorderLine(QPainter& painter, const QRect& edge, bool vertical, Border
 // How many pixels across a line of the kind takes; 0 for none.
 int borderLineWidth(BorderLine line);
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render

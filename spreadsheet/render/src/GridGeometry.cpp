@@ -1,11 +1,11 @@
-#include "GridGeometry.h"
+#include <spreadsheet/render/GridGeometry.h>
 
 #include <spreadsheet/Sheet.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace spreadsheet::widgets {
+namespace spreadsheet::render {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::optional<ResizeHandle> GridGeometry::resizeHandleAt(QPoint point)
     return std::nullopt;
 }
 
-}  // namespace spreadsheet::widgets
+}  // namespace spreadsheet::render
