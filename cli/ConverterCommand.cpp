@@ -5,6 +5,7 @@
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/JsonDump.h>
 #include <spreadsheet/io/WorkbookExport.h>
+#include <spreadsheet/print/PdfExport.h>
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Workbook.h>
@@ -76,16 +77,32 @@ void writeCsv(const Workbook& wb, const LoadedWorkbook&, const Options& o)
     writeAtomically(o.output, bytes);
 }
 
+// The chosen sheet, or every sheet, each starting a new page.
+void writePdf(const Workbook& wb, const LoadedWorkbook& loaded, const Options& o)
+{
+    std::vector<const spreadsheet::Sheet*> sheets;
+    if (!o.sheet.isEmpty()) {
+        sheets.push_back(&chosenSheet(wb, o.sheet));
+    } else {
+        for (int i = 0; i < wb.sheetCount(); ++i) {
+            sheets.push_back(&wb.sheet(i));
+        }
+    }
+    spreadsheet::print::PdfExport::write(o.output, sheets, loaded.printSettings.value_or(PrintSettings{}),
+                                         QFileInfo(o.input).completeBaseName());
+}
+
 struct OutputFormat {
     const char* extension;
     void (*write)(const Workbook&, const LoadedWorkbook&, const Options&);
 };
 
-constexpr std::array<OutputFormat, 4> kOutputs{{
+constexpr std::array<OutputFormat, 5> kOutputs{{
     {"nxs", writeNative},
     {"json", writeJson},
     {"xlsx", writeXlsx},
     {"csv", writeCsv},
+    {"pdf", writePdf},
 }};
 
 const OutputFormat* outputFor(const QString& path)
@@ -103,7 +120,7 @@ int convert(const Options& o, QTextStream& out, QTextStream& err)
 {
     const OutputFormat* format = outputFor(o.output);
     if (!format) {
-        err << QStringLiteral("Formato de saída não suportado: %1 (use nxs, xlsx, csv ou json).\n").arg(o.output);
+        err << QStringLiteral("Formato de saída não suportado: %1 (use nxs, xlsx, csv, json ou pdf).\n").arg(o.output);
         return kUsage;
     }
     try {

@@ -106,6 +106,8 @@ void gravarModelos(const exemplo::ParametrosExemplo& parametros, const QDir& pas
 {
     spreadsheet::io::PrintSettings impressao;
     impressao.landscape = true;  // the reports are wider than they are long
+    impressao.fitPagesWide = 1;  // every column of a report on the page
+    impressao.footerText = QStringLiteral("&[Guia] - Página &[Página] de &[Páginas]");
     for (const exemplo::ModeloExemplo& modelo : exemplo::modelosExemplo()) {
         const QString caminho = pasta.filePath(QString::fromLatin1(modelo.arquivo));
         spreadsheet::io::WorkbookFile::save(*modelo.criar(parametros), impressao, caminho);

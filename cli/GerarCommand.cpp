@@ -16,6 +16,7 @@
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/WorkbookExport.h>
+#include <spreadsheet/print/PdfExport.h>
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
@@ -68,7 +69,7 @@ constexpr std::array<Parametro, 7> kParametros{{
     {"replicacao", "Replicacao", "colunas de replicação (ex.: A;B)"},
 }};
 
-enum class Formato { Nxs, Csv, Xlsx };
+enum class Formato { Nxs, Csv, Xlsx, Pdf };
 
 struct Saida {
     QString caminho;
@@ -91,7 +92,8 @@ struct Extensao {
     Formato formato;
 };
 
-constexpr std::array<Extensao, 3> kExtensoes{{{"nxs", Formato::Nxs}, {"csv", Formato::Csv}, {"xlsx", Formato::Xlsx}}};
+constexpr std::array<Extensao, 4> kExtensoes{
+    {{"nxs", Formato::Nxs}, {"csv", Formato::Csv}, {"xlsx", Formato::Xlsx}, {"pdf", Formato::Pdf}}};
 
 Saida saidaPara(const QString& caminho)
 {
@@ -100,7 +102,7 @@ Saida saidaPara(const QString& caminho)
         if (sufixo == QLatin1String(extensao.sufixo))
             return {caminho, extensao.formato};
     }
-    throw UsoInvalido(QStringLiteral("Formato de saída desconhecido: \"%1\" (use .nxs, .xlsx ou .csv)").arg(caminho));
+    throw UsoInvalido(QStringLiteral("Formato de saída desconhecido: \"%1\" (use .nxs, .xlsx, .csv ou .pdf)").arg(caminho));
 }
 
 void declararOpcoes(QCommandLineParser& parser)
@@ -118,7 +120,7 @@ void declararOpcoes(QCommandLineParser& parser)
     parser.addOption({QStringLiteral("data-referencia"), QStringLiteral("data dos históricos"),
                       QStringLiteral("AAAA-MM-DD")});
     parser.addOption({QStringLiteral("config"), QStringLiteral("arquivo de configuração"), QStringLiteral("ARQ")});
-    parser.addOption({QStringLiteral("todas-folhas"), QStringLiteral("o xlsx leva também as folhas do modelo")});
+    parser.addOption({QStringLiteral("todas-folhas"), QStringLiteral("o xlsx e o pdf levam também as folhas do modelo")});
     parser.addOption({QStringLiteral("silencioso"), QStringLiteral("sem linhas de progresso")});
 }
 
@@ -211,6 +213,21 @@ void apenasPaginas(Workbook& workbook, const Resultado& resultado)
     }
 }
 
+// Each company page starts a new page of the PDF; with --todas-folhas the
+// template's sheets come too, in the workbook's order.
+std::vector<const spreadsheet::Sheet*> folhasDoPdf(const Pedido& pedido, const Workbook& workbook,
+                                                   const Resultado& resultado)
+{
+    std::vector<const spreadsheet::Sheet*> folhas;
+    if (pedido.todasFolhas) {
+        for (int i = 0; i < workbook.sheetCount(); ++i)
+            folhas.push_back(&workbook.sheet(i));
+    } else {
+        folhas.assign(resultado.paginas.begin(), resultado.paginas.end());
+    }
+    return folhas;
+}
+
 QString caminhoCsv(const QString& saida, const spreadsheet::Sheet& pagina)
 {
     const QFileInfo info(saida);
@@ -248,6 +265,13 @@ bool gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carrega
                     gravarBytes(temporario, bytes);
                 });
             }
+            break;
+        case Formato::Pdf:
+            saida.escrever(alvo.caminho, [&](const QString& temporario) {
+                spreadsheet::print::PdfExport::write(temporario, folhasDoPdf(pedido, workbook, resultado),
+                                                     carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}),
+                                                     QFileInfo(pedido.modelo).completeBaseName());
+            });
             break;
         case Formato::Xlsx:
             if (!pedido.todasFolhas && !soPaginas) {

@@ -12,10 +12,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTextStream>
 
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -106,11 +108,27 @@ int semComando(const QString& primeiro, QTextStream& out, QTextStream& err)
     return usoInvalido(err, QStringLiteral("Comando desconhecido: %1").arg(primeiro));
 }
 
+// A PDF's pages need fonts, which only a GUI application has, on Qt's
+// offscreen platform so that no display is needed; every other command
+// keeps the light core application.
+std::unique_ptr<QCoreApplication> aplicacao(int& argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]).toLower().endsWith(".pdf")) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            }
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = aplicacao(argc, argv);
     // Payroll staff read dates, decimals and function texts the Brazilian
     // way, whatever the machine's own settings.
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -119,7 +137,7 @@ int main(int argc, char* argv[])
     generation::RegistrarTnFpaDMPlanilha();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments();
+    QStringList args = app->arguments();
     if (args.size() < 2) {
         return usoInvalido(err, {});
     }

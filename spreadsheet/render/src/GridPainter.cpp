@@ -86,8 +86,10 @@ void GridPainter::paint(QPainter& painter, QSize size)
     }
     paintMerges(painter);
     paintCells(painter);
-    paintPageBreaks(painter, size);
-    paintSelection(painter);
+    if (!state_.printing) {
+        paintPageBreaks(painter, size);
+        paintSelection(painter);
+    }
     painter.restore();
     paintHeaders(painter, size);
 }

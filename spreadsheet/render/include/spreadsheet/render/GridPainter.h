@@ -44,6 +44,8 @@ struct GridPaintState {
     FormulaConvention convention = FormulaConvention::Brazilian;
     CellRange selection;
     CellAddress current;
+    // A printed page shows neither the selection nor the page-break marks.
+    bool printing = false;
 };
 
 // Paints one screenful of a sheet: grid, cells, borders, page breaks,
