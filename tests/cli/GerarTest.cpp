@@ -178,6 +178,37 @@ TEST_F(GerarTest, XlsxHoldsThePagesOnlyUnlessAllSheetsAreAskedFor)
     EXPECT_EQ(carregar(QStringLiteral("t.xlsx"))->sheetCount(), 5);
 }
 
+// poppler's text of a PDF, one string per page; empty when poppler is missing.
+QStringList paginasPdf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    QStringList paginas = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    paginas.removeLast();  // after the last page's form feed
+    return paginas;
+}
+
+// Each company page starts a page of its own, with its text as text; the
+// template's sheets come only when asked for.
+TEST_F(GerarTest, PdfHoldsOnePageAtLeastPerCompanyWithItsText)
+{
+    ASSERT_EQ(gerar({"-o", caminho("r.pdf")}).codigo, 0);
+    const QStringList paginas = paginasPdf(caminho("r.pdf"));
+    if (paginas.isEmpty())
+        GTEST_SKIP() << "poppler-utils não instalado";
+    ASSERT_EQ(paginas.size(), 2);
+    for (const QString& pagina : paginas)
+        EXPECT_TRUE(pagina.contains(QStringLiteral("Resumo da folha"))) << pagina.toStdString();
+    ASSERT_EQ(gerar({"-o", caminho("t.pdf"), "--todas-folhas"}).codigo, 0);
+    EXPECT_GT(paginasPdf(caminho("t.pdf")).size(), 2);
+    EXPECT_EQ(arquivos(), (QStringList{"modelo.nxs", "r.pdf", "t.pdf"}));
+    const Saida convertido = darvelo({"converter", caminho("modelo.nxs"), caminho("c.pdf"), "--folha", "Leiaute"});
+    ASSERT_EQ(convertido.codigo, 0) << convertido.err.toStdString();
+    EXPECT_TRUE(paginasPdf(caminho("c.pdf")).join(u' ').contains(QStringLiteral("ESTAB")));
+}
+
 TEST_F(GerarTest, CsvGivesOneFilePerPage)
 {
     ASSERT_EQ(gerar({"-o", caminho("rel.csv")}).codigo, 0);
@@ -222,7 +253,7 @@ TEST_F(GerarTest, UsageErrorsExitWithTwo)
 {
     EXPECT_EQ(darvelo({"gerar"}).codigo, 2);
     EXPECT_EQ(darvelo({"gerar", caminho("modelo.nxs")}).codigo, 2);
-    EXPECT_EQ(gerar({"-o", caminho("r.pdf")}).codigo, 2);
+    EXPECT_EQ(gerar({"-o", caminho("r.odt")}).codigo, 2);
     EXPECT_EQ(gerar({"-o", caminho("modelo.nxs")}).codigo, 2);
     EXPECT_EQ(gerar({"--data-referencia", "31/12/2024"}).codigo, 2);
     EXPECT_EQ(ler(caminho(QStringLiteral("modelo.nxs"))), modeloOriginal);
