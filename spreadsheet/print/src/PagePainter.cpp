@@ -1,8 +1,6 @@
 #include <spreadsheet/print/PagePainter.h>
 
 #include <spreadsheet/Sheet.h>
-#include <spreadsheet/render/CellFonts.h>
-#include <spreadsheet/render/GridGeometry.h>
 #include <spreadsheet/render/GridPainter.h>
 
 #include <QFontMetricsF>
@@ -81,7 +79,11 @@ QFont marginFont()
 
 }  // namespace
 
-PagePainter::PagePainter(const Sheet& sheet, const PageLayout& layout) : sheet_(sheet), layout_(layout) {}
+PagePainter::PagePainter(const Sheet& sheet, const PageLayout& layout)
+    : sheet_(sheet), layout_(layout), geometry_(sheet)
+{
+    geometry_.setHeadersVisible(layout.headings());
+}
 
 QString PagePainter::pageNumber(int number, Numbers style)
 {
@@ -129,16 +131,13 @@ void PagePainter::paintCells(QPainter& painter, const CellRange& page) const
     painter.scale(scale, scale);
     const QSize cellsSize = size.toSize();
     painter.setClipRect(QRect(QPoint(0, 0), cellsSize));
-    render::GridGeometry geometry(sheet_);
-    geometry.setHeadersVisible(layout_.headings());
-    geometry.setOrigin(page.top, page.left);
-    render::CellFonts fonts;
+    geometry_.setOrigin(page.top, page.left);
     render::GridPaintState state;
     state.gridLines = s.printGridLines;
     state.showFormulas = sheet_.showFormulas() == TriState::On;
     state.selection = {0, 0, -1, -1};
     state.printing = true;
-    render::GridPainter(sheet_, geometry, fonts, state).paint(painter, cellsSize);
+    render::GridPainter(sheet_, geometry_, fonts_, state).paint(painter, cellsSize);
 }
 
 void PagePainter::paintMarginText(QPainter& painter, const QString& text, bool header, const PageFields& fields) const

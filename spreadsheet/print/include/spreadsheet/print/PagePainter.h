@@ -1,6 +1,8 @@
 #pragma once
 
 #include <spreadsheet/print/PageLayout.h>
+#include <spreadsheet/render/CellFonts.h>
+#include <spreadsheet/render/GridGeometry.h>
 
 #include <QDateTime>
 #include <QString>
@@ -41,6 +43,10 @@ private:
 
     const Sheet& sheet_;
     const PageLayout& layout_;
+    // Kept from page to page: the row and column positions are summed once
+    // for the whole sheet, and each font is made once.
+    mutable render::GridGeometry geometry_;
+    mutable render::CellFonts fonts_;
 };
 
 }  // namespace spreadsheet::print
