@@ -165,6 +165,11 @@ private:
     void cmdInserirCelulas();
     void cmdExcluirCelulas();
     void cmdFormatarCelulas();
+    void cmdVisualizar();
+    void cmdImprimir();
+    void cmdDefinirAreaImpressao();
+    void cmdLimparAreaImpressao();
+    void cmdConfigurarPagina();
     // Asks how the cells move, then inserts or deletes over the selection.
     void modificarCelulas(bool inserir);
 

@@ -287,11 +287,11 @@ TEST_F(EditorTeste, LeavingTheFormulaBoxUneditedLeavesTheCellAlone)
 TEST_F(EditorTeste, CommandsWithoutBehaviourAreDisabled)
 {
     principal->NewSheet(QString());
-    for (const char* nome : {"actPrint", "actMaisFuncoes"})
+    for (const char* nome : {"actMaisFuncoes"})
         EXPECT_FALSE(principal->acao(QString::fromLatin1(nome))->isEnabled()) << nome;
     for (const char* nome : {"actNew", "actOpenSpreadSheet", "actSave", "actSaveSpeadSheet", "actExit", "actAjuda",
                              "actInsertCells", "actBold", "actSheetDel", "actFormatCells",
-                             "actFormFpaEvValor", "actFormFpaQbEstab"})
+                             "actFormFpaEvValor", "actFormFpaQbEstab", "actPrint"})
         EXPECT_TRUE(principal->acao(QString::fromLatin1(nome))->isEnabled()) << nome;
     EXPECT_EQ(principal->acao(QStringLiteral("actOpenSpreadSheet"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(principal->acao(QStringLiteral("actNew"))->toolTip(), QStringLiteral("Nova Planilha"));
