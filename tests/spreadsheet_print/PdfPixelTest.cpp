@@ -57,11 +57,10 @@ double darkness(QRgb pixel)
     return 255.0 - qGray(pixel);
 }
 
-// Pixels whose grey differs by more than a third of the range, out of all:
-// text edges differ by a pixel between two rasterisers (hinting and
-// anti-aliasing), some 6 per cent here, which 10 covers; a missing word, fill
-// or line
-// moves far more.
+// Pixels whose grey differs by more than a third of the range, out of the
+// inked ones: text edges differ by a pixel between two rasterisers (hinting
+// and anti-aliasing), some 6 per cent here, which 10 covers; a missing word,
+// fill or line moves far more.
 TEST_F(PdfPixelTest, PopplersPageMatchesOurOwnDrawing)
 {
     Workbook workbook;
