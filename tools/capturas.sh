@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 command -v xvfb-run >/dev/null || sudo apt-get install -y -q xvfb xauth
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target darvelo darvelo-capturas
-[ -f exemplo/resumo-folha.nxs ] || build/cli/darvelo exemplo exemplo
+build/cli/darvelo exemplo exemplo >/dev/null  # the templates as this version writes them
 mkdir -p docs/capturas
 build/cli/darvelo gerar exemplo/resumo-folha.nxs --banco sqlite:exemplo/folha-demo.sqlite \
   -o docs/capturas/relatorio.nxs --silencioso >/dev/null
@@ -14,3 +14,9 @@ mkdir -p docs/capturas
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x800x24" build/tools/darvelo-capturas \
   docs/capturas/relatorio.nxs docs/capturas
 rm -f docs/capturas/relatorio.nxs
+# The first page of the report's PDF, as a client receives it.
+command -v pdftoppm >/dev/null || sudo apt-get install -y -q poppler-utils
+build/cli/darvelo gerar exemplo/resumo-folha.nxs --banco sqlite:exemplo/folha-demo.sqlite \
+  -o docs/capturas/relatorio.pdf --silencioso >/dev/null
+pdftoppm -f 1 -l 1 -r 80 -png -singlefile docs/capturas/relatorio.pdf docs/capturas/relatorio-pagina1
+rm -f docs/capturas/relatorio.pdf

@@ -4,6 +4,8 @@
 #include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
 #include "src/formatar/DialogoFormatarCelulas.h"
+#include "src/impressao/DialogoConfigurarPagina.h"
+#include "src/impressao/Impressao.h"
 #include "workbook/TVandrelFilhaForm.h"
 
 #include "catalog/RegistroFuncoes.h"
@@ -111,5 +113,17 @@ int main(int argc, char* argv[])
         esperar(400);
         gravar(dialogo.grab(), saida.filePath(QString::fromLatin1(arquivo)));
     }
+
+    // The print preview of the company page, and the page setup.
+    const Impressao impressao(folha, janela->reportLink(), janela->caminho());
+    const std::unique_ptr<QDialog> visualizacao = impressao.criarVisualizacao(&principal);
+    visualizacao->show();
+    esperar(1000);
+    gravar(visualizacao->grab(), saida.filePath(QStringLiteral("visualizar-impressao.png")));
+    visualizacao->hide();
+    DialogoConfigurarPagina configurar(janela->reportLink(), &principal);
+    configurar.show();
+    esperar(300);
+    gravar(configurar.grab(), saida.filePath(QStringLiteral("configurar-pagina.png")));
     return 0;
 }

@@ -23,6 +23,20 @@ void preparar(QPrinter& impressora, const spreadsheet::print::PrintJob& trabalho
     impressora.setPageLayout(trabalho.pageLayout());
 }
 
+// The preview owns the pages it shows.
+class Visualizacao : public QPrintPreviewDialog {
+public:
+    Visualizacao(spreadsheet::print::PrintJob trabalho, QWidget* parent)
+        : QPrintPreviewDialog(parent), FTrabalho(std::move(trabalho))
+    {
+        preparar(*printer(), FTrabalho);
+        connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* alvo) { FTrabalho.render(*alvo); });
+    }
+
+private:
+    spreadsheet::print::PrintJob FTrabalho;
+};
+
 }  // namespace
 
 Impressao::Impressao(const spreadsheet::Sheet& folha, const spreadsheet::io::PrintSettings& settings, QString arquivo)
@@ -37,24 +51,26 @@ void Impressao::verificar() const
             QStringLiteral("Nada a imprimir: a planilha \"%1\" está vazia.").arg(FFolha.name()));
 }
 
-void Impressao::visualizar(QWidget* parent) const
+std::unique_ptr<QDialog> Impressao::criarVisualizacao(QWidget* parent) const
 {
     verificar();
-    const spreadsheet::print::PrintJob trabalho({&FFolha}, FSettings, QFileInfo(FArquivo).fileName());
-    QPrinter impressora(QPrinter::ScreenResolution);
-    preparar(impressora, trabalho);
-    QPrintPreviewDialog visualizacao(&impressora, parent);
-    visualizacao.setWindowTitle(QStringLiteral("Visualizar Impressão - %1").arg(FFolha.name()));
-    QObject::connect(&visualizacao, &QPrintPreviewDialog::paintRequested, &visualizacao,
-                     [&trabalho](QPrinter* alvo) { trabalho.render(*alvo); });
-    if (auto* barra = visualizacao.findChild<QToolBar*>()) {
+    auto visualizacao = std::make_unique<Visualizacao>(
+        spreadsheet::print::PrintJob({&FFolha}, FSettings, QFileInfo(FArquivo).fileName()), parent);
+    visualizacao->setWindowTitle(QStringLiteral("Visualizar Impressão - %1").arg(FFolha.name()));
+    if (auto* barra = visualizacao->findChild<QToolBar*>()) {
         barra->addSeparator();
         QAction* pdf = barra->addAction(QStringLiteral("Exportar PDF..."));
         pdf->setObjectName(QStringLiteral("actExportarPdf"));
-        QObject::connect(pdf, &QAction::triggered, &visualizacao, [this, &visualizacao] { exportarPdf(&visualizacao); });
+        QDialog* dono = visualizacao.get();
+        QObject::connect(pdf, &QAction::triggered, dono, [this, dono] { exportarPdf(dono); });
     }
-    visualizacao.resize(900, 700);
-    visualizacao.exec();
+    visualizacao->resize(900, 700);
+    return visualizacao;
+}
+
+void Impressao::visualizar(QWidget* parent) const
+{
+    criarVisualizacao(parent)->exec();
 }
 
 void Impressao::imprimir(QWidget* parent) const

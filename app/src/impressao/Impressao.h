@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QDialog;
 class QWidget;
 
 namespace spreadsheet {
@@ -18,6 +21,9 @@ public:
 
     // Raise SpreadsheetError when the sheet has nothing to print.
     void visualizar(QWidget* parent) const;
+    // The preview, not yet shown: zoom, page navigation, Print and
+    // "Exportar PDF...".
+    std::unique_ptr<QDialog> criarVisualizacao(QWidget* parent) const;
     void imprimir(QWidget* parent) const;
     // Asks where, then writes the PDF; false when the user gave up.
     bool exportarPdf(QWidget* parent) const;
