@@ -73,7 +73,7 @@ LoadedWorkbook everySettingChanged()
     print.headerMm = 8;
     print.footerMm = 9;
     print.headerText = QStringLiteral("Folha & encargos");
-    print.footerText = QStringLiteral("Página");
+    print.footerText = QStringLiteral("&[Guia] - Página &[Página] de &[Páginas]");
     print.printArea = QStringLiteral("Leiaute!$A$1:$D$40");
     print.pageNumbers = PrintSettings::PageNumbers::RomanUpper;
     print.firstPageNumber = 3;

@@ -25,27 +25,56 @@ double millimetres(double inches)
     return std::round(inches * kMmPerInch * 100.0) / 100.0;
 }
 
-// Centred, with Excel's code character doubled.
+// The fields of our header and footer texts and Excel's codes for them.
+struct HeaderField {
+    const char* ours;
+    char excel;
+};
+
+constexpr HeaderField kHeaderFields[] = {
+    {"&[Página]", 'P'}, {"&[Páginas]", 'N'}, {"&[Data]", 'D'}, {"&[Hora]", 'T'}, {"&[Guia]", 'A'}, {"&[Arquivo]", 'F'},
+};
+
+// Centred, with Excel's code character doubled and our fields as its codes.
 QByteArray headerCode(const QString& text)
 {
     if (text.isEmpty()) {
         return {};
     }
     QString code = QStringLiteral("&C") + QString(text).replace(u'&', QStringLiteral("&&"));
+    for (const HeaderField& field : kHeaderFields) {
+        code.replace(u'&' + QString::fromUtf8(field.ours), QStringLiteral("&") + QLatin1Char(field.excel),
+                     Qt::CaseInsensitive);
+    }
     return code.size() <= kMaxHeaderLength ? code.toUtf8() : QByteArray();
 }
 
-// Excel's section and format codes dropped, a doubled '&' kept as one.
+const HeaderField* fieldOf(QChar code)
+{
+    for (const HeaderField& field : kHeaderFields) {
+        if (code == QLatin1Char(field.excel)) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+// Excel's section and format codes dropped, its fields as ours, a doubled
+// '&' kept as one.
 QString plainHeader(const QString& code)
 {
     QString out;
     for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar next = i + 1 < code.size() ? code[i + 1] : QChar();
         if (code[i] != u'&') {
             out += code[i];
-        } else if (i + 1 < code.size() && code[i + 1] == u'&') {
+        } else if (next == u'&') {
             out += u'&';
             ++i;
-        } else if (i + 1 < code.size() && QStringLiteral("LCR").contains(code[i + 1])) {
+        } else if (const HeaderField* field = fieldOf(next)) {
+            out += QString::fromUtf8(field->ours);
+            ++i;
+        } else if (QStringLiteral("LCR").contains(next) && !next.isNull()) {
             if (!out.isEmpty() && i + 2 < code.size()) {
                 out += u' ';
             }
