@@ -1,5 +1,7 @@
 #include "src/impressao/Impressao.h"
 
+#include "src/impressao/VisualizacaoImpressao.h"
+
 #include "host/TnDialogos.h"
 
 #include <spreadsheet/Sheet.h>
@@ -7,12 +9,9 @@
 #include <spreadsheet/print/PdfExport.h>
 #include <spreadsheet/print/PrintJob.h>
 
-#include <QAction>
 #include <QFileInfo>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
 namespace {
 
@@ -22,20 +21,6 @@ void preparar(QPrinter& impressora, const spreadsheet::print::PrintJob& trabalho
     impressora.setFullPage(true);
     impressora.setPageLayout(trabalho.pageLayout());
 }
-
-// The preview owns the pages it shows.
-class Visualizacao : public QPrintPreviewDialog {
-public:
-    Visualizacao(spreadsheet::print::PrintJob trabalho, QWidget* parent)
-        : QPrintPreviewDialog(parent), FTrabalho(std::move(trabalho))
-    {
-        preparar(*printer(), FTrabalho);
-        connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* alvo) { FTrabalho.render(*alvo); });
-    }
-
-private:
-    spreadsheet::print::PrintJob FTrabalho;
-};
 
 }  // namespace
 
@@ -54,18 +39,9 @@ void Impressao::verificar() const
 std::unique_ptr<QDialog> Impressao::criarVisualizacao(QWidget* parent) const
 {
     verificar();
-    auto visualizacao = std::make_unique<Visualizacao>(
-        spreadsheet::print::PrintJob({&FFolha}, FSettings, QFileInfo(FArquivo).fileName()), parent);
-    visualizacao->setWindowTitle(QStringLiteral("Visualizar Impressão - %1").arg(FFolha.name()));
-    if (auto* barra = visualizacao->findChild<QToolBar*>()) {
-        barra->addSeparator();
-        QAction* pdf = barra->addAction(QStringLiteral("Exportar PDF..."));
-        pdf->setObjectName(QStringLiteral("actExportarPdf"));
-        QDialog* dono = visualizacao.get();
-        QObject::connect(pdf, &QAction::triggered, dono, [this, dono] { exportarPdf(dono); });
-    }
-    visualizacao->resize(900, 700);
-    return visualizacao;
+    return std::make_unique<VisualizacaoImpressao>(
+        spreadsheet::print::PrintJob({&FFolha}, FSettings, QFileInfo(FArquivo).fileName()),
+        [this](QWidget* dono) { imprimir(dono); }, [this](QWidget* dono) { exportarPdf(dono); }, parent);
 }
 
 void Impressao::visualizar(QWidget* parent) const

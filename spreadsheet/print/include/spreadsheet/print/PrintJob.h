@@ -2,12 +2,16 @@
 
 #include <spreadsheet/io/PrintSettings.h>
 
+#include <QDateTime>
 #include <QPageLayout>
+#include <QSizeF>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace spreadsheet {
 class Sheet;
@@ -26,6 +30,12 @@ public:
     PrintJob(std::vector<const Sheet*> sheets, const io::PrintSettings& settings, QString fileName);
 
     int pageCount() const;
+    // One page, by its place in the whole job, on a painter in paper
+    // pixels with the paper's corner at (0, 0). The preview paints only the
+    // page it shows.
+    void paintPage(QPainter& painter, int index) const;
+    // The paper as turned, in paper pixels.
+    QSizeF paperPixels() const;
     // The paper as turned, with no margins of the device's own: the
     // settings' margins are drawn by the pages.
     QPageLayout pageLayout() const;
@@ -34,9 +44,15 @@ public:
     int render(QPagedPaintDevice& device) const;
 
 private:
+    struct SheetPages;
+    // Laid out at the first need, once.
+    const std::vector<std::shared_ptr<SheetPages>>& laidOut() const;
+
     std::vector<const Sheet*> sheets_;
     io::PrintSettings settings_;
     QString fileName_;
+    QDateTime printedAt_;
+    mutable std::vector<std::shared_ptr<SheetPages>> pages_;
 };
 
 }  // namespace spreadsheet::print
