@@ -23,9 +23,12 @@ class QMdiSubWindow;
 class QToolBar;
 class QToolButton;
 class QMenu;
+class QMenuBar;
 class TVandrelFilhaForm;
 class DialogoLocalizar;
 class BarraCelula;
+class ComandosNomes;
+class PaginasLeiaute;
 
 namespace spreadsheet {
 enum class HorizontalAlignment : std::uint8_t;
@@ -138,6 +141,13 @@ private:
     void cmdInserirCelulas();
     void cmdExcluirCelulas();
     void cmdFormatarCelulas();
+    void cmdDefinirNome();
+    void cmdExcluirNome();
+    // The name and page tools on the active workbook, the name box following
+    // what they changed.
+    void comNomes(bool (ComandosNomes::*comando)());
+    void comPaginas(void (PaginasLeiaute::*comando)());
+    void criarMenuAuxilios(QMenuBar& barra);
     // Asks how the cells move, then inserts or deletes over the selection.
     void modificarCelulas(bool inserir);
 
