@@ -8,6 +8,8 @@
 #include "src/DialogoLocalizar.h"
 #include "src/formatar/DialogoFormatarCelulas.h"
 #include "src/formulas/MenuFormulas.h"
+#include "src/nomes/ComandosNomes.h"
+#include "src/nomes/PaginasLeiaute.h"
 #include "src/PainelHistorico.h"
 #include "src/TVandrelModificarForm.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -42,6 +44,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -280,12 +283,34 @@ void TVandrelPrincForm::criarMenus()
     QMenu* ajuda = barra->addMenu(QStringLiteral("Ajuda"));
     ajuda->setObjectName(QStringLiteral("mnuAjuda"));
     comAcoes(ajuda, {"actAjuda", "actSobre"});
-    // The name tools come with the defined-name commands; the menu itself
-    // is never shown.
-    QMenu* auxilios = barra->addMenu(QStringLiteral("Auxilios differsos"));
+    criarMenuAuxilios(*barra);
+}
+
+// Tools for whoever prepares the report layouts: on the menu bar, never
+// shown, so that only code reaches them.
+void TVandrelPrincForm::criarMenuAuxilios(QMenuBar& barra)
+{
+    const struct {
+        const char* nome;
+        const char* legenda;
+        std::function<void()> comando;
+    } kAuxilios[] = {
+        {"actDeletarTodosNomes", "Deletar todos os nome", [this] { comNomes(&ComandosNomes::excluirTodos); }},
+        {"actCriarNomesValores", "criar nome com valores", [this] { comNomes(&ComandosNomes::criarComValores); }},
+        {"actAux", "aux", [this] { comPaginas(&PaginasLeiaute::copiar); }},
+        {"actGerar", "Gerar", [this] { comPaginas(&PaginasLeiaute::gerar); }},
+        {"actVerFormulas", "Ver formulas", nullptr},
+    };
+    QMenu* auxilios = barra.addMenu(QStringLiteral("Auxilios differsos"));
+    auxilios->setObjectName(QStringLiteral("mnuAuxilios"));
     auxilios->menuAction()->setVisible(false);
-    for (const char* legenda : {"Deletar todos os nome", "criar nome com valores", "aux", "Gerar", "Ver formulas"})
-        auxilios->addAction(QString::fromUtf8(legenda))->setEnabled(false);
+    for (const auto& item : kAuxilios) {
+        QAction* acao = auxilios->addAction(QString::fromUtf8(item.legenda));
+        acao->setObjectName(QString::fromLatin1(item.nome));
+        if (item.comando)
+            connect(acao, &QAction::triggered, this, item.comando);
+        FAcoes[acao->objectName()] = acao;
+    }
 }
 
 void TVandrelPrincForm::criarBarras()
@@ -812,6 +837,42 @@ void TVandrelPrincForm::cmdInserirCelulas()
 void TVandrelPrincForm::cmdExcluirCelulas()
 {
     modificarCelulas(false);
+}
+
+void TVandrelPrincForm::comNomes(bool (ComandosNomes::*comando)())
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    ComandosNomes nomes(*janela);
+    if ((nomes.*comando)())
+        cxSpreadBookSetSelection();
+}
+
+void TVandrelPrincForm::cmdDefinirNome()
+{
+    comNomes(&ComandosNomes::definirNome);
+}
+
+void TVandrelPrincForm::cmdExcluirNome()
+{
+    comNomes(&ComandosNomes::excluirNome);
+}
+
+// The grid follows the workbook whether the tool finished or an error
+// stopped it.
+void TVandrelPrincForm::comPaginas(void (PaginasLeiaute::*comando)())
+{
+    TVandrelFilhaForm* janela = ativa();
+    if (FIsUpdate || !janela)
+        return;
+    const auto mostrar = qScopeGuard([this, janela] {
+        janela->cxSpreadBook().refresh();
+        cxSpreadBookSetSelection();
+        atualizarAcoes();
+    });
+    PaginasLeiaute paginas(janela->workbook(), *this);
+    (paginas.*comando)();
 }
 
 void TVandrelPrincForm::cmdExibirGuias()

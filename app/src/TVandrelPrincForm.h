@@ -25,9 +25,12 @@ class QMdiSubWindow;
 class QToolBar;
 class QToolButton;
 class QMenu;
+class QMenuBar;
 class TVandrelFilhaForm;
 class DialogoLocalizar;
 class BarraCelula;
+class ComandosNomes;
+class PaginasLeiaute;
 class MenuFormulas;
 
 namespace catalog {
@@ -170,6 +173,13 @@ private:
     void cmdDefinirAreaImpressao();
     void cmdLimparAreaImpressao();
     void cmdConfigurarPagina();
+    void cmdDefinirNome();
+    void cmdExcluirNome();
+    // The name and page tools on the active workbook, the name box following
+    // what they changed.
+    void comNomes(bool (ComandosNomes::*comando)());
+    void comPaginas(void (PaginasLeiaute::*comando)());
+    void criarMenuAuxilios(QMenuBar& barra);
     // Asks how the cells move, then inserts or deletes over the selection.
     void modificarCelulas(bool inserir);
 

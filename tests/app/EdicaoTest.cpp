@@ -66,7 +66,8 @@ TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
     };
     const QStringList transferencia{"Recor&tar", "&Copiar", "C&olar"};
     EXPECT_EQ(legendas(Zona::Cells),
-              transferencia + QStringList({"-", "Inserir...", "Excluir...", "-", "Formatar Células..."}));
+              transferencia + QStringList({"-", "Inserir...", "Excluir...", "-", "Formatar Células...", "-",
+                                           "Definir Nome...", "Excluir Nome..."}));
     EXPECT_EQ(legendas(Zona::RowHeaders), transferencia + QStringList({"-", "&Inserir", "Excluir...", "-", "Ocultar",
                                                                        "Reexibir", "Mudar Altura"}));
     // The hidden column commands stay off the menu; the cells menu has their twins.
