@@ -3,7 +3,14 @@
 // scripts/regenerate-golden.sh, and the change is reviewed in its diff.
 #include "WorkbookDifferences.h"
 
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+#include <spreadsheet/io/WorkbookFile.h>
+#include <spreadsheet/print/PageLayout.h>
+#include <spreadsheet/print/PrintJob.h>
+
 #include <QFile>
+#include <QLocale>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -145,3 +152,69 @@ INSTANTIATE_TEST_SUITE_P(Modelos, ModeloXlsxTest,
                                            Caso{"cadastro", false}));
 
 }  // namespace
+
+namespace {
+
+// poppler's text of one page of a PDF; empty when poppler is missing.
+QString paginaPdf(const QString& pdf, int pagina)
+{
+    QProcess p;
+    const QString n = QString::number(pagina);
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
+    return p.waitForFinished(60000) && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+}
+
+// The first establishment total of a company page: its row and the first
+// number in it, as the sheet shows it.
+std::pair<int, QString> primeiroTotal(const spreadsheet::Sheet& pagina)
+{
+    for (int r = 0; r < pagina.rowCount(); ++r) {
+        for (int c = 0; c < pagina.columnCount(); ++c) {
+            if (pagina.displayText(r, c) != QStringLiteral("Total do estabelecimento"))
+                continue;
+            for (int v = c + 1; v < pagina.columnCount(); ++v) {
+                if (pagina.value(r, v).isNumber())
+                    return {r, pagina.displayText(r, v)};
+            }
+        }
+    }
+    return {-1, {}};
+}
+
+}  // namespace
+
+// The sample summary as PDF: as many pages as the layout gives the company
+// pages, with the title, an employee and an establishment total as text on
+// the page the layout put them.
+TEST_F(GoldenTest, ThePdfOfTheSummaryHasThePagesOfTheLayout)
+{
+    const QString pdf = caminho(QStringLiteral("resumo.pdf")), nxs = caminho(QStringLiteral("resumo.nxs"));
+    const Saida r = darvelo({"gerar", caminho(QStringLiteral("resumo-folha.nxs")), "--banco",
+                             QStringLiteral("sqlite:") + caminho(QStringLiteral("folha-demo.sqlite")), "-o", pdf, "-o",
+                             nxs, "--silencioso"});
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
+    if (paginaPdf(pdf, 1).isEmpty())
+        GTEST_SKIP() << "poppler-utils não instalado";
+    const spreadsheet::io::LoadedWorkbook relatorio = spreadsheet::io::WorkbookFile::load(nxs);
+    std::vector<const spreadsheet::Sheet*> paginas;
+    for (int i = 0; i < relatorio.workbook->sheetCount(); ++i)
+        if (relatorio.workbook->sheet(i).name().startsWith(QStringLiteral("Emp")))
+            paginas.push_back(&relatorio.workbook->sheet(i));
+    const spreadsheet::io::PrintSettings impressao = relatorio.printSettings.value_or(spreadsheet::io::PrintSettings{});
+    const int total = spreadsheet::print::PrintJob(paginas, impressao, QString()).pageCount();
+    EXPECT_TRUE(paginaPdf(pdf, total).size() > 0);
+    EXPECT_TRUE(paginaPdf(pdf, total + 1).isEmpty());
+
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));  // as the command shows numbers
+    const auto [linha, valor] = primeiroTotal(*paginas.front());
+    ASSERT_GE(linha, 0);
+    const spreadsheet::print::PageLayout leiaute(*paginas.front(), impressao);
+    int pagina = 0;
+    while (leiaute.pages()[std::size_t(pagina)].bottom < linha)
+        ++pagina;
+    const QString texto = paginaPdf(pdf, pagina + 1);
+    EXPECT_TRUE(paginaPdf(pdf, 1).contains(QStringLiteral("Resumo da Folha de Pagamento")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Total do estabelecimento"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(valor)) << valor.toStdString();
+    EXPECT_TRUE(texto.contains(paginas.front()->displayText(linha - 1, 2))) << texto.toStdString();
+}
