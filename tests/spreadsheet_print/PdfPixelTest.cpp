@@ -100,4 +100,37 @@ TEST_F(PdfPixelTest, PopplersPageMatchesOurOwnDrawing)
     EXPECT_LT(double(differing) / inked, 0.10) << differing << " of " << inked;
 }
 
+// A centred page puts its cells halfway between the margins: a 100-pixel
+// wide, filled cell on A4 (697.7 pixels between the margins) starts 298.9
+// pixels in.
+TEST_F(PdfPixelTest, ACentredPageStartsHalfwayInside)
+{
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.setColumnWidth(0, 100);
+    CellStyle black;
+    black.fill = CellColor::rgb(0x000000);
+    sheet.setStyle(0, 0, black);
+    io::PrintSettings settings;
+    const auto firstInk = [&](bool centred) {
+        settings.centerHorizontally = centred;
+        const print::PageLayout layout(sheet, settings);
+        const QSize paper = (layout.paperMm() * print::PageLayout::kPixelsPerMm).toSize();
+        QImage image(paper, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            print::PagePainter(sheet, layout).paint(painter, 0, {});
+        }
+        const int y = int(settings.marginTopMm * print::PageLayout::kPixelsPerMm) + 5;
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 64)
+                return x;
+        return -1;
+    };
+    const int margin = int(settings.marginLeftMm * print::PageLayout::kPixelsPerMm);
+    EXPECT_NEAR(firstInk(false), margin, 1);
+    EXPECT_NEAR(firstInk(true), margin + (697.7 - 100) / 2, 2);
+}
+
 }  // namespace
