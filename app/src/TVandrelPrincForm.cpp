@@ -7,6 +7,7 @@
 #include "src/IconesBarra.h"
 #include "src/DialogoLocalizar.h"
 #include "src/formatar/DialogoFormatarCelulas.h"
+#include "src/formulas/FuncoesConhecidas.h"
 #include "src/formulas/MenuFormulas.h"
 #include "src/nomes/ComandosNomes.h"
 #include "src/nomes/PaginasLeiaute.h"
@@ -412,6 +413,8 @@ void TVandrelPrincForm::criarBarraCelula()
     addToolBar(Qt::TopToolBarArea, FBarraCelula);
     FCaixaNome = &FBarraCelula->caixaNome();
     FCaixaFormula = &FBarraCelula->caixaFormula();
+    FFuncoes = funcoesConhecidas(FConvencao);
+    (new spreadsheet::widgets::FormulaCompleter(*FCaixaFormula))->setEntries(FFuncoes);
     connect(FBarraCelula, &BarraCelula::textoEditado, this, &TVandrelPrincForm::formulaEditada);
     connect(FBarraCelula, &BarraCelula::edicaoTerminada, this, [this](bool manter, bool voltarAGrade) {
         // Escape gives up this edit only; the grid takes the keyboard back
@@ -1046,6 +1049,7 @@ TVandrelFilhaForm& TVandrelPrincForm::NewSheet(const QString& caminho)
     using View = spreadsheet::widgets::SpreadsheetView;
     View& grade = filha->cxSpreadBook();
     grade.setFormulaConvention(FConvencao);
+    grade.setFunctionEntries(FFuncoes);
     connect(&grade, &View::editorTextChanged, this, &TVandrelPrincForm::mostrarTextoCelula);
     connect(&grade, &View::operationFailed, this,
             [](const QString& mensagem) { host::nShowMessage(mensagem, host::TipoMensagem::Erro); });

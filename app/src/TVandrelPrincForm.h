@@ -247,6 +247,8 @@ private:
     QComboBox* FCaixaTamanho = nullptr;
     std::map<QString, QAction*> FAcoes;
     std::unique_ptr<MenuFormulas> FMenuFormulas;
+    // What the formula editors offer as a formula is typed.
+    std::vector<spreadsheet::widgets::FormulaCompleter::Entry> FFuncoes;
     QString FArquivoAjuda;
     spreadsheet::FormulaConvention FConvencao = spreadsheet::FormulaConvention::Brazilian;
     DialogoLocalizar* FLocalizar = nullptr;  // made at the first Ctrl+F

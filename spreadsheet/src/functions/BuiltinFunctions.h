@@ -1,5 +1,6 @@
 #pragma once
 
+#include <spreadsheet/FunctionCatalog.h>
 #include <spreadsheet/Value.h>
 
 #include <QStringView>
@@ -17,6 +18,8 @@ struct BuiltinFunction {
     int maxArgs;          // -1: no limit
     bool isVolatile;      // recalculated on every calculation (TODAY, NOW)
     Value (*call)(const CallContext&);
+    FunctionGroup group;
+    const char* arguments;  // UTF-8, "núm; [núm_dígitos]": ';' between, optional ones in brackets
 };
 
 std::span<const BuiltinFunction> builtinFunctions();

@@ -50,7 +50,7 @@ private:
 
 SpreadsheetView::SpreadsheetView(QWidget* parent)
     : QAbstractScrollArea(parent), fonts_(std::make_unique<CellFonts>()), tabs_(new QTabBar(this)),
-      editor_(new CellEditor(viewport()))
+      editor_(new CellEditor(viewport())), completer_(new FormulaCompleter(*editor_))
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);

@@ -16,6 +16,11 @@ namespace spreadsheet::widgets {
 
 using namespace spreadsheet::render;
 
+void SpreadsheetView::setFunctionEntries(const std::vector<FormulaCompleter::Entry>& entries)
+{
+    completer_->setEntries(entries);
+}
+
 void SpreadsheetView::setFormulaConvention(FormulaConvention convention)
 {
     convention_ = convention;

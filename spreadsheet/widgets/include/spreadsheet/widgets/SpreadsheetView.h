@@ -3,6 +3,8 @@
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/FormulaConvention.h>
 
+#include <spreadsheet/widgets/FormulaCompleter.h>
+
 #include <QAbstractScrollArea>
 
 #include <functional>
@@ -52,6 +54,8 @@ public:
     // in its own form whatever the choice.
     FormulaConvention formulaConvention() const { return convention_; }
     void setFormulaConvention(FormulaConvention convention);
+    // The function names the in-cell editor offers as a formula is typed.
+    void setFunctionEntries(const std::vector<FormulaCompleter::Entry>& entries);
     // A cell's text as the user edits it: formulas in the view's convention.
     QString userText(int row, int column) const;
     // Writes what the user typed, recognising formulas, numbers and the
@@ -133,6 +137,7 @@ private:
     std::unique_ptr<render::CellFonts> fonts_;
     QTabBar* tabs_;
     CellEditor* editor_;
+    FormulaCompleter* completer_;
     CellRange selection_;
     CellAddress current_;
     CellAddress extent_;  // the corner of the selection opposite the current cell

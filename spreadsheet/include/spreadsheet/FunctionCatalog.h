@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace spreadsheet {
+
+enum class FunctionGroup : std::uint8_t { Math, Statistical, Logical, Information, Text, DateTime, Lookup };
+
+// A built-in function as a user reads about it: both names, its group and
+// its arguments as pt-BR users know them ("núm; [núm_dígitos]", ';' between
+// arguments, optional ones in brackets).
+struct FunctionDescription {
+    QString name;            // canonical (English)
+    QString portugueseName;  // the name typed in the Brazilian convention
+    FunctionGroup group;
+    QString arguments;
+};
+
+// Every built-in function, in the engine's order.
+std::vector<FunctionDescription> builtinFunctionDescriptions();
+
+}  // namespace spreadsheet
