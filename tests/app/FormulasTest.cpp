@@ -4,6 +4,7 @@
 #include "EditorTeste.h"
 
 #include "src/formulas/EditorParametro.h"
+#include "src/formulas/FuncoesConhecidas.h"
 #include "src/formulas/TVandrelParamFormula.h"
 
 #include "catalog/Catalogo.h"
@@ -219,6 +220,24 @@ TEST_F(FormulasTest, F1OpensThePageOfTheFunction)
         if (exibido.dialogo == host::DialogosRoteiro::Dialogo::Ajuda)
             paginas << exibido.texto;
     EXPECT_EQ(paginas, (QStringList{"fpaFunc.htm", "ctbSAN.htm"}));
+}
+
+// What the formula editors propose: the built-in functions by the
+// convention's names, the suite's with their menus' parameters.
+TEST_F(FormulasTest, ProposalsFollowTheConvention)
+{
+    const auto argumentos = [](spreadsheet::FormulaConvention convencao, const QString& nome) {
+        for (const auto& entrada : funcoesConhecidas(convencao))
+            if (entrada.name == nome)
+                return entrada.arguments;
+        return QStringLiteral("(ausente)");
+    };
+    using C = spreadsheet::FormulaConvention;
+    EXPECT_EQ(argumentos(C::Brazilian, "SOMA"), QStringLiteral("núm1; [núm2]; ..."));
+    EXPECT_EQ(argumentos(C::English, "SUM"), QStringLiteral("núm1, [núm2], ..."));
+    EXPECT_EQ(argumentos(C::Brazilian, "SUM"), QStringLiteral("(ausente)"));
+    EXPECT_EQ(argumentos(C::Brazilian, "fpaFunc"), QStringLiteral("nCampo; nCodigoFunc"));
+    EXPECT_EQ(argumentos(C::Brazilian, "ctbSAN"), QStringLiteral("nConta; [nMesRef]; [nFilial]; [nAno]"));
 }
 
 TEST_F(FormulasTest, EnteringAnEditorShowsItsHelpBeforeTheDescription)

@@ -74,6 +74,26 @@ protected:
     QLineEdit* editor() const { return view->findChild<QLineEdit*>(); }
 };
 
+// Tab and Enter on a proposal take it and the edit goes on; with no list
+// open, Enter writes the cell.
+TEST_F(EditorTest, TheProposalTakenByTabOrEnterKeepsTheEditOpen)
+{
+    view->setFunctionEntries({{"SOMA", "núm1; [núm2]; ..."}});
+    QTest::keyClicks(view.get(), QStringLiteral("="));
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return}) {
+        editor()->setText(QStringLiteral("="));
+        QTest::keyClicks(editor(), QStringLiteral("so"));
+        QWidget* lista = QApplication::activePopupWidget();
+        ASSERT_NE(lista, nullptr);
+        QTest::keyClick(lista, key);
+        EXPECT_TRUE(view->isEditing());
+        EXPECT_EQ(editor()->text(), QStringLiteral("=SOMA("));
+    }
+    QTest::keyClicks(editor(), QStringLiteral("2;3)"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    EXPECT_EQ(sheet->value(0, 0).number(), 5.0);
+}
+
 TEST_F(EditorTest, TypingReplacesAndEnterWritesAFormula)
 {
     sheet->setText(0, 0, QStringLiteral("old"));

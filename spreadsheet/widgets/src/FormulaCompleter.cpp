@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStandardItemModel>
 
@@ -36,7 +37,12 @@ FormulaCompleter::FormulaCompleter(QLineEdit& editor)
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setCompletionMode(QCompleter::PopupCompletion);
     completer_->setMaxVisibleItems(10);
+    // Installed after the completer's own filter, so it sees the keys first:
+    // the keys that take or drop a proposal must not reach the editor too,
+    // where Tab and Enter would end the edit.
+    completer_->popup()->installEventFilter(this);
     connect(&editor_, &QLineEdit::textEdited, this, &FormulaCompleter::update);
+    // A click on a proposal.
     connect(completer_, qOverload<const QString&>(&QCompleter::activated), this, &FormulaCompleter::take);
 }
 
@@ -50,6 +56,24 @@ void FormulaCompleter::setEntries(const std::vector<Entry>& entries)
     }
     model_->setSortRole(kNameRole);
     model_->sort(0);
+}
+
+bool FormulaCompleter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != completer_->popup() || event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool takes = key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!takes && key != Qt::Key_Escape) {
+        return false;
+    }
+    const QModelIndex current = completer_->popup()->currentIndex();
+    completer_->popup()->hide();
+    if (takes && current.isValid()) {
+        take(current.data(kNameRole).toString());
+    }
+    return true;
 }
 
 bool FormulaCompleter::isShowing() const

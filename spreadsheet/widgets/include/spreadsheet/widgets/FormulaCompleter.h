@@ -32,6 +32,9 @@ public:
     // cursor is not at a function name.
     QString word() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void update();
     void take(const QString& name);
