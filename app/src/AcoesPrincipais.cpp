@@ -80,7 +80,7 @@ std::span<const AcaoPrincipal> acoesPrincipais()
         {"actDeleteName", "Excluir Nome...", "Deletar nome da célula", "", "", H::Padrao, false, false, &T::cmdExcluirNome},
         {"actAjuda", "Ajuda", "", "F1", "", H::Padrao, false, false, &T::cmdAjuda},
         {"actSobre", "Sobre...", "", "", "", H::Padrao, false, false, &T::cmdSobre},
-        {"actMaisFuncoes", "Mais Funções...", "", "", "", H::Padrao, false, false},
+        {"actMaisFuncoes", "Mais Funções...", "", "", "", H::Padrao, false, false, &T::cmdMaisFuncoes},
     }};
     return kAcoes;
 }

@@ -168,6 +168,7 @@ private:
     void cmdInserirCelulas();
     void cmdExcluirCelulas();
     void cmdFormatarCelulas();
+    void cmdMaisFuncoes();
     void cmdVisualizar();
     void cmdImprimir();
     void cmdDefinirAreaImpressao();

@@ -2,6 +2,7 @@
 // "Fórmulas" drop-down, their handlers and the parameter dialog.
 #include "src/TVandrelPrincForm.h"
 
+#include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/formulas/MenuFormulas.h"
 #include "src/formulas/TVandrelParamFormula.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -291,6 +292,14 @@ bool TVandrelPrincForm::ajudaDoItem(const QAction* item)
     else
         abrirAjudaFuncao(funcao);
     return true;
+}
+
+void TVandrelPrincForm::cmdMaisFuncoes()
+{
+    if (!ativa())
+        return;
+    if (const std::optional<FuncaoEscolhida> e = DialogoMaisFuncoes::escolher(FConvencao, this))
+        InserirFormulaParam(e->parametros, e->funcao, e->descricao, QString(), e->ajusteFolha);
 }
 
 void TVandrelPrincForm::abrirAjudaFuncao(const QString& funcao)

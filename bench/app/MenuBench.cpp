@@ -1,9 +1,11 @@
 // The editor's formula insertion at start-up and on a click: every
 // catalogue menu built from the tables, and the parameter dialog opened.
+#include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/formulas/MenuFormulas.h"
 #include "src/formulas/TVandrelParamFormula.h"
 
 #include "catalog/Catalogo.h"
+#include "catalog/RegistroFuncoes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +43,17 @@ void BM_OpenParameterDialog(benchmark::State& state)
 }
 BENCHMARK(BM_OpenParameterDialog)->Unit(benchmark::kMillisecond);
 
+// One keystroke in the function browser's search box.
+void BM_FunctionBrowserKeystroke(benchmark::State& state)
+{
+    DialogoMaisFuncoes navegador(spreadsheet::FormulaConvention::Brazilian, nullptr);
+    const QStringList teclas{"p", "pr", "pro", "proc", "procv", ""};
+    int i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(navegador.filtrar(teclas[i++ % teclas.size()]));
+}
+BENCHMARK(BM_FunctionBrowserKeystroke)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -48,6 +61,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacao(argc, argv);
+    catalog::RegistrarTodasFuncoes();  // the suite's functions are in the browser too
     ::benchmark::Initialize(&argc, argv);
     ::benchmark::RunSpecifiedBenchmarks();
     return 0;

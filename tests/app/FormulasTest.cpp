@@ -3,6 +3,7 @@
 // by script.
 #include "EditorTeste.h"
 
+#include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/formulas/EditorParametro.h"
 #include "src/formulas/FuncoesConhecidas.h"
 #include "src/formulas/TVandrelParamFormula.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <vector>
 
@@ -238,6 +241,36 @@ TEST_F(FormulasTest, ProposalsFollowTheConvention)
     EXPECT_EQ(argumentos(C::Brazilian, "SUM"), QStringLiteral("(ausente)"));
     EXPECT_EQ(argumentos(C::Brazilian, "fpaFunc"), QStringLiteral("nCampo; nCodigoFunc"));
     EXPECT_EQ(argumentos(C::Brazilian, "ctbSAN"), QStringLiteral("nConta; [nMesRef]; [nFilial]; [nAno]"));
+}
+
+// "Mais Funções...": the search narrows as typed, whatever the accents, and
+// a choice gives the function as typed with the arguments to ask for.
+TEST_F(FormulasTest, TheFunctionBrowserFindsAndGivesTheArguments)
+{
+    DialogoMaisFuncoes navegador(spreadsheet::FormulaConvention::Brazilian, principal.get());
+    const int todas = navegador.filtrar(QString());
+    EXPECT_GT(todas, 61);  // the built-in ones and the suite's
+    EXPECT_EQ(navegador.filtrar(QStringLiteral("cont.num")), 1);  // CONT.NÚM
+    EXPECT_GE(navegador.filtrar(QStringLiteral("vlookup")), 1);
+    const auto escolher = [&](const QString& procurado) {
+        navegador.filtrar(procurado);
+        for (QTreeWidgetItemIterator it(&navegador.arvore(), QTreeWidgetItemIterator::NotHidden); *it; ++it)
+            if ((*it)->childCount() == 0) {
+                navegador.arvore().setCurrentItem(*it);
+                break;
+            }
+        return navegador.escolhida();
+    };
+    const std::optional<FuncaoEscolhida> procv = escolher(QStringLiteral("PROCV"));
+    ASSERT_TRUE(procv);
+    EXPECT_EQ(procv->funcao, QStringLiteral("PROCV"));
+    ASSERT_EQ(procv->parametros.size(), 4u);
+    EXPECT_EQ(procv->parametros[3].nome, QStringLiteral("procurar_intervalo"));
+    EXPECT_FALSE(procv->parametros[3].obrigatorio);
+    const std::optional<FuncaoEscolhida> func = escolher(QStringLiteral("fpaFuncTotais"));
+    ASSERT_TRUE(func);
+    ASSERT_EQ(func->parametros.size(), 1u);
+    EXPECT_EQ(func->parametros[0].nome, QStringLiteral("nCampo"));
 }
 
 TEST_F(FormulasTest, EnteringAnEditorShowsItsHelpBeforeTheDescription)

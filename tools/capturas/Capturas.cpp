@@ -4,6 +4,7 @@
 #include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
 #include "src/formatar/DialogoFormatarCelulas.h"
+#include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/impressao/DialogoConfigurarPagina.h"
 #include "src/impressao/Impressao.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <utility>
@@ -125,5 +127,13 @@ int main(int argc, char* argv[])
     configurar.show();
     esperar(300);
     gravar(configurar.grab(), saida.filePath(QStringLiteral("configurar-pagina.png")));
+    configurar.hide();
+
+    // "Mais Funções..." with a search typed.
+    DialogoMaisFuncoes navegador(principal.convencaoFormulas(), &principal);
+    navegador.show();
+    navegador.findChild<QLineEdit*>(QStringLiteral("edtProcurar"))->setText(QStringLiteral("proc"));
+    esperar(300);
+    gravar(navegador.grab(), saida.filePath(QStringLiteral("mais-funcoes.png")));
     return 0;
 }
