@@ -166,6 +166,8 @@ TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
 TVandrelPrincForm::~TVandrelPrincForm()
 {
     FArea->disconnect(this);
+    // The formula box may hold the keyboard: losing it as it goes ends its edit.
+    FBarraCelula->disconnect(this);
     for (QMdiSubWindow* sub : FArea->subWindowList()) {
         sub->removeEventFilter(this);
         if (TVandrelFilhaForm* filha = filhaDe(sub))
