@@ -3,6 +3,7 @@
 #include "src/TVandrelPrincForm.h"
 
 #include "src/formulas/DialogoMaisFuncoes.h"
+#include "src/formulas/FuncaoSuite.h"
 #include "src/formulas/MenuFormulas.h"
 #include "src/formulas/TVandrelParamFormula.h"
 #include "workbook/TVandrelFilhaForm.h"
@@ -43,14 +44,6 @@ Manipulador manipuladorDe(const char* nome)
             return manipulador;
     }
     throw host::HostError(QStringLiteral("Manipulador de fórmula desconhecido: %1.").arg(QLatin1String(nome)));
-}
-
-host::TkvtParamList itensDe(const std::vector<catalog::ParametroCatalogo>& parametros)
-{
-    host::TkvtParamList itens;
-    for (const catalog::ParametroCatalogo& p : parametros)
-        itens.push_back(host::NovoParam(QString::fromLatin1(p.nome), QString::fromUtf8(p.legenda), p.obrigatorio));
-    return itens;
 }
 
 // The function an item of the drop-down inserts, for F1.

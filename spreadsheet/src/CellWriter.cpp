@@ -53,18 +53,6 @@ private:
     std::size_t bytes_ = 0;
 };
 
-void recordEntry(History& history, CellsChange::Entry entry)
-{
-    auto* last = dynamic_cast<CellsChange*>(history.lastChange());
-    if (last) {
-        history.grown(last->add(std::move(entry)));
-        return;
-    }
-    auto change = std::make_unique<CellsChange>();
-    change->add(std::move(entry));
-    history.record(std::move(change));
-}
-
 // Style edits of one action. A style is an id into the sheet's pool, so
 // each edit costs a few bytes and a whole-area format stays undoable.
 class StylesChange : public Change {
@@ -77,7 +65,7 @@ public:
         std::uint32_t after;
     };
 
-    std::size_t add(const Entry& entry)
+    std::size_t add(Entry entry)
     {
         entries_.push_back(entry);
         return sizeof(Entry);
@@ -104,6 +92,19 @@ private:
     std::vector<Entry> entries_;
 };
 
+// An edit joins the action's last change of its kind, or starts one.
+template <typename ChangeKind>
+void recordEntry(History& history, typename ChangeKind::Entry entry)
+{
+    if (auto* last = dynamic_cast<ChangeKind*>(history.lastChange())) {
+        history.grown(last->add(std::move(entry)));
+        return;
+    }
+    auto change = std::make_unique<ChangeKind>();
+    change->add(std::move(entry));
+    history.record(std::move(change));
+}
+
 template <typename Apply>
 void writeRecorded(Sheet& sheet, int row, int column, const QString& description, Apply&& apply)
 {
@@ -117,7 +118,7 @@ void writeRecorded(Sheet& sheet, int row, int column, const QString& description
     CellSnapshot before = CellSnapshot::of(sheet.data().cells.find(row, column));
     apply();
     CellSnapshot after = CellSnapshot::of(sheet.data().cells.find(row, column));
-    recordEntry(history, {sheet.id(), row, column, std::move(before), std::move(after)});
+    recordEntry<CellsChange>(history, {sheet.id(), row, column, std::move(before), std::move(after)});
 }
 
 }  // namespace
@@ -140,14 +141,7 @@ void CellWriter::writeStyle(Sheet& sheet, int row, int column, std::uint32_t sty
     const Cell* cell = cells.find(row, column);
     const StylesChange::Entry entry{sheet.id(), row, column, cell ? cell->style : 0u, style};
     cells.setStyle(row, column, style);
-    auto* last = dynamic_cast<StylesChange*>(history.lastChange());
-    if (last) {
-        history.grown(last->add(entry));
-        return;
-    }
-    auto change = std::make_unique<StylesChange>();
-    change->add(entry);
-    history.record(std::move(change));
+    recordEntry<StylesChange>(history, entry);
 }
 
 void CellWriter::clearArea(Sheet& sheet, const CellRange& area, const QString& description)

@@ -14,9 +14,22 @@ namespace {
 using spreadsheet::AreaBorders;
 using spreadsheet::BorderSide;
 
-constexpr std::array<BorderSide AreaBorders::*, AmostraBordas::kLados> kMembros{
-    &AreaBorders::left,  &AreaBorders::top,            &AreaBorders::right,
-    &AreaBorders::bottom, &AreaBorders::insideVertical, &AreaBorders::insideHorizontal};
+// Each side's line in the area's borders and in a style change, in the
+// order of AmostraBordas::Lado.
+struct Membros {
+    BorderSide AreaBorders::*borda;
+    std::optional<BorderSide> spreadsheet::StyleChange::*mudanca;
+};
+
+using SC = spreadsheet::StyleChange;
+constexpr std::array<Membros, AmostraBordas::kLados> kMembros{{
+    {&AreaBorders::left, &SC::left},
+    {&AreaBorders::top, &SC::top},
+    {&AreaBorders::right, &SC::right},
+    {&AreaBorders::bottom, &SC::bottom},
+    {&AreaBorders::insideVertical, &SC::insideVertical},
+    {&AreaBorders::insideHorizontal, &SC::insideHorizontal},
+}};
 
 constexpr int kMargem = 18;
 constexpr int kAlcance = 7;  // how near a click must be to a line
@@ -33,7 +46,12 @@ AmostraBordas::AmostraBordas(bool variasColunas, bool variasLinhas, QWidget* par
 
 BorderSide AreaBorders::*AmostraBordas::lado(int lado)
 {
-    return kMembros.at(std::size_t(lado));
+    return kMembros.at(std::size_t(lado)).borda;
+}
+
+std::optional<BorderSide> spreadsheet::StyleChange::*AmostraBordas::mudanca(int lado)
+{
+    return kMembros.at(std::size_t(lado)).mudanca;
 }
 
 bool AmostraBordas::tem(int lado) const
@@ -102,7 +120,7 @@ void AmostraBordas::paintEvent(QPaintEvent*)
         if (!tem(l)) {
             continue;
         }
-        const BorderSide& s = FBordas.*kMembros[std::size_t(l)];
+        const BorderSide& s = FBordas.*kMembros[std::size_t(l)].borda;
         const bool vertical = l == Esquerda || l == Direita || l == InternaVertical;
         // Lines on the far edges grow outwards, so that they stay inside the
         // picture's frame as in the grid they grow into the next cell.

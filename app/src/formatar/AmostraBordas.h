@@ -16,6 +16,8 @@ public:
     AmostraBordas(bool variasColunas, bool variasLinhas, QWidget* parent);
 
     static spreadsheet::BorderSide spreadsheet::AreaBorders::*lado(int lado);
+    // The same side in a style change.
+    static std::optional<spreadsheet::BorderSide> spreadsheet::StyleChange::*mudanca(int lado);
     // Whether the area has that side: one column has no inside vertical line.
     bool tem(int lado) const;
     void mostrar(const spreadsheet::AreaBorders& bordas);

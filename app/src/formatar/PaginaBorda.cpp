@@ -210,12 +210,7 @@ void PaginaBorda::definir(int lado, BorderSide linha)
         linha.color = {};
     }
     FBordas.*AmostraBordas::lado(lado) = linha;
-    // The change's sides are listed as the picture's are.
-    constexpr std::array<std::optional<BorderSide> spreadsheet::StyleChange::*, A::kLados> kMudancas{
-        &spreadsheet::StyleChange::left,   &spreadsheet::StyleChange::top,
-        &spreadsheet::StyleChange::right,  &spreadsheet::StyleChange::bottom,
-        &spreadsheet::StyleChange::insideVertical, &spreadsheet::StyleChange::insideHorizontal};
-    FMudanca.*kMudancas[std::size_t(lado)] = linha;
+    FMudanca.*AmostraBordas::mudanca(lado) = linha;
 }
 
 void PaginaBorda::mostrar()

@@ -58,9 +58,15 @@ int categoriaDe(const QString& codigo)
     return kPersonalizadoIndice;
 }
 
+// The General format is kept as no code and shown by its name.
 QString nomeDoCodigo(const QString& codigo)
 {
     return codigo.isEmpty() ? QStringLiteral("Geral") : codigo;
+}
+
+QString codigoDoNome(const QString& nome)
+{
+    return nome.compare(QLatin1String("Geral"), Qt::CaseInsensitive) == 0 ? QString() : nome;
 }
 
 }  // namespace
@@ -140,7 +146,7 @@ void PaginaNumero::escolherCategoria(int categoria)
 
 void PaginaNumero::escolherCodigo(const QString& codigo)
 {
-    const QString guardado = codigo.compare(QLatin1String("Geral"), Qt::CaseInsensitive) == 0 ? QString() : codigo;
+    const QString guardado = codigoDoNome(codigo);
     FMudanca.numberFormat = guardado;
     if (FCodigo->text() != codigo) {
         FCodigo->setText(codigo);
@@ -150,8 +156,7 @@ void PaginaNumero::escolherCodigo(const QString& codigo)
 
 void PaginaNumero::mostrarExemplo()
 {
-    const QString codigo = FMudanca.numberFormat.value_or(
-        FCodigo->text() == QLatin1String("Geral") ? QString() : FCodigo->text());
+    const QString codigo = FMudanca.numberFormat.value_or(codigoDoNome(FCodigo->text()));
     const spreadsheet::CellDisplay exibicao(INT_MAX, [](QStringView) { return 0; });
     FExemplo->setText(exibicao.text(FValor, codigo, QLocale()));
 }

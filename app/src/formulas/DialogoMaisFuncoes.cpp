@@ -1,8 +1,5 @@
 #include "src/formulas/DialogoMaisFuncoes.h"
 
-#include "catalog/AcaoFormula.h"
-#include "catalog/Catalogo.h"
-
 #include <spreadsheet/FunctionCatalog.h>
 #include <spreadsheet/FunctionRepository.h>
 
@@ -60,44 +57,6 @@ host::TkvtParamList parametrosDeTexto(const QString& argumentos, const QString& 
     return itens;
 }
 
-host::TkvtParamList itensDe(const std::vector<catalog::ParametroCatalogo>& parametros)
-{
-    host::TkvtParamList itens;
-    for (const catalog::ParametroCatalogo& p : parametros)
-        itens.push_back(host::NovoParam(QString::fromLatin1(p.nome), QString::fromUtf8(p.legenda), p.obrigatorio));
-    return itens;
-}
-
-// A suite function by what its menus know of it.
-FuncaoEscolhida daSuite(const spreadsheet::FunctionEntry& funcao)
-{
-    FuncaoEscolhida e{funcao.name, {}, {}, false};
-    for (const catalog::Catalogo& c : catalog::catalogos()) {
-        if (c.funcao.compare(funcao.name, Qt::CaseInsensitive) == 0) {
-            e.parametros.push_back(host::NovoParam(QStringLiteral("nCampo"), QStringLiteral("Número do campo"), true));
-            const host::TkvtParamList resto = itensDe(c.parametros);
-            e.parametros.insert(e.parametros.end(), resto.begin(), resto.end());
-            e.descricao = QStringLiteral("%1: o primeiro argumento escolhe o dado (menu \"%2\").")
-                              .arg(c.caminho.join(QStringLiteral(" ▸ ")).simplified(), c.nome.trimmed());
-            e.ajusteFolha = c.ajusteFolha;
-            return e;
-        }
-    }
-    for (const catalog::AcaoFormula& a : catalog::acoesFormula()) {
-        if (a.funcao.compare(funcao.name, Qt::CaseInsensitive) == 0) {
-            e.parametros = itensDe(a.parametros);
-            e.descricao = a.dica.isEmpty() ? a.legenda : a.dica;
-            e.ajusteFolha = a.ajusteFolha;
-            return e;
-        }
-    }
-    for (std::size_t i = 0; i < funcao.params.size(); ++i) {
-        const QString nome = QStringLiteral("arg%1").arg(i + 1);
-        e.parametros.push_back(host::NovoParam(nome, nome, int(i) < funcao.requiredCount));
-    }
-    return e;
-}
-
 QString grupoDaSuite(const QString& nome)
 {
     for (const GrupoSuite& g : kGruposSuite)
@@ -108,10 +67,7 @@ QString grupoDaSuite(const QString& nome)
 
 QString assinatura(const FuncaoEscolhida& e)
 {
-    QStringList nomes;
-    for (const host::TkvtParamItem& p : e.parametros)
-        nomes << (p.obrigatorio ? p.nome : u'[' + p.nome + u']');
-    return e.funcao + u'(' + nomes.join(QStringLiteral("; ")) + u')';
+    return e.funcao + u'(' + argumentosDe(e.parametros) + u')';
 }
 
 }  // namespace
@@ -178,7 +134,7 @@ void DialogoMaisFuncoes::preencher(spreadsheet::FormulaConvention convencao)
     }
     const spreadsheet::FunctionRepository& suite = spreadsheet::FunctionRepository::instance();
     for (int i = 0; i < suite.count(); ++i) {
-        const FuncaoEscolhida e = daSuite(suite.entry(i));
+        const FuncaoEscolhida e = funcaoDaSuite(suite.entry(i));
         auto* item = new QTreeWidgetItem(&grupo(grupoDaSuite(e.funcao)), {assinatura(e)});
         item->setData(0, kEscolha, QVariant::fromValue(e));
         item->setData(0, Qt::UserRole, semAcentos(e.funcao + u' ' + e.descricao));

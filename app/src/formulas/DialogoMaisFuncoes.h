@@ -1,6 +1,6 @@
 #pragma once
 
-#include <host/TkvtParamItem.h>
+#include "src/formulas/FuncaoSuite.h"
 
 #include <spreadsheet/FormulaConvention.h>
 
@@ -12,15 +12,6 @@ class QLabel;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// What "Mais Funções..." inserts: the function as the user types it, the
-// arguments the parameter dialog asks for and the text it shows.
-struct FuncaoEscolhida {
-    QString funcao;
-    host::TkvtParamList parametros;
-    QString descricao;
-    bool ajusteFolha = false;
-};
 
 // "Mais Funções...": every function the engine knows, by group, with its
 // arguments and description, narrowed as the user types.

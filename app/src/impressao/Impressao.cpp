@@ -29,18 +29,20 @@ Impressao::Impressao(const spreadsheet::Sheet& folha, const spreadsheet::io::Pri
 {
 }
 
-void Impressao::verificar() const
+// Laid out once: the check of its pages is the layout the pages use.
+spreadsheet::print::PrintJob Impressao::trabalho() const
 {
-    if (spreadsheet::print::PrintJob({&FFolha}, FSettings, FArquivo).pageCount() == 0)
+    spreadsheet::print::PrintJob trabalho({&FFolha}, FSettings, QFileInfo(FArquivo).fileName());
+    if (trabalho.pageCount() == 0)
         throw spreadsheet::SpreadsheetError(
             QStringLiteral("Nada a imprimir: a planilha \"%1\" está vazia.").arg(FFolha.name()));
+    return trabalho;
 }
 
 std::unique_ptr<QDialog> Impressao::criarVisualizacao(QWidget* parent) const
 {
-    verificar();
     return std::make_unique<VisualizacaoImpressao>(
-        spreadsheet::print::PrintJob({&FFolha}, FSettings, QFileInfo(FArquivo).fileName()),
+        trabalho(),
         [this](QWidget* dono) { imprimir(dono); }, [this](QWidget* dono) { exportarPdf(dono); }, parent);
 }
 
@@ -51,16 +53,15 @@ void Impressao::visualizar(QWidget* parent) const
 
 void Impressao::imprimir(QWidget* parent) const
 {
-    verificar();
-    const spreadsheet::print::PrintJob trabalho({&FFolha}, FSettings, QFileInfo(FArquivo).fileName());
+    const spreadsheet::print::PrintJob paginas = trabalho();
     QPrinter impressora(QPrinter::ScreenResolution);
-    preparar(impressora, trabalho);
+    preparar(impressora, paginas);
     impressora.setCopyCount(std::max(1, FSettings.copies));
     QPrintDialog dialogo(&impressora, parent);
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    preparar(impressora, trabalho);  // the dialog may have chosen another paper
-    trabalho.render(impressora);
+    preparar(impressora, paginas);  // the dialog may have chosen another paper
+    paginas.render(impressora);
 }
 
 bool Impressao::exportarPdf(QWidget* /*parent*/) const

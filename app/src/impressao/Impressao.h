@@ -1,6 +1,7 @@
 #pragma once
 
 #include <spreadsheet/io/PrintSettings.h>
+#include <spreadsheet/print/PrintJob.h>
 
 #include <QString>
 
@@ -29,7 +30,8 @@ public:
     bool exportarPdf(QWidget* parent) const;
 
 private:
-    void verificar() const;
+    // Raises SpreadsheetError when the sheet has nothing to print.
+    spreadsheet::print::PrintJob trabalho() const;
 
     const spreadsheet::Sheet& FFolha;
     spreadsheet::io::PrintSettings FSettings;

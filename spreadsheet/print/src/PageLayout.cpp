@@ -25,12 +25,14 @@ PageLayout::PageLayout(const Sheet& sheet, const io::PrintSettings& settings)
     if (area_.right < area_.left || area_.bottom < area_.top) {
         return;
     }
+    if (headings()) {
+        const render::GridGeometry heads(sheet_);
+        headings_ = QSizeF(heads.headerWidth(), heads.headerHeight());
+    }
     scale_ = fittedScale();
     const QSizeF room = contentMm() * kPixelsPerMm / scale_;
-    const render::GridGeometry heads(sheet_);
-    const double headWidth = headings() ? heads.headerWidth() : 0, headHeight = headings() ? heads.headerHeight() : 0;
-    const std::vector<int> columns = bands(area_.left, area_.right, room.width() - headWidth, false);
-    const std::vector<int> rows = bands(area_.top, area_.bottom, room.height() - headHeight, true);
+    const std::vector<int> columns = bands(area_.left, area_.right, room.width() - headings_.width(), false);
+    const std::vector<int> rows = bands(area_.top, area_.bottom, room.height() - headings_.height(), true);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const int right = c + 1 < columns.size() ? columns[c + 1] - 1 : area_.right;
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -127,12 +129,7 @@ QSizeF PageLayout::pageSize(const CellRange& page) const
     for (int r = page.top; r <= page.bottom; ++r) {
         height += size(r, true);
     }
-    if (headings()) {
-        const render::GridGeometry heads(sheet_);
-        width += heads.headerWidth();
-        height += heads.headerHeight();
-    }
-    return {width, height};
+    return QSizeF(width, height) + headings_;
 }
 
 }  // namespace spreadsheet::print

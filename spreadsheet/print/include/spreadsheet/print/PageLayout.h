@@ -49,6 +49,7 @@ private:
     io::PrintSettings settings_;
     CellRange area_;
     QSizeF paperMm_;
+    QSizeF headings_;  // the room the row and column headings take, when printed
     double scale_ = 1.0;
     std::vector<CellRange> pages_;
 };
