@@ -1,14 +1,14 @@
 #include "ExemploCommand.h"
 
-#include "BancoExemplo.h"
 #include "LinhaDeComando.h"
-#include "ModelosExemplo.h"
+
+#include "relatorio/BancoExemplo.h"
+#include "relatorio/ModelosExemplo.h"
 
 #include "host/HostError.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
-#include <spreadsheet/io/WorkbookFile.h>
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -20,8 +20,6 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kFalha = 1;
 constexpr int kUso = 2;
-
-const QString kBancoPadrao = QStringLiteral("folha-demo.sqlite");
 
 struct OpcaoTamanho {
     const char* nome;
@@ -79,7 +77,7 @@ Pedido lerPedido(const QCommandLineParser& parser)
     pedido.pasta = posicionais.isEmpty() ? QStringLiteral("exemplo") : posicionais.front();
     pedido.conexao = parser.isSet(QStringLiteral("banco"))
                          ? parser.value(QStringLiteral("banco"))
-                         : QStringLiteral("sqlite:") + QDir(pedido.pasta).filePath(kBancoPadrao);
+                         : QStringLiteral("sqlite:") + QDir(pedido.pasta).filePath(exemplo::kArquivoBanco);
     pedido.opcoes.seed =
         static_cast<quint32>(positivo(parser, QStringLiteral("semente"), static_cast<int>(pedido.opcoes.seed)));
     pedido.recriar = parser.isSet(QStringLiteral("semente"));
@@ -102,19 +100,6 @@ void prepararBanco(const exemplo::BancoExemplo& banco, const Pedido& pedido, QTe
     out << "Banco de demonstração criado: " << banco.descricao() << '\n';
 }
 
-void gravarModelos(const exemplo::ParametrosExemplo& parametros, const QDir& pasta, QTextStream& out)
-{
-    spreadsheet::io::PrintSettings impressao;
-    impressao.landscape = true;  // the reports are wider than they are long
-    impressao.fitPagesWide = 1;  // every column of a report on the page
-    impressao.footerText = QStringLiteral("&[Guia] - Página &[Página] de &[Páginas]");
-    for (const exemplo::ModeloExemplo& modelo : exemplo::modelosExemplo()) {
-        const QString caminho = pasta.filePath(QString::fromLatin1(modelo.arquivo));
-        spreadsheet::io::WorkbookFile::save(*modelo.criar(parametros), impressao, caminho);
-        out << "Modelo gravado: " << caminho << '\n';
-    }
-}
-
 int executar(const Pedido& pedido, QTextStream& out)
 {
     QDir pasta(pedido.pasta);
@@ -124,7 +109,8 @@ int executar(const Pedido& pedido, QTextStream& out)
     const exemplo::BancoExemplo banco(pedido.conexao);
     prepararBanco(banco, pedido, out);
     const exemplo::ParametrosExemplo parametros = banco.parametros();
-    gravarModelos(parametros, pasta, out);
+    for (const QString& caminho : exemplo::gravarModelos(parametros, pasta))
+        out << "Modelo gravado: " << caminho << '\n';
     out << "Parâmetros dos modelos: empresas " << parametros.empresas << ", com rateio " << parametros.empresasRateio
         << ", período de cálculo " << parametros.periodo << '\n';
     return kOk;

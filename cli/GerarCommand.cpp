@@ -2,9 +2,12 @@
 
 #include "Interrupcao.h"
 #include "LinhaDeComando.h"
-#include "ParametrosModelo.h"
 #include "ProgressoGeracao.h"
-#include "SaidaRelatorio.h"
+
+#include "relatorio/ExecucaoRelatorio.h"
+#include "relatorio/GravacaoRelatorio.h"
+#include "relatorio/ParametrosModelo.h"
+#include "relatorio/SaidaRelatorio.h"
 
 #include "host/HostError.h"
 #include "host/ProgressoConsole.h"
@@ -15,8 +18,6 @@
 #include "host/TnDMSQLDataSet.h"
 
 #include <spreadsheet/io/FileFormatError.h>
-#include <spreadsheet/io/WorkbookExport.h>
-#include <spreadsheet/print/PdfExport.h>
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
@@ -51,30 +52,10 @@ const char* const kUsoTexto =
     "[--filiais LISTA] [--funcionarios LISTA] [--centros-custo LISTA] [--local-contabil LISTA] "
     "[--replicacao COLUNAS] [--data-referencia AAAA-MM-DD] [--config ARQ] [--todas-folhas] [--silencioso]\n";
 
-// Each run parameter the command line can give, with the template's name
-// for it.
-struct Parametro {
-    const char* opcao;
-    const char* nome;
-    const char* descricao;
-};
-
-constexpr std::array<Parametro, 7> kParametros{{
-    {"empresas", "Empresas", "empresas a gerar (ex.: 1..4;7)"},
-    {"periodo", "PeriodoCalculo", "períodos de cálculo"},
-    {"filiais", "Filiais", "estabelecimentos"},
-    {"funcionarios", "Funcionarios", "funcionários"},
-    {"centros-custo", "CentroCustos", "centros de custo"},
-    {"local-contabil", "LocalContabil", "locais contábeis"},
-    {"replicacao", "Replicacao", "colunas de replicação (ex.: A;B)"},
-}};
-
-enum class Formato { Nxs, Csv, Xlsx, Pdf };
-
-struct Saida {
-    QString caminho;
-    Formato formato;
-};
+using relatorio::FormatoSaida;
+using relatorio::ParametroRelatorio;
+using relatorio::ParametrosModelo;
+using relatorio::Saida;
 
 struct Pedido {
     QString modelo;
@@ -87,21 +68,10 @@ struct Pedido {
     bool silencioso = false;
 };
 
-struct Extensao {
-    const char* sufixo;
-    Formato formato;
-};
-
-constexpr std::array<Extensao, 4> kExtensoes{
-    {{"nxs", Formato::Nxs}, {"csv", Formato::Csv}, {"xlsx", Formato::Xlsx}, {"pdf", Formato::Pdf}}};
-
 Saida saidaPara(const QString& caminho)
 {
-    const QString sufixo = QFileInfo(caminho).suffix().toLower();
-    for (const Extensao& extensao : kExtensoes) {
-        if (sufixo == QLatin1String(extensao.sufixo))
-            return {caminho, extensao.formato};
-    }
+    if (const auto formato = relatorio::GravacaoRelatorio::formatoDe(caminho))
+        return {caminho, *formato};
     throw UsoInvalido(QStringLiteral("Formato de saída desconhecido: \"%1\" (use .nxs, .xlsx, .csv ou .pdf)").arg(caminho));
 }
 
@@ -114,7 +84,7 @@ void declararOpcoes(QCommandLineParser& parser)
                       QStringLiteral("CONEXAO")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("saida")}, QStringLiteral("arquivo de saída"),
                       QStringLiteral("SAIDA")});
-    for (const Parametro& parametro : kParametros)
+    for (const ParametroRelatorio& parametro : ParametrosModelo::parametros())
         parser.addOption({QString::fromLatin1(parametro.opcao), QString::fromUtf8(parametro.descricao),
                           QStringLiteral("LISTA")});
     parser.addOption({QStringLiteral("data-referencia"), QStringLiteral("data dos históricos"),
@@ -138,10 +108,6 @@ void lerSaidas(const QCommandLineParser& parser, Pedido& pedido)
             throw UsoInvalido(QStringLiteral("A saída não pode ser o próprio modelo: %1").arg(caminho));
         pedido.saidas.push_back(saidaPara(caminho));
     }
-    // The pages-only workbook is made by dropping the template's sheets, so
-    // it is written after everything that needs the whole workbook.
-    std::stable_sort(pedido.saidas.begin(), pedido.saidas.end(),
-                     [](const Saida& a, const Saida& b) { return a.formato < b.formato; });
 }
 
 // Empty when help was asked for (and printed).
@@ -160,7 +126,7 @@ std::optional<Pedido> lerPedido(const QStringList& argumentos, QTextStream& out)
     pedido.modelo = posicionais.front();
     pedido.banco = parser.value(QStringLiteral("banco"));
     lerSaidas(parser, pedido);
-    for (const Parametro& parametro : kParametros) {
+    for (const ParametroRelatorio& parametro : ParametrosModelo::parametros()) {
         if (parser.isSet(QString::fromLatin1(parametro.opcao)))
             pedido.parametros.emplace_back(QString::fromLatin1(parametro.nome),
                                            parser.value(QString::fromLatin1(parametro.opcao)));
@@ -177,115 +143,16 @@ std::optional<Pedido> lerPedido(const QStringList& argumentos, QTextStream& out)
     return pedido;
 }
 
-// What the run left behind for the summary and the output.
-struct Resultado {
-    std::vector<spreadsheet::Sheet*> paginas;
-    qint64 linhas = 0;
-    qint64 celulas = 0;
-};
-
-Resultado medir(const Workbook& workbook, const QSet<int>& anteriores)
-{
-    Resultado resultado;
-    for (int i = 0; i < workbook.sheetCount(); ++i) {
-        spreadsheet::Sheet& folha = workbook.sheet(i);
-        if (anteriores.contains(folha.id()))
-            continue;
-        resultado.paginas.push_back(&folha);
-        resultado.linhas += folha.rowCount();
-        if (folha.rowCount() > 0 && folha.columnCount() > 0)
-            folha.forEachCell({0, 0, folha.columnCount() - 1, folha.rowCount() - 1},
-                              [&resultado](int, int) { ++resultado.celulas; });
-    }
-    return resultado;
-}
-
-void apenasPaginas(Workbook& workbook, const Resultado& resultado)
-{
-    QSet<int> paginas;
-    for (const spreadsheet::Sheet* pagina : resultado.paginas)
-        paginas.insert(pagina->id());
-    while (!workbook.names().empty())
-        workbook.deleteName(workbook.names().front().name);
-    for (int i = workbook.sheetCount() - 1; i >= 0; --i) {
-        if (!paginas.contains(workbook.sheet(i).id()))
-            workbook.deleteSheet(i);
-    }
-}
-
-// Each company page starts a new page of the PDF; with --todas-folhas the
-// template's sheets come too, in the workbook's order.
-std::vector<const spreadsheet::Sheet*> folhasDoPdf(const Pedido& pedido, const Workbook& workbook,
-                                                   const Resultado& resultado)
-{
-    std::vector<const spreadsheet::Sheet*> folhas;
-    if (pedido.todasFolhas) {
-        for (int i = 0; i < workbook.sheetCount(); ++i)
-            folhas.push_back(&workbook.sheet(i));
-    } else {
-        folhas.assign(resultado.paginas.begin(), resultado.paginas.end());
-    }
-    return folhas;
-}
-
-QString caminhoCsv(const QString& saida, const spreadsheet::Sheet& pagina)
-{
-    const QFileInfo info(saida);
-    return info.absoluteDir().filePath(info.completeBaseName() + QLatin1Char('_') + pagina.name()
-                                       + QStringLiteral(".csv"));
-}
-
-void gravarBytes(const QString& caminho, const QByteArray& bytes)
-{
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(bytes) != bytes.size())
-        throw spreadsheet::SpreadsheetError(
-            QStringLiteral("Não foi possível gravar \"%1\": %2").arg(caminho, arquivo.errorString()));
-}
-
 // False when the user cancelled before the outputs were put in place.
-bool gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carregado, const Resultado& resultado,
-            SaidaRelatorio& saida)
+bool gravar(const Pedido& pedido, const spreadsheet::io::LoadedWorkbook& carregado,
+            const relatorio::PaginasGeradas& geradas, relatorio::SaidaRelatorio& saida)
 {
-    Workbook& workbook = *carregado.workbook;
-    bool soPaginas = false;
-    for (const Saida& alvo : pedido.saidas) {
-        switch (alvo.formato) {
-        case Formato::Nxs:
-            saida.escrever(alvo.caminho, [&](const QString& temporario) {
-                spreadsheet::io::WorkbookFile::save(
-                    workbook, carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}), temporario);
-            });
-            break;
-        case Formato::Csv:
-            for (const spreadsheet::Sheet* pagina : resultado.paginas) {
-                saida.escrever(caminhoCsv(alvo.caminho, *pagina), [&](const QString& temporario) {
-                    QByteArray bytes;
-                    spreadsheet::io::WorkbookExport::csv(*pagina, bytes);
-                    gravarBytes(temporario, bytes);
-                });
-            }
-            break;
-        case Formato::Pdf:
-            saida.escrever(alvo.caminho, [&](const QString& temporario) {
-                spreadsheet::print::PdfExport::write(temporario, folhasDoPdf(pedido, workbook, resultado),
-                                                     carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}),
-                                                     QFileInfo(pedido.modelo).completeBaseName());
-            });
-            break;
-        case Formato::Xlsx:
-            if (!pedido.todasFolhas && !soPaginas) {
-                apenasPaginas(workbook, resultado);
-                soPaginas = true;
-            }
-            saida.escrever(alvo.caminho, [&](const QString& temporario) {
-                spreadsheet::io::WorkbookExport::xlsx(
-                    workbook, temporario, carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}));
-            });
-            break;
-        }
-    }
-    return saida.confirmar();
+    relatorio::RelatorioGerado relatorio{*carregado.workbook,
+                                         carregado.printSettings.value_or(spreadsheet::io::PrintSettings{}),
+                                         {geradas.paginas.begin(), geradas.paginas.end()},
+                                         pedido.todasFolhas,
+                                         QFileInfo(pedido.modelo).completeBaseName()};
+    return relatorio::GravacaoRelatorio::gravar(relatorio, pedido.saidas, saida);
 }
 
 QString celula(const spreadsheet::CalculationFailure& falha)
@@ -293,7 +160,7 @@ QString celula(const spreadsheet::CalculationFailure& falha)
     return falha.sheetName + QLatin1Char('!') + spreadsheet::cellAddressText(falha.row, falha.column);
 }
 
-void resumirPaginas(QTextStream& out, const Resultado& resultado)
+void resumirPaginas(QTextStream& out, const relatorio::PaginasGeradas& resultado)
 {
     const QLocale local(QLocale::Portuguese, QLocale::Brazil);
     QStringList nomes;
@@ -311,16 +178,6 @@ void resumirTempos(QTextStream& out, const std::vector<std::pair<QString, qint64
     for (const auto& [fase, ms] : fases)
         tempos << QStringLiteral("%1 %2 ms").arg(fase, local.toString(ms));
     out << "Tempos: " << tempos.join(QStringLiteral("; ")) << '\n';
-}
-
-QString ondeFalhou(const host::TnDMPlanilha& dm)
-{
-    if (dm.FCodigoEmpresaBase == -1)
-        return {};
-    QString onde = QStringLiteral("Empresa %1").arg(dm.FCodigoEmpresaBase);
-    if (dm.FDestino)
-        onde += QStringLiteral(", planilha %1").arg(dm.FDestino->name());
-    return onde + QStringLiteral(": ");
 }
 
 bool temFormula(const spreadsheet::Sheet& folha)
@@ -370,49 +227,35 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
     auto progresso = std::make_unique<ProgressoGeracao>(std::move(exibicao));
     ProgressoGeracao& fases = *progresso;
     spreadsheet::io::LoadedWorkbook carregado = carregarModelo(pedido.modelo, err);
-    Workbook& workbook = *carregado.workbook;
-    workbook.history().setEnabled(false);
-    for (const auto& [nome, valor] : pedido.parametros)
-        ParametrosModelo::gravar(workbook, nome, valor);
     if (!pedido.config.isEmpty())
         host::nConfig().carregarArquivo(pedido.config);
     const qint64 carga = relogio.restart();
 
-    // A long query hears Ctrl+C too, not only the steps between queries.
-    host::TnDMSQLDataSet::DefinirInterrupcao(&Interrupcao::pedida);
-    host::TnDMSQLDataSet::Conectar(pedido.banco);
     std::unique_ptr<host::TnDM> modulo = host::TnActionRegistry::instance().criar(QStringLiteral("TnFpaDMPlanilha"));
     auto* dm = dynamic_cast<host::TnDMPlanilha*>(modulo.get());
     if (!dm)
         throw host::HostError(QStringLiteral("A classe TnFpaDMPlanilha não é um módulo de planilha."));
-    dm->SetcxSpreadSheetBook(&workbook);
-    if (pedido.dataReferencia.isValid())
-        dm->SetDataReferenciaFixa(QDateTime(pedido.dataReferencia, QTime(0, 0)));
     dm->SetProgresso(std::move(progresso));
-
-    QSet<int> anteriores;
-    for (int i = 0; i < workbook.sheetCount(); ++i)
-        anteriores.insert(workbook.sheet(i).id());
+    relatorio::ExecucaoRelatorio execucao(*dm, *carregado.workbook);
+    relatorio::PedidoExecucao pedidoExecucao{host::ConnectionText::parse(pedido.banco), pedido.parametros,
+                                             pedido.dataReferencia};
     try {
-        dm->Executar();
-    } catch (const std::exception&) {
-        if (Interrupcao::pedida())
+        if (!execucao.executar(pedidoExecucao, &Interrupcao::pedida))
             return cancelado(err);
+    } catch (const std::exception&) {
         std::fflush(stderr);
-        err << ondeFalhou(*dm);
+        err << execucao.ondeFalhou();
         throw;
     }
     const qint64 geracao = relogio.restart();
-    if (dm->Cancelado() || Interrupcao::pedida())
-        return cancelado(err);
-    const Resultado resultado = medir(workbook, anteriores);
+    const relatorio::PaginasGeradas& resultado = execucao.paginas();
     if (resultado.paginas.empty()) {
-        err << "Nenhuma página foi gerada: nenhuma empresa da lista tem movimento no período. Nada foi gravado.\n";
+        err << relatorio::ExecucaoRelatorio::kSemPaginas << " Nada foi gravado.\n";
         return kFalhou;
     }
     auto tempos = fases.fases();
     tempos.insert(tempos.begin(), {QStringLiteral("carga"), carga});
-    SaidaRelatorio saida;
+    relatorio::SaidaRelatorio saida(Interrupcao::vigilancia());
     if (!gravar(pedido, carregado, resultado, saida))
         return cancelado(err);
     resumirPaginas(out, resultado);
@@ -421,7 +264,7 @@ int executar(const Pedido& pedido, QTextStream& out, QTextStream& err)
     resumirTempos(out, tempos);
     for (const QString& destino : saida.destinos())
         out << "Gravado: " << destino << '\n';
-    const auto& falhas = dm->FalhasDaExecucao();
+    const auto& falhas = execucao.falhas();
     if (falhas.empty())
         return kSucesso;
     err << "Funções que falharam (" << falhas.size() << " células; o relatório mostra #VALUE! nelas):\n";

@@ -107,3 +107,8 @@ bool Interrupcao::confirmar(const std::function<void()>& confirmacao)
     esquecerTemporarios();
     return true;
 }
+
+relatorio::Vigilancia Interrupcao::vigilancia()
+{
+    return {&Interrupcao::pedida, &Interrupcao::registrarTemporario, &Interrupcao::confirmar};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "relatorio/SaidaRelatorio.h"
+
 #include <QString>
 
 #include <functional>
@@ -23,4 +25,6 @@ public:
     // whether it ran. A Ctrl+C that comes while it runs is too late and is
     // ignored, so the outputs are either all in place or none is.
     static bool confirmar(const std::function<void()>& confirmacao);
+    // The three above, as a report's output asks for them.
+    static relatorio::Vigilancia vigilancia();
 };

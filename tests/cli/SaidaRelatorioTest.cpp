@@ -1,7 +1,6 @@
 // The report's outputs and Ctrl+C: written all or nothing, up to the moment
 // they are put in place.
 #include "Interrupcao.h"
-#include "SaidaRelatorio.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +28,7 @@ protected:
     // `interromperNo` is written (0: never), and commits them.
     bool gravarDois(int interromperNo)
     {
-        SaidaRelatorio saida;
+        relatorio::SaidaRelatorio saida(Interrupcao::vigilancia());
         int escritos = 0;
         const auto escrita = [&](const QString& temporario) {
             gravarTexto(temporario);
@@ -70,7 +69,7 @@ TEST_F(SaidaRelatorioTest, ASecondCtrlCEndsAtOnceAndRemovesTheTemporaryFiles)
     EXPECT_EXIT(
         {
             const Interrupcao interrupcao;
-            SaidaRelatorio saida;
+            relatorio::SaidaRelatorio saida(Interrupcao::vigilancia());
             saida.escrever(caminho(QStringLiteral("a.nxs")), [](const QString& temporario) {
                 gravarTexto(temporario);
                 std::raise(SIGINT);

@@ -20,6 +20,7 @@ class ArgumentTokens;
 class ClipboardBlock;
 class FormulaResult;
 class Sheet;
+class Value;
 }  // namespace spreadsheet
 
 namespace host {
@@ -54,6 +55,9 @@ public:
     CelulaNomeada GetDefinedNames(const QString& name) const;  // raises when missing
     std::optional<CelulaNomeada> FindDefinedNames(const QString& name) const;
     QString GetStringValue(const std::optional<CelulaNomeada>& cell) const;
+    // A cell's value as the run reads a parameter: whole numbers without a
+    // decimal part, so a list cell holding 5 reads "5".
+    static QString TextoDoValor(const spreadsheet::Value& value);
 
     spreadsheet::Sheet& LayoutAsTable() const;   // the sheet "Leiaute"
     spreadsheet::Sheet& DestinoAsTable() const;  // the page being built

@@ -46,6 +46,7 @@ public:
 
     // The program's connection, used by the free query functions.
     static void Conectar(const QString& connectionText);
+    static void Conectar(const ConnectionText& connection);
     static void Desconectar();
     static bool Conectado();
     static TnDMSQLDataSet& Padrao();  // raises when not connected

@@ -122,8 +122,13 @@ QString TnDMSQLDataSet::ValorParaSQL(const QVariant& value, FieldType type) cons
 
 void TnDMSQLDataSet::Conectar(const QString& connectionText)
 {
-    auto connection = std::make_unique<TnDMSQLDataSet>(ConnectionText::parse(connectionText));
-    programConnection() = std::move(connection);
+    Conectar(ConnectionText::parse(connectionText));
+}
+
+void TnDMSQLDataSet::Conectar(const ConnectionText& connection)
+{
+    auto opened = std::make_unique<TnDMSQLDataSet>(connection);
+    programConnection() = std::move(opened);
 }
 
 void TnDMSQLDataSet::DefinirInterrupcao(std::function<bool()> pedida)

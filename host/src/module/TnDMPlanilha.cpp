@@ -40,9 +40,11 @@ int roundedArgument(const QVariant& value, int fallback)
     return static_cast<int>(std::nearbyint(number));
 }
 
+}  // namespace
+
 // Integral values are written without a decimal part, so a list cell that
 // holds the number 5 reads as "5".
-QString valueText(const spreadsheet::Value& value)
+QString TnDMPlanilha::TextoDoValor(const spreadsheet::Value& value)
 {
     switch (value.type()) {
     case spreadsheet::ValueType::Number:
@@ -58,8 +60,6 @@ QString valueText(const spreadsheet::Value& value)
     }
     return {};
 }
-
-}  // namespace
 
 TnDMPlanilha::TnDMPlanilha() = default;
 
@@ -119,7 +119,7 @@ QString TnDMPlanilha::GetStringValue(const std::optional<CelulaNomeada>& cell) c
 {
     if (!cell)
         return {};
-    return valueText(cell->sheet->value(cell->row, cell->column));
+    return TextoDoValor(cell->sheet->value(cell->row, cell->column));
 }
 
 Sheet& TnDMPlanilha::LayoutAsTable() const

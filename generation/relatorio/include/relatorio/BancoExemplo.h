@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModelosExemplo.h"
+#include "relatorio/ModelosExemplo.h"
 
 #include "host/ConnectionText.h"
 #include "host/DemoDataGenerator.h"

@@ -1,4 +1,4 @@
-#include "BancoExemplo.h"
+#include "relatorio/BancoExemplo.h"
 
 #include "host/HostError.h"
 

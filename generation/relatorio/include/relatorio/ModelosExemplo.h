@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <span>
@@ -8,6 +9,8 @@
 namespace spreadsheet {
 class Workbook;
 }
+
+class QDir;
 
 namespace exemplo {
 
@@ -28,6 +31,12 @@ struct ModeloExemplo {
 
 // The four sample templates, each with its file name.
 std::span<const ModeloExemplo> modelosExemplo();
+// Writes them into the folder, made for the database's facts, as they print
+// best; gives the paths written.
+QStringList gravarModelos(const ParametrosExemplo& parametros, const QDir& pasta);
+
+// The demo database's file name in the samples' folder.
+inline const QString kArquivoBanco = QStringLiteral("folha-demo.sqlite");
 
 // Payroll summary by establishment, employees nested in each.
 std::unique_ptr<spreadsheet::Workbook> criarResumoFolha(const ParametrosExemplo& parametros);

@@ -1,6 +1,4 @@
-#include "SaidaRelatorio.h"
-
-#include "Interrupcao.h"
+#include "relatorio/SaidaRelatorio.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -12,6 +10,10 @@
 #include <filesystem>
 #include <system_error>
 
+namespace relatorio {
+
+SaidaRelatorio::SaidaRelatorio(Vigilancia vigilancia) : FVigilancia(std::move(vigilancia)) {}
+
 SaidaRelatorio::~SaidaRelatorio()
 {
     for (const QString& temporario : FTemporarios)
@@ -20,9 +22,8 @@ SaidaRelatorio::~SaidaRelatorio()
 
 void SaidaRelatorio::escrever(const QString& destino, const Escrita& escrita)
 {
-    if (Interrupcao::pedida()) {
+    if (FVigilancia.cancelada && FVigilancia.cancelada())
         return;
-    }
     const QFileInfo alvo(destino);
     if (!alvo.absoluteDir().exists())
         throw spreadsheet::SpreadsheetError(
@@ -34,7 +35,8 @@ void SaidaRelatorio::escrever(const QString& destino, const Escrita& escrita)
             QStringLiteral("Não foi possível gravar \"%1\": %2").arg(destino, arquivo.errorString()));
     const QString temporario = arquivo.fileName();
     arquivo.close();
-    Interrupcao::registrarTemporario(temporario);
+    if (FVigilancia.temporarioCriado)
+        FVigilancia.temporarioCriado(temporario);
     FTemporarios.push_back(temporario);
     FDestinos.push_back(alvo.absoluteFilePath());
     escrita(temporario);
@@ -42,7 +44,12 @@ void SaidaRelatorio::escrever(const QString& destino, const Escrita& escrita)
 
 bool SaidaRelatorio::confirmar()
 {
-    return Interrupcao::confirmar([this] { colocarNoLugar(); });
+    if (FVigilancia.confirmar)
+        return FVigilancia.confirmar([this] { colocarNoLugar(); });
+    if (FVigilancia.cancelada && FVigilancia.cancelada())
+        return false;
+    colocarNoLugar();
+    return true;
 }
 
 void SaidaRelatorio::colocarNoLugar()
@@ -61,3 +68,5 @@ void SaidaRelatorio::colocarNoLugar()
     }
     FTemporarios.clear();
 }
+
+}  // namespace relatorio

@@ -1,5 +1,5 @@
 #include "ModeloPlanilha.h"
-#include "ModelosExemplo.h"
+#include "relatorio/ModelosExemplo.h"
 
 #include <spreadsheet/Workbook.h>
 
