@@ -105,6 +105,16 @@ std::vector<QString> TVandrelFilhaForm::carregar(const QString& caminho)
     return std::move(lido.warnings);
 }
 
+void TVandrelFilhaForm::mostrarRelatorio(std::unique_ptr<spreadsheet::Workbook> relatorio,
+                                         const spreadsheet::io::PrintSettings& impressao)
+{
+    FImpressao = impressao;
+    mostrar(std::move(relatorio));
+    FCaminho.clear();
+    FRelatorio = true;
+    MarkChanged();
+}
+
 void TVandrelFilhaForm::salvar(const QString& caminho)
 {
     spreadsheet::io::WorkbookFile::save(*FWorkbook, FImpressao, caminho);

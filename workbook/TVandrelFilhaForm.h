@@ -42,6 +42,11 @@ public:
     // Reads the file into the window, replacing its workbook, and gives what
     // the reader could not take, for the user to be told. Throws.
     std::vector<QString> carregar(const QString& caminho);
+    // Shows a report the window was not loaded from: it has no file yet and
+    // counts as unsaved from the start.
+    void mostrarRelatorio(std::unique_ptr<spreadsheet::Workbook> relatorio,
+                          const spreadsheet::io::PrintSettings& impressao);
+    bool ehRelatorio() const { return FRelatorio; }
     // Writes the workbook and its print settings; the file is replaced only
     // once complete. Throws, leaving the window modified.
     void salvar(const QString& caminho);
@@ -62,4 +67,5 @@ private:
     std::uint64_t FEstadoSalvo = 0;
     bool FMarcado = false;
     bool FIsEditorMode = false;
+    bool FRelatorio = false;
 };

@@ -38,14 +38,21 @@ ProgressoJanela::ProgressoJanela(std::chrono::milliseconds intervalo)
     layout->addWidget(FLinhas);
     layout->addWidget(FCircular);
     layout->addLayout(botoes);
-    connect(FBotaoCancelar, &QPushButton::clicked, this, [this] { Cancelar(); });
+    connect(FBotaoCancelar, &QPushButton::clicked, this, &ProgressoJanela::Cancelar);
     resize(480, 320);
 }
 
 ProgressoJanela::~ProgressoJanela() = default;
 
+// A window shown anew starts a new operation: the lines of the last one go.
 void ProgressoJanela::MostrarSimples(QObject* janela)
 {
+    if (!isVisible()) {
+        FLinhas->clear();
+        encerrarSequencia();
+        FBotaoCancelar->setEnabled(true);
+        FBotaoCancelar->setText(QStringLiteral("Cancelar"));
+    }
     if (auto* widget = qobject_cast<QWidget*>(janela)) {
         move(widget->geometry().center() - rect().center());
     }
@@ -84,6 +91,20 @@ void ProgressoJanela::Fechar()
 {
     encerrarSequencia();
     hide();
+}
+
+void ProgressoJanela::manterVivo()
+{
+    processarEventos();
+}
+
+// The work stops at its next check, which may take a moment: the button
+// says so, and a second press has nothing left to do.
+void ProgressoJanela::Cancelar()
+{
+    FBotaoCancelar->setEnabled(false);
+    FBotaoCancelar->setText(QStringLiteral("Cancelando..."));
+    host::TnFraProgresso::Cancelar();
 }
 
 void ProgressoJanela::reject()

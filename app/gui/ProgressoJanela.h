@@ -30,6 +30,10 @@ public:
     void IncProgressoTotal(const QString& texto, int n) override;
     void LimparExibirCountTotal() override;
     void Fechar();
+    // Lets pending events through (at most once per interval) while the work
+    // goes on without a progress line, as during a long query.
+    void manterVivo();
+    void Cancelar() override;
 
     QListWidget* linhas() const { return FLinhas; }
     QPushButton* botaoCancelar() const { return FBotaoCancelar; }

@@ -1,6 +1,7 @@
 #include "src/InicioEditor.h"
 
 #include "src/TVandrelPrincForm.h"
+#include "src/relatorio/ComandosRelatorio.h"
 #include "gui/ProgressoJanela.h"
 
 #include "catalog/RegistroFuncoes.h"
@@ -8,7 +9,7 @@
 
 #include "host/HostError.h"
 #include "host/TnActionRegistry.h"
-#include "host/TnDM.h"
+#include "host/TnDMPlanilha.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -22,6 +23,9 @@ InicioEditor::InicioEditor(const QStringList& argumentos)
     FPrincipal = std::make_unique<TVandrelPrincForm>();
     FModulo = host::TnActionRegistry::instance().criar(QStringLiteral("TnFpaDMPlanilha"));
     FModulo->SetProgresso(std::make_unique<gui::ProgressoJanela>());
+    // The host's own menu: the window owns it, the module is ours.
+    if (auto* planilha = dynamic_cast<host::TnDMPlanilha*>(FModulo.get()))
+        FRelatorio = new ComandosRelatorio(*FPrincipal, *planilha);
     abrirPrimeiraPasta(argumentos);
     FPrincipal->MaximizarFormPrinc();
 }

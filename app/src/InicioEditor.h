@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class ComandosRelatorio;
 class TVandrelPrincForm;
 
 namespace host {
@@ -26,6 +27,7 @@ public:
 
     TVandrelPrincForm& principal() const { return *FPrincipal; }
     host::TnDM& modulo() const { return *FModulo; }
+    ComandosRelatorio& relatorio() const { return *FRelatorio; }
 
 private:
     void abrirPrimeiraPasta(const QStringList& argumentos);
@@ -34,4 +36,5 @@ private:
     // point at its workbooks.
     std::unique_ptr<TVandrelPrincForm> FPrincipal;
     std::unique_ptr<host::TnDM> FModulo;
+    ComandosRelatorio* FRelatorio = nullptr;  // a child of the window
 };

@@ -48,6 +48,18 @@ TEST_F(ProgressoJanelaTeste, CliqueEmCancelarEntreDuasLinhasChamaOTratador)
     EXPECT_EQ(cancelamentos, 1);
 }
 
+TEST_F(ProgressoJanelaTeste, UmaNovaOperacaoComecaSemAsLinhasNemOCancelamentoDaAnterior)
+{
+    janela.IncProgressoTotal(QStringLiteral("Empresa 1"), 0);
+    QTest::mouseClick(janela.botaoCancelar(), Qt::LeftButton);
+    EXPECT_FALSE(janela.botaoCancelar()->isEnabled());
+    janela.Fechar();
+    janela.MostrarSimples(nullptr);
+    EXPECT_EQ(janela.linhas()->count(), 0);
+    EXPECT_TRUE(janela.botaoCancelar()->isEnabled());
+    EXPECT_EQ(janela.botaoCancelar()->text(), QStringLiteral("Cancelar"));
+}
+
 TEST_F(ProgressoJanelaTeste, CliquePendenteEAtendidoDuranteOProcessamento)
 {
     // The click is queued as the run would see it: it only arrives if the
