@@ -29,6 +29,7 @@ ProgressoJanela::ProgressoJanela(std::chrono::milliseconds intervalo)
 {
     setWindowTitle(gui::tituloPrograma());
     setWindowModality(Qt::ApplicationModal);
+    FLinhas->setUniformItemSizes(true);
     FCircular->setRange(0, 0);
     FCircular->setVisible(false);
     auto* botoes = new QHBoxLayout;
@@ -49,7 +50,9 @@ void ProgressoJanela::MostrarSimples(QObject* janela)
 {
     if (!isVisible()) {
         FLinhas->clear();
-        encerrarSequencia();
+        FNovas.clear();
+        FLinhaCondensada = nullptr;
+        FContagem = 0;
         FBotaoCancelar->setEnabled(true);
         FBotaoCancelar->setText(QStringLiteral("Cancelar"));
     }
@@ -66,18 +69,17 @@ void ProgressoJanela::SetEhCircular(bool circular)
     FCircular->setVisible(circular);
 }
 
+// A run sends tens of thousands of lines: they are kept here and reach the
+// list only when the window is repainted, so a line costs next to nothing.
 void ProgressoJanela::IncProgressoTotal(const QString& texto, int n)
 {
     if (n > 0) {
-        if (!FLinhaCondensada) {
-            FLinhaCondensada = new QListWidgetItem(FLinhas);
-        }
-        FLinhaCondensada->setText(resumo(texto, ++FContagem));
+        FSequencia = texto;
+        ++FContagem;
     } else {
         encerrarSequencia();
-        FLinhas->addItem(texto);
+        FNovas.append(texto);
     }
-    FLinhas->scrollToBottom();
     processarEventos();
 }
 
@@ -90,6 +92,7 @@ void ProgressoJanela::LimparExibirCountTotal()
 void ProgressoJanela::Fechar()
 {
     encerrarSequencia();
+    atualizarLista();
     hide();
 }
 
@@ -114,8 +117,28 @@ void ProgressoJanela::reject()
 
 void ProgressoJanela::encerrarSequencia()
 {
+    if (FContagem > 0) {
+        if (FLinhaCondensada)
+            FLinhaCondensada->setText(resumo(FSequencia, FContagem));
+        else
+            FNovas.append(resumo(FSequencia, FContagem));
+    }
     FLinhaCondensada = nullptr;
     FContagem = 0;
+}
+
+void ProgressoJanela::atualizarLista()
+{
+    if (FNovas.isEmpty() && FContagem == 0)
+        return;
+    FLinhas->addItems(FNovas);
+    FNovas.clear();
+    if (FContagem > 0) {
+        if (!FLinhaCondensada)
+            FLinhaCondensada = new QListWidgetItem(FLinhas);
+        FLinhaCondensada->setText(resumo(FSequencia, FContagem));
+    }
+    FLinhas->scrollToBottom();
 }
 
 void ProgressoJanela::processarEventos()
@@ -123,6 +146,7 @@ void ProgressoJanela::processarEventos()
     if (FDesdeProcessamento.isValid() && FDesdeProcessamento.elapsed() < FIntervalo.count()) {
         return;
     }
+    atualizarLista();
     QCoreApplication::processEvents();
     FDesdeProcessamento.start();
 }

@@ -45,11 +45,16 @@ protected:
 
 private:
     void encerrarSequencia();
+    void atualizarLista();
     void processarEventos();
 
     QListWidget* FLinhas = nullptr;
     QProgressBar* FCircular = nullptr;
     QPushButton* FBotaoCancelar = nullptr;
+    // The lines not yet in the list, and the open sequence of per-record
+    // lines: its latest text and how many it summarises.
+    QStringList FNovas;
+    QString FSequencia;
     QListWidgetItem* FLinhaCondensada = nullptr;
     int FContagem = 0;
     std::chrono::milliseconds FIntervalo;
