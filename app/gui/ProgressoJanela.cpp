@@ -49,6 +49,8 @@ ProgressoJanela::~ProgressoJanela() = default;
 void ProgressoJanela::MostrarSimples(QObject* janela)
 {
     if (!isVisible()) {
+        // The cancel of the last operation must not reach this one.
+        ConfigurarBtnCancel({});
         FLinhas->clear();
         FNovas.clear();
         FLinhaCondensada = nullptr;
@@ -89,10 +91,12 @@ void ProgressoJanela::LimparExibirCountTotal()
     processarEventos();
 }
 
+// The operation is over: its cancel handler, which may point into it, goes.
 void ProgressoJanela::Fechar()
 {
     encerrarSequencia();
     atualizarLista();
+    ConfigurarBtnCancel({});
     hide();
 }
 

@@ -25,8 +25,9 @@ protected:
 
     void SetUp() override
     {
-        janela.ConfigurarBtnCancel([this] { ++cancelamentos; });
+        // In the run's order: the window first, then its cancel.
         janela.MostrarSimples(nullptr);
+        janela.ConfigurarBtnCancel([this] { ++cancelamentos; });
     }
 };
 
@@ -58,6 +59,8 @@ TEST_F(ProgressoJanelaTeste, UmaNovaOperacaoComecaSemAsLinhasNemOCancelamentoDaA
     EXPECT_EQ(janela.linhas()->count(), 0);
     EXPECT_TRUE(janela.botaoCancelar()->isEnabled());
     EXPECT_EQ(janela.botaoCancelar()->text(), QStringLiteral("Cancelar"));
+    QTest::keyClick(&janela, Qt::Key_Escape);
+    EXPECT_EQ(cancelamentos, 1);  // the handler went with its operation
 }
 
 TEST_F(ProgressoJanelaTeste, CliquePendenteEAtendidoDuranteOProcessamento)
