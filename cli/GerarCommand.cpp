@@ -50,7 +50,8 @@ constexpr int kCancelado = 130;
 const char* const kUsoTexto =
     "Uso: darvelo gerar MODELO --banco CONEXAO [-o SAIDA]... [--empresas LISTA] [--periodo LISTA] "
     "[--filiais LISTA] [--funcionarios LISTA] [--centros-custo LISTA] [--local-contabil LISTA] "
-    "[--replicacao COLUNAS] [--data-referencia AAAA-MM-DD] [--config ARQ] [--todas-folhas] [--silencioso]\n";
+    "[--replicacao COLUNAS] [--coluna-exclusao COLUNA] [--linhas-por-pagina N] [--data-referencia AAAA-MM-DD] "
+    "[--config ARQ] [--todas-folhas] [--silencioso]\n";
 
 using relatorio::FormatoSaida;
 using relatorio::ParametroRelatorio;
@@ -75,6 +76,21 @@ Saida saidaPara(const QString& caminho)
     throw UsoInvalido(QStringLiteral("Formato de saída desconhecido: \"%1\" (use .nxs, .xlsx, .csv ou .pdf)").arg(caminho));
 }
 
+QString nomeDoValor(relatorio::TipoParametro tipo)
+{
+    switch (tipo) {
+    case relatorio::TipoParametro::Lista:
+        return QStringLiteral("LISTA");
+    case relatorio::TipoParametro::Colunas:
+        return QStringLiteral("COLUNAS");
+    case relatorio::TipoParametro::Coluna:
+        return QStringLiteral("COLUNA");
+    case relatorio::TipoParametro::Numero:
+        break;
+    }
+    return QStringLiteral("N");
+}
+
 void declararOpcoes(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("Gera o relatório de um modelo: uma página EmpN por empresa."));
@@ -86,7 +102,7 @@ void declararOpcoes(QCommandLineParser& parser)
                       QStringLiteral("SAIDA")});
     for (const ParametroRelatorio& parametro : ParametrosModelo::parametros())
         parser.addOption({QString::fromLatin1(parametro.opcao), QString::fromUtf8(parametro.descricao),
-                          QStringLiteral("LISTA")});
+                          nomeDoValor(parametro.tipo)});
     parser.addOption({QStringLiteral("data-referencia"), QStringLiteral("data dos históricos"),
                       QStringLiteral("AAAA-MM-DD")});
     parser.addOption({QStringLiteral("config"), QStringLiteral("arquivo de configuração"), QStringLiteral("ARQ")});

@@ -12,7 +12,7 @@ build/cli/darvelo gerar exemplo/resumo-folha.nxs --banco sqlite:exemplo/folha-de
   -o docs/capturas/relatorio.nxs --silencioso >/dev/null
 mkdir -p docs/capturas
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1366x800x24" build/tools/darvelo-capturas \
-  docs/capturas/relatorio.nxs docs/capturas
+  docs/capturas/relatorio.nxs docs/capturas exemplo/resumo-folha.nxs sqlite:exemplo/folha-demo.sqlite
 rm -f docs/capturas/relatorio.nxs
 # The first page of the report's PDF, as a client receives it.
 command -v pdftoppm >/dev/null || sudo apt-get install -y -q poppler-utils

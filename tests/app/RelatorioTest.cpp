@@ -59,13 +59,6 @@ private:
     }
 };
 
-host::ConnectionText sqlite(const QString& caminho)
-{
-    host::ConnectionText conexao;
-    conexao.path = caminho;
-    return conexao;
-}
-
 QString textoDe(const spreadsheet::Sheet& folha, int row, int column)
 {
     const spreadsheet::Value valor = folha.value(row, column);
@@ -208,7 +201,8 @@ TEST_F(RelatorioTeste, TheDialogRunsTheTemplateAndTheReportOpensAsTheBatchComman
 
 TEST_F(RelatorioTeste, AParameterThatCannotBeRunKeepsGerarDisabledWithItsReasonBeside)
 {
-    DialogoGerarRelatorio dialogo(&inicio->principal(), modelo->workbook(), sqlite(QStringLiteral("/tmp/x.sqlite")));
+    const host::ConnectionText banco = host::ConnectionText::parse(Amostra::instancia().banco);
+    DialogoGerarRelatorio dialogo(&inicio->principal(), modelo->workbook(), banco);
     struct Caso {
         const char* nome;
         const char* texto;
@@ -231,11 +225,14 @@ TEST_F(RelatorioTeste, AParameterThatCannotBeRunKeepsGerarDisabledWithItsReasonB
     // The optional ones appear only in templates that name them.
     EXPECT_NE(dialogo.campo(QStringLiteral("LinhasPorPagina")), nullptr);
     const spreadsheet::Workbook vazia;
-    const DialogoGerarRelatorio semNomes(&inicio->principal(), vazia, sqlite(QStringLiteral("/tmp/x.sqlite")));
+    const DialogoGerarRelatorio semNomes(&inicio->principal(), vazia, banco);
     EXPECT_EQ(semNomes.campo(QStringLiteral("LinhasPorPagina")), nullptr);
     EXPECT_NE(semNomes.campo(QStringLiteral("Filiais")), nullptr);
-    dialogo.conexao().arquivo().clear();
-    EXPECT_FALSE(dialogo.botaoGerar().isEnabled());
+    for (const QString& arquivo : {QString(), caminho(QStringLiteral("nao-existe.sqlite"))}) {
+        dialogo.conexao().arquivo().setText(arquivo);
+        EXPECT_FALSE(dialogo.botaoGerar().isEnabled());
+        EXPECT_FALSE(dialogo.conexao().resultado().text().isEmpty());
+    }
 }
 
 TEST_F(RelatorioTeste, ACancelDuringTheRecalculationOpensNothingAndLeavesNothingBehind)

@@ -7,9 +7,17 @@
 #include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/impressao/DialogoConfigurarPagina.h"
 #include "src/impressao/Impressao.h"
+#include "src/relatorio/ComandosRelatorio.h"
+#include "src/relatorio/DialogoGerarRelatorio.h"
+#include "gui/ProgressoJanela.h"
 #include "workbook/TVandrelFilhaForm.h"
 
 #include "catalog/RegistroFuncoes.h"
+#include "generation/RegistroGeracao.h"
+
+#include <host/TnActionRegistry.h>
+#include <host/TnDMPlanilha.h>
+#include <relatorio/ExecucaoRelatorio.h>
 
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
@@ -17,6 +25,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -47,6 +56,42 @@ void gravar(const QPixmap& imagem, const QString& caminho)
         std::printf("%s\n", qPrintable(caminho));
 }
 
+// The report run from the editor: its dialog, the progress window midway
+// and the report's window, on the sample template and the demo database.
+void capturarRelatorio(const QString& modelo, const QString& banco, const QDir& saida)
+{
+    generation::RegistrarTnFpaDMPlanilha();
+    TVandrelPrincForm principal;
+    std::unique_ptr<host::TnDM> modulo = host::TnActionRegistry::instance().criar(QStringLiteral("TnFpaDMPlanilha"));
+    auto progresso = std::make_unique<gui::ProgressoJanela>(std::chrono::milliseconds(0));
+    gui::ProgressoJanela& janelaProgresso = *progresso;
+    modulo->SetProgresso(std::move(progresso));
+    auto* comandos = new ComandosRelatorio(principal, dynamic_cast<host::TnDMPlanilha&>(*modulo));
+    principal.resize(1280, 800);
+    principal.show();
+    principal.MaximizarFormPrinc();
+    principal.abrirArquivo(modelo);
+    esperar(500);
+    const relatorio::PedidoExecucao pedido{host::ConnectionText::parse(banco), {}, {}};
+    {
+        DialogoGerarRelatorio dialogo(&principal, principal.ativa()->workbook(), pedido.banco);
+        dialogo.show();
+        esperar(400);
+        gravar(dialogo.grab(), saida.filePath(QStringLiteral("gerar-relatorio.png")));
+    }
+    bool capturada = false;
+    QObject::connect(janelaProgresso.linhas()->model(), &QAbstractItemModel::dataChanged, &janelaProgresso, [&] {
+        const QListWidget* linhas = janelaProgresso.linhas();
+        if (!capturada && linhas->item(linhas->count() - 1)->text().startsWith(QStringLiteral("Recalculando"))) {
+            capturada = true;
+            gravar(janelaProgresso.grab(), saida.filePath(QStringLiteral("progresso-geracao.png")));
+        }
+    });
+    comandos->executar(*principal.ativa(), pedido);
+    esperar(600);
+    gravar(principal.grab(), saida.filePath(QStringLiteral("relatorio-janela.png")));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -57,7 +102,7 @@ int main(int argc, char* argv[])
     catalog::RegistrarTodasFuncoes();
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "Uso: darvelo-capturas PLANILHA PASTA_DE_SAIDA\n");
+        std::fprintf(stderr, "Uso: darvelo-capturas PLANILHA PASTA_DE_SAIDA [MODELO BANCO]\n");
         return 2;
     }
     const QDir saida(args.at(2));
@@ -135,5 +180,8 @@ int main(int argc, char* argv[])
     navegador.findChild<QLineEdit*>(QStringLiteral("edtProcurar"))->setText(QStringLiteral("proc"));
     esperar(300);
     gravar(navegador.grab(), saida.filePath(QStringLiteral("mais-funcoes.png")));
+    navegador.hide();
+    if (args.size() >= 5)
+        capturarRelatorio(args.at(3), args.at(4), saida);
     return 0;
 }

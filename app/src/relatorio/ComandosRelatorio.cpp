@@ -211,8 +211,9 @@ TVandrelFilhaForm* ComandosRelatorio::executar(TVandrelFilhaForm& modelo, const 
     copia->setActiveSheet(0);
     TVandrelFilhaForm& relatorio = FPrincipal.NewSheet(modelo.windowTitle() + QStringLiteral(" - Relatório"));
     relatorio.mostrarRelatorio(std::move(copia), modelo.reportLink());
-    FPrincipal.statusBar()->showMessage(
-        QStringLiteral("Relatório gerado: %1 páginas.").arg(relatorio.workbook().sheetCount()));
+    const int paginas = relatorio.workbook().sheetCount();
+    FPrincipal.statusBar()->showMessage(paginas == 1 ? QStringLiteral("Relatório gerado: 1 página.")
+                                                     : QStringLiteral("Relatório gerado: %1 páginas.").arg(paginas));
     if (!falhas.empty())
         (new DialogoFalhas(&FPrincipal, relatorio, falhas))->show();
     atualizar();

@@ -4,6 +4,8 @@
 #include <host/TnDMSQLDataSet.h>
 #include <host/TnDialogos.h>
 
+#include "src/relatorio/ConexaoLembrada.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -53,7 +55,7 @@ PainelConexao::PainelConexao(QWidget* parent)
     connect(FTestar, &QPushButton::clicked, this, &PainelConexao::testar);
     for (QLineEdit* campo : {FArquivo, FServidor, FBanco, FUsuario, FSenha})
         connect(campo, &QLineEdit::textChanged, this, [this] {
-            FResultado->clear();
+            mostrarSituacao();
             emit alterada();
         });
     connect(FPorta, &QSpinBox::valueChanged, this, &PainelConexao::alterada);
@@ -108,7 +110,7 @@ void PainelConexao::definir(const host::ConnectionText& conexao)
     FBanco->setText(conexao.database);
     FUsuario->setText(conexao.user);
     FSenha->setText(conexao.password);
-    FResultado->clear();
+    mostrarSituacao();
 }
 
 host::ConnectionText PainelConexao::conexao() const
@@ -129,8 +131,15 @@ host::ConnectionText PainelConexao::conexao() const
 
 QString PainelConexao::incompleta() const
 {
-    if (FSqlite->isChecked() && FArquivo->text().trimmed().isEmpty())
+    const QString arquivo = FArquivo->text().trimmed();
+    if (FSqlite->isChecked() && arquivo.isEmpty())
         return QStringLiteral("Informe o arquivo do banco de dados.");
+    if (FSqlite->isChecked() && !QFileInfo(arquivo).isFile()) {
+        if (QFileInfo(arquivo) == QFileInfo(ConexaoLembrada::demonstracao().path))
+            return QStringLiteral("O banco de demonstração ainda não existe: crie-o em "
+                                  "Relatório \u25b8 Banco de Demonstração, ou escolha o banco da folha.");
+        return QStringLiteral("Arquivo não encontrado: %1").arg(arquivo);
+    }
     if (FPostgres->isChecked() && FBanco->text().trimmed().isEmpty())
         return QStringLiteral("Informe o nome do banco de dados.");
     return {};
@@ -172,8 +181,19 @@ void PainelConexao::habilitar()
 {
     FCamposSqlite->setEnabled(FSqlite->isChecked());
     FCamposPostgres->setEnabled(FPostgres->isChecked());
-    FResultado->clear();
+    mostrarSituacao();
     emit alterada();
+}
+
+// What keeps the connection from being used is said where the test's
+// outcome goes.
+void PainelConexao::mostrarSituacao()
+{
+    const QString falta = incompleta();
+    if (falta.isEmpty())
+        FResultado->clear();
+    else
+        mostrarResultado(falta, false);
 }
 
 void PainelConexao::mostrarResultado(const QString& texto, bool ok)

@@ -43,6 +43,7 @@ private:
     QWidget* criarPostgres();
     void escolherArquivo();
     void habilitar();
+    void mostrarSituacao();
     void mostrarResultado(const QString& texto, bool ok);
 
     QRadioButton* FSqlite = nullptr;
