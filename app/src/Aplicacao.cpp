@@ -18,14 +18,19 @@ bool Aplicacao::mostrandoErros(const std::function<bool()>& entrega)
 {
     try {
         return entrega();
-    } catch (const spreadsheet::SpreadsheetError& erro) {
-        host::nShowMessage(erro.message(), host::TipoMensagem::Erro);
-    } catch (const host::HostError& erro) {
-        host::nShowMessage(erro.message(), host::TipoMensagem::Erro);
     } catch (const std::exception& erro) {
-        host::nShowMessage(QString::fromUtf8(erro.what()), host::TipoMensagem::Erro);
+        host::nShowMessage(mensagemDe(erro), host::TipoMensagem::Erro);
     }
     return false;
+}
+
+QString Aplicacao::mensagemDe(const std::exception& erro)
+{
+    if (const auto* planilha = dynamic_cast<const spreadsheet::SpreadsheetError*>(&erro))
+        return planilha->message();
+    if (const auto* hospedeiro = dynamic_cast<const host::HostError*>(&erro))
+        return hospedeiro->message();
+    return QString::fromUtf8(erro.what());
 }
 
 bool Aplicacao::instalarTraducoes()

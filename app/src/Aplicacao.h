@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <exception>
 #include <functional>
 
 // The editor's application object. An error that a command raises while the
@@ -15,6 +16,8 @@ public:
 
     // Runs entrega; an error it raises is shown and gives false.
     static bool mostrandoErros(const std::function<bool()>& entrega);
+    // The text an error carries for the user.
+    static QString mensagemDe(const std::exception& erro);
     // Qt's own dialogs, buttons and context menus speak Brazilian
     // Portuguese. False when the translations are not installed.
     static bool instalarTraducoes();

@@ -1,10 +1,12 @@
 #include "src/relatorio/ComandosRelatorio.h"
 
+#include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
 #include "src/relatorio/ConexaoLembrada.h"
 #include "src/relatorio/DialogoFalhas.h"
 #include "src/relatorio/DialogoGerarRelatorio.h"
 #include "src/relatorio/PainelConexao.h"
+#include "gui/CursorDeEspera.h"
 #include "gui/ProgressoJanela.h"
 #include "workbook/TVandrelFilhaForm.h"
 
@@ -18,12 +20,10 @@
 #include <relatorio/SaidaRelatorio.h>
 
 #include <spreadsheet/History.h>
-#include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 #include <spreadsheet/io/WorkbookFile.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QBuffer>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -56,15 +56,6 @@ constexpr AcaoRelatorio kAcoes[] = {
     {"actConexaoRelatorio", "&Conexão...", "", Quando::Sempre, &ComandosRelatorio::conexao},
     {"actBancoDemonstracao", "&Banco de Demonstração", "", Quando::Sempre, &ComandosRelatorio::bancoDemonstracao},
 };
-
-QString mensagemDe(const std::exception& erro)
-{
-    if (const auto* host = dynamic_cast<const host::HostError*>(&erro))
-        return host->message();
-    if (const auto* planilha = dynamic_cast<const spreadsheet::SpreadsheetError*>(&erro))
-        return planilha->message();
-    return QString::fromUtf8(erro.what());
-}
 
 // The run changes the workbook it works on: it gets its own, read back from
 // the template's file form, exactly as the batch command reads a template.
@@ -196,7 +187,7 @@ TVandrelFilhaForm* ComandosRelatorio::executar(TVandrelFilhaForm& modelo, const 
             }
         } catch (const std::exception& erro) {
             fecharProgresso();
-            host::nShowMessage(execucao.ondeFalhou() + mensagemDe(erro), host::TipoMensagem::Erro);
+            host::nShowMessage(execucao.ondeFalhou() + Aplicacao::mensagemDe(erro), host::TipoMensagem::Erro);
             return nullptr;
         }
         if (execucao.paginas().paginas.empty()) {
@@ -242,17 +233,13 @@ void ComandosRelatorio::exportar()
         gerado.paginas.push_back(&workbook.sheet(i));
     relatorio::SaidaRelatorio saida;
     try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const gui::CursorDeEspera espera;
         relatorio::GravacaoRelatorio::gravar(gerado, {{caminho, *formato}}, saida);
-        QApplication::restoreOverrideCursor();
     } catch (const std::exception& erro) {
-        QApplication::restoreOverrideCursor();
-        host::nShowMessage(mensagemDe(erro), host::TipoMensagem::Erro);
+        host::nShowMessage(Aplicacao::mensagemDe(erro), host::TipoMensagem::Erro);
         return;
     }
-    QStringList gravados;
-    for (const QString& destino : saida.destinos())
-        gravados << destino;
+    const QStringList gravados(saida.destinos().begin(), saida.destinos().end());
     host::nShowMessage(QStringLiteral("Relatório exportado:\n") + gravados.join(QLatin1Char('\n')));
 }
 
@@ -291,27 +278,28 @@ void ComandosRelatorio::bancoDemonstracao()
         return;
     }
     gui::ProgressoJanela* janela = progresso();
+    const auto linha = [janela](const QString& texto) {
+        if (janela)
+            janela->IncProgressoTotal(texto, 0);
+    };
     if (janela) {
         janela->MostrarSimples(&FPrincipal);
         janela->SetEhCircular(true);
         janela->botaoCancelar()->setEnabled(false);
-        janela->IncProgressoTotal(QStringLiteral("Criando o banco de demonstração em ") + pasta.absolutePath(), 0);
     }
+    linha(QStringLiteral("Criando o banco de demonstração em ") + pasta.absolutePath());
     try {
         if (!pasta.mkpath(QStringLiteral(".")))
             throw host::HostError(QStringLiteral("Não foi possível criar a pasta %1.").arg(pasta.absolutePath()));
         const exemplo::BancoExemplo banco(QStringLiteral("sqlite:") + demo.path);
         banco.criar(host::DemoDataOptions{});
-        if (janela)
-            janela->IncProgressoTotal(QStringLiteral("Banco criado: ") + demo.path, 0);
-        for (const QString& modelo : exemplo::gravarModelos(banco.parametros(), pasta)) {
-            if (janela)
-                janela->IncProgressoTotal(QStringLiteral("Modelo gravado: ") + modelo, 0);
-        }
+        linha(QStringLiteral("Banco criado: ") + demo.path);
+        for (const QString& modelo : exemplo::gravarModelos(banco.parametros(), pasta))
+            linha(QStringLiteral("Modelo gravado: ") + modelo);
     } catch (const std::exception& erro) {
         if (janela)
             janela->Fechar();
-        host::nShowMessage(mensagemDe(erro), host::TipoMensagem::Erro);
+        host::nShowMessage(Aplicacao::mensagemDe(erro), host::TipoMensagem::Erro);
         return;
     }
     if (janela)

@@ -5,8 +5,8 @@
 #include <host/TnDialogos.h>
 
 #include "src/relatorio/ConexaoLembrada.h"
+#include "gui/CursorDeEspera.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -153,16 +153,14 @@ bool PainelConexao::testar()
         mostrarResultado(falta, false);
         return false;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const gui::CursorDeEspera espera;
     try {
         const host::TnDMSQLDataSet banco(conexao());
         const QVariant contratos = banco.PegarValorCampo(QStringLiteral("FuncContrato"), QStringLiteral("COUNT(*)"), {});
-        QApplication::restoreOverrideCursor();
         mostrarResultado(QStringLiteral("Conexão bem-sucedida: %1 contratos de funcionários.").arg(contratos.toLongLong()),
                          true);
         return true;
     } catch (const host::HostError& erro) {
-        QApplication::restoreOverrideCursor();
         mostrarResultado(erro.message(), false);
         return false;
     }
