@@ -21,6 +21,9 @@ void Cell::setValue(const Value& value)
     switch (value.type()) {
     case ValueType::Empty:
         return;
+    case ValueType::Array:  // a cell holds one value: the array's first
+        setValue(value.array().at(0, 0));
+        return;
     case ValueType::Number:
         number = value.number();
         kind = CellKind::Number;

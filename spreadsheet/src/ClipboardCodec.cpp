@@ -88,6 +88,7 @@ void writeValue(QDataStream& out, const Value& v)
         out << quint8(v.error());
         break;
     case ValueType::Empty:
+    case ValueType::Array:  // cells never hold arrays
         break;
     }
 }
@@ -101,6 +102,7 @@ Value readValue(QDataStream& in)
     quint8 error = 0;
     switch (static_cast<ValueType>(type)) {
     case ValueType::Empty:
+    case ValueType::Array:
         return {};
     case ValueType::Number:
         in >> number;
@@ -113,7 +115,7 @@ Value readValue(QDataStream& in)
         return Value(text);
     case ValueType::Error:
         in >> error;
-        if (error > static_cast<quint8>(ErrorCode::NA)) {
+        if (error > static_cast<quint8>(ErrorCode::Calc)) {
             invalid();
         }
         return Value::error(static_cast<ErrorCode>(error));

@@ -51,6 +51,8 @@ int typeRank(ValueType type)
 bool toNumber(const Value& value, double& out, ErrorCode& error)
 {
     switch (value.type()) {
+    case ValueType::Array:
+        return toNumber(value.array().at(0, 0), out, error);
     case ValueType::Number:
     case ValueType::Boolean:
         out = value.number();
@@ -74,6 +76,8 @@ bool toNumber(const Value& value, double& out, ErrorCode& error)
 bool toBoolean(const Value& value, bool& out, ErrorCode& error)
 {
     switch (value.type()) {
+    case ValueType::Array:
+        return toBoolean(value.array().at(0, 0), out, error);
     case ValueType::Number:
     case ValueType::Boolean:
         out = value.number() != 0.0;
@@ -103,6 +107,8 @@ bool toBoolean(const Value& value, bool& out, ErrorCode& error)
 QString toText(const Value& value)
 {
     switch (value.type()) {
+    case ValueType::Array:
+        return toText(value.array().at(0, 0));
     case ValueType::Number:
         return numberText(value.number());
     case ValueType::Text:

@@ -120,7 +120,8 @@ Value Evaluator::scalar(const Operand& operand)
 {
     switch (operand.kind) {
     case Operand::Kind::Value:
-        return operand.value;
+        // An array where one value is wanted gives its first element.
+        return operand.value.isArray() ? operand.value.array().at(0, 0) : operand.value;
     case Operand::Kind::Missing:
         return {};
     case Operand::Kind::Reference:

@@ -44,6 +44,7 @@ QVariant FormulaResult::ExtractStringParameter(const ArgumentTokens& arguments, 
     case ValueType::Error:
         return errorText(v.error());
     case ValueType::Empty:
+    case ValueType::Array:
         break;
     }
     return {};

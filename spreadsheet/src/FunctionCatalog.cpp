@@ -13,7 +13,7 @@ std::vector<FunctionDescription> builtinFunctionDescriptions()
         // typed the same way in both conventions (ABS, MOD).
         const QString aliases = f.aliases ? QString::fromUtf8(f.aliases) : QString();
         all.push_back({name, aliases.isEmpty() ? name : aliases.section(u'|', 0, 0), f.group,
-                       QString::fromUtf8(f.arguments)});
+                       QString::fromUtf8(f.arguments), QString::fromUtf8(f.description)});
     }
     return all;
 }

@@ -351,6 +351,8 @@ QString NumberFormat::format(const Value& value, const QString& code, const QLoc
     switch (value.type()) {
     case ValueType::Empty:
         return {};
+    case ValueType::Array:
+        return format(value.array().at(0, 0), code, locale);
     case ValueType::Error:
     case ValueType::Boolean:
         return coerce::toText(value);

@@ -31,6 +31,7 @@ CellKind kindOf(const Value& value)
     case ValueType::Error:
         return CellKind::Error;
     case ValueType::Empty:
+    case ValueType::Array:
         break;
     }
     return CellKind::Empty;

@@ -80,6 +80,7 @@ private:
         case ValueType::Error:
             return {Rank::Error};
         case ValueType::Empty:
+        case ValueType::Array:
             break;
         }
         return {};

@@ -21,6 +21,10 @@ void StoredValue::release()
 
 void StoredValue::assign(const Value& value)
 {
+    if (value.isArray()) {
+        assign(value.array().at(0, 0));  // a formula's own cell shows the array's first value
+        return;
+    }
     if (type_ == ValueType::Text && value.isText()) {
         *text_ = value.text();
         return;
@@ -53,6 +57,8 @@ Value StoredValue::toValue() const
         return Value::boolean(number_ != 0.0);
     case ValueType::Error:
         return Value::error(error_);
+    case ValueType::Array:
+        break;  // never stored: see assign()
     }
     return {};
 }

@@ -12,7 +12,7 @@ struct ErrorLiteral {
     const char* text;
 };
 
-constexpr std::array<ErrorLiteral, 7> kErrorLiterals{{
+constexpr std::array<ErrorLiteral, 9> kErrorLiterals{{
     {ErrorCode::Null, "#NULL!"},
     {ErrorCode::Div0, "#DIV/0!"},
     {ErrorCode::Value, "#VALUE!"},
@@ -20,6 +20,8 @@ constexpr std::array<ErrorLiteral, 7> kErrorLiterals{{
     {ErrorCode::Name, "#NAME?"},
     {ErrorCode::Num, "#NUM!"},
     {ErrorCode::NA, "#N/A"},
+    {ErrorCode::Spill, "#SPILL!"},
+    {ErrorCode::Calc, "#CALC!"},
 }};
 
 }  // namespace
@@ -56,6 +58,14 @@ Value Value::error(ErrorCode code)
     return v;
 }
 
+Value Value::array(ValueArray array)
+{
+    Value v;
+    v.type_ = ValueType::Array;
+    v.array_ = std::make_shared<const ValueArray>(std::move(array));
+    return v;
+}
+
 bool Value::operator==(const Value& other) const
 {
     if (type_ != other.type_) {
@@ -68,6 +78,8 @@ bool Value::operator==(const Value& other) const
         return text_ == other.text_;
     case ValueType::Error:
         return error_ == other.error_;
+    case ValueType::Array:
+        return *array_ == *other.array_;
     default:
         return number_ == other.number_;
     }

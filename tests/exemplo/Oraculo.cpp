@@ -92,6 +92,7 @@ QString descrever(const spreadsheet::Value& valor)
     case spreadsheet::ValueType::Boolean:
         return valor.boolean() ? QStringLiteral("VERDADEIRO") : QStringLiteral("FALSO");
     case spreadsheet::ValueType::Empty:
+    case spreadsheet::ValueType::Array:
         break;
     }
     return QStringLiteral("(vazio)");

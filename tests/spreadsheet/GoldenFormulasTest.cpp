@@ -173,6 +173,8 @@ QString describe(const Value& v)
         return QStringLiteral("boolean %1").arg(v.boolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
     case ValueType::Error:
         return QStringLiteral("error %1").arg(errorText(v.error()));
+    case ValueType::Array:
+        return QStringLiteral("array");
     }
     return QStringLiteral("?");
 }

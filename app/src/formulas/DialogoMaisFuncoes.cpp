@@ -19,8 +19,9 @@ namespace {
 using spreadsheet::FunctionGroup;
 
 // Captions of the engine's groups, in the order of FunctionGroup.
-constexpr std::array<const char*, 7> kGrupos{"Matemática e trigonometria", "Estatística", "Lógica", "Informações",
-                                             "Texto", "Data e hora", "Pesquisa e referência"};
+constexpr std::array<const char*, 9> kGrupos{"Matemática e trigonometria", "Estatística", "Lógica", "Informações",
+                                             "Texto", "Data e hora", "Pesquisa e referência", "Financeira",
+                                             "Engenharia"};
 
 // The suite's functions by the start of their names.
 struct GrupoSuite {
@@ -126,7 +127,10 @@ void DialogoMaisFuncoes::preencher(spreadsheet::FormulaConvention convencao)
     const bool brasileira = convencao == spreadsheet::FormulaConvention::Brazilian;
     for (const spreadsheet::FunctionDescription& f : spreadsheet::builtinFunctionDescriptions()) {
         FuncaoEscolhida e{brasileira ? f.portugueseName : f.name, parametrosDeTexto(f.arguments, QStringLiteral(";")),
-                          QStringLiteral("Em inglês: %1. Em português: %2.").arg(f.name, f.portugueseName), false};
+                          QStringLiteral("%1 Em inglês: %2. Em português: %3.")
+                              .arg(f.description, f.name, f.portugueseName)
+                              .trimmed(),
+                          false};
         auto* item = new QTreeWidgetItem(&grupo(QString::fromUtf8(kGrupos.at(std::size_t(f.group)))),
                                          {e.funcao + u'(' + f.arguments + u')'});
         item->setData(0, kEscolha, QVariant::fromValue(e));

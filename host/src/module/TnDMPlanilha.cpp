@@ -56,6 +56,7 @@ QString TnDMPlanilha::TextoDoValor(const spreadsheet::Value& value)
     case spreadsheet::ValueType::Error:
         return spreadsheet::errorText(value.error());
     case spreadsheet::ValueType::Empty:
+    case spreadsheet::ValueType::Array:
         break;
     }
     return {};

@@ -7,7 +7,9 @@
 
 namespace spreadsheet {
 
-enum class FunctionGroup : std::uint8_t { Math, Statistical, Logical, Information, Text, DateTime, Lookup };
+enum class FunctionGroup : std::uint8_t {
+    Math, Statistical, Logical, Information, Text, DateTime, Lookup, Financial, Engineering
+};
 
 // A built-in function as a user reads about it: both names, its group and
 // its arguments as pt-BR users know them ("núm; [núm_dígitos]", ';' between
@@ -17,6 +19,7 @@ struct FunctionDescription {
     QString portugueseName;  // the name typed in the Brazilian convention
     FunctionGroup group;
     QString arguments;
+    QString description;  // one sentence in Portuguese
 };
 
 // Every built-in function, in the engine's order.

@@ -48,6 +48,7 @@ QByteArray valueText(const Value& v)
     case ValueType::Error:
         return quoted(errorText(v.error()));
     case ValueType::Empty:
+    case ValueType::Array:
         break;
     }
     return "null";

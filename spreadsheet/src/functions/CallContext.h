@@ -28,25 +28,38 @@ public:
     const Operand& arg(int i) const { return args_[i]; }
     bool isMissing(int i) const { return i >= count() || args_[i].kind == Operand::Kind::Missing; }
     bool isReference(int i) const { return i < count() && args_[i].kind == Operand::Kind::Reference; }
+    // An array value: a constant ({1;2}) or what an expression over ranges gave.
+    bool isArray(int i) const { return i < count() && args_[i].kind == Operand::Kind::Value && args_[i].value.isArray(); }
 
     // The argument as one value: a single-cell reference gives the cell's value,
     // a larger area the cell in the formula's own row or column (implicit
     // intersection) or #VALUE!. An omitted argument gives an empty value.
     Value scalar(int i) const;
 
-    // Cell values of a reference argument. Only existing cells are visited,
-    // in row-major order; empty ones are skipped.
+    // Cell values of a reference argument, or the elements of an array
+    // argument. Only existing cells are visited, column by column; empty ones
+    // are skipped. Array elements come with their row and column in the
+    // array, from 0.
     using CellVisitor = std::function<void(int row, int column, const Value&)>;
     void forEachCell(int i, const CellVisitor& visit) const;
-    // The numbers held by the cells of a reference argument, read in place
-    // without building values: the hot path of SUM-like functions over long
-    // ranges. Text and booleans are skipped; the first error value stops the
-    // walk and is returned.
+    // The numbers held by the cells of a reference argument, or by the
+    // elements of an array argument, read in place without building values:
+    // the hot path of SUM-like functions over long ranges. Text and booleans
+    // are skipped; the first error value stops the walk and is returned.
     template <typename Add>
     std::optional<ErrorCode> forEachNumber(int i, Add&& add) const;
 
     // Any cell of a referenced sheet, empty ones included.
     Value cellValue(int i, int row, int column) const;
+
+    // The argument as a block of values, empty cells included: a reference's
+    // cells, an array as it is, a single value as a 1 x 1 block. A reference
+    // is cut at the last row and column its sheet uses, so that A:A costs
+    // what the column holds; positions from its top left stay the same.
+    ValueArray values(int i) const;
+    // Rows and columns of the argument as written (a reference uncut).
+    int rows(int i) const;
+    int columns(int i) const;
 
     // Identifies the calculation pass: cells read during one pass keep their
     // values until it ends, so a function may cache what it derived from
@@ -67,6 +80,17 @@ std::optional<ErrorCode> CallContext::forEachNumber(int i, Add&& add) const
 {
     const Operand& o = args_[static_cast<std::size_t>(i)];
     std::optional<ErrorCode> error;
+    if (o.kind == Operand::Kind::Value && o.value.isArray()) {
+        for (const Value& v : o.value.array().items()) {
+            if (v.isError()) {
+                return v.error();
+            }
+            if (v.isNumber()) {
+                add(v.number());
+            }
+        }
+        return error;
+    }
     if (o.kind != Operand::Kind::Reference || !o.sheet) {
         return error;
     }

@@ -33,6 +33,7 @@ bool readBoolean(const QString& text, double& out)
 Criteria::Criteria(const Value& criterion)
 {
     switch (criterion.type()) {
+    case ValueType::Array:  // the evaluator gives one criterion at a time
     case ValueType::Empty:
         break;  // like Excel, an empty criterion cell stands for 0
     case ValueType::Number:

@@ -23,7 +23,7 @@ std::optional<ErrorCode> NumericArguments::forEach(const CallContext& context, A
 {
     std::optional<ErrorCode> error;
     for (int i = 0; i < context.count() && !error; ++i) {
-        if (context.isReference(i)) {
+        if (context.isReference(i) || context.isArray(i)) {
             error = context.forEachNumber(i, add);
             continue;
         }

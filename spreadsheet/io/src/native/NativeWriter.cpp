@@ -116,6 +116,7 @@ void writeValue(QCborStreamWriter& w, const Value& v)
         w.append(NativeFormat::Error);
         w.append(qint64(v.error()));
         break;
+    case ValueType::Array:  // cells never hold arrays
     case ValueType::Empty:
         w.append(NativeFormat::StyleOnly);
         w.append(nullptr);

@@ -77,6 +77,7 @@ void writeConstant(lxw_worksheet* sheet, int row, int column, const Value& value
         check(worksheet_write_formula_str(sheet, row, column, error.constData(), format, error.constData()), cell);
         break;
     }
+    case ValueType::Array:  // cells never hold arrays
     case ValueType::Empty:
         check(worksheet_write_blank(sheet, row, column, format), cell);
         break;

@@ -1,0 +1,10 @@
+#include "FunctionTables.h"
+
+namespace spreadsheet::functions {
+
+std::span<const BuiltinFunction> logicalTable()
+{
+    return {};
+}
+
+}  // namespace spreadsheet::functions

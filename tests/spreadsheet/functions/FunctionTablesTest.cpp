@@ -1,0 +1,188 @@
+// Runs the tables of data/functions/*.tsv, one table per group of functions.
+// Each table is calculated in one workbook holding the cells of
+// data/golden_fixture.tsv and the table's own input lines:
+//   @S1<TAB>-1000                 input cell, typed as a user types it (S..Y)
+//   =FORMULA<TAB>EXPECTED[<TAB>TOLERANCE][<TAB>NOTE]
+// EXPECTED is a number, a "quoted text", TRUE, FALSE, an error literal or an
+// array {1,2;3,4} that the formula spills. TOLERANCE is relative, 1e-9 when
+// left out. Case n is written into Z(20n+1), so that an array has room.
+
+#include <spreadsheet/Reference.h>
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Value.h>
+#include <spreadsheet/Workbook.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+
+#ifndef GOLDEN_DATA_DIR
+#error "GOLDEN_DATA_DIR must name the directory holding the tables"
+#endif
+
+namespace {
+
+using namespace spreadsheet;
+
+constexpr int kFormulaColumn = 25;  // Z
+constexpr int kRowsPerCase = 20;
+
+QString dataDir()
+{
+    return QString::fromUtf8(GOLDEN_DATA_DIR);
+}
+
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot open " << path.toStdString();
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+}
+
+void loadFixture(Sheet& sheet)
+{
+    for (const QString& line : readLines(dataDir() + QStringLiteral("/golden_fixture.tsv"))) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        CellAddress at;
+        if (line.startsWith(QLatin1Char('#')) || f.size() != 3 || !parseCellAddress(f[0], at)) {
+            continue;
+        }
+        if (f[1] == QLatin1String("n")) {
+            sheet.setValue(at.row, at.column, Value(f[2].toDouble()));
+        } else if (f[1] == QLatin1String("s")) {
+            sheet.setValue(at.row, at.column, Value(f[2]));
+        } else if (f[1] == QLatin1String("b")) {
+            sheet.setValue(at.row, at.column, Value::boolean(f[2] == QLatin1String("TRUE")));
+        } else {
+            sheet.setText(at.row, at.column, f[2], true);
+        }
+    }
+}
+
+// One expected element: a number, "text", TRUE/FALSE or an error literal.
+Value expectedValue(const QString& text)
+{
+    ErrorCode code;
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"'))) {
+        return Value(text.mid(1, text.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")));
+    }
+    if (text == QLatin1String("TRUE") || text == QLatin1String("FALSE")) {
+        return Value::boolean(text == QLatin1String("TRUE"));
+    }
+    if (parseErrorText(text, code)) {
+        return Value::error(code);
+    }
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    EXPECT_TRUE(ok) << "bad expected value " << text.toStdString();
+    return Value(number);
+}
+
+// {1,2;3,4}: ',' between columns, ';' between rows; texts hold neither.
+std::vector<std::vector<Value>> expectedBlock(const QString& text)
+{
+    if (!text.startsWith(QLatin1Char('{'))) {
+        return {{expectedValue(text)}};
+    }
+    std::vector<std::vector<Value>> rows;
+    for (const QString& row : text.mid(1, text.size() - 2).split(QLatin1Char(';'))) {
+        rows.emplace_back();
+        for (const QString& item : row.split(QLatin1Char(','))) {
+            rows.back().push_back(expectedValue(item.trimmed()));
+        }
+    }
+    return rows;
+}
+
+QString describe(const Value& v)
+{
+    switch (v.type()) {
+    case ValueType::Number:
+        return QString::number(v.number(), 'g', 17);
+    case ValueType::Text:
+        return QLatin1Char('"') + v.text() + QLatin1Char('"');
+    case ValueType::Boolean:
+        return v.boolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case ValueType::Error:
+        return errorText(v.error());
+    case ValueType::Empty:
+    case ValueType::Array:
+        break;
+    }
+    return QStringLiteral("(empty)");
+}
+
+bool same(const Value& actual, const Value& expected, double tolerance)
+{
+    if (expected.isNumber() && actual.isNumber()) {
+        const double diff = std::fabs(actual.number() - expected.number());
+        return diff <= tolerance * std::max(1.0, std::fabs(expected.number()));
+    }
+    return actual == expected;
+}
+
+struct Case {
+    int line;
+    int row;
+    QString formula;
+    QString expected;
+    double tolerance;
+};
+
+class FunctionTablesTest : public ::testing::TestWithParam<QString> {};
+
+TEST_P(FunctionTablesTest, GivesTheReferenceResults)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
+    loadFixture(sheet);
+    std::vector<Case> cases;
+    const QStringList lines = readLines(dataDir() + QStringLiteral("/functions/") + GetParam());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList f = lines[i].split(QLatin1Char('\t'));
+        CellAddress at;
+        if (lines[i].startsWith(QLatin1Char('@')) && f.size() == 2 && parseCellAddress(f[0].mid(1), at)) {
+            sheet.setText(at.row, at.column, f[1], true);
+        } else if (lines[i].startsWith(QLatin1Char('='))) {
+            ASSERT_GE(f.size(), 2) << GetParam().toStdString() << ':' << i + 1;
+            const double tolerance = f.size() > 2 && !f[2].isEmpty() ? f[2].toDouble() : 1e-9;
+            cases.push_back({i + 1, int(cases.size()) * kRowsPerCase, f[0], f[1], tolerance});
+            sheet.setText(cases.back().row, kFormulaColumn, f[0], true);
+        }
+    }
+    ASSERT_FALSE(cases.empty());
+    workbook.calculate();
+    for (const Case& c : cases) {
+        const auto block = expectedBlock(c.expected);
+        for (int r = 0; r < int(block.size()); ++r) {
+            for (int k = 0; k < int(block[r].size()); ++k) {
+                const Value actual = sheet.value(c.row + r, kFormulaColumn + k);
+                EXPECT_TRUE(same(actual, block[r][k], c.tolerance))
+                    << GetParam().toStdString() << ':' << c.line << "  " << c.formula.toStdString() << "\n  expected "
+                    << describe(block[r][k]).toStdString() << " at [" << r << ',' << k << "], got "
+                    << describe(actual).toStdString();
+            }
+        }
+    }
+}
+
+QStringList tables()
+{
+    return QDir(dataDir() + QStringLiteral("/functions")).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Group, FunctionTablesTest, ::testing::ValuesIn(tables()),
+                         [](const ::testing::TestParamInfo<QString>& info) {
+                             return info.param.section(u'.', 0, 0).toStdString();
+                         });
+
+}  // namespace
