@@ -3,6 +3,7 @@
 #include "Formula.h"
 #include "FormulaParser.h"
 #include "SheetData.h"
+#include "SpillLayout.h"
 
 #include <spreadsheet/FormulaResult.h>
 #include <spreadsheet/FunctionRepository.h>
@@ -64,6 +65,7 @@ void Calculator::calculateAll()
             run(*f);
         }
     }
+    settleSpills();
 }
 
 void Calculator::run(Formula& formula)
@@ -81,7 +83,7 @@ void Calculator::run(Formula& formula)
         forgetFailures(*f);
         f->state = CalcState::Calculating;
         try {
-            f->cached.assign(evaluator_.evaluate(*f));
+            store(*f, evaluator_.evaluate(*f));
             f->state = CalcState::Clean;
             ++evaluations_;
             stack_.pop_back();
@@ -164,11 +166,25 @@ void Calculator::formulaRemoved(Formula& formula)
     ++changes_;
     index_.remove(formula);
     std::erase(stack_, &formula);
+    SpillTable& spills = formula.sheet->data().spills;
+    if (const Spill* spill = spills.empty() ? nullptr : spills.anchoredAt(formula.row, formula.column)) {
+        spillChanges_.push_back({formula.sheet->id(), spill->area, {formula.row, formula.column}});
+        spills.remove(formula.row, formula.column);
+    }
 }
 
 void Calculator::cellChanged(const Sheet& sheet, int row, int column)
 {
     ++changes_;
+    // Writing into a spilled (or blocked) area changes what its formula can lay out.
+    CellAddress anchor;
+    const SpillTable& spills = sheet.data().spills;
+    if (!spills.empty() && spills.covering(row, column, &anchor) && !(anchor == CellAddress{row, column})) {
+        if (Formula* f = formulaAt({sheet.id(), anchor.row, anchor.column})) {
+            f->state = CalcState::Dirty;
+        }
+        cellChanged(sheet, anchor.row, anchor.column);
+    }
     const PendingCell cell{sheet.id(), row, column};
     if (isUpdating()) {
         if (pending_.size() < kMaxPendingCells) {
@@ -202,7 +218,7 @@ void Calculator::calculateManually(const std::vector<PendingCell>& changed)
         if (f && f->state != CalcState::Clean) {
             forgetFailures(*f);
             f->state = CalcState::Calculating;
-            f->cached.assign(evaluator_.evaluate(*f));
+            store(*f, evaluator_.evaluate(*f));
             f->state = CalcState::Clean;
             ++evaluations_;
         }
@@ -211,6 +227,12 @@ void Calculator::calculateManually(const std::vector<PendingCell>& changed)
 }
 
 void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
+{
+    recalculateCells(changed, true);
+    settleSpills();
+}
+
+void Calculator::recalculateCells(const std::vector<PendingCell>& changed, bool withVolatile)
 {
     if (!index_.isValid()) {
         index_.build(workbook_, *this);
@@ -228,8 +250,10 @@ void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
             dirty.push_back(f);
         }
     }
-    for (Formula* f : index_.volatileFormulas()) {
-        markDirty(f);
+    if (withVolatile) {
+        for (Formula* f : index_.volatileFormulas()) {
+            markDirty(f);
+        }
     }
     std::vector<PendingCell> work = changed;
     for (std::size_t i = 0; i < dirty.size(); ++i) {
@@ -249,6 +273,65 @@ void Calculator::recalculateChanged(const std::vector<PendingCell>& changed)
             run(*f);
         }
     }
+}
+
+void Calculator::store(Formula& f, const Value& result)
+{
+    SpillTable& spills = f.sheet->data().spills;
+    const Spill* old = spills.empty() ? nullptr : spills.anchoredAt(f.row, f.column);
+    if (!result.isArray() && !old && !f.isArrayFormula()) {
+        f.cached.assign(result);
+        return;
+    }
+    Spill next = layOutResult(*f.sheet, f, result);
+    f.cached.assign(next.values ? next.values->at(0, 0) : Value::error(ErrorCode::Spill));
+    const bool alone = next.area.isSingleCell() && !next.fixed;
+    bool changed = !alone;
+    CellRange touched = next.area;
+    if (old) {
+        changed = !(old->area == next.area) || !old->values != !next.values
+                  || (old->values && *old->values != *next.values);
+        touched = {std::min(old->area.left, next.area.left), std::min(old->area.top, next.area.top),
+                   std::max(old->area.right, next.area.right), std::max(old->area.bottom, next.area.bottom)};
+    }
+    if (alone) {
+        spills.remove(f.row, f.column);
+    } else {
+        spills.set(f.row, f.column, std::move(next));
+    }
+    if (changed) {
+        spillChanges_.push_back({f.sheet->id(), touched, {f.row, f.column}});
+    }
+}
+
+// A formula calculated before the array it reads had spilled saw empty
+// cells; it calculates again, as do the readers of cells a spill left. The
+// rounds end when no spill changes, or after a few (spills that feed each
+// other back).
+void Calculator::settleSpills()
+{
+    constexpr int kMaxRounds = 8;
+    if (settling_) {
+        return;
+    }
+    settling_ = true;
+    for (int round = 0; round < kMaxRounds && !spillChanges_.empty(); ++round) {
+        std::vector<SpillChange> changes;
+        changes.swap(spillChanges_);
+        std::vector<PendingCell> cells;
+        for (const SpillChange& c : changes) {
+            for (int row = c.area.top; row <= c.area.bottom; ++row) {
+                for (int column = c.area.left; column <= c.area.right; ++column) {
+                    if (row != c.anchor.row || column != c.anchor.column) {
+                        cells.push_back({c.sheetId, row, column});
+                    }
+                }
+            }
+        }
+        recalculateCells(cells, false);
+    }
+    spillChanges_.clear();
+    settling_ = false;
 }
 
 void Calculator::structureChanged()

@@ -73,6 +73,11 @@ private:
     };
 
     void recalculateChanged(const std::vector<PendingCell>& changed);
+    void recalculateCells(const std::vector<PendingCell>& changed, bool withVolatile);
+    // Stores a formula's result, laying an array out over the cells it spills into.
+    void store(Formula& formula, const Value& result);
+    // Formulas that read cells an array spilled into (or left) calculate again.
+    void settleSpills();
     void calculateManually(const std::vector<PendingCell>& changed);
     void run(Formula& formula);
     void checkInterrupt();
@@ -87,6 +92,13 @@ private:
     std::vector<CalculationFailure> failures_;
     std::vector<PendingCell> pending_;
     std::vector<Formula*> stack_;
+    struct SpillChange {
+        int sheetId;
+        CellRange area;
+        CellAddress anchor;
+    };
+    std::vector<SpillChange> spillChanges_;
+    bool settling_ = false;
     bool pendingOverflow_ = false;
     int updateDepth_ = 0;
     std::uint64_t evaluations_ = 0;

@@ -70,7 +70,7 @@ std::unique_ptr<ClipboardData> capture(const Sheet& sheet, const CellRange& area
 void remapSheets(Formula& formula, const ClipboardData& d, const Workbook& target)
 {
     for (Token& t : formula.mutableTokens()) {
-        if ((t.op != OpCode::Ref && t.op != OpCode::Range) || t.sheet == kOwnSheet) {
+        if ((!t.isCellReference() && t.op != OpCode::Range) || t.sheet == kOwnSheet) {
             continue;
         }
         const auto name = d.sheetNames.find(t.sheet);

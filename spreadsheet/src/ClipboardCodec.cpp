@@ -144,7 +144,7 @@ void writeFormula(QDataStream& out, const Formula& f)
 void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
 {
     const bool usesString = t.op == OpCode::String || t.op == OpCode::Name || t.op == OpCode::BadRef || t.op == OpCode::Custom;
-    if (t.op > OpCode::Paren || (usesString && (t.a < 0 || std::size_t(t.a) >= strings))) {
+    if (t.op > OpCode::SpillRef || (usesString && (t.a < 0 || std::size_t(t.a) >= strings))) {
         invalid();
     }
     if (t.op == OpCode::Builtin && (t.a < 0 || std::size_t(t.a) >= builtinFunctions().size())) {
@@ -153,10 +153,10 @@ void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
     if ((t.op == OpCode::Builtin || t.op == OpCode::Custom) && (t.b < 0 || t.b > 255)) {
         invalid();
     }
-    if (t.op == OpCode::Error && (t.a < 0 || t.a > static_cast<int>(ErrorCode::NA))) {
+    if (t.op == OpCode::Error && (t.a < 0 || t.a > static_cast<int>(ErrorCode::Calc))) {
         invalid();
     }
-    if (t.op == OpCode::Ref && !CellAddress{t.a, t.b}.isValid()) {
+    if (t.isCellReference() && !CellAddress{t.a, t.b}.isValid()) {
         invalid();
     }
     if (t.op == OpCode::Range && !t.rangeValue().isValid()) {
@@ -179,7 +179,12 @@ void checkBalance(const std::vector<Token>& tokens)
                 invalid();
             }
             ++depth;
-        } else if (t.op >= OpCode::Neg) {
+        } else if (t.op == OpCode::Array) {
+            if (t.a < 1 || t.b < 1 || t.a > 65535 || t.b > 65535 || depth < long(t.a) * t.b) {
+                invalid();
+            }
+            depth -= long(t.a) * t.b - 1;
+        } else if (t.op >= OpCode::Neg && t.op <= OpCode::Paren) {
             if (depth < 1) {
                 invalid();
             }

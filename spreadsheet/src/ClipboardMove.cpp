@@ -39,11 +39,11 @@ void ClipboardMove::run()
 
 bool ClipboardMove::follow(Token& t, int formulaSheetId, int newFormulaSheetId) const
 {
-    if (t.op != OpCode::Ref && t.op != OpCode::Range) {
+    if (!t.isCellReference() && t.op != OpCode::Range) {
         return false;
     }
     const int sheetId = t.sheet == kOwnSheet ? formulaSheetId : t.sheet;
-    const CellRange r = t.op == OpCode::Ref ? CellRange::cell(t.a, t.b) : t.rangeValue();
+    const CellRange r = t.isCellReference() ? CellRange::cell(t.a, t.b) : t.rangeValue();
     const bool inside = sheetId == d_.sourceSheetId && d_.source.contains(r.top, r.left)
                         && d_.source.contains(r.bottom, r.right) && !(t.flags & (kWholeColumns | kWholeRows));
     const int newSheetId = inside ? target_.id() : sheetId;
@@ -55,7 +55,7 @@ bool ClipboardMove::follow(Token& t, int formulaSheetId, int newFormulaSheetId) 
         return false;
     }
     if (inside) {
-        if (t.op == OpCode::Ref) {
+        if (t.isCellReference()) {
             t.a += rows_;
             t.b += columns_;
         } else {

@@ -59,7 +59,7 @@ void DependencyIndex::collect(Formula& formula, Calculator& calculator, std::vec
     const auto addTokens = [&](std::span<const Token> tokens, int ownSheet) {
         for (const Token& t : tokens) {
             const int sheetId = t.sheet == kOwnSheet ? ownSheet : t.sheet;
-            if (t.op == OpCode::Ref) {
+            if (t.isCellReference()) {
                 cells.push_back({key(sheetId, t.a, t.b), &formula});
             } else if (t.op == OpCode::Range) {
                 addArea(sheetId, t.rangeValue());
@@ -108,7 +108,7 @@ void DependencyIndex::remove(Formula& formula)
     }
     const int ownId = formula.sheet->id();
     for (const Token& t : formula.tokens()) {
-        if (t.op != OpCode::Ref) {
+        if (!t.isCellReference()) {
             continue;
         }
         const std::uint64_t k = key(t.sheet == kOwnSheet ? ownId : t.sheet, t.a, t.b);

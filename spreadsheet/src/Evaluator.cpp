@@ -11,6 +11,7 @@
 #include <spreadsheet/FunctionRepository.h>
 #include <spreadsheet/Workbook.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace spreadsheet {
@@ -22,6 +23,78 @@ constexpr int kMaxNameDepth = 16;
 Value numberResult(double x)
 {
     return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
+}
+
+Value applyBinary(OpCode op, const Value& left, const Value& right)
+{
+    if (left.isError()) {
+        return left;
+    }
+    if (right.isError()) {
+        return right;
+    }
+    if (op == OpCode::Concat) {
+        return Value(coerce::toText(left) + coerce::toText(right));
+    }
+    if (op >= OpCode::Eq && op <= OpCode::Ge) {
+        const int c = coerce::compare(left, right);
+        static constexpr bool kTable[6][3] = {
+            // less, equal, greater
+            {false, true, false}, {true, false, true}, {true, false, false},
+            {false, false, true}, {true, true, false}, {false, true, true},
+        };
+        return Value::boolean(kTable[static_cast<int>(op) - static_cast<int>(OpCode::Eq)][c + 1]);
+    }
+    double x = 0.0;
+    double y = 0.0;
+    ErrorCode error = ErrorCode::Value;
+    if (!coerce::toNumber(left, x, error) || !coerce::toNumber(right, y, error)) {
+        return Value::error(error);
+    }
+    switch (op) {
+    case OpCode::Add:
+        return numberResult(x + y);
+    case OpCode::Sub:
+        return numberResult(x - y);
+    case OpCode::Mul:
+        return numberResult(x * y);
+    case OpCode::Div:
+        return y == 0.0 ? Value::error(ErrorCode::Div0) : numberResult(x / y);
+    default:
+        return x == 0.0 && y == 0.0 ? Value::error(ErrorCode::Num) : numberResult(std::pow(x, y));
+    }
+}
+
+Value applyUnary(OpCode op, const Value& v)
+{
+    if (op == OpCode::Plus || v.isError()) {
+        return v;
+    }
+    double x = 0.0;
+    ErrorCode error = ErrorCode::Value;
+    if (!coerce::toNumber(v, x, error)) {
+        return Value::error(error);
+    }
+    return op == OpCode::Neg ? Value(-x) : Value(x / 100.0);
+}
+
+// Two sizes of an element-wise operation: a single row or column stretches
+// over the other; otherwise the larger size, with #N/A where one side ends.
+int broadcast(int a, int b)
+{
+    return a == 1 ? b : b == 1 ? a : std::max(a, b);
+}
+
+Value elementOf(const ValueArray& a, int row, int column)
+{
+    const int r = a.rows() == 1 ? 0 : row;
+    const int c = a.columns() == 1 ? 0 : column;
+    return r < a.rows() && c < a.columns() ? a.at(r, c) : Value::error(ErrorCode::NA);
+}
+
+CellRange boundingBox(const CellRange& a, const CellRange& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
@@ -37,7 +110,8 @@ Value Evaluator::evaluate(Formula& formula)
     circular_ = false;
     nameDepth_ = 0;
     run(formula.tokens(), formula, sheet_);
-    Value result = stack_.empty() ? Value() : scalar(stack_.back());
+    referenceResult_.reset();
+    Value result = stack_.empty() ? Value() : resultOf(stack_.back());
     if (circular_) {
         recordFailure(QStringLiteral("Referência circular."));
         return Value::error(ErrorCode::Ref);
@@ -61,25 +135,55 @@ void Evaluator::recordFailure(const QString& message)
 Value Evaluator::cellValue(const Sheet& sheet, int row, int column)
 {
     const Cell* cell = sheet.data().cells.find(row, column);
-    if (!cell || cell->kind != CellKind::Formula) {
-        return cell ? cell->value() : Value();
+    if (!cell || cell->kind == CellKind::Empty) {
+        return spilledValue(sheet, row, column);
+    }
+    if (cell->kind != CellKind::Formula) {
+        return cell->value();
     }
     Formula* f = cell->formula;
-    switch (f->state) {
-    case CalcState::Clean:
-        break;
-    case CalcState::Dirty:
-    case CalcState::Queued:
-        if (strict_) {
-            throw NeedsCalculation{{f}};
-        }
-        break;
-    case CalcState::Calculating:
-    case CalcState::Waiting:
-        circular_ = true;
+    if (!formulaReady(*f)) {
         return Value::error(ErrorCode::Ref);
     }
     return f->cached.toValue();
+}
+
+// False for a formula on the calculation stack: a circular reference.
+bool Evaluator::formulaReady(Formula& f)
+{
+    switch (f.state) {
+    case CalcState::Clean:
+        return true;
+    case CalcState::Dirty:
+    case CalcState::Queued:
+        if (strict_) {
+            throw NeedsCalculation{{&f}};
+        }
+        return true;
+    case CalcState::Calculating:
+    case CalcState::Waiting:
+        circular_ = true;
+        return false;
+    }
+    return true;
+}
+
+Value Evaluator::spilledValue(const Sheet& sheet, int row, int column)
+{
+    const SpillTable& spills = sheet.data().spills;
+    if (spills.empty()) {
+        return {};
+    }
+    CellAddress anchor;
+    const Spill* spill = spills.covering(row, column, &anchor);
+    if (!spill || !spill->values || (anchor.row == row && anchor.column == column)) {
+        return {};
+    }
+    const Cell* owner = sheet.data().cells.find(anchor.row, anchor.column);
+    if (owner && owner->kind == CellKind::Formula && !formulaReady(*owner->formula)) {
+        return Value::error(ErrorCode::Ref);
+    }
+    return spill->values->at(row - anchor.row, column - anchor.column);
 }
 
 void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
@@ -103,6 +207,17 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
         case CalcState::Waiting:
             circular_ = true;
             break;
+        }
+    });
+    // Cells that an array spilled into wait for its formula too.
+    sheet.data().spills.forEachAnchorMeeting(range, [&](int row, int column) {
+        const Cell* owner = sheet.data().cells.find(row, column);
+        if (owner && owner->kind == CellKind::Formula && owner->formula->state != CalcState::Clean) {
+            if (owner->formula->state == CalcState::Dirty || owner->formula->state == CalcState::Queued) {
+                needed.formulas.push_back(owner->formula);
+            } else {
+                circular_ = true;
+            }
         }
     });
     if (!strict_) {
@@ -193,70 +308,171 @@ void Evaluator::pushName(const QString& name)
 
 void Evaluator::binary(OpCode op)
 {
+    if (stack_.back().isArrayLike() || stack_[stack_.size() - 2].isArrayLike()) {
+        const Operand right = std::move(stack_.back());
+        stack_.pop_back();
+        const Operand left = std::move(stack_.back());
+        stack_.pop_back();
+        elementwise(op, left, right);
+        return;
+    }
     const Value right = popScalar();
     const Value left = popScalar();
-    if (left.isError()) {
-        pushValue(left);
-        return;
+    pushValue(applyBinary(op, left, right));
+}
+
+void Evaluator::elementwise(OpCode op, const Operand& left, const Operand& right)
+{
+    const ValueArray a = arrayOf(left);
+    const ValueArray b = arrayOf(right);
+    ValueArray out(broadcast(a.rows(), b.rows()), broadcast(a.columns(), b.columns()));
+    for (int r = 0; r < out.rows(); ++r) {
+        for (int c = 0; c < out.columns(); ++c) {
+            out.at(r, c) = applyBinary(op, elementOf(a, r, c), elementOf(b, r, c));
+        }
     }
-    if (right.isError()) {
-        pushValue(right);
-        return;
-    }
-    if (op == OpCode::Concat) {
-        pushValue(Value(coerce::toText(left) + coerce::toText(right)));
-        return;
-    }
-    if (op >= OpCode::Eq && op <= OpCode::Ge) {
-        const int c = coerce::compare(left, right);
-        static constexpr bool kTable[6][3] = {
-            // less, equal, greater
-            {false, true, false}, {true, false, true}, {true, false, false},
-            {false, false, true}, {true, true, false}, {false, true, true},
-        };
-        pushValue(Value::boolean(kTable[static_cast<int>(op) - static_cast<int>(OpCode::Eq)][c + 1]));
-        return;
-    }
-    double x = 0.0;
-    double y = 0.0;
-    ErrorCode error = ErrorCode::Value;
-    if (!coerce::toNumber(left, x, error) || !coerce::toNumber(right, y, error)) {
-        pushValue(Value::error(error));
-        return;
-    }
-    switch (op) {
-    case OpCode::Add:
-        pushValue(numberResult(x + y));
-        break;
-    case OpCode::Sub:
-        pushValue(numberResult(x - y));
-        break;
-    case OpCode::Mul:
-        pushValue(numberResult(x * y));
-        break;
-    case OpCode::Div:
-        pushValue(y == 0.0 ? Value::error(ErrorCode::Div0) : numberResult(x / y));
-        break;
-    default:
-        pushValue(x == 0.0 && y == 0.0 ? Value::error(ErrorCode::Num) : numberResult(std::pow(x, y)));
-        break;
-    }
+    pushValue(Value::array(std::move(out)));
 }
 
 void Evaluator::unary(OpCode op)
 {
-    const Value v = popScalar();
-    if (op == OpCode::Plus || v.isError()) {
-        pushValue(v);
+    if (stack_.back().isArrayLike()) {
+        ValueArray a = arrayOf(stack_.back());
+        stack_.pop_back();
+        for (Value& v : a.items()) {
+            v = applyUnary(op, v);
+        }
+        pushValue(Value::array(std::move(a)));
         return;
     }
-    double x = 0.0;
-    ErrorCode error = ErrorCode::Value;
-    if (!coerce::toNumber(v, x, error)) {
-        pushValue(Value::error(error));
+    pushValue(applyUnary(op, popScalar()));
+}
+
+// A1:INDEX(...) spans both; a space keeps what both share; (A;B) keeps both.
+void Evaluator::referenceOperator(OpCode op)
+{
+    const Operand right = std::move(stack_.back());
+    stack_.pop_back();
+    const Operand left = std::move(stack_.back());
+    stack_.pop_back();
+    if (!left.isReference() || !right.isReference() || !left.sheet || !right.sheet) {
+        const Value& error = left.kind == Operand::Kind::Value && left.value.isError() ? left.value : right.value;
+        pushValue(error.isError() ? error : Value::error(ErrorCode::Value));
         return;
     }
-    pushValue(op == OpCode::Neg ? Value(-x) : Value(x / 100.0));
+    if (left.sheet != right.sheet) {
+        pushValue(Value::error(op == OpCode::Union ? ErrorCode::Value : ErrorCode::Ref));
+        return;
+    }
+    if (op == OpCode::Union) {
+        auto areas = std::make_shared<std::vector<CellRange>>();
+        if (left.moreAreas) {
+            *areas = *left.moreAreas;
+        }
+        areas->push_back(right.range);
+        if (right.moreAreas) {
+            areas->insert(areas->end(), right.moreAreas->begin(), right.moreAreas->end());
+        }
+        Operand o = Operand::reference(left.sheet, left.range);
+        o.moreAreas = std::move(areas);
+        stack_.push_back(std::move(o));
+        return;
+    }
+    if (op == OpCode::RangeOp) {
+        CellRange box = boundingBox(left.range, right.range);
+        for (const Operand* side : {&left, &right}) {
+            if (side->moreAreas) {
+                for (const CellRange& r : *side->moreAreas) {
+                    box = boundingBox(box, r);
+                }
+            }
+        }
+        stack_.push_back(Operand::reference(left.sheet, box));
+        return;
+    }
+    const CellRange& a = left.range;
+    const CellRange& b = right.range;
+    const CellRange common{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                           std::min(a.bottom, b.bottom)};
+    if (common.left > common.right || common.top > common.bottom) {
+        pushValue(Value::error(ErrorCode::Null));
+        return;
+    }
+    stack_.push_back(Operand::reference(left.sheet, common));
+}
+
+void Evaluator::pushArray(int rows, int columns)
+{
+    const std::size_t count = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns);
+    std::vector<Value> items;
+    items.reserve(count);
+    for (std::size_t i = stack_.size() - count; i < stack_.size(); ++i) {
+        items.push_back(stack_[i].value);
+    }
+    stack_.resize(stack_.size() - count);
+    pushValue(Value::array(ValueArray(rows, columns, std::move(items))));
+}
+
+// A1#: the area that the formula in A1 fills now.
+void Evaluator::pushSpill(const Token& t, const Sheet* ownSheet)
+{
+    const Sheet* sheet = t.sheet == kOwnSheet ? ownSheet : workbook_.sheetById(t.sheet);
+    if (!sheet) {
+        pushValue(Value::error(ErrorCode::Ref));
+        return;
+    }
+    cellValue(*sheet, t.a, t.b);  // calculates the formula first
+    const Spill* spill = sheet->data().spills.anchoredAt(t.a, t.b);
+    if (!spill || !spill->values) {
+        pushValue(Value::error(ErrorCode::Ref));
+        return;
+    }
+    stack_.push_back(Operand::reference(sheet, spill->area));
+}
+
+ValueArray Evaluator::arrayOf(const Operand& o)
+{
+    if (o.kind == Operand::Kind::Value) {
+        return o.value.isArray() ? o.value.array() : ValueArray(1, 1, {o.value});
+    }
+    if (o.kind == Operand::Kind::Missing) {
+        return ValueArray(1, 1);
+    }
+    if (!o.sheet || o.isMultiArea()) {
+        return ValueArray(1, 1, {Value::error(o.sheet ? ErrorCode::Value : ErrorCode::Ref)});
+    }
+    const Sheet& sheet = *o.sheet;
+    const CellRange& r = o.range;
+    prepareRange(sheet, r);
+    const SheetData& data = sheet.data();
+    const int bottom = std::max(r.top, std::min(r.bottom, std::max(data.cells.lastRow(), data.spills.lastRow())));
+    const int right =
+        std::max(r.left, std::min(r.right, std::max(data.cells.lastColumn(), data.spills.lastColumn())));
+    ValueArray out(bottom - r.top + 1, right - r.left + 1);
+    for (int row = r.top; row <= bottom; ++row) {
+        for (int column = r.left; column <= right; ++column) {
+            out.at(row - r.top, column - r.left) = cellValue(sheet, row, column);
+        }
+    }
+    return out;
+}
+
+void Evaluator::setReferenceResult(const Sheet* sheet, const CellRange& range)
+{
+    referenceResult_ = Operand::reference(sheet, range);
+}
+
+// What a formula gives its cell: a range of several cells spills as an array.
+Value Evaluator::resultOf(const Operand& operand)
+{
+    if (!operand.isArrayLike()) {
+        return scalar(operand);
+    }
+    ValueArray a = arrayOf(operand);
+    if (a.size() == 1) {
+        return a.at(0, 0);
+    }
+    return Value::array(std::move(a));
 }
 
 void Evaluator::callBuiltin(int index, int argc)
@@ -264,17 +480,80 @@ void Evaluator::callBuiltin(int index, int argc)
     const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(index)];
     const std::size_t base = stack_.size() - static_cast<std::size_t>(argc);
     for (std::size_t i = base; i < stack_.size(); ++i) {
+        const Operand& o = stack_[i];
+        if (o.isArrayLike() && !takesRange(f, static_cast<int>(i - base))) {
+            callLifted(f, base);
+            return;
+        }
+    }
+    for (std::size_t i = base; i < stack_.size(); ++i) {
         if (stack_[i].kind == Operand::Kind::Reference && stack_[i].sheet) {
             prepareRange(*stack_[i].sheet, stack_[i].range);
+            if (stack_[i].moreAreas) {
+                for (const CellRange& r : *stack_[i].moreAreas) {
+                    prepareRange(*stack_[i].sheet, r);
+                }
+            }
         }
     }
     const CallContext context(*this, std::span<const Operand>(stack_).subspan(base));
+    referenceResult_.reset();
     Value result = f.call(context);
     stack_.resize(base);
+    if (referenceResult_) {
+        stack_.push_back(std::move(*referenceResult_));
+        referenceResult_.reset();
+        return;
+    }
     if (result.isNumber() && !std::isfinite(result.number())) {
         result = Value::error(ErrorCode::Num);
     }
     pushValue(std::move(result));
+}
+
+// A function given an array where it takes one value runs once per element:
+// ABS(A1:A9) is the array of the nine absolute values.
+void Evaluator::callLifted(const BuiltinFunction& f, std::size_t base)
+{
+    std::vector<Operand> args(stack_.begin() + static_cast<std::ptrdiff_t>(base), stack_.end());
+    std::vector<std::optional<ValueArray>> lifted(args.size());
+    int rows = 1;
+    int columns = 1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].isArrayLike() && !takesRange(f, static_cast<int>(i))) {
+            lifted[i] = arrayOf(args[i]);
+            rows = broadcast(rows, lifted[i]->rows());
+            columns = broadcast(columns, lifted[i]->columns());
+        } else if (args[i].kind == Operand::Kind::Reference && args[i].sheet) {
+            prepareRange(*args[i].sheet, args[i].range);
+        }
+    }
+    ValueArray out(rows, columns);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            for (std::size_t i = 0; i < args.size(); ++i) {
+                if (lifted[i]) {
+                    args[i] = Operand();
+                    args[i].value = elementOf(*lifted[i], r, c);
+                }
+            }
+            referenceResult_.reset();
+            Value v = f.call(CallContext(*this, args));
+            if (referenceResult_) {
+                v = scalar(*referenceResult_);
+                referenceResult_.reset();
+            }
+            if (v.isArray()) {
+                v = v.array().at(0, 0);
+            }
+            if (v.isNumber() && !std::isfinite(v.number())) {
+                v = Value::error(ErrorCode::Num);
+            }
+            out.at(r, c) = std::move(v);
+        }
+    }
+    stack_.resize(base);
+    pushValue(Value::array(std::move(out)));
 }
 
 void Evaluator::callCustom(const Token& t, const Formula& formula)
@@ -348,6 +627,17 @@ void Evaluator::run(std::span<const Token> tokens, const Formula& formula, const
             unary(t.op);
             break;
         case OpCode::Paren:
+            break;
+        case OpCode::RangeOp:
+        case OpCode::Intersect:
+        case OpCode::Union:
+            referenceOperator(t.op);
+            break;
+        case OpCode::Array:
+            pushArray(t.a, t.b);
+            break;
+        case OpCode::SpillRef:
+            pushSpill(t, ownSheet);
             break;
         default:
             binary(t.op);

@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <optional>
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +17,7 @@
 namespace spreadsheet {
 
 class Calculator;
+struct BuiltinFunction;
 class Formula;
 class Sheet;
 class Workbook;
@@ -46,18 +49,31 @@ public:
     // walks it.
     void prepareRange(const Sheet& sheet, const CellRange& range);
     Value scalar(const Operand& operand);
+    // An operand as a block of values: a reference's cells (cut at the last
+    // row and column its sheet uses), an array, or one value.
+    ValueArray arrayOf(const Operand& operand);
+    // A function's result that is a reference (INDEX, OFFSET, CHOOSE).
+    void setReferenceResult(const Sheet* sheet, const CellRange& range);
     const Sheet& sheet() const { return *sheet_; }
     CellAddress position() const { return position_; }
     Workbook& workbook() const { return workbook_; }
     void recordFailure(const QString& message);
 
 private:
+    bool formulaReady(Formula& f);
+    Value spilledValue(const Sheet& sheet, int row, int column);
     void run(std::span<const Token> tokens, const Formula& formula, const Sheet* ownSheet);
     void pushReference(const Token& t, const Sheet* ownSheet);
     void pushName(const QString& name);
     void binary(OpCode op);
+    void elementwise(OpCode op, const Operand& left, const Operand& right);
     void unary(OpCode op);
+    void referenceOperator(OpCode op);
+    void pushArray(int rows, int columns);
+    void pushSpill(const Token& t, const Sheet* ownSheet);
+    Value resultOf(const Operand& operand);
     void callBuiltin(int index, int argc);
+    void callLifted(const BuiltinFunction& f, std::size_t base);
     void callCustom(const Token& t, const Formula& formula);
     Value popScalar();
     void pushValue(Value v);
@@ -65,6 +81,7 @@ private:
     Workbook& workbook_;
     Calculator& calculator_;
     std::vector<Operand> stack_;
+    std::optional<Operand> referenceResult_;
     const Sheet* sheet_ = nullptr;
     CellAddress position_;
     bool strict_ = true;

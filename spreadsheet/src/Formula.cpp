@@ -12,6 +12,8 @@ Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extra
     const auto builtins = builtinFunctions();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         data()[i] = tokens[i];
+        // A1:INDEX(...) reaches cells that no token names.
+        volatile_ = volatile_ || tokens[i].op == OpCode::RangeOp;
         if (tokens[i].op != OpCode::Builtin) {
             continue;
         }
@@ -27,6 +29,23 @@ std::unique_ptr<Formula> Formula::clone() const
     auto copy = std::make_unique<Formula>(std::vector<Token>(tokens().begin(), tokens().end()), std::move(extras));
     copy->cached = cached;
     return copy;
+}
+
+CellRange Formula::arrayArea() const
+{
+    if (!isArrayFormula()) {
+        return CellRange::cell(row, column);
+    }
+    return {column, row, column + extras_->arrayColumns - 1, row + extras_->arrayRows - 1};
+}
+
+void Formula::setArrayArea(int rows, int columns)
+{
+    if (!extras_) {
+        extras_ = std::make_unique<FormulaExtras>();
+    }
+    extras_->arrayRows = rows > 1 || columns > 1 ? rows : 0;
+    extras_->arrayColumns = rows > 1 || columns > 1 ? columns : 0;
 }
 
 std::unique_ptr<Formula> Formula::invalid(const QString& text, const QString& reason)

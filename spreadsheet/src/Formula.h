@@ -27,6 +27,9 @@ struct FormulaExtras {
     std::vector<QString> strings;
     QString sourceText;
     QString parseError;
+    // An array formula entered over a range ({=...}): its rows and columns.
+    int arrayRows = 0;
+    int arrayColumns = 0;
 };
 
 class Formula {
@@ -47,6 +50,11 @@ public:
     // Reads its own or a referenced cell's position (ROW, COLUMN), so moving
     // cells changes its value.
     bool isPositional() const { return positional_; }
+    // An array formula over a fixed range, its cell at the top left; the
+    // result is fitted to the range instead of spilling.
+    bool isArrayFormula() const { return extras_ && extras_->arrayRows > 0; }
+    CellRange arrayArea() const;
+    void setArrayArea(int rows, int columns);
 
     Sheet* sheet = nullptr;
     int row = 0;

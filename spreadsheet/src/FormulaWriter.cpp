@@ -20,10 +20,11 @@ struct OperatorText {
     const char* text;
 };
 
-constexpr std::array<OperatorText, 12> kBinary{{
+constexpr std::array<OperatorText, 15> kBinary{{
     {OpCode::Add, "+"}, {OpCode::Sub, "-"}, {OpCode::Mul, "*"}, {OpCode::Div, "/"},
     {OpCode::Pow, "^"}, {OpCode::Concat, "&"}, {OpCode::Eq, "="}, {OpCode::Ne, "<>"},
     {OpCode::Lt, "<"}, {OpCode::Gt, ">"}, {OpCode::Le, "<="}, {OpCode::Ge, ">="},
+    {OpCode::RangeOp, ":"}, {OpCode::Intersect, " "}, {OpCode::Union, ";"},
 }};
 
 const char* binaryText(OpCode op)
@@ -85,7 +86,8 @@ QString FormulaWriter::write(const Formula& formula, CellAddress origin) const
                    + (abs.column2 ? QStringLiteral("$") : QString()) + columnName(range.right);
         }
         if (t.flags & kWholeRows) {
-            return prefix + QString::number(range.top + 1) + u':' + QString::number(range.bottom + 1);
+            return prefix + (abs.row1 ? QStringLiteral("$") : QString()) + QString::number(range.top + 1) + u':'
+                   + (abs.row2 ? QStringLiteral("$") : QString()) + QString::number(range.bottom + 1);
         }
         if (r1c1_) {
             return prefix + r1c1Text(range, abs, origin);
@@ -121,6 +123,25 @@ QString FormulaWriter::write(const Formula& formula, CellAddress origin) const
         case OpCode::Range:
             stack.push_back(referenceText(t));
             break;
+        case OpCode::SpillRef:
+            stack.push_back(referenceText(t) + u'#');
+            break;
+        case OpCode::Array: {
+            const int count = t.a * t.b;
+            std::vector<QString> items(static_cast<std::size_t>(count));
+            for (int i = count - 1; i >= 0; --i) {
+                items[static_cast<std::size_t>(i)] = pop();
+            }
+            QString text = QStringLiteral("{");
+            for (int i = 0; i < count; ++i) {
+                if (i > 0) {
+                    text += i % t.b == 0 ? u';' : u',';
+                }
+                text += items[static_cast<std::size_t>(i)];
+            }
+            stack.push_back(text + u'}');
+            break;
+        }
         case OpCode::BadRef:
         case OpCode::Name:
             stack.push_back(formula.string(t.a));

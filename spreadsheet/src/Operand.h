@@ -3,6 +3,9 @@
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
+#include <memory>
+#include <vector>
+
 namespace spreadsheet {
 
 class Sheet;
@@ -16,6 +19,17 @@ struct Operand {
     Value value;
     const Sheet* sheet = nullptr;
     CellRange range;
+    // The areas after the first of a reference such as (A1:A3;C1:C3).
+    std::shared_ptr<const std::vector<CellRange>> moreAreas;
+
+    bool isReference() const { return kind == Kind::Reference; }
+    bool isMultiArea() const { return moreAreas && !moreAreas->empty(); }
+    // What a function or an operator given one value must take element by
+    // element: an array, or a reference to more than one cell.
+    bool isArrayLike() const
+    {
+        return kind == Kind::Value ? value.isArray() : kind == Kind::Reference && (!range.isSingleCell() || isMultiArea());
+    }
 
     static Operand missing()
     {

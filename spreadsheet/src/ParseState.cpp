@@ -167,13 +167,64 @@ void ParseState::unary()
             fail(QStringLiteral("Fórmula longa demais."));
         }
     }
-    primary();
+    referenceOperand();
     while (accept(u'%')) {
         append(OpCode::Percent);
     }
     for (auto it = signs.rbegin(); it != signs.rend(); ++it) {
         append(*it);
     }
+}
+
+// The reference operators bind tighter than any other: A1:INDEX(B:B;3),
+// OFFSET(A1;1;1):C9, and the intersection A1:C5 B2:B9 written with a space.
+void ParseState::referenceOperand()
+{
+    primary();
+    for (;;) {
+        if (peek() == u':') {
+            ++pos_;
+            skipSpaces();
+            primary();
+            append(OpCode::RangeOp);
+        } else if (intersectionFollows()) {
+            skipSpaces();
+            primary();
+            append(OpCode::Intersect);
+        } else {
+            return;
+        }
+    }
+}
+
+// A space between two references is an operator; elsewhere it is layout.
+bool ParseState::intersectionFollows() const
+{
+    if (!peek().isSpace() || tokens.empty()) {
+        return false;
+    }
+    switch (tokens.back().op) {
+    case OpCode::Ref:
+    case OpCode::Range:
+    case OpCode::RangeOp:
+    case OpCode::Intersect:
+    case OpCode::SpillRef:
+    case OpCode::Name:
+    case OpCode::Paren:
+    case OpCode::Builtin:
+        break;
+    default:
+        return false;
+    }
+    int i = pos_;
+    while (i < text_.size() && text_[i].isSpace()) {
+        ++i;
+    }
+    if (i >= text_.size()) {
+        return false;
+    }
+    const QChar next = text_[i];
+    return next == u'$' || next == u'\'' || next == u'(' || next.isLetter();
 }
 
 void ParseState::primary()
@@ -185,6 +236,8 @@ void ParseState::primary()
     }
     if (c == u'(') {
         parenthesized();
+    } else if (c == u'{') {
+        arrayConstant();
     } else if (c.isDigit() || (c == u'.' && peek(1).isDigit())) {
         number();
     } else if (c == u'"') {
@@ -204,10 +257,85 @@ void ParseState::parenthesized()
 {
     ++pos_;
     expression();
+    // (A1:A3;C1:C3) is a reference of several areas.
+    while (accept(u';') || accept(u',')) {
+        expression();
+        append(OpCode::Union);
+    }
     if (!accept(u')')) {
         fail(QStringLiteral("Parêntese não fechado."));
     }
     append(OpCode::Paren);
+}
+
+// {1,2;3,4}: ',' between the columns, ';' between the rows; the elements
+// are constants only.
+void ParseState::arrayConstant()
+{
+    ++pos_;  // '{'
+    int rows = 0;
+    int columns = -1;
+    int inRow = 0;
+    for (;;) {
+        arrayElement();
+        ++inRow;
+        if (accept(u',')) {
+            continue;
+        }
+        const bool last = accept(u'}');
+        if (!last && !accept(u';')) {
+            fail(QStringLiteral("Esperado ',', ';' ou '}' na matriz constante."));
+        }
+        if (columns >= 0 && inRow != columns) {
+            fail(QStringLiteral("As linhas de uma matriz constante devem ter o mesmo número de colunas."));
+        }
+        columns = inRow;
+        inRow = 0;
+        ++rows;
+        if (long(rows) * columns > FormulaParser::kMaxLength) {
+            fail(QStringLiteral("Matriz constante grande demais."));
+        }
+        if (last) {
+            break;
+        }
+    }
+    append(OpCode::Array, rows, columns);
+}
+
+void ParseState::arrayElement()
+{
+    skipSpaces();
+    bool negative = false;
+    if (peek() == u'-' || peek() == u'+') {
+        negative = peek() == u'-';
+        ++pos_;
+        if (!peek().isDigit() && peek() != u'.') {
+            fail(QStringLiteral("Uma matriz constante só contém números, textos, valores lógicos e erros."));
+        }
+    }
+    const QChar c = peek();
+    const std::size_t before = tokens.size();
+    if (c.isDigit() || c == u'.') {
+        number();
+    } else if (c == u'"') {
+        stringLiteral();
+    } else if (c == u'#') {
+        errorLiteral();
+    } else if (isFormulaWordChar(c)) {
+        const QStringView w = readWord();
+        for (const BooleanWord& b : kBooleanWords) {
+            if (w.compare(QStringView(b.text), Qt::CaseInsensitive) == 0) {
+                append(OpCode::Boolean, b.value ? 1 : 0);
+            }
+        }
+    }
+    if (tokens.size() != before + 1 || tokens.back().op == OpCode::Range) {
+        fail(QStringLiteral("Uma matriz constante só contém números, textos, valores lógicos e erros."));
+    }
+    if (negative) {
+        tokens.back() = Token::number(-tokens.back().numberValue());
+    }
+    skipSpaces();
 }
 
 void ParseState::number()
@@ -217,7 +345,7 @@ void ParseState::number()
         ++pos_;
     }
     // "1:3" is a range of whole rows.
-    if (peek() == u':' && peek(1).isDigit()) {
+    if (peek() == u':' && (peek(1).isDigit() || (peek(1) == u'$' && peek(2).isDigit()))) {
         bool ok = false;
         const int row = text_.mid(start, pos_ - start).toInt(&ok);
         if (!ok || row < 1 || row > kMaxRows) {
@@ -269,8 +397,9 @@ void ParseState::stringLiteral()
 
 void ParseState::errorLiteral()
 {
-    static const std::array<ErrorCode, 7> kCodes{ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value, ErrorCode::Ref,
-                                                 ErrorCode::Name, ErrorCode::Num, ErrorCode::NA};
+    static const std::array<ErrorCode, 9> kCodes{ErrorCode::Null, ErrorCode::Div0, ErrorCode::Value,
+                                                 ErrorCode::Ref,  ErrorCode::Name, ErrorCode::Num,
+                                                 ErrorCode::NA,   ErrorCode::Spill, ErrorCode::Calc};
     for (ErrorCode code : kCodes) {
         const QString literal = errorText(code);
         if (text_.mid(pos_).startsWith(literal, Qt::CaseInsensitive)) {
@@ -334,16 +463,12 @@ void ParseState::qualifiedReference(std::uint16_t sheet, int unknownStart)
         return;
     }
     if (peek().isDigit()) {
-        const QStringView digits = readWord();
-        bool ok = false;
-        const int row = digits.toInt(&ok);
-        if (!ok || row < 1 || row > kMaxRows || peek() != u':') {
+        if (!tryRowRange(readWord(), sheet)) {
             fail(QStringLiteral("Referência inválida."));
         }
-        rowRange(row - 1, sheet);
     } else {
         const QStringView w = readWord();
-        if (!tryColumnRange(w, sheet) && !tryCellReference(w, sheet)) {
+        if (!tryRowRange(w, sheet) && !tryColumnRange(w, sheet) && !tryCellReference(w, sheet)) {
             fail(QStringLiteral("Referência inválida: %1").arg(w));
         }
     }
@@ -371,6 +496,9 @@ void ParseState::word()
         return;
     }
     pos_ = start + static_cast<int>(w.size());
+    if (tryRowRange(w, kOwnSheet)) {
+        return;
+    }
     if (tryColumnRange(w, kOwnSheet) || tryCellReference(w, kOwnSheet)) {
         return;
     }
@@ -422,6 +550,11 @@ bool ParseState::tryCellReference(QStringView w, std::uint16_t sheet)
     }
     Token t;
     t.op = OpCode::Ref;
+    // A1# names the array that the formula in A1 spilled.
+    if (peek() == u'#' && !isFormulaWordChar(peek(1)) && peek(1) != u'!' && peek(1) != u'/') {
+        ++pos_;
+        t.op = OpCode::SpillRef;
+    }
     t.sheet = sheet;
     t.flags = (abs.column1 ? kAbsColumn1 : 0) | (abs.row1 ? kAbsRow1 : 0);
     t.a = first.row;
@@ -457,16 +590,35 @@ bool ParseState::tryColumnRange(QStringView w, std::uint16_t sheet)
     return true;
 }
 
-void ParseState::rowRange(int firstRow, std::uint16_t sheet)
+void ParseState::rowRange(int firstRow, std::uint16_t sheet, bool absoluteFirst)
 {
     ++pos_;  // ':'
-    const QStringView digits = readWord();
+    QStringView digits = readWord();
+    const bool absoluteLast = digits.startsWith(u'$');
     bool ok = false;
-    const int last = digits.toInt(&ok);
+    const int last = (absoluteLast ? digits.mid(1) : digits).toInt(&ok);
     if (!ok || last < 1 || last > kMaxRows) {
         fail(QStringLiteral("Referência inválida."));
     }
-    tokens.push_back(Token::range({0, firstRow, kMaxColumns - 1, last - 1}, sheet, kWholeRows));
+    CellRange r{0, std::min(firstRow, last - 1), kMaxColumns - 1, std::max(firstRow, last - 1)};
+    const std::uint8_t flags = kWholeRows | (absoluteFirst ? kAbsRow1 : 0) | (absoluteLast ? kAbsRow2 : 0);
+    tokens.push_back(Token::range(r, sheet, flags));
+}
+
+// $1:$3, and 1:3 after a sheet name.
+bool ParseState::tryRowRange(QStringView w, std::uint16_t sheet)
+{
+    if (peek() != u':' || w.isEmpty()) {
+        return false;
+    }
+    const bool absolute = w.startsWith(u'$');
+    bool ok = false;
+    const int row = (absolute ? w.mid(1) : w).toInt(&ok);
+    if (!ok || row < 1 || row > kMaxRows) {
+        return false;
+    }
+    rowRange(row - 1, sheet, absolute);
+    return true;
 }
 
 void ParseState::functionCall(const QString& name)

@@ -45,7 +45,7 @@ void shiftRelativeReferences(Formula& formula, int rows, int columns)
 {
     for (Token& t : formula.mutableTokens()) {
         bool ok = true;
-        if (t.op == OpCode::Ref) {
+        if (t.isCellReference()) {
             ok = shiftPart(t.a, t.flags & kAbsRow1, rows, kMaxRows) && shiftPart(t.b, t.flags & kAbsColumn1, columns, kMaxColumns);
         } else if (t.op == OpCode::Range) {
             ok = shiftRange(t, rows, columns);

@@ -59,7 +59,11 @@ bool Sheet::isFormula(int row, int column) const
 Value Sheet::value(int row, int column) const
 {
     const Cell* cell = data_->cells.find(row, column);
-    return cell ? cell->value() : Value();
+    if (!cell || cell->kind == CellKind::Empty) {
+        const Value* spilled = data_->spills.valueAt(row, column);
+        return spilled ? *spilled : Value();
+    }
+    return cell->value();
 }
 
 QString Sheet::text(int row, int column) const
@@ -77,14 +81,11 @@ QString Sheet::text(int row, int column) const
 QString Sheet::displayText(int row, int column) const
 {
     const Cell* cell = data_->cells.find(row, column);
-    if (!cell) {
-        return {};
-    }
-    const Value v = cell->value();
+    const Value v = value(row, column);
     if (v.isError()) {
         return errorText(v.error());
     }
-    return NumberFormat::format(v, styleOf(*this, cell->style).numberFormat, QLocale());
+    return NumberFormat::format(v, styleOf(*this, cell ? cell->style : 0).numberFormat, QLocale());
 }
 
 QString Sheet::formulaError(int row, int column) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellStore.h"
+#include "SpillTable.h"
 
 #include <map>
 #include <vector>
@@ -21,6 +22,7 @@ public:
     std::map<int, LineFormat> rows;
     std::map<int, LineFormat> columns;
     std::vector<CellRange> merges;  // disjoint
+    SpillTable spills;
 };
 
 }  // namespace spreadsheet

@@ -76,7 +76,7 @@ StructureEdit::Result StructureEdit::adjustToken(Token& t, int formulaSheetId) c
     if (tokenSheet != sheetId) {
         return Result::Unchanged;
     }
-    if (t.op == OpCode::Ref) {
+    if (t.isCellReference()) {
         int row = t.a;
         int column = t.b;
         if (!adjustCell(row, column)) {

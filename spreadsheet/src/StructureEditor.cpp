@@ -63,7 +63,7 @@ Result adjustFormula(Formula& formula, const StructureEdit& e, const Sheet& edit
     Result worst = Result::Unchanged;
     if (!undo) {
         for (Token& t : formula.mutableTokens()) {
-            if (t.op == OpCode::Ref || t.op == OpCode::Range) {
+            if (t.isCellReference() || t.op == OpCode::Range) {
                 worst = std::max(worst, e.adjustToken(t, ownId));
             }
         }
@@ -216,6 +216,9 @@ void StructureEditor::apply(Sheet& sheet, const StructureEdit& e, StructureUndo*
     Calculator& calculator = workbook.calculator();
     calculator.structureChanged();
     SheetData& data = sheet.data();
+    // Spills are laid out again where their formulas moved to.
+    const bool spilled = !data.spills.empty();
+    data.spills.clear();
     if (!e.isInsert()) {
         removeCells(sheet, e, undo);
     }
@@ -232,7 +235,7 @@ void StructureEditor::apply(Sheet& sheet, const StructureEdit& e, StructureUndo*
         });
     }
     adjustNames(workbook, e, undo);
-    recalculate = adjustMerges(data, e, undo) || recalculate || !e.isInsert();
+    recalculate = adjustMerges(data, e, undo) || recalculate || !e.isInsert() || spilled;
     if (e.spansAll()) {
         if (undo) {
             undo->linesAreRows = e.rows;

@@ -25,6 +25,10 @@ enum class OpCode : std::uint8_t {
     Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
     Neg, Plus, Percent,
     Paren,    // kept only to write the formula back as it was grouped
+    // reference operators: A1:INDEX(...), A1:B5 B2:C3, (A1:A3;C1:C3)
+    RangeOp, Intersect, Union,
+    Array,    // an array constant: a rows, b columns; its elements precede it, row by row
+    SpillRef, // a: row, b: column of a formula whose array spilled: A1#
 };
 
 // Flags of references.
@@ -75,7 +79,9 @@ struct Token {
         return t;
     }
     CellRange rangeValue() const { return {c & 0xFFFF, a, (c >> 16) & 0xFFFF, b}; }
-    bool isOperand() const { return op <= OpCode::Name; }
+    bool isOperand() const { return op <= OpCode::Name || op == OpCode::SpillRef; }
+    // Names one cell by row (a) and column (b).
+    bool isCellReference() const { return op == OpCode::Ref || op == OpCode::SpillRef; }
 };
 
 static_assert(sizeof(Token) == 16);

@@ -36,11 +36,38 @@ void CallContext::forEachCell(int i, const CellVisitor& visit) const
     if (o.kind != Operand::Kind::Reference || !o.sheet) {
         return;
     }
-    o.sheet->data().cells.forEach(o.range, [&](int row, int column, const Cell& cell) {
-        if (cell.kind != CellKind::Empty) {
-            visit(row, column, cell.value());
-        }
-    });
+    const SheetData& data = o.sheet->data();
+    for (int a = 0; a < areaCount(i); ++a) {
+        const CellRange r = area(i, a);
+        data.cells.forEach(r, [&](int row, int column, const Cell& cell) {
+            if (cell.kind != CellKind::Empty) {
+                visit(row, column, cell.value());
+            }
+        });
+        data.spills.forEachIn(r, [&](int row, int column, const Value& v) {
+            const Cell* cell = data.cells.find(row, column);
+            if ((!cell || cell->kind == CellKind::Empty) && !v.isEmpty()) {
+                visit(row, column, v);
+            }
+        });
+    }
+}
+
+int CallContext::areaCount(int i) const
+{
+    const Operand& o = args_[static_cast<std::size_t>(i)];
+    return o.kind != Operand::Kind::Reference ? 0 : 1 + (o.moreAreas ? int(o.moreAreas->size()) : 0);
+}
+
+CellRange CallContext::area(int i, int index) const
+{
+    const Operand& o = args_[static_cast<std::size_t>(i)];
+    return index == 0 ? o.range : (*o.moreAreas)[static_cast<std::size_t>(index - 1)];
+}
+
+void CallContext::returnReference(const Sheet* sheet, const CellRange& range) const
+{
+    evaluator_.setReferenceResult(sheet, range);
 }
 
 Value CallContext::cellValue(int i, int row, int column) const
@@ -64,15 +91,7 @@ ValueArray CallContext::values(int i) const
     if (o.kind != Operand::Kind::Reference || !o.sheet) {
         return ValueArray(1, 1, {o.kind == Operand::Kind::Missing ? Value() : o.value});
     }
-    const CellStore& cells = o.sheet->data().cells;
-    const CellRange& r = o.range;
-    const int bottom = std::max(r.top, std::min(r.bottom, cells.lastRow()));
-    const int right = std::max(r.left, std::min(r.right, cells.lastColumn()));
-    ValueArray out(bottom - r.top + 1, right - r.left + 1);
-    cells.forEach(CellRange{r.left, r.top, right, bottom}, [&](int row, int column, const Cell& cell) {
-        out.at(row - r.top, column - r.left) = cell.value();
-    });
-    return out;
+    return evaluator_.arrayOf(o);
 }
 
 int CallContext::rows(int i) const

@@ -70,7 +70,17 @@ public:
     const Sheet& sheet() const;
     CellAddress position() const;
 
+    // Makes the evaluator give this reference as the function's result; the
+    // value the function returns is then ignored.
+    void returnReference(const Sheet* sheet, const CellRange& range) const;
+    // The number of areas of a reference argument: 2 for (A1:B2;D4).
+    int areaCount(int i) const;
+    CellRange area(int i, int index) const;
+
 private:
+    template <typename Add>
+    static std::optional<ErrorCode> numbersIn(const Sheet& sheet, const CellRange& range, Add& add);
+
     Evaluator& evaluator_;
     std::span<const Operand> args_;
 };
@@ -94,7 +104,17 @@ std::optional<ErrorCode> CallContext::forEachNumber(int i, Add&& add) const
     if (o.kind != Operand::Kind::Reference || !o.sheet) {
         return error;
     }
-    o.sheet->data().cells.forEach(o.range, [&](int, int, const Cell& cell) {
+    for (int area = 0; area <= (o.moreAreas ? int(o.moreAreas->size()) : 0) && !error; ++area) {
+        error = numbersIn(*o.sheet, area == 0 ? o.range : (*o.moreAreas)[std::size_t(area - 1)], add);
+    }
+    return error;
+}
+
+template <typename Add>
+std::optional<ErrorCode> CallContext::numbersIn(const Sheet& sheet, const CellRange& range, Add& add)
+{
+    std::optional<ErrorCode> error;
+    sheet.data().cells.forEach(range, [&](int, int, const Cell& cell) {
         if (error) {
             return;
         }
@@ -109,6 +129,16 @@ std::optional<ErrorCode> CallContext::forEachNumber(int i, Add&& add) const
             } else if (v.type() == ValueType::Error) {
                 error = v.toValue().error();
             }
+        }
+    });
+    sheet.data().spills.forEachIn(range, [&](int row, int column, const Value& v) {
+        if (error || sheet.data().cells.find(row, column)) {
+            return;
+        }
+        if (v.isNumber()) {
+            add(v.number());
+        } else if (v.isError()) {
+            error = v.error();
         }
     });
     return error;
