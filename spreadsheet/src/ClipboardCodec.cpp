@@ -143,8 +143,9 @@ void writeFormula(QDataStream& out, const Formula& f)
 // Tokens from outside are checked as a parser would have produced them.
 void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
 {
-    const bool usesString = t.op == OpCode::String || t.op == OpCode::Name || t.op == OpCode::BadRef || t.op == OpCode::Custom;
-    if (t.op > OpCode::SpillRef || (usesString && (t.a < 0 || std::size_t(t.a) >= strings))) {
+    const bool usesString = t.op == OpCode::String || t.op == OpCode::Name || t.op == OpCode::BadRef || t.op == OpCode::Custom
+                            || t.op == OpCode::LetBind;
+    if (t.op > OpCode::LetEnd || (usesString && (t.a < 0 || std::size_t(t.a) >= strings))) {
         invalid();
     }
     if (t.op == OpCode::Builtin && (t.a < 0 || std::size_t(t.a) >= builtinFunctions().size())) {
@@ -179,6 +180,15 @@ void checkBalance(const std::vector<Token>& tokens)
                 invalid();
             }
             ++depth;
+        } else if (t.op == OpCode::LetBind) {
+            if (depth < 1) {
+                invalid();
+            }
+            --depth;
+        } else if (t.op == OpCode::LetEnd) {
+            if (t.a < 1 || depth < 1) {
+                invalid();
+            }
         } else if (t.op == OpCode::Array) {
             if (t.a < 1 || t.b < 1 || t.a > 65535 || t.b > 65535 || depth < long(t.a) * t.b) {
                 invalid();

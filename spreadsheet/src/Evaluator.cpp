@@ -107,6 +107,7 @@ Value Evaluator::evaluate(Formula& formula)
         return Value::error(ErrorCode::Name);
     }
     stack_.clear();
+    locals_.clear();
     circular_ = false;
     nameDepth_ = 0;
     run(formula.tokens(), formula, sheet_);
@@ -286,6 +287,12 @@ void Evaluator::pushReference(const Token& t, const Sheet* ownSheet)
 
 void Evaluator::pushName(const QString& name)
 {
+    for (auto it = locals_.rbegin(); it != locals_.rend(); ++it) {
+        if (it->first.compare(name, Qt::CaseInsensitive) == 0) {
+            stack_.push_back(it->second);
+            return;
+        }
+    }
     const Formula* compiled = calculator_.nameFormula(name);
     if (!compiled) {
         pushValue(Value::error(ErrorCode::Name));
@@ -638,6 +645,13 @@ void Evaluator::run(std::span<const Token> tokens, const Formula& formula, const
             break;
         case OpCode::SpillRef:
             pushSpill(t, ownSheet);
+            break;
+        case OpCode::LetBind:
+            locals_.emplace_back(formula.string(t.a), std::move(stack_.back()));
+            stack_.pop_back();
+            break;
+        case OpCode::LetEnd:
+            locals_.resize(locals_.size() - static_cast<std::size_t>(t.a));
             break;
         default:
             binary(t.op);

@@ -82,6 +82,7 @@ private:
     Calculator& calculator_;
     std::vector<Operand> stack_;
     std::optional<Operand> referenceResult_;
+    std::vector<std::pair<QString, Operand>> locals_;  // names of the LETs being run
     const Sheet* sheet_ = nullptr;
     CellAddress position_;
     bool strict_ = true;

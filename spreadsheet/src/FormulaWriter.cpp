@@ -123,6 +123,18 @@ QString FormulaWriter::write(const Formula& formula, CellAddress origin) const
         case OpCode::Range:
             stack.push_back(referenceText(t));
             break;
+        case OpCode::LetBind:
+            stack.push_back(formula.string(t.a) + u';' + pop());
+            break;
+        case OpCode::LetEnd: {
+            QString calculation = pop();
+            QStringList parts;
+            for (int i = 0; i < t.a; ++i) {
+                parts.prepend(pop());
+            }
+            stack.push_back(QStringLiteral("LET(") + parts.join(u';') + u';' + calculation + u')');
+            break;
+        }
         case OpCode::SpillRef:
             stack.push_back(referenceText(t) + u'#');
             break;

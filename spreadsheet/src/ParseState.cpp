@@ -621,8 +621,47 @@ bool ParseState::tryRowRange(QStringView w, std::uint16_t sheet)
     return true;
 }
 
+// LET(name1; value1; [name2; value2; ...]; calculation): each value is
+// bound to its name for what follows it.
+void ParseState::letCall()
+{
+    ++pos_;  // '('
+    int names = 0;
+    for (;;) {
+        skipSpaces();
+        const int start = pos_;
+        const QString name = readWord().toString();
+        skipSpaces();
+        const bool isName = !name.isEmpty() && (name[0].isLetter() || name[0] == u'_') && (peek() == u';' || peek() == u',');
+        if (!isName) {
+            pos_ = start;
+            if (names == 0) {
+                fail(QStringLiteral("LET espera um nome como primeiro argumento."));
+            }
+            expression();
+            break;
+        }
+        ++pos_;
+        expression();
+        append(OpCode::LetBind, addString(name));
+        ++names;
+        if (!accept(u';') && !accept(u',')) {
+            fail(QStringLiteral("LET espera um cálculo depois dos nomes e valores."));
+        }
+    }
+    if (!accept(u')')) {
+        fail(QStringLiteral("Esperado ')' na função LET."));
+    }
+    append(OpCode::LetEnd, names);
+}
+
 void ParseState::functionCall(const QString& name)
 {
+    if (name.compare(QLatin1String("LET"), Qt::CaseInsensitive) == 0
+        && FunctionRepository::instance().indexOf(name) < 0) {
+        letCall();
+        return;
+    }
     ++pos_;  // '('
     if (++depth_ > FormulaParser::kMaxNesting) {
         fail(QStringLiteral("Fórmula com aninhamento excessivo (mais de %1 níveis).").arg(FormulaParser::kMaxNesting));

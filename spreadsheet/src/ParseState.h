@@ -48,6 +48,7 @@ private:
     void quotedSheetReference();
     void word();
     void functionCall(const QString& name);
+    void letCall();
     void rowRange(int firstRow, std::uint16_t sheet, bool absoluteFirst = false);
     bool tryRowRange(QStringView word, std::uint16_t sheet);
     void qualifiedReference(std::uint16_t sheet, int unknownStart);

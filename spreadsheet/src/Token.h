@@ -29,6 +29,8 @@ enum class OpCode : std::uint8_t {
     RangeOp, Intersect, Union,
     Array,    // an array constant: a rows, b columns; its elements precede it, row by row
     SpillRef, // a: row, b: column of a formula whose array spilled: A1#
+    LetBind,  // LET: a: string index of the name given the value on the stack
+    LetEnd,   // LET: a: the number of names that end here
 };
 
 // Flags of references.

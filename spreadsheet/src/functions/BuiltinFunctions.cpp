@@ -78,7 +78,7 @@ constexpr std::array kFunctions = std::to_array<BuiltinFunction>({
     {"EDATE", "DATAM", 2, 2, false, f::addMonths, FunctionGroup::DateTime, "data_inicial; meses", kScalarArgs, "Retorna a data que fica um número de meses antes ou depois da data inicial."},
     {"VLOOKUP", "PROCV", 3, 4, false, f::verticalLookup, FunctionGroup::Lookup, "valor_procurado; matriz_tabela; núm_índice_coluna; [procurar_intervalo]", rangeArg(1), "Procura um valor na primeira coluna de uma tabela e retorna o valor de outra coluna na mesma linha."},
     {"HLOOKUP", "PROCH", 3, 4, false, f::horizontalLookup, FunctionGroup::Lookup, "valor_procurado; matriz_tabela; núm_índice_lin; [procurar_intervalo]", rangeArg(1), "Procura um valor na primeira linha de uma tabela e retorna o valor de outra linha na mesma coluna."},
-    {"INDEX", "ÍNDICE|INDICE", 2, 3, false, f::index, FunctionGroup::Lookup, "matriz; núm_linha; [núm_coluna]", rangeArg(0), "Retorna o valor ou a referência da célula na interseção de uma linha e de uma coluna."},
+    {"INDEX", "ÍNDICE|INDICE", 2, 4, false, f::index, FunctionGroup::Lookup, "matriz; núm_linha; [núm_coluna]; [núm_área]", rangeArg(0), "Retorna o valor ou a referência da célula na interseção de uma linha e de uma coluna."},
     {"MATCH", "CORRESP", 2, 3, false, f::match, FunctionGroup::Lookup, "valor_procurado; matriz_procurada; [tipo_correspondência]", rangeArg(1), "Retorna a posição de um valor em um intervalo."},
     {"NA", "NÃO.DISP|NAO.DISP", 0, 0, false, f::notAvailable, FunctionGroup::Information, "", kScalarArgs, "Retorna o valor de erro #N/D."},
     {"ISNA", "É.NÃO.DISP|E.NAO.DISP", 1, 1, false, f::isNA, FunctionGroup::Information, "valor", kScalarArgs, "Retorna VERDADEIRO se o valor for o erro #N/D."},

@@ -18,10 +18,7 @@ Value tableLookup(const CallContext& context, bool vertical)
     if (args.failed()) {
         return args.error();
     }
-    if (!context.isReference(1)) {
-        return Value::error(ErrorCode::NA);
-    }
-    const CellRange& table = context.arg(1).range;
+    const CellRange table = LookupVector::extentOf(context, 1);
     if (nth < 1) {
         return Value::error(ErrorCode::Value);
     }
@@ -33,19 +30,8 @@ Value tableLookup(const CallContext& context, bool vertical)
     if (found < 0) {
         return Value::error(ErrorCode::NA);
     }
-    return vertical ? context.cellValue(1, table.top + found, table.left + nth - 1)
-                    : context.cellValue(1, table.top + nth - 1, table.left + found);
-}
-
-// INDEX with 0 for a whole row or column: accepted where it still leaves one cell.
-bool pick(int wanted, int size, int& offset)
-{
-    if (wanted == 0 && size == 1) {
-        offset = 0;
-        return true;
-    }
-    offset = wanted - 1;
-    return wanted >= 1 && wanted <= size;
+    return vertical ? LookupVector::valueAt(context, 1, table.top + found, table.left + nth - 1)
+                    : LookupVector::valueAt(context, 1, table.top + nth - 1, table.left + found);
 }
 
 }  // namespace
@@ -68,10 +54,7 @@ Value match(const CallContext& context)
     if (args.failed()) {
         return args.error();
     }
-    if (!context.isReference(1)) {
-        return Value::error(ErrorCode::NA);
-    }
-    const CellRange& range = context.arg(1).range;
+    const CellRange range = LookupVector::extentOf(context, 1);
     if (range.rowCount() > 1 && range.columnCount() > 1) {
         return Value::error(ErrorCode::NA);
     }
@@ -81,34 +64,49 @@ Value match(const CallContext& context)
     return found < 0 ? Value::error(ErrorCode::NA) : Value(static_cast<double>(found + 1));
 }
 
-// INDEX(range; row; column): a one-row range takes its single index as the column.
+// INDEX(range; row; column; [area]): a one-row range takes its single index
+// as the column; 0 takes the whole row or column. On a reference it gives a
+// reference, so that A1:INDEX(...) and SUM(INDEX(...;0;2)) work.
 Value index(const CallContext& context)
 {
     ArgumentReader args(context);
     int rowWanted = args.integer(1, 0);
     int columnWanted = args.integer(2, 0);
+    const int areaWanted = args.integer(3, 1);
     if (args.failed()) {
         return args.error();
     }
     if (rowWanted < 0 || columnWanted < 0) {
         return Value::error(ErrorCode::Value);
     }
-    if (!context.isReference(0)) {
-        const bool inside = rowWanted <= 1 && columnWanted <= 1;
-        return inside ? context.scalar(0) : Value::error(ErrorCode::Ref);
+    const bool reference = context.isReference(0);
+    if (reference && (areaWanted < 1 || areaWanted > context.areaCount(0))) {
+        return Value::error(ErrorCode::Ref);
     }
-    const CellRange& range = context.arg(0).range;
+    const CellRange range = reference ? context.area(0, areaWanted - 1)
+                                      : CellRange{0, 0, context.columns(0) - 1, context.rows(0) - 1};
     if (!args.isGiven(2) && range.rowCount() == 1) {
         std::swap(rowWanted, columnWanted);
     }
-    int rowOffset = 0;
-    int columnOffset = 0;
-    if (!pick(rowWanted, range.rowCount(), rowOffset) || !pick(columnWanted, range.columnCount(), columnOffset)) {
-        const bool wholeLine = rowWanted == 0 || columnWanted == 0;
-        const bool outside = rowWanted > range.rowCount() || columnWanted > range.columnCount();
-        return Value::error(wholeLine && !outside ? ErrorCode::Value : ErrorCode::Ref);
+    if (rowWanted > range.rowCount() || columnWanted > range.columnCount()) {
+        return Value::error(ErrorCode::Ref);
     }
-    return context.cellValue(0, range.top + rowOffset, range.left + columnOffset);
+    const CellRange picked{columnWanted == 0 ? range.left : range.left + columnWanted - 1,
+                           rowWanted == 0 ? range.top : range.top + rowWanted - 1,
+                           columnWanted == 0 ? range.right : range.left + columnWanted - 1,
+                           rowWanted == 0 ? range.bottom : range.top + rowWanted - 1};
+    if (reference) {
+        context.returnReference(context.arg(0).sheet, picked);
+        return {};
+    }
+    const ValueArray all = context.values(0);
+    ValueArray out(picked.rowCount(), picked.columnCount());
+    for (int r = 0; r < out.rows(); ++r) {
+        for (int c = 0; c < out.columns(); ++c) {
+            out.at(r, c) = all.at(picked.top + r, picked.left + c);
+        }
+    }
+    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
 }
 
 Value choose(const CallContext& context)
@@ -121,15 +119,28 @@ Value choose(const CallContext& context)
     if (chosen < 1 || chosen >= context.count()) {
         return Value::error(ErrorCode::Value);
     }
-    return context.isMissing(chosen) ? Value(0.0) : context.scalar(chosen);
+    if (context.isReference(chosen)) {
+        context.returnReference(context.arg(chosen).sheet, context.arg(chosen).range);
+        return {};
+    }
+    return context.isMissing(chosen) ? Value(0.0) : context.arg(chosen).value;
 }
 
+// ROW(A2:A4) is {2;3;4}, COLUMN(A1:C1) {1,2,3}.
 Value row(const CallContext& context)
 {
     if (context.isMissing(0)) {
         return Value(context.position().row + 1.0);
     }
-    return context.isReference(0) ? Value(context.arg(0).range.top + 1.0) : Value::error(ErrorCode::Value);
+    if (!context.isReference(0)) {
+        return Value::error(ErrorCode::Value);
+    }
+    const CellRange& r = context.arg(0).range;
+    ValueArray out(r.rowCount(), 1);
+    for (int i = 0; i < out.rows(); ++i) {
+        out.at(i, 0) = Value(r.top + i + 1.0);
+    }
+    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
 }
 
 Value column(const CallContext& context)
@@ -137,7 +148,15 @@ Value column(const CallContext& context)
     if (context.isMissing(0)) {
         return Value(context.position().column + 1.0);
     }
-    return context.isReference(0) ? Value(context.arg(0).range.left + 1.0) : Value::error(ErrorCode::Value);
+    if (!context.isReference(0)) {
+        return Value::error(ErrorCode::Value);
+    }
+    const CellRange& r = context.arg(0).range;
+    ValueArray out(1, r.columnCount());
+    for (int i = 0; i < out.columns(); ++i) {
+        out.at(0, i) = Value(r.left + i + 1.0);
+    }
+    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
 }
 
 }  // namespace spreadsheet::functions

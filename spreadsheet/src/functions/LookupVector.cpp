@@ -19,8 +19,26 @@ int band(const Value& v)
 }  // namespace
 
 LookupVector::LookupVector(const CallContext& context, int arg, bool vertical, int line)
-    : context_(context), arg_(arg), vertical_(vertical), line_(line), range_(context.arg(arg).range)
+    : context_(context), arg_(arg), vertical_(vertical), line_(line), range_(extentOf(context, arg))
 {
+    if (!context.isReference(arg)) {
+        array_ = context.values(arg);
+    }
+}
+
+CellRange LookupVector::extentOf(const CallContext& context, int arg)
+{
+    return context.isReference(arg) ? context.arg(arg).range
+                                    : CellRange{0, 0, context.columns(arg) - 1, context.rows(arg) - 1};
+}
+
+Value LookupVector::valueAt(const CallContext& context, int arg, int row, int column)
+{
+    if (context.isReference(arg)) {
+        return context.cellValue(arg, row, column);
+    }
+    const ValueArray a = context.values(arg);
+    return row < a.rows() && column < a.columns() ? a.at(row, column) : Value::error(ErrorCode::Ref);
 }
 
 int LookupVector::size() const
@@ -30,6 +48,9 @@ int LookupVector::size() const
 
 Value LookupVector::at(int offset) const
 {
+    if (array_) {
+        return vertical_ ? array_->at(offset, line_) : array_->at(line_, offset);
+    }
     return vertical_ ? context_.cellValue(arg_, range_.top + offset, line_)
                      : context_.cellValue(arg_, line_, range_.left + offset);
 }
@@ -62,7 +83,7 @@ int LookupVector::findExact(const Value& value) const
         const WildcardPattern pattern(value.text());
         return scan([&](const Value& v) { return v.isText() && pattern.matches(v.text()); });
     }
-    if (const LookupIndex* index = LookupIndex::obtain(*this)) {
+    if (const LookupIndex* index = array_ ? nullptr : LookupIndex::obtain(*this)) {
         return index->find(value);
     }
     const int wanted = band(value);

@@ -4,6 +4,8 @@
 
 #include <spreadsheet/Value.h>
 
+#include <optional>
+
 namespace spreadsheet {
 
 // One column (or row) of a referenced range in which a lookup searches:
@@ -11,8 +13,14 @@ namespace spreadsheet {
 // one-dimensional range for MATCH.
 class LookupVector {
 public:
-    // `line` is the absolute column (vertical) or row (horizontal) searched.
+    // `line` is the absolute column (vertical) or row (horizontal) searched;
+    // in an array argument, counted from 0.
     LookupVector(const CallContext& context, int arg, bool vertical, int line);
+
+    // A reference argument's range, or an array's block from (0, 0).
+    static CellRange extentOf(const CallContext& context, int arg);
+    // A cell of that extent, read from the reference or the array.
+    static Value valueAt(const CallContext& context, int arg, int row, int column);
 
     int size() const;
     Value at(int offset) const;
@@ -42,6 +50,7 @@ private:
     bool vertical_;
     int line_;
     CellRange range_;
+    std::optional<ValueArray> array_;  // an array argument, read once
 };
 
 }  // namespace spreadsheet

@@ -304,7 +304,7 @@ TEST_F(FunctionsTest, IndexPicksOneCell)
     EXPECT_EQ(number("=INDEX(A1:C3;3;2)"), 21.0);
     EXPECT_EQ(number("=INDEX(A2:C2;3)"), 12.0);  // one row: the index is the column
     EXPECT_EQ(number("=INDEX(B2:B2;0;0)+INDEX(A3:C3;0;2)"), 32.0);  // 0 where one cell remains
-    EXPECT_TRUE(isError("=INDEX(A1:C3;0;2)", ErrorCode::Value));
+    EXPECT_EQ(number("=SUM(INDEX(A1:C3;0;2))"), 33.0);  // 0 takes the whole column
     EXPECT_TRUE(isError("=INDEX(A1:C3;4;1)", ErrorCode::Ref));
     EXPECT_TRUE(isError("=INDEX(A1:C3;1;4)", ErrorCode::Ref));
     EXPECT_TRUE(isError("=INDEX(A1:C3;-1;1)", ErrorCode::Value));
