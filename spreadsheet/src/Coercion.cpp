@@ -1,5 +1,6 @@
 #include "Coercion.h"
 
+#include "DateSerial.h"
 #include "NumberFormat.h"
 
 #include <QLocale>
@@ -61,7 +62,9 @@ bool toNumber(const Value& value, double& out, ErrorCode& error)
         out = 0.0;
         return true;
     case ValueType::Text:
-        if (parseNumber(value.text(), out)) {
+        // A date or a time written as text counts as its serial number, as
+        // "2024-01-10"+1 is the next day.
+        if (parseNumber(value.text(), out) || DateSerial::parse(value.text(), QLocale(), out)) {
             return true;
         }
         error = ErrorCode::Value;

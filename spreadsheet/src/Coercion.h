@@ -9,7 +9,9 @@ namespace spreadsheet::coerce {
 
 // The implicit conversions of spreadsheet users' expectations: empty is 0 or
 // "", booleans are 1 and 0, numeric text converts in arithmetic, and other
-// text is #VALUE!. An error value converts to itself.
+// text is #VALUE!. Text that reads as a date or a time in the user's locale
+// ("2024-01-10", "10/01/2024", "12:30") converts to its serial number. An
+// error value converts to itself.
 bool toNumber(const Value& value, double& out, ErrorCode& error);
 bool toBoolean(const Value& value, bool& out, ErrorCode& error);
 // Callers check for errors first; an error value gives its own literal.

@@ -38,9 +38,11 @@ public:
     // (0..3) so that 23:59:59.7 shown without fractions becomes the next day.
     static bool split(double serial, int secondDecimals, Parts& out);
 
-    // Reads "12:30", "12:30:15", "2024-01-31", and dates in the locale's
-    // short day/month/year order with '/', '-' or '.' ("31/01/2024",
-    // "31/01/2024 08:00"). Two-digit years below 30 are 20xx.
+    // Reads "12:30", "12:30:15", "6:35 AM", "2024-01-31", "2024/01/31",
+    // dates in the locale's short day/month/year order with '/', '-' or '.'
+    // ("31/01/2024", "31/01/2024 08:00"), and dates with an English or a
+    // locale month name ("22-May-2011", "May 22, 2011", "22 de maio de 2011";
+    // "5-Jul" is in the current year). Two-digit years below 30 are 20xx.
     static bool parse(QStringView text, const QLocale& locale, double& serial);
 };
 
