@@ -36,9 +36,13 @@ double quasiCouponFraction(const QDate& anchor, const QDate& from, const QDate& 
     for (; couponDate(anchor, frequency, k) < to; --k) {
         const QDate start = couponDate(anchor, frequency, k);
         const QDate end = couponDate(anchor, frequency, k - 1);
-        const QDate spanStart = std::max(start, from);
-        const QDate spanEnd = std::min(end, to);
-        sum += dayCount(spanStart, spanEnd, basis) / periodDays(start, end, frequency, basis);
+        // A whole period is one, whatever 30-day months make of its ends.
+        const bool months30 = basis == Basis::Us30360 || basis == Basis::European30360;
+        if (months30 && from <= start && end <= to) {
+            sum += 1.0;
+            continue;
+        }
+        sum += dayCount(std::max(start, from), std::min(end, to), basis) / periodDays(start, end, frequency, basis);
     }
     return sum;
 }

@@ -149,12 +149,9 @@ Value fixedDecliningDepreciation(const CallContext& context)
     if (args.failed()) {
         return args.error();
     }
-    if (cost < 0.0 || salvage < 0.0 || life <= 0.0 || period <= 0.0 || months < 1.0 || months > 12.0
-        || period > life + 1.0 || (months == 12.0 && period > life)) {
+    if (cost <= 0.0 || salvage < 0.0 || life <= 0.0 || period <= 0.0 || months < 1.0 || months > 12.0
+        || period > life + 1.0) {
         return Value::error(ErrorCode::Num);
-    }
-    if (cost == 0.0) {
-        return Value(0.0);
     }
     const double rate = std::round((1.0 - std::pow(salvage / cost, 1.0 / life)) * 1000.0) / 1000.0;
     double total = cost * rate * months / 12.0;

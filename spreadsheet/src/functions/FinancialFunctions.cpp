@@ -2,6 +2,7 @@
 
 #include "ArgumentReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spreadsheet::functions {
@@ -111,7 +112,10 @@ Value cumulativePart(const CallContext& context, bool principal)
     return numberOrNum(sum);
 }
 
-// The balance equation RATE solves and its derivative in the rate.
+// RATE solves for the rate at which the annuity's payment equals the one
+// given. Divided through by the annuity factor, the balance equation grows
+// about linearly with the rate instead of exponentially, so Newton's method
+// reaches long annuities (a 30-year mortgage) from the usual guess.
 struct RateEquation {
     double periods;
     double payment;
@@ -121,18 +125,16 @@ struct RateEquation {
 
     double value(double r) const
     {
-        return pv * (1.0 + growth(r, periods)) + payment * (1.0 + r * timing) * annuityFactor(r, periods) + fv;
+        if (r == 0.0) {
+            return (pv + fv) / periods + payment;
+        }
+        const double g = growth(r, periods);
+        return (pv * (1.0 + g) + fv) * r / ((1.0 + r * timing) * g) + payment;
     }
     double slope(double r) const
     {
-        const double n = periods;
-        if (std::fabs(r) < 1e-10) {
-            return n * pv + payment * (timing * n + n * (n - 1.0) / 2.0);
-        }
-        const double compounded = std::pow(1.0 + r, n - 1.0);
-        const double factor = annuityFactor(r, n);
-        const double factorSlope = (n * compounded - factor) / r;
-        return n * pv * compounded + payment * (timing * factor + (1.0 + r * timing) * factorSlope);
+        const double h = 1e-7 * std::max(1.0, std::fabs(r));
+        return (value(r + h) - value(r - h)) / (2.0 * h);
     }
 };
 
