@@ -85,9 +85,10 @@ bool readTreasuryBill(ArgumentReader& args, double& days, double& amount)
     return true;
 }
 
-// Securities paying all interest at maturity: settlement, maturity, issue,
-// rate, a price or yield, basis. Fractions of a year run from issue to
-// maturity (DIM), issue to settlement (A) and settlement to maturity (DSM).
+// Securities paying all interest at maturity: settlement, maturity, the
+// date interest starts (dated), rate, a price or yield, basis. Fractions of
+// a year run from dated to maturity (DIM), dated to settlement (A) and
+// settlement to maturity (DSM).
 struct MaturityTerms {
     double dim;
     double a;
@@ -99,18 +100,18 @@ struct MaturityTerms {
 bool readMaturitySecurity(ArgumentReader& args, MaturityTerms& m)
 {
     const Term t = readTerm(args, 5);
-    const QDate issue = bond::readDate(args, 2);
+    const QDate dated = bond::readDate(args, 2);
     m.rate = args.number(3);
     m.amount = args.number(4);
     if (args.failed()) {
         return false;
     }
-    if (m.rate < 0.0 || m.amount < 0.0 || issue > t.settlement) {
+    if (m.rate < 0.0 || m.amount < 0.0 || dated > t.settlement) {
         args.fail(ErrorCode::Num);
         return false;
     }
-    m.dim = bond::yearFraction(issue, t.maturity, t.basis);
-    m.a = bond::yearFraction(issue, t.settlement, t.basis);
+    m.dim = bond::yearFraction(dated, t.maturity, t.basis);
+    m.a = bond::yearFraction(dated, t.settlement, t.basis);
     m.dsm = t.years();
     return true;
 }
@@ -194,14 +195,16 @@ Value couponDaysToNext(const CallContext& context)
 
 Value nextCouponDate(const CallContext& context)
 {
-    return couponQuery(context,
-                       [](const CouponBond&, const bond::CouponPeriod& p) { return Value(DateSerial::fromDate(p.next)); });
+    return couponQuery(context, [](const CouponBond&, const bond::CouponPeriod& p) {
+        return Value(DateSerial::fromDate(p.next));
+    });
 }
 
 Value previousCouponDate(const CallContext& context)
 {
-    return couponQuery(
-        context, [](const CouponBond&, const bond::CouponPeriod& p) { return Value(DateSerial::fromDate(p.previous)); });
+    return couponQuery(context, [](const CouponBond&, const bond::CouponPeriod& p) {
+        return Value(DateSerial::fromDate(p.previous));
+    });
 }
 
 Value couponCount(const CallContext& context)
@@ -209,28 +212,29 @@ Value couponCount(const CallContext& context)
     return couponQuery(context, [](const CouponBond&, const bond::CouponPeriod& p) { return Value(p.remaining); });
 }
 
-// Interest from issue to settlement over the coupon schedule through the
-// first interest date. Told not to count from issue, a settlement after
-// the first interest date accrues from the last coupon before it.
+// Interest from the dated date to settlement over the coupon schedule
+// through the first interest date. Told not to count from there, a
+// settlement after the first interest date accrues from the last coupon
+// before it.
 Value accruedInterest(const CallContext& context)
 {
     ArgumentReader args(context);
-    const QDate issue = bond::readDate(args, 0);
+    const QDate dated = bond::readDate(args, 0);
     const QDate firstInterest = bond::readDate(args, 1);
     const QDate settlement = bond::readDate(args, 2);
     const double rate = args.number(3);
     const double par = args.number(4);
     const int frequency = bond::readFrequency(args, 5);
     const Basis basis = bond::readBasis(args, 6);
-    const bool fromIssue = args.boolean(7, true);
+    const bool fromDated = args.boolean(7, true);
     if (args.failed()) {
         return args.error();
     }
-    if (rate <= 0.0 || par <= 0.0 || issue >= settlement) {
+    if (rate <= 0.0 || par <= 0.0 || dated >= settlement) {
         return Value::error(ErrorCode::Num);
     }
-    QDate start = issue;
-    if (!fromIssue && settlement > firstInterest) {
+    QDate start = dated;
+    if (!fromDated && settlement > firstInterest) {
         int k = 0;
         while (bond::couponDate(firstInterest, frequency, k - 1) <= settlement) {
             --k;
@@ -244,7 +248,7 @@ Value accruedInterest(const CallContext& context)
 Value accruedInterestAtMaturity(const CallContext& context)
 {
     ArgumentReader args(context);
-    const QDate issue = bond::readDate(args, 0);
+    const QDate dated = bond::readDate(args, 0);
     const QDate settlement = bond::readDate(args, 1);
     const double rate = args.number(2);
     const double par = args.number(3);
@@ -252,16 +256,17 @@ Value accruedInterestAtMaturity(const CallContext& context)
     if (args.failed()) {
         return args.error();
     }
-    if (rate <= 0.0 || par <= 0.0 || issue >= settlement) {
+    if (rate <= 0.0 || par <= 0.0 || dated >= settlement) {
         return Value::error(ErrorCode::Num);
     }
-    return numberOrNum(par * rate * bond::yearFraction(issue, settlement, basis));
+    return numberOrNum(par * rate * bond::yearFraction(dated, settlement, basis));
 }
 
 Value securityDiscountRate(const CallContext& context)
 {
-    return discountSecurity(context,
-                            [](double price, double redemption, double years) { return (redemption - price) / redemption / years; });
+    return discountSecurity(context, [](double price, double redemption, double years) {
+        return (redemption - price) / redemption / years;
+    });
 }
 
 Value securityInterestRate(const CallContext& context)
@@ -273,20 +278,23 @@ Value securityInterestRate(const CallContext& context)
 
 Value discountedPrice(const CallContext& context)
 {
-    return discountSecurity(context,
-                            [](double discount, double redemption, double years) { return redemption * (1.0 - discount * years); });
+    return discountSecurity(context, [](double discount, double redemption, double years) {
+        return redemption * (1.0 - discount * years);
+    });
 }
 
 Value amountReceived(const CallContext& context)
 {
-    return discountSecurity(context,
-                            [](double investment, double discount, double years) { return investment / (1.0 - discount * years); });
+    return discountSecurity(context, [](double investment, double discount, double years) {
+        return investment / (1.0 - discount * years);
+    });
 }
 
 Value discountedYield(const CallContext& context)
 {
-    return discountSecurity(context,
-                            [](double price, double redemption, double years) { return (redemption - price) / price / years; });
+    return discountSecurity(context, [](double price, double redemption, double years) {
+        return (redemption - price) / price / years;
+    });
 }
 
 Value treasuryBillPrice(const CallContext& context)
@@ -357,7 +365,8 @@ Value bondPrice(const CallContext& context)
     if (!readPricedBond(args, p)) {
         return args.error();
     }
-    return numberOrNum(bond::couponBondPrice(bond::couponPosition(p.bond), p.bond.frequency, p.rate, p.amount, p.redemption));
+    const bond::CouponPosition position = bond::couponPosition(p.bond);
+    return numberOrNum(bond::couponBondPrice(position, p.bond.frequency, p.rate, p.amount, p.redemption));
 }
 
 // One coupon left has a closed form; otherwise the price is solved for.

@@ -16,13 +16,13 @@ Value numberOrNum(double x)
     return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
 }
 
-// A bond whose first coupon period, from issue to the first coupon, is
+// A bond whose first coupon period, from the dated date to the first coupon, is
 // shorter or longer than the others. Quasi-coupon dates run through the
 // first coupon at the regular spacing.
 struct OddFirstBond {
     QDate settlement;
     QDate maturity;
-    QDate issue;
+    QDate dated;
     QDate firstCoupon;
     double rate;
     double amount;  // yield or price
@@ -35,7 +35,7 @@ bool readOddFirst(ArgumentReader& args, OddFirstBond& b)
 {
     b.settlement = bond::readDate(args, 0);
     b.maturity = bond::readDate(args, 1);
-    b.issue = bond::readDate(args, 2);
+    b.dated = bond::readDate(args, 2);
     b.firstCoupon = bond::readDate(args, 3);
     b.rate = args.number(4);
     b.amount = args.number(5);
@@ -45,7 +45,7 @@ bool readOddFirst(ArgumentReader& args, OddFirstBond& b)
     if (args.failed()) {
         return false;
     }
-    if (!(b.maturity > b.firstCoupon && b.firstCoupon > b.settlement && b.settlement > b.issue) || b.rate < 0.0
+    if (!(b.maturity > b.firstCoupon && b.firstCoupon > b.settlement && b.settlement > b.dated) || b.rate < 0.0
         || b.amount < 0.0 || b.redemption <= 0.0) {
         args.fail(ErrorCode::Num);
         return false;
@@ -70,8 +70,8 @@ double priceOddFirst(const OddFirstBond& b, double yield)
     const double toFirst = whole + bond::daysToNext(holding, b.settlement, f, b.basis) / length;
     const int months = (b.maturity.year() - b.firstCoupon.year()) * 12 + b.maturity.month() - b.firstCoupon.month();
     const int later = static_cast<int>(std::lround(months / (12.0 / f)));
-    const double firstCoupon = coupon * bond::quasiCouponFraction(b.firstCoupon, b.issue, b.firstCoupon, f, b.basis);
-    const double accrued = coupon * bond::quasiCouponFraction(b.firstCoupon, b.issue, b.settlement, f, b.basis);
+    const double firstCoupon = coupon * bond::quasiCouponFraction(b.firstCoupon, b.dated, b.firstCoupon, f, b.basis);
+    const double accrued = coupon * bond::quasiCouponFraction(b.firstCoupon, b.dated, b.settlement, f, b.basis);
     double sum = firstCoupon / std::pow(1.0 + y, toFirst) + b.redemption / std::pow(1.0 + y, toFirst + later);
     for (int k = 1; k <= later; ++k) {
         sum += coupon / std::pow(1.0 + y, toFirst + k);
@@ -105,7 +105,8 @@ bool readOddLast(ArgumentReader& args, OddLastTerms& t)
     if (args.failed()) {
         return false;
     }
-    if (!(maturity > settlement && settlement > lastInterest) || t.rate < 0.0 || t.amount < 0.0 || t.redemption <= 0.0) {
+    if (!(maturity > settlement && settlement > lastInterest) || t.rate < 0.0 || t.amount < 0.0
+        || t.redemption <= 0.0) {
         args.fail(ErrorCode::Num);
         return false;
     }

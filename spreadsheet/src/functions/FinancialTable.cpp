@@ -41,7 +41,7 @@ constexpr std::array kRows = std::to_array<BuiltinFunction>({
     {"VDB", "BDV", 5, 7, false, f::variableDecliningDepreciation, kFin, "custo; recuperação; vida_útil; início_período; final_período; [fator]; [sem_mudança]", kScalarArgs, "Retorna a depreciação de um ativo entre dois períodos, mesmo parciais, pelo saldo decrescente."},
     {"EFFECT", "EFETIVA", 2, 2, false, f::effectiveRate, kFin, "taxa_nominal; núm_por_ano", kScalarArgs, "Retorna a taxa de juros anual efetiva."},
     {"NOMINAL", nullptr, 2, 2, false, f::nominalRate, kFin, "taxa_efetiva; núm_por_ano", kScalarArgs, "Retorna a taxa de juros nominal anual."},
-    {"PDURATION", "DURAÇÃOP|DURACAOP|PDURAÇÃO|PDURACAO", 3, 3, false, f::periodsToReach, kFin, "taxa; vp; vf", kScalarArgs, "Retorna o número de períodos para um investimento atingir um valor especificado."},
+    {"PDURATION", "DURAÇÃOP|DURACAOP|PDURAÇÃO|PDURACAO", 3, 3, false, f::periodsToReach, kFin, "taxa; vp; vf", kScalarArgs, "Retorna o número de períodos para um investimento atingir um valor desejado."},
     {"RRI", "TAXAJURO", 3, 3, false, f::equivalentGrowthRate, kFin, "nper; vp; vf", kScalarArgs, "Retorna uma taxa de juros equivalente para o crescimento de um investimento."},
     {"DOLLARDE", "MOEDADEC", 2, 2, false, f::dollarDecimal, kFin, "moeda_fracionária; fração", kScalarArgs, "Converte um preço expresso como fração em um preço expresso como número decimal."},
     {"DOLLARFR", "MOEDAFRA", 2, 2, false, f::dollarFraction, kFin, "moeda_decimal; fração", kScalarArgs, "Converte um preço expresso como número decimal em um preço expresso como fração."},
