@@ -230,8 +230,11 @@ std::unique_ptr<Formula> readFormula(QDataStream& in, const ClipboardData& d)
         in >> extras->sourceText >> extras->parseError;
     }
     const std::size_t strings = extras ? extras->strings.size() : 0;
-    for (const Token& t : tokens) {
+    for (Token& t : tokens) {
         checkToken(t, strings, d);
+        if (t.op == OpCode::Custom) {
+            t.c = 0;  // another process numbers its functions its own way: find them by name
+        }
     }
     checkBalance(tokens);
     if (tokens.empty() && (!extras || extras->parseError.isEmpty())) {

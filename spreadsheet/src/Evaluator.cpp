@@ -566,7 +566,8 @@ void Evaluator::callLifted(const BuiltinFunction& f, std::size_t base)
 void Evaluator::callCustom(const Token& t, const Formula& formula)
 {
     const std::size_t base = stack_.size() - static_cast<std::size_t>(t.b);
-    const FunctionEntry* entry = FunctionRepository::instance().find(formula.string(t.a));
+    const FunctionRepository& repository = FunctionRepository::instance();
+    const FunctionEntry* entry = t.c > 0 ? &repository.entry(t.c - 1) : repository.find(formula.string(t.a));
     const auto args = std::span<const Operand>(stack_).subspan(base);
     Value result;
     if (!entry) {

@@ -37,17 +37,13 @@ void FunctionRepository::Add(const QString& name, FunctionProcedure procedure, P
         }
         ++entry->requiredCount;
     }
+    byName_.insert(name.toUpper(), count());
     entries_.push_back(std::move(entry));
 }
 
 int FunctionRepository::indexOf(QStringView name) const
 {
-    for (int i = 0; i < count(); ++i) {
-        if (entries_[static_cast<std::size_t>(i)]->name.compare(name, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return -1;
+    return byName_.value(name.toString().toUpper(), -1);
 }
 
 const FunctionEntry* FunctionRepository::find(QStringView name) const

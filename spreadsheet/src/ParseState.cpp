@@ -700,6 +700,8 @@ void ParseState::functionCall(const QString& name)
     }
     const QString stored = custom >= 0 ? FunctionRepository::instance().entry(custom).name : name;
     append(OpCode::Custom, addString(stored), argc);
+    // Resolved once here; a function registered later is found by name when called.
+    tokens.back().c = custom + 1;
 }
 
 }  // namespace spreadsheet

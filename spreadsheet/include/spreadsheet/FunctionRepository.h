@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -46,12 +47,13 @@ public:
 
     int count() const { return static_cast<int>(entries_.size()); }
     const FunctionEntry& entry(int index) const { return *entries_.at(index); }
-    int indexOf(QStringView name) const;  // ignores case; -1 when absent
+    int indexOf(QStringView name) const;  // ignores case; -1 when absent; entries keep their index
     const FunctionEntry* find(QStringView name) const;
 
 private:
     FunctionRepository() = default;
     std::vector<std::unique_ptr<FunctionEntry>> entries_;
+    QHash<QString, int> byName_;  // upper case
 };
 
 }  // namespace spreadsheet

@@ -22,7 +22,7 @@ constexpr std::array kRows = std::to_array<BuiltinFunction>({
      "Retorna o número de linhas de uma referência ou matriz."},
     {"COLUMNS", "COLS", 1, 1, false, f::columns, FunctionGroup::Lookup, "matriz", kRangeArgs,
      "Retorna o número de colunas de uma referência ou matriz."},
-    {"AREAS", "ÁREAS|AREAS", 1, 1, false, f::areas, FunctionGroup::Lookup, "ref", kRangeArgs,
+    {"AREAS", "ÁREAS", 1, 1, false, f::areas, FunctionGroup::Lookup, "ref", kRangeArgs,
      "Retorna o número de áreas de uma referência."},
     {"HYPERLINK", "HIPERLINK", 1, 2, false, f::hyperlink, FunctionGroup::Lookup,
      "local_vínculo; [nome_amigável]", kScalarArgs, "Cria um atalho para um documento ou endereço."},

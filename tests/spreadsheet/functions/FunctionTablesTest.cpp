@@ -12,11 +12,14 @@
 #include <spreadsheet/Value.h>
 #include <spreadsheet/Workbook.h>
 
+#include "functions/BuiltinFunctions.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 #include <QStringList>
 
 #include <cmath>
@@ -137,7 +140,7 @@ struct Case {
     double tolerance;
 };
 
-class FunctionTablesTest : public ::testing::TestWithParam<QString> {};
+class FunctionTablesTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(FunctionTablesTest, GivesTheReferenceResults)
 {
@@ -146,14 +149,15 @@ TEST_P(FunctionTablesTest, GivesTheReferenceResults)
     Sheet& sheet = workbook.addSheet(QStringLiteral("Sheet1"));
     loadFixture(sheet);
     std::vector<Case> cases;
-    const QStringList lines = readLines(dataDir() + QStringLiteral("/functions/") + GetParam());
+    const QString table = QString::fromStdString(GetParam());
+    const QStringList lines = readLines(dataDir() + QStringLiteral("/functions/") + table);
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList f = lines[i].split(QLatin1Char('\t'));
         CellAddress at;
         if (lines[i].startsWith(QLatin1Char('@')) && f.size() == 2 && parseCellAddress(f[0].mid(1), at)) {
             sheet.setText(at.row, at.column, f[1], true);
         } else if (lines[i].startsWith(QLatin1Char('='))) {
-            ASSERT_GE(f.size(), 2) << GetParam().toStdString() << ':' << i + 1;
+            ASSERT_GE(f.size(), 2) << GetParam() << ':' << i + 1;
             const double tolerance = f.size() > 2 && !f[2].isEmpty() ? f[2].toDouble() : 1e-9;
             cases.push_back({i + 1, int(cases.size()) * kRowsPerCase, f[0], f[1], tolerance});
             sheet.setText(cases.back().row, kFormulaColumn, f[0], true);
@@ -167,7 +171,7 @@ TEST_P(FunctionTablesTest, GivesTheReferenceResults)
             for (int k = 0; k < int(block[r].size()); ++k) {
                 const Value actual = sheet.value(c.row + r, kFormulaColumn + k);
                 EXPECT_TRUE(same(actual, block[r][k], c.tolerance))
-                    << GetParam().toStdString() << ':' << c.line << "  " << c.formula.toStdString() << "\n  expected "
+                    << GetParam() << ':' << c.line << "  " << c.formula.toStdString() << "\n  expected "
                     << describe(block[r][k]).toStdString() << " at [" << r << ',' << k << "], got "
                     << describe(actual).toStdString();
             }
@@ -175,14 +179,40 @@ TEST_P(FunctionTablesTest, GivesTheReferenceResults)
     }
 }
 
-QStringList tables()
+std::vector<std::string> tables()
 {
-    return QDir(dataDir() + QStringLiteral("/functions")).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name);
+    std::vector<std::string> names;
+    for (const QString& name :
+         QDir(dataDir() + QStringLiteral("/functions")).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name)) {
+        names.push_back(name.toStdString());
+    }
+    return names;
 }
 
 INSTANTIATE_TEST_SUITE_P(Group, FunctionTablesTest, ::testing::ValuesIn(tables()),
-                         [](const ::testing::TestParamInfo<QString>& info) {
-                             return info.param.section(u'.', 0, 0).toStdString();
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             return info.param.substr(0, info.param.find('.'));
                          });
+
+// The parser, the browser and autocompletion find a function by any of its
+// names: two rows with one name would hide one of them.
+TEST(BuiltinTable, EveryRowHasUniqueNamesAndSaysWhatItDoes)
+{
+    QSet<QString> seen;
+    const auto rows = builtinFunctions();
+    EXPECT_GE(rows.size(), 350u);
+    for (const BuiltinFunction& f : rows) {
+        QStringList names{QString::fromLatin1(f.name)};
+        if (f.aliases) {
+            names += QString::fromUtf8(f.aliases).split(u'|');
+        }
+        for (const QString& name : names) {
+            EXPECT_FALSE(seen.contains(name.toUpper())) << name.toStdString() << " is in two rows";
+            seen.insert(name.toUpper());
+        }
+        EXPECT_STRNE(f.description, "") << f.name;
+        EXPECT_TRUE(f.maxArgs < 0 || (f.minArgs <= f.maxArgs && (f.maxArgs == 0 || *f.arguments))) << f.name;
+    }
+}
 
 }  // namespace
