@@ -67,24 +67,34 @@ ContinuousLaw betaLaw(double a, double b)
     return {[=](double x) { return betaTails(x, a, b); }, [=](double x) { return betaDensity(x, a, b); }, 0.0, 1.0};
 }
 
+// ln of Gamma((n+1)/2) / Gamma(n/2) - ln sqrt(n/2), as saddle-point terms
+// so that large n loses nothing.
+double studentLogRatio(double n)
+{
+    return -deviance(n / 2.0, (n + 1.0) / 2.0) + stirlingError((n + 1.0) / 2.0) - stirlingError(n / 2.0);
+}
+
 Tails studentTails(double t, double df)
 {
     const double t2 = t * t;
-    // I_w(df/2, 1/2) with w = df / (df + t^2) is the mass beyond |t| on both
-    // sides. Where t^2 overflows, w is df / t^2 taken in two divisions.
-    const bool huge = t2 > 1e300;
-    const double w = huge ? df / std::fabs(t) / std::fabs(t) : df / (df + t2);
-    const Tails inner = incompleteBeta(df / 2.0, 0.5, w, huge ? 1.0 : t2 / (df + t2));
+    if (t2 > 1e300) {
+        // So far out the tail is its leading term density * |t| / df, taken
+        // in logarithms since t^2 itself overflows.
+        const double u = df * (std::log(std::fabs(t)) - std::log(df) / 2.0);
+        const double beyond = std::exp(studentLogRatio(df) - u - std::log(kSqrtTwoPi) - std::log(df) / 2.0);
+        return t >= 0.0 ? Tails{1.0 - beyond, beyond} : Tails{beyond, 1.0 - beyond};
+    }
+    // I_w(df/2, 1/2) with w = df / (df + t^2) is the mass beyond |t| on both sides.
+    const Tails inner = incompleteBeta(df / 2.0, 0.5, df / (df + t2), t2 / (df + t2));
     const double beyond = inner.lower / 2.0;
     const double within = 0.5 + inner.upper / 2.0;
     return t >= 0.0 ? Tails{within, beyond} : Tails{beyond, within};
 }
 
-// Gamma((n+1)/2) / Gamma(n/2) and (1 + t^2/n)^(-(n+1)/2) are both written as
-// saddle-point terms so that large n loses nothing.
+// (1 + t^2/n)^(-(n+1)/2) is written as a deviance too where t^2/n is small.
 double studentDensity(double t, double n)
 {
-    const double ratio = -deviance(n / 2.0, (n + 1.0) / 2.0) + stirlingError((n + 1.0) / 2.0) - stirlingError(n / 2.0);
+    const double ratio = studentLogRatio(n);
     const double x2n = t * t / n;
     if (x2n > 1.0 / std::numeric_limits<double>::epsilon()) {
         const double u = n * (std::log(std::fabs(t)) - std::log(n) / 2.0);

@@ -315,15 +315,20 @@ double quantile(const ContinuousLaw& law, double p, bool upperTail)
         // Newton on the logarithm of the tail: nearly linear far out in a tail.
         // A lower tail near a support that starts at 0 behaves as a power of
         // x, so there the step is taken on ln x.
-        const double ratio = (std::log(tail) - std::log(p)) * tail / law.density(x);
+        const double density = law.density(x);
+        const double ratio = (std::log(tail) - std::log(p)) * tail / density;
         double next = upperTail ? x + ratio : (x > 0.0 && law.low == 0.0 ? x * std::exp(-ratio / x) : x - ratio);
         if (!(next > lo && next < hi)) {
             next = splitPoint(lo, hi);
         }
         if (std::fabs(next - x) <= 4.0 * kEpsilon * std::fabs(x) || hi - lo <= 4.0 * kEpsilon * std::fabs(hi)) {
-            // Where the tail underflowed on the way it says nothing about p;
-            // only an answer too small for a double is taken as it is.
-            const bool fits = std::fabs(tail / p - 1.0) < 1e-6 || std::fabs(next) < std::numeric_limits<double>::min();
+            // The tail may miss p by what the last bits of x move it, no more:
+            // a larger miss means the tail underflowed on the way. An answer
+            // closer to 0, or to the end of a bounded support, than a double
+            // tells apart is taken as it is.
+            const double reach = density * 8.0 * kEpsilon * std::fabs(x);
+            const bool fits = std::fabs(tail - p) <= 1e-9 * p + reach || std::fabs(next) < std::numeric_limits<double>::min()
+                              || law.high - next <= 4.0 * kEpsilon * law.high;
             return fits ? next : kNaN;
         }
         x = next;
