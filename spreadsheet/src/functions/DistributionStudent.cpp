@@ -19,11 +19,10 @@ struct StudentArguments {
     double df = 0.0;
 };
 
-bool readStudent(ArgumentReader& args, StudentArguments& out)
+void readStudent(ArgumentReader& args, StudentArguments& out)
 {
     out.x = args.number(0);
     out.df = std::trunc(args.number(1));
-    return !args.failed();
 }
 
 // x and the truncated degrees of freedom of an F function.
@@ -34,23 +33,17 @@ struct FisherArguments {
     bool valid() const { return validFreedom(m) && validFreedom(n); }
 };
 
-bool readFisher(ArgumentReader& args, FisherArguments& out)
+void readFisher(ArgumentReader& args, FisherArguments& out)
 {
     out.x = args.number(0);
     out.m = std::trunc(args.number(1));
     out.n = std::trunc(args.number(2));
-    return !args.failed();
 }
 
-// The upper tail of t beyond x >= 0, times the number of tails.
-Value studentTailsBeyond(const CallContext& context, int tails)
+// Both tails of t beyond |x| for x >= 0, or the upper one alone.
+Value studentBeyond(const StudentArguments& a, double tails)
 {
-    ArgumentReader args(context);
-    StudentArguments a;
-    if (!readStudent(args, a)) {
-        return args.error();
-    }
-    if (a.df < 1.0 || a.x < 0.0) {
+    if (a.df < 1.0 || a.x < 0.0 || (tails != 1.0 && tails != 2.0)) {
         return num();
     }
     return result(tails * sp::studentTails(a.x, a.df).upper);
@@ -60,7 +53,8 @@ Value fisherQuantile(const CallContext& context, bool upperTail)
 {
     ArgumentReader args(context);
     FisherArguments a;  // a.x holds the probability here
-    if (!readFisher(args, a)) {
+    readFisher(args, a);
+    if (args.failed()) {
         return args.error();
     }
     if (!inUnit(a.x, false) || !a.valid()) {
@@ -75,9 +69,9 @@ Value tDist(const CallContext& context)
 {
     ArgumentReader args(context);
     StudentArguments a;
-    const bool ok = readStudent(args, a);
+    readStudent(args, a);
     const bool cumulative = args.boolean(2);
-    if (!ok || args.failed()) {
+    if (args.failed()) {
         return args.error();
     }
     if (a.df < 1.0) {
@@ -88,14 +82,18 @@ Value tDist(const CallContext& context)
 
 Value tDist2T(const CallContext& context)
 {
-    return studentTailsBeyond(context, 2);
+    ArgumentReader args(context);
+    StudentArguments a;
+    readStudent(args, a);
+    return args.failed() ? args.error() : studentBeyond(a, 2.0);
 }
 
 Value tDistRt(const CallContext& context)
 {
     ArgumentReader args(context);
     StudentArguments a;
-    if (!readStudent(args, a)) {
+    readStudent(args, a);
+    if (args.failed()) {
         return args.error();
     }
     return a.df < 1.0 ? num() : result(sp::studentTails(a.x, a.df).upper);
@@ -104,18 +102,18 @@ Value tDistRt(const CallContext& context)
 Value tDistLegacy(const CallContext& context)
 {
     ArgumentReader args(context);
+    StudentArguments a;
+    readStudent(args, a);
     const double tails = std::trunc(args.number(2));
-    if (args.failed()) {
-        return args.error();
-    }
-    return tails == 1.0 || tails == 2.0 ? studentTailsBeyond(context, static_cast<int>(tails)) : num();
+    return args.failed() ? args.error() : studentBeyond(a, tails);
 }
 
 Value tInv(const CallContext& context)
 {
     ArgumentReader args(context);
     StudentArguments a;  // a.x holds the probability here
-    if (!readStudent(args, a)) {
+    readStudent(args, a);
+    if (args.failed()) {
         return args.error();
     }
     if (!inUnit(a.x, true) || a.df < 1.0) {
@@ -129,7 +127,8 @@ Value tInv2T(const CallContext& context)
 {
     ArgumentReader args(context);
     StudentArguments a;  // a.x holds the probability here
-    if (!readStudent(args, a)) {
+    readStudent(args, a);
+    if (args.failed()) {
         return args.error();
     }
     if (a.x <= 0.0 || a.x > 1.0 || a.df < 1.0) {
@@ -142,9 +141,9 @@ Value fDist(const CallContext& context)
 {
     ArgumentReader args(context);
     FisherArguments a;
-    const bool ok = readFisher(args, a);
+    readFisher(args, a);
     const bool cumulative = args.boolean(3);
-    if (!ok || args.failed()) {
+    if (args.failed()) {
         return args.error();
     }
     if (a.x < 0.0 || !a.valid()) {
@@ -157,7 +156,8 @@ Value fDistRt(const CallContext& context)
 {
     ArgumentReader args(context);
     FisherArguments a;
-    if (!readFisher(args, a)) {
+    readFisher(args, a);
+    if (args.failed()) {
         return args.error();
     }
     if (a.x < 0.0 || !a.valid()) {
