@@ -24,11 +24,15 @@ struct ConventionRules {
     char16_t decimalMark;  // as the user writes it
     char16_t separator;    // between arguments, as the user reads it
     bool portugueseNames;
+    // Between the columns of an array constant; ';' ends a row in all.
+    char16_t arrayColumnSeparator;
 };
 
+constexpr char16_t kCanonicalArrayColumnSeparator = u',';
+
 constexpr std::array kConventions = std::to_array<ConventionRules>({
-    {u"pt-BR", FormulaConvention::Brazilian, u',', u';', true},
-    {u"en", FormulaConvention::English, u'.', u',', false},
+    {u"pt-BR", FormulaConvention::Brazilian, u',', u';', true, u'\\'},
+    {u"en", FormulaConvention::English, u'.', u',', false, u','},
 });
 
 struct BooleanName {
@@ -83,12 +87,16 @@ private:
     QStringView text_;
     QStringView marks_;
     std::vector<Lexeme> lexemes_;
+    int braces_ = 0;
 };
 
 std::vector<Lexeme> FormulaScanner::scan()
 {
     for (qsizetype i = 0; i < text_.size(); i += lexemes_.back().size) {
         lexemes_.push_back(lexemeAt(i));
+        if (lexemes_.back().kind == LexemeKind::Other && (text_[i] == u'{' || text_[i] == u'}')) {
+            braces_ += text_[i] == u'{' ? 1 : -1;
+        }
     }
     return std::move(lexemes_);
 }
@@ -109,7 +117,8 @@ Lexeme FormulaScanner::lexemeAt(qsizetype i) const
     if (startsFraction(i) && operandMayStart()) {
         return {LexemeKind::Number, i, numberEnd(i) - i};
     }
-    if (isFormulaWordChar(c)) {
+    // In an array constant a backslash separates columns; elsewhere it may start a name.
+    if (isFormulaWordChar(c) && !(c == u'\\' && braces_ > 0)) {
         return {LexemeKind::Word, i, wordEnd(i) - i};
     }
     return {LexemeKind::Other, i, 1};
@@ -199,7 +208,15 @@ public:
     ScannedFormula(QStringView text, QStringView decimalMarks)
         : text_(text), lexemes_(FormulaScanner(text, decimalMarks).scan())
     {
+        int depth = 0;
+        for (std::size_t i = 0; i < lexemes_.size(); ++i) {
+            depth += isOther(i, u'{') ? 1 : (isOther(i, u'}') ? -1 : 0);
+            inArray_.push_back(depth > 0);
+        }
     }
+
+    // Inside the braces of an array constant.
+    bool inArray(std::size_t i) const { return inArray_[i]; }
 
     LexemeKind kind(std::size_t i) const { return lexemes_[i].kind; }
     QStringView textOf(std::size_t i) const { return text_.mid(lexemes_[i].start, lexemes_[i].size); }
@@ -228,6 +245,7 @@ private:
 
     QStringView text_;
     std::vector<Lexeme> lexemes_;
+    std::vector<bool> inArray_;
 };
 
 // As in the parser, a word followed by '(' after optional spaces names a function.
@@ -310,6 +328,11 @@ std::optional<QString> lexemeForUser(const ScannedFormula& formula, std::size_t 
     case LexemeKind::Word:
         return rules.portugueseNames ? translatedWord(formula, i, true) : std::nullopt;
     case LexemeKind::Other:
+        if (formula.inArray(i)) {
+            return formula.textOf(i).front() == kCanonicalArrayColumnSeparator
+                       ? std::optional<QString>(QString(QChar(rules.arrayColumnSeparator)))
+                       : std::nullopt;
+        }
         if (formula.textOf(i).front() == kCanonicalSeparator) {
             return QString(QChar(rules.separator));
         }
@@ -358,6 +381,9 @@ void checkWordAfterNumber(const ScannedFormula& formula, std::size_t i, const Co
 std::optional<QString> canonicalPunctuation(const ScannedFormula& formula, std::size_t i, const ConventionRules& rules)
 {
     const QChar c = formula.textOf(i).front();
+    if (formula.inArray(i) && (c == rules.arrayColumnSeparator || c == u';')) {
+        return QString(c == u';' ? c : QChar(kCanonicalArrayColumnSeparator));
+    }
     if (c == rules.separator) {
         return QString(QChar(kCanonicalSeparator));
     }

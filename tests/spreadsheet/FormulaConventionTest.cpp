@@ -61,6 +61,8 @@ TEST(FormulaConventionTest, TypedTextBecomesCanonical)
         {kEnglish, "=IF(A1, \"a,b\", 'Folha, 1'!B2)", "=IF(A1; \"a,b\"; 'Folha, 1'!B2)"},
         {kEnglish, "=SUM(1;2)+MÉDIA(3,4)", "=SUM(1;2)+AVERAGE(3;4)"},
         {kEnglish, "=1E+20*.5", "=1E+20*.5"},
+        {kBrazilian, "=SOMA({1,5\\2;3\\4};\\nome)", "=SUM({1.5,2;3,4};\\nome)"},
+        {kEnglish, "=SUM({1,2;3,4},1)", "=SUM({1,2;3,4};1)"},
     };
     for (const auto& [convention, typed, canonical] : cases) {
         EXPECT_EQ(formulaFromUser(utf8(typed), convention), utf8(canonical)) << typed;
@@ -113,6 +115,8 @@ TEST(FormulaConventionTest, CanonicalTextForTheUser)
         {kBrazilian, "=E1+AND(1:3)+#N/A", "=E1+E(1:3)+#N/A"},
         {kEnglish, "=IF(A1;\"a;b\";'x;y'!A1)", "=IF(A1,\"a;b\",'x;y'!A1)"},
         {kEnglish, "=SUM(1.5; 2)", "=SUM(1.5, 2)"},
+        {kBrazilian, "=SUM({1.5,2;3,4})", "=SOMA({1,5\\2;3\\4})"},
+        {kEnglish, "=SUM({1,2;3,4};1)", "=SUM({1,2;3,4},1)"},
     };
     for (const auto& [convention, canonical, shown] : cases) {
         EXPECT_EQ(formulaForUser(utf8(canonical), convention), utf8(shown)) << canonical;

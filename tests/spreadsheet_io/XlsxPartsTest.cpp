@@ -105,7 +105,7 @@ TEST(ExcelFormulaTest, PrefixesOfNewAndUnknownFunctionsAreDropped)
     }
 }
 
-TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsOnly)
+TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsAndArraysAndNewerFunctionsGetTheirPrefix)
 {
     const std::vector<std::pair<QString, QString>> cases{
         {QStringLiteral("=SUM(A1;B2;3)"), QStringLiteral("=SUM(A1,B2,3)")},
@@ -113,6 +113,10 @@ TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsOnly)
         {QStringLiteral("=SUM('a;b''s'!A1;1)"), QStringLiteral("=SUM('a;b''s'!A1,1)")},
         {QStringLiteral("=\"it's\"&MAX(1;2)"), QStringLiteral("=\"it's\"&MAX(1,2)")},
         {QStringLiteral("=A1"), QStringLiteral("=A1")},
+        {QStringLiteral("=SUM({1,2;3,4};(A1;B2))"), QStringLiteral("=SUM({1,2;3,4},(A1,B2))")},
+        {QStringLiteral("=XLOOKUP(1;A:A;SORT(B:B))&concat(\"IFS(\")"),
+         QStringLiteral("=_xlfn.XLOOKUP(1,A:A,_xlfn._xlws.SORT(B:B))&_xlfn.concat(\"IFS(\")")},
+        {QStringLiteral("=STDEV.S(A1:A3)+MYSTDEV.S(1)"), QStringLiteral("=_xlfn.STDEV.S(A1:A3)+MYSTDEV.S(1)")},
     };
     for (const auto& [ours, excel] : cases) {
         EXPECT_EQ(ExcelFormula::text(ours), excel) << ours.toStdString();

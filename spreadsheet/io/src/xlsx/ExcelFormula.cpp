@@ -1,24 +1,96 @@
 #include "ExcelFormula.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <iterator>
 
-
 namespace spreadsheet::io {
+
+namespace {
+
+// Functions newer than the file format: Excel reads them only with the
+// prefix it writes itself, and shows #NAME? without it.
+const QSet<QString>& newerFunctions()
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> set;
+        for (const char* name : {
+                 // Excel 2010
+                 "AGGREGATE", "BETA.DIST", "BETA.INV", "BINOM.DIST", "BINOM.INV", "CEILING.PRECISE", "CHISQ.DIST",
+                 "CHISQ.DIST.RT", "CHISQ.INV", "CHISQ.INV.RT", "CHISQ.TEST", "CONFIDENCE.NORM", "CONFIDENCE.T",
+                 "COVARIANCE.P", "COVARIANCE.S", "ERF.PRECISE", "ERFC.PRECISE", "EXPON.DIST", "F.DIST", "F.DIST.RT",
+                 "F.INV", "F.INV.RT", "F.TEST", "FLOOR.PRECISE", "GAMMA.DIST", "GAMMA.INV", "GAMMALN.PRECISE",
+                 "HYPGEOM.DIST", "LOGNORM.DIST", "LOGNORM.INV", "MODE.MULT", "MODE.SNGL", "NEGBINOM.DIST",
+                 "NETWORKDAYS.INTL", "NORM.DIST", "NORM.INV", "NORM.S.DIST", "NORM.S.INV", "PERCENTILE.EXC",
+                 "PERCENTILE.INC", "PERCENTRANK.EXC", "PERCENTRANK.INC", "POISSON.DIST", "QUARTILE.EXC",
+                 "QUARTILE.INC", "RANK.AVG", "RANK.EQ", "STDEV.P", "STDEV.S", "T.DIST", "T.DIST.2T", "T.DIST.RT",
+                 "T.INV", "T.INV.2T", "T.TEST", "VAR.P", "VAR.S", "WEIBULL.DIST", "WORKDAY.INTL",
+                 // Excel 2013
+                 "ACOT", "ACOTH", "ARABIC", "BASE", "BINOM.DIST.RANGE", "BITAND", "BITLSHIFT", "BITOR", "BITRSHIFT",
+                 "BITXOR", "CEILING.MATH", "COMBINA", "COT", "COTH", "CSC", "CSCH", "DAYS", "DECIMAL", "FLOOR.MATH",
+                 "FORMULATEXT", "GAMMA", "GAUSS", "IFNA", "IMCOSH", "IMCOT", "IMCSC", "IMCSCH", "IMSEC", "IMSECH",
+                 "IMSINH", "IMTAN", "ISFORMULA", "ISOWEEKNUM", "MUNIT", "NUMBERVALUE", "PDURATION", "PERMUTATIONA",
+                 "PHI", "RRI", "SEC", "SECH", "SKEW.P", "UNICHAR", "UNICODE", "XOR",
+                 // Excel 2016 and later
+                 "CONCAT", "FORECAST.LINEAR", "IFS", "MAXIFS", "MINIFS", "SWITCH", "TEXTJOIN", "SORTBY", "UNIQUE",
+                 "SEQUENCE", "RANDARRAY", "XLOOKUP", "XMATCH", "LET", "TEXTSPLIT", "TEXTBEFORE", "TEXTAFTER",
+                 "VALUETOTEXT", "ARRAYTOTEXT"}) {
+            set.insert(QString::fromLatin1(name));
+        }
+        return set;
+    }();
+    return names;
+}
+
+QString prefixOf(const QString& function)
+{
+    const QString upper = function.toUpper();
+    if (upper == QLatin1String("FILTER") || upper == QLatin1String("SORT")) {
+        return QStringLiteral("_xlfn._xlws.");
+    }
+    return newerFunctions().contains(upper) ? QStringLiteral("_xlfn.") : QString();
+}
+
+bool isNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'.' || c == u'_';
+}
+
+}  // namespace
 
 QString ExcelFormula::text(const QString& canonical)
 {
-    QString out = canonical;
+    QString out;
+    out.reserve(canonical.size());
     QChar quote;  // the delimiter of the literal being copied, if any
-    for (QChar& c : out) {
+    int braces = 0;
+    for (qsizetype i = 0; i < canonical.size(); ++i) {
+        const QChar c = canonical[i];
         if (!quote.isNull()) {
             // A doubled delimiter closes and reopens: the state comes out right.
             quote = c == quote ? QChar() : quote;
         } else if (c == u'"' || c == u'\'') {
             quote = c;
-        } else if (c == u';') {
-            c = u',';
+        } else if (c == u'{' || c == u'}') {
+            braces += c == u'{' ? 1 : -1;
+        } else if (c == u';' && braces == 0) {
+            out += u',';  // inside an array constant ';' ends a row, as in Excel
+            continue;
+        } else if (c.isLetter() && (i == 0 || !isNameChar(canonical[i - 1]))) {
+            qsizetype end = i;
+            while (end < canonical.size() && isNameChar(canonical[end])) {
+                ++end;
+            }
+            const QString word = canonical.mid(i, end - i);
+            if (end < canonical.size() && canonical[end] == u'(') {
+                out += prefixOf(word);
+            }
+            out += word;
+            i = end - 1;
+            continue;
         }
+        out += c;
     }
     return out;
 }
@@ -26,7 +98,7 @@ QString ExcelFormula::text(const QString& canonical)
 QString ExcelFormula::fromExcel(const QString& excel)
 {
     static const QLatin1StringView kPrefixes[] = {QLatin1StringView("_xlfn."), QLatin1StringView("_xlws."),
-                                                  QLatin1StringView("_xludf.")};
+                                                  QLatin1StringView("_xludf."), QLatin1StringView("_xlpm.")};
     if (!excel.contains(QLatin1StringView("_xl"), Qt::CaseInsensitive)) {
         return excel;
     }
