@@ -57,6 +57,7 @@ void GeradorAjuda::gerar(const QString& pasta)
         escrever(destino, arquivoDaFuncao(funcao), PaginaFuncao(funcao).html());
     }
     escrever(destino, indice(), IndiceAjuda::html(nomes));
+    escrever(destino, IndiceAjuda::paginaPlanilha(), IndiceAjuda::funcoesPlanilha());
 }
 
 }  // namespace ajuda

@@ -5,6 +5,10 @@
 #include "ajuda/PaginaFuncao.h"
 
 #include <catalog/ComandoQuebra.h>
+#include <spreadsheet/FunctionCatalog.h>
+
+#include <algorithm>
+#include <map>
 
 #include <array>
 #include <vector>
@@ -74,6 +78,15 @@ QString secaoReplicacao()
                              linhas);
 }
 
+QString secaoPlanilha()
+{
+    return HtmlAjuda::titulo(2, QStringLiteral("Funções da planilha")) +
+           HtmlAjuda::paragrafo(QStringLiteral("Além das funções do sistema, as fórmulas usam as funções comuns "
+                                               "das planilhas, com o nome em português ou em inglês.")) +
+           HtmlAjuda::lista({HtmlAjuda::link(IndiceAjuda::paginaPlanilha(), QStringLiteral("Lista das funções da "
+                                                                                       "planilha"))});
+}
+
 QString secaoFuncoes(const QStringList& funcoes)
 {
     QStringList itens;
@@ -93,8 +106,31 @@ QString secaoFuncoes(const QStringList& funcoes)
 QString IndiceAjuda::html(const QStringList& funcoes)
 {
     const QString corpo = HtmlAjuda::titulo(1, QStringLiteral("Darvelo - Editor de Planilhas")) + secaoModelos() +
-                          secaoParametros() + secaoReplicacao() + secaoFuncoes(funcoes);
+                          secaoParametros() + secaoReplicacao() + secaoFuncoes(funcoes) + secaoPlanilha();
     return HtmlAjuda::documento(QStringLiteral("Ajuda do Editor de Planilhas"), corpo);
+}
+
+QString IndiceAjuda::paginaPlanilha()
+{
+    return QStringLiteral("funcoes-planilha.htm");
+}
+
+// Every built-in function by group, as the function browser shows them.
+QString IndiceAjuda::funcoesPlanilha()
+{
+    std::map<int, std::vector<QStringList>> porGrupo;
+    for (const spreadsheet::FunctionDescription& f : spreadsheet::builtinFunctionDescriptions()) {
+        porGrupo[int(f.group)].push_back({f.portugueseName, f.name, f.arguments, f.description});
+    }
+    QString corpo = HtmlAjuda::titulo(1, QStringLiteral("Funções da planilha"));
+    for (auto& [grupo, linhas] : porGrupo) {
+        std::sort(linhas.begin(), linhas.end());
+        corpo += HtmlAjuda::titulo(2, spreadsheet::functionGroupName(spreadsheet::FunctionGroup(grupo))) +
+                 HtmlAjuda::tabela({QStringLiteral("Nome"), QStringLiteral("Em inglês"), QStringLiteral("Argumentos"),
+                                    QStringLiteral("Descrição")},
+                                   linhas);
+    }
+    return HtmlAjuda::documento(QStringLiteral("Funções da planilha"), corpo);
 }
 
 }  // namespace ajuda

@@ -10,6 +10,9 @@ namespace ajuda {
 class IndiceAjuda {
 public:
     static QString html(const QStringList& funcoes);
+    // The page listing the spreadsheet's own functions, and its file name.
+    static QString funcoesPlanilha();
+    static QString paginaPlanilha();
 };
 
 }  // namespace ajuda

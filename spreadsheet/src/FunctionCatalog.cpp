@@ -2,7 +2,18 @@
 
 #include "functions/BuiltinFunctions.h"
 
+#include <array>
+
 namespace spreadsheet {
+
+QString functionGroupName(FunctionGroup group)
+{
+    // In the order of FunctionGroup.
+    static constexpr std::array<const char*, 9> kNames{"Matemática e trigonometria", "Estatística", "Lógica",
+                                                       "Informações", "Texto", "Data e hora",
+                                                       "Pesquisa e referência", "Financeira", "Engenharia"};
+    return QString::fromUtf8(kNames.at(static_cast<std::size_t>(group)));
+}
 
 std::vector<FunctionDescription> builtinFunctionDescriptions()
 {

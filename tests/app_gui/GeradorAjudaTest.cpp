@@ -1,12 +1,14 @@
 #include "AplicacaoTeste.h"
 
 #include "ajuda/GeradorAjuda.h"
+#include "ajuda/IndiceAjuda.h"
 #include "ajuda/PaginaFuncao.h"
 
 #include <catalog/AcaoFormula.h>
 #include <catalog/Catalogo.h>
 #include <catalog/TabelaFuncoes.h>
 #include <host/HostError.h>
+#include <spreadsheet/FunctionCatalog.h>
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +59,16 @@ TEST_F(GeradorAjudaTeste, IndiceEUmaPaginaPorFuncaoRegistrada)
         const QString nome = QString::fromLatin1(funcao.nome);
         EXPECT_TRUE(pagina(GeradorAjuda::arquivoDaFuncao(nome)).contains(QStringLiteral("<h1>%1</h1>").arg(nome)))
             << nome.toStdString();
+    }
+}
+
+TEST_F(GeradorAjudaTeste, APaginaDaPlanilhaListaCadaFuncaoComSeusDoisNomes)
+{
+    const QString html = pagina(ajuda::IndiceAjuda::paginaPlanilha());
+    for (const spreadsheet::FunctionDescription& f : spreadsheet::builtinFunctionDescriptions()) {
+        EXPECT_TRUE(html.contains(QStringLiteral("<td>%1</td><td>%2</td>").arg(f.portugueseName.toHtmlEscaped(),
+                                                                               f.name.toHtmlEscaped())))
+            << f.name.toStdString();
     }
 }
 

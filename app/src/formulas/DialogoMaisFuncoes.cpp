@@ -18,11 +18,6 @@ namespace {
 
 using spreadsheet::FunctionGroup;
 
-// Captions of the engine's groups, in the order of FunctionGroup.
-constexpr std::array<const char*, 9> kGrupos{"Matemática e trigonometria", "Estatística", "Lógica", "Informações",
-                                             "Texto", "Data e hora", "Pesquisa e referência", "Financeira",
-                                             "Engenharia"};
-
 // The suite's functions by the start of their names.
 struct GrupoSuite {
     const char* prefixo;
@@ -131,7 +126,7 @@ void DialogoMaisFuncoes::preencher(spreadsheet::FormulaConvention convencao)
                               .arg(f.description, f.name, f.portugueseName)
                               .trimmed(),
                           false};
-        auto* item = new QTreeWidgetItem(&grupo(QString::fromUtf8(kGrupos.at(std::size_t(f.group)))),
+        auto* item = new QTreeWidgetItem(&grupo(spreadsheet::functionGroupName(f.group)),
                                          {e.funcao + u'(' + f.arguments + u')'});
         item->setData(0, kEscolha, QVariant::fromValue(e));
         item->setData(0, Qt::UserRole, semAcentos(f.name + u' ' + f.portugueseName));

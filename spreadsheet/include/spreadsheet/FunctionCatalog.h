@@ -24,5 +24,7 @@ struct FunctionDescription {
 
 // Every built-in function, in the engine's order.
 std::vector<FunctionDescription> builtinFunctionDescriptions();
+// The group's caption for users: "Matemática e trigonometria".
+QString functionGroupName(FunctionGroup group);
 
 }  // namespace spreadsheet
