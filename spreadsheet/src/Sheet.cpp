@@ -45,6 +45,15 @@ void Sheet::setName(const QString& name)
     workbook_.renameSheet(workbook_.indexOf(*this), name);
 }
 
+bool Sheet::isSpilled(int row, int column) const
+{
+    if (data_->spills.empty()) {
+        return false;
+    }
+    const Cell* cell = data_->cells.find(row, column);
+    return (!cell || cell->kind == CellKind::Empty) && data_->spills.valueAt(row, column);
+}
+
 bool Sheet::hasCell(int row, int column) const
 {
     return data_->cells.find(row, column) != nullptr;

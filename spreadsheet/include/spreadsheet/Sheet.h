@@ -42,6 +42,8 @@ public:
 
     // Cell content. Rows and columns are zero-based.
     bool hasCell(int row, int column) const;  // content or a style of its own
+    // Shows a value that an array formula elsewhere spilled into it.
+    bool isSpilled(int row, int column) const;
     bool isFormula(int row, int column) const;
     Value value(int row, int column) const;   // a formula gives its calculated value
     QString text(int row, int column) const;  // "=..." for a formula, else the edit text

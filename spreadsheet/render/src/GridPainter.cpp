@@ -148,7 +148,8 @@ void GridPainter::paintRow(QPainter& painter, int row)
     placeOverflowFromOutside(painter, texts, row, 1);
     std::vector<int> columns;
     for (int column = visible_.left; column <= visible_.right; ++column) {
-        if (geometry_.columnWidth(column) == 0 || !sheet_.hasCell(row, column) || insideMerge(row, column)) {
+        const bool shown = sheet_.hasCell(row, column) || sheet_.isSpilled(row, column);
+        if (geometry_.columnWidth(column) == 0 || !shown || insideMerge(row, column)) {
             continue;
         }
         columns.push_back(column);
@@ -291,6 +292,9 @@ void GridPainter::placeOverflowFromOutside(QPainter& painter, std::vector<Placed
 bool GridPainter::freeForOverflow(int row, int column) const
 {
     if (insideMerge(row, column)) {
+        return false;
+    }
+    if (sheet_.isSpilled(row, column)) {
         return false;
     }
     return !sheet_.hasCell(row, column) || (!showsFormula(row, column) && sheet_.displayText(row, column).isEmpty());
