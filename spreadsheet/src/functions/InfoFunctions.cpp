@@ -3,7 +3,10 @@
 #include "ArgumentReader.h"
 #include "CallContext.h"
 
+#include <spreadsheet/FormulaConvention.h>
 #include <spreadsheet/Sheet.h>
+
+#include <QLocale>
 
 #include <cmath>
 
@@ -176,7 +179,10 @@ Value formulaText(const CallContext& context)
     if (!sheet || !sheet->isFormula(row, column)) {
         return Value::error(ErrorCode::NA);
     }
-    return Value(sheet->text(row, column));
+    // Shown as the user writes formulas: "=SOMA(A1;2,5)" in Portuguese, "=SUM(A1,2.5)" otherwise.
+    const bool portuguese = QLocale().language() == QLocale::Portuguese;
+    return Value(formulaForUser(sheet->text(row, column),
+                                portuguese ? FormulaConvention::Brazilian : FormulaConvention::English));
 }
 
 }  // namespace spreadsheet::functions

@@ -1,6 +1,9 @@
 // Excel format codes rendered in a pinned locale.
 #include "NumberFormat.h"
 
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -179,6 +182,22 @@ TEST_F(NumberFormatTest, OpenQuotesAndBracketsAreInvalid)
     EXPECT_TRUE(NumberFormat::isValid(QStringLiteral("[Red]0.00;\"[\";@")));
     EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("0.00\" kg")));
     EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("[Red0")));
+}
+
+// The cell's own text, DOLLAR and FORMULATEXT follow the user's locale.
+TEST_F(NumberFormatTest, CellsAndCurrencyTextFollowTheLocale)
+{
+    QLocale::setDefault(kBrazil);
+    spreadsheet::Workbook workbook;
+    spreadsheet::Sheet& sheet = workbook.addSheet();
+    sheet.setValue(0, 0, Value(1234567890123.0));
+    sheet.setText(1, 0, QStringLiteral("=MOEDA(1234)"), true);
+    sheet.setText(2, 0, QStringLiteral("=FORMULATEXT(A2)"), true);
+    workbook.calculate();
+    EXPECT_EQ(sheet.value(2, 0).text(), "=MOEDA(1234)");
+    EXPECT_EQ(sheet.displayText(0, 0), "1,23457E+12");
+    const QString money = sheet.value(1, 0).text();
+    EXPECT_TRUE(money.startsWith(QStringLiteral("R$")) && money.endsWith(QStringLiteral("1.234,00"))) << money.toStdString();
 }
 
 TEST_F(NumberFormatTest, OtherValuesIgnoreTheCode)
