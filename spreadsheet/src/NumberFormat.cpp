@@ -363,8 +363,9 @@ QString shortScientific(const DecimalDigits& magnitude, const QLocale& locale, i
 {
     DecimalDigits mantissa = magnitude;
     int lead = mantissa.leadingExponent();
-    const QString probe = exponentText(lead, true, 2);
-    const int decimals = std::max(0, kGeneralWidth - 3 - static_cast<int>(probe.size()));
+    // "d." and "E" take three characters, the exponent with its sign the rest.
+    const auto exponentWidth = static_cast<int>(exponentText(lead, true, 2).size());
+    const int decimals = std::max(0, kGeneralWidth - 3 - exponentWidth);
     mantissa.scale(-lead);
     mantissa.round(decimals, DecimalDigits::Rounding::HalfAwayFromZero);
     if (mantissa.integerDigits().size() > 1) {
@@ -415,8 +416,8 @@ bool NumberFormat::isValid(const QString& code)
             quoted = !quoted;
         } else if (quoted) {
             continue;
-        } else if (c == QLatin1Char('\\')) {
-            ++i;
+        } else if (c == QLatin1Char('\\') || c == QLatin1Char('_') || c == QLatin1Char('*')) {
+            ++i;  // the next character is taken as it is
         } else if (c == QLatin1Char('[')) {
             if (bracket) {
                 return false;

@@ -180,6 +180,7 @@ TEST_F(NumberFormatTest, NegativeZeroShowsNoSign)
 TEST_F(NumberFormatTest, OpenQuotesAndBracketsAreInvalid)
 {
     EXPECT_TRUE(NumberFormat::isValid(QStringLiteral("[Red]0.00;\"[\";@")));
+    EXPECT_TRUE(NumberFormat::isValid(QStringLiteral("#,##0_);*\"0")));
     EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("0.00\" kg")));
     EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("[Red0")));
 }
