@@ -196,7 +196,9 @@ QString renderNumber(const FormatSection& section, double value, bool minus, con
     const bool hasGeneral = std::any_of(tokens.begin(), tokens.end(), [](const FormatToken& t) {
         return t.kind == Kind::General;
     });
-    const QString general = hasGeneral ? NumberFormat::general(value, locale) : QString();
+    // A negative number that rounds to zero shows no sign: "0.0", never "-0.0".
+    minus = minus && (hasGeneral || !digits.isZero());
+    const QString general = hasGeneral ? NumberFormat::generalShown(value, locale) : QString();
     QString text = integerPart(tokens, integerEnd, digits.integerDigits(), layout, locale.groupSeparator(), general);
     if (layout.point >= 0) {
         text += locale.decimalPoint();
@@ -332,7 +334,7 @@ QString formatNumber(double number, const FormatCode& code, const QLocale& local
 {
     const auto sections = code.numberSections();
     if (sections.isEmpty()) {
-        return NumberFormat::general(number, locale);
+        return NumberFormat::generalShown(number, locale);
     }
     // With two or three sections the negative section shows the magnitude; its own text carries any sign.
     if (sections.size() >= 2 && number < 0.0) {
@@ -344,7 +346,89 @@ QString formatNumber(double number, const FormatCode& code, const QLocale& local
     return renderSection(*sections[0], std::fabs(number), number < 0.0, locale);
 }
 
+constexpr int kGeneralWidth = 11;
+
+QString digitsText(const DecimalDigits& digits, const QLocale& locale)
+{
+    const std::string integer = digits.integerDigits();
+    QString text = integer.empty() ? QStringLiteral("0") : fromLatin1(integer);
+    if (const int decimals = digits.fractionLength(); decimals > 0) {
+        text += locale.decimalPoint() + fromLatin1(digits.fractionDigits(decimals));
+    }
+    return text;
+}
+
+// The mantissa keeps what room the exponent leaves: "1.23457E+12".
+QString shortScientific(const DecimalDigits& magnitude, const QLocale& locale, int& significant)
+{
+    DecimalDigits mantissa = magnitude;
+    int lead = mantissa.leadingExponent();
+    // "d." and "E" take three characters, the exponent with its sign the rest.
+    const auto exponentWidth = static_cast<int>(exponentText(lead, true, 2).size());
+    const int decimals = std::max(0, kGeneralWidth - 3 - exponentWidth);
+    mantissa.scale(-lead);
+    mantissa.round(decimals, DecimalDigits::Rounding::HalfAwayFromZero);
+    if (mantissa.integerDigits().size() > 1) {
+        mantissa.scale(-1);
+        ++lead;
+    }
+    significant = mantissa.fractionLength() + 1;
+    return digitsText(mantissa, locale) + QLatin1Char('E') + exponentText(lead, true, 2);
+}
+
 }  // namespace
+
+QString NumberFormat::generalShown(double number, const QLocale& locale)
+{
+    DecimalDigits magnitude(std::fabs(number));
+    if (magnitude.isZero()) {
+        return QStringLiteral("0");
+    }
+    const QString sign = number < 0.0 ? QStringLiteral("-") : QString();
+    const int lead = magnitude.leadingExponent();
+    int scientificDigits = 0;
+    const QString scientific = shortScientific(magnitude, locale, scientificDigits);
+    if (lead >= kGeneralWidth) {
+        return sign + scientific;
+    }
+    // The point takes one character and a pure fraction shows its leading "0".
+    const int integerWidth = std::max(lead + 1, 1);
+    DecimalDigits fixed = magnitude;
+    fixed.round(std::max(0, kGeneralWidth - integerWidth - 1), DecimalDigits::Rounding::HalfAwayFromZero);
+    const int fixedDigits = fixed.isZero() ? 0 : fixed.fractionLength() + fixed.leadingExponent() + 1;
+    // A tiny number keeps its digits in the scientific form rather than lose them to leading zeros.
+    if (fixed.isZero() || (fixedDigits < scientificDigits && lead < 0)) {
+        return sign + scientific;
+    }
+    if (fixed.leadingExponent() >= kGeneralWidth) {
+        return sign + scientific;  // 99999999999.6 rounds into a twelfth digit
+    }
+    return sign + digitsText(fixed, locale);
+}
+
+bool NumberFormat::isValid(const QString& code)
+{
+    bool quoted = false;
+    bool bracket = false;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QChar c = code[i];
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (quoted) {
+            continue;
+        } else if (c == QLatin1Char('\\') || c == QLatin1Char('_') || c == QLatin1Char('*')) {
+            ++i;  // the next character is taken as it is
+        } else if (c == QLatin1Char('[')) {
+            if (bracket) {
+                return false;
+            }
+            bracket = true;
+        } else if (c == QLatin1Char(']')) {
+            bracket = false;
+        }
+    }
+    return !quoted && !bracket;
+}
 
 QString NumberFormat::format(const Value& value, const QString& code, const QLocale& locale)
 {

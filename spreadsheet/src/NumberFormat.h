@@ -19,6 +19,11 @@ public:
     // The "General" rendering: up to 15 significant digits, scientific
     // notation for very large and very small magnitudes.
     static QString general(double number, const QLocale& locale);
+    // The General format as a cell or TEXT shows it: at most 11 characters
+    // besides the sign, the scientific form once the digits do not fit.
+    static QString generalShown(double number, const QLocale& locale);
+    // False for a code that cannot be read: an open quote or bracket.
+    static bool isValid(const QString& code);
 };
 
 }  // namespace spreadsheet

@@ -15,6 +15,10 @@ Value negation(const CallContext& context);
 Value ifError(const CallContext& context);
 Value trueValue(const CallContext& context);
 Value falseValue(const CallContext& context);
+Value firstTrue(const CallContext& context);
+Value switchValue(const CallContext& context);
+Value exclusiveOr(const CallContext& context);
+Value ifNA(const CallContext& context);
 
 }  // namespace functions
 

@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace spreadsheet::functions {
 
 namespace {
@@ -52,7 +54,161 @@ QString replaceOccurrence(const QString& text, const QString& old, const QString
     return result.replace(at, old.size(), replacement);
 }
 
+// Windows-1252, the code page of CHAR and CODE, differs from Latin-1 in 0x80..0x9F.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar fromCodePage(int code)
+{
+    return code >= 0x80 && code < 0xA0 ? QChar(kWindows1252High[code - 0x80]) : QChar(code);
+}
+
+// Characters outside the code page read as '?', as they do when saved in it.
+int toCodePage(QChar c)
+{
+    for (int code = 0x80; code < 0xA0; ++code) {
+        if (kWindows1252High[code - 0x80] == c.unicode()) {
+            return code;
+        }
+    }
+    return c.unicode() < 0x100 ? c.unicode() : '?';
+}
+
+constexpr int kMaxTextLength = 32767;
+
 }  // namespace
+
+Value character(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const int code = args.integer(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return code < 1 || code > 255 ? Value::error(ErrorCode::Value) : Value(QString(fromCodePage(code)));
+}
+
+Value characterCode(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const QString text = args.text(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return text.isEmpty() ? Value::error(ErrorCode::Value) : Value(static_cast<double>(toCodePage(text.front())));
+}
+
+// Surrogate halves are no characters of their own.
+Value unicodeCharacter(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const int code = args.integer(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    if (code < 1 || code > 0x10FFFF) {
+        return Value::error(ErrorCode::Value);
+    }
+    if (code >= 0xD800 && code <= 0xDFFF) {
+        return Value::error(ErrorCode::NA);
+    }
+    const char32_t c = static_cast<char32_t>(code);
+    return Value(QString::fromUcs4(&c, 1));
+}
+
+Value unicodeCode(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const QString text = args.text(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    if (text.isEmpty()) {
+        return Value::error(ErrorCode::Value);
+    }
+    const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    return Value(static_cast<double>(pair ? QChar::surrogateToUcs4(text[0], text[1]) : text[0].unicode()));
+}
+
+Value exact(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const QString a = args.text(0);
+    const QString b = args.text(1);
+    return args.failed() ? args.error() : Value::boolean(a == b);
+}
+
+// A letter after anything but a letter starts a word: "2-way" gives "2-Way".
+Value proper(const CallContext& context)
+{
+    return mapText(context, [](const QString& s) {
+        QString result = s;
+        bool afterLetter = false;
+        for (QChar& c : result) {
+            c = afterLetter ? c.toLower() : c.toUpper();
+            afterLetter = c.isLetter();
+        }
+        return result;
+    });
+}
+
+Value replace(const CallContext& context)
+{
+    ArgumentReader args(context);
+    QString text = args.text(0);
+    const int start = args.integer(1);
+    const int count = args.integer(2);
+    const QString replacement = args.text(3);
+    if (args.failed()) {
+        return args.error();
+    }
+    if (start < 1 || count < 0) {
+        return Value::error(ErrorCode::Value);
+    }
+    const qsizetype at = std::min<qsizetype>(start - 1, text.size());
+    return Value(text.replace(at, std::min<qsizetype>(count, text.size() - at), replacement));
+}
+
+Value repeat(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const QString text = args.text(0);
+    const int times = args.integer(1);
+    if (args.failed()) {
+        return args.error();
+    }
+    if (times < 0 || static_cast<double>(text.size()) * times > kMaxTextLength) {
+        return Value::error(ErrorCode::Value);
+    }
+    return Value(text.repeated(times));
+}
+
+// The 32 control characters of 7-bit ASCII go; everything else stays.
+Value clean(const CallContext& context)
+{
+    return mapText(context, [](const QString& s) {
+        QString result;
+        result.reserve(s.size());
+        for (const QChar c : s) {
+            if (c.unicode() >= 32) {
+                result += c;
+            }
+        }
+        return result;
+    });
+}
+
+Value textOnly(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const Value v = args.value(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return v.isText() ? v : Value(QString());
+}
 
 Value concatenate(const CallContext& context)
 {
@@ -183,6 +339,9 @@ Value text(const CallContext& context)
     const QString code = args.text(1);
     if (args.failed()) {
         return args.error();
+    }
+    if (!NumberFormat::isValid(code)) {
+        return Value::error(ErrorCode::Value);
     }
     double number = 0.0;
     if (v.isText() && coerce::parseNumber(v.text(), number)) {

@@ -22,6 +22,30 @@ Value search(const CallContext& context);
 Value text(const CallContext& context);
 Value value(const CallContext& context);
 
+Value character(const CallContext& context);
+Value characterCode(const CallContext& context);
+Value unicodeCharacter(const CallContext& context);
+Value unicodeCode(const CallContext& context);
+Value exact(const CallContext& context);
+Value proper(const CallContext& context);
+Value replace(const CallContext& context);
+Value repeat(const CallContext& context);
+Value clean(const CallContext& context);
+Value textOnly(const CallContext& context);
+
+// TextJoining.cpp
+Value concat(const CallContext& context);
+Value textJoin(const CallContext& context);
+Value textBefore(const CallContext& context);
+Value textAfter(const CallContext& context);
+
+// TextConversion.cpp
+Value fixed(const CallContext& context);
+Value dollar(const CallContext& context);
+Value numberValue(const CallContext& context);
+Value valueToText(const CallContext& context);
+Value arrayToText(const CallContext& context);
+
 }  // namespace functions
 
 }  // namespace spreadsheet

@@ -1,6 +1,9 @@
 // Excel format codes rendered in a pinned locale.
 #include "NumberFormat.h"
 
+#include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -140,9 +143,17 @@ TEST_F(NumberFormatTest, TimesRoundAndElapse)
     EXPECT_EQ(en(-1, "dd/mm/yyyy"), "########");
 }
 
-TEST_F(NumberFormatTest, GeneralShowsFifteenDigits)
+TEST_F(NumberFormatTest, GeneralShowsElevenCharacters)
 {
-    EXPECT_EQ(en(1.0 / 3, "General"), "0.333333333333333");
+    EXPECT_EQ(en(1.0 / 3, "General"), "0.333333333");
+    EXPECT_EQ(en(1234567890123, "General"), "1.23457E+12");
+    EXPECT_EQ(en(123456789012, ""), "1.23457E+11");
+    EXPECT_EQ(en(12345678901, "General"), "12345678901");
+    EXPECT_EQ(en(99999999999.7, "General"), "1E+11");
+    EXPECT_EQ(en(-0.1234567890123, "General"), "-0.123456789");
+    EXPECT_EQ(br(1234.56789012, "General"), "1234,56789");
+    EXPECT_EQ(en(0.0000123456789, "General"), "1.23457E-05");
+    EXPECT_EQ(en(1e100, "General"), "1E+100");
     EXPECT_EQ(en(0.1 + 0.2, ""), "0.3");
     EXPECT_EQ(br(1234.5, "general"), "1234,5");
     EXPECT_EQ(en(1e20, "General"), "1E+20");
@@ -150,6 +161,44 @@ TEST_F(NumberFormatTest, GeneralShowsFifteenDigits)
     EXPECT_EQ(en(0.000001, "General"), "0.000001");
     EXPECT_EQ(en(-7, "\"R$ \"General"), "-R$ 7");
     EXPECT_EQ(en(2.5, "General\" kg\""), "2.5 kg");
+}
+
+TEST_F(NumberFormatTest, TextConversionKeepsFifteenDigits)
+{
+    EXPECT_EQ(NumberFormat::general(1234567890123, kEnglish), "1234567890123");
+    EXPECT_EQ(NumberFormat::general(1.0 / 3, kEnglish), "0.333333333333333");
+}
+
+TEST_F(NumberFormatTest, NegativeZeroShowsNoSign)
+{
+    EXPECT_EQ(en(-0.001, "0"), "0");
+    EXPECT_EQ(en(-0.04, "#,##0.0"), "0.0");
+    EXPECT_EQ(en(-0.004, "0.0%"), "-0.4%");
+    EXPECT_EQ(en(-0.00004, "0.0%"), "0.0%");
+}
+
+TEST_F(NumberFormatTest, OpenQuotesAndBracketsAreInvalid)
+{
+    EXPECT_TRUE(NumberFormat::isValid(QStringLiteral("[Red]0.00;\"[\";@")));
+    EXPECT_TRUE(NumberFormat::isValid(QStringLiteral("#,##0_);*\"0")));
+    EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("0.00\" kg")));
+    EXPECT_FALSE(NumberFormat::isValid(QStringLiteral("[Red0")));
+}
+
+// The cell's own text, DOLLAR and FORMULATEXT follow the user's locale.
+TEST_F(NumberFormatTest, CellsAndCurrencyTextFollowTheLocale)
+{
+    QLocale::setDefault(kBrazil);
+    spreadsheet::Workbook workbook;
+    spreadsheet::Sheet& sheet = workbook.addSheet();
+    sheet.setValue(0, 0, Value(1234567890123.0));
+    sheet.setText(1, 0, QStringLiteral("=MOEDA(1234)"), true);
+    sheet.setText(2, 0, QStringLiteral("=FORMULATEXT(A2)"), true);
+    workbook.calculate();
+    EXPECT_EQ(sheet.value(2, 0).text(), "=MOEDA(1234)");
+    EXPECT_EQ(sheet.displayText(0, 0), "1,23457E+12");
+    const QString money = sheet.value(1, 0).text();
+    EXPECT_TRUE(money.startsWith(QStringLiteral("R$")) && money.endsWith(QStringLiteral("1.234,00"))) << money.toStdString();
 }
 
 TEST_F(NumberFormatTest, OtherValuesIgnoreTheCode)
