@@ -70,9 +70,9 @@ QString digitsOf(long long value, int radix)
     return QString::number(value, radix).toUpper();
 }
 
-// The value written in the target base. A negative value always takes all
-// ten digits; otherwise places, when given, pads with zeros and must leave
-// room for every digit.
+// The value written in the target base. Places, when given, must lie from 1
+// to 10; it pads a positive value with zeros and must leave room for all its
+// digits. A negative value always takes the ten digits.
 Value writeDigits(const CallContext& context, long long value, Base base)
 {
     ArgumentReader args(context);
@@ -81,7 +81,7 @@ Value writeDigits(const CallContext& context, long long value, Base base)
     if (args.failed()) {
         return args.error();
     }
-    if (value < base.lowest() || value > base.highest()) {
+    if (value < base.lowest() || value > base.highest() || (hasPlaces && (places < 1.0 || places > kDigits))) {
         return num();
     }
     if (value < 0) {
@@ -91,10 +91,7 @@ Value writeDigits(const CallContext& context, long long value, Base base)
     if (!hasPlaces) {
         return Value(digits);
     }
-    if (places < 1.0 || places > kDigits || digits.size() > places) {
-        return num();
-    }
-    return Value(digits.rightJustified(static_cast<int>(places), u'0'));
+    return digits.size() > places ? num() : Value(digits.rightJustified(static_cast<int>(places), u'0'));
 }
 
 Value toDecimal(const CallContext& context, Base from)
