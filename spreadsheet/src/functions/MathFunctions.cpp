@@ -4,7 +4,10 @@
 #include "ArgumentReader.h"
 #include "NumericArguments.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <random>
 
 namespace spreadsheet::functions {
 
@@ -17,6 +20,25 @@ constexpr long long kSignificantDigits = 15;
 Value numberOrNum(double x)
 {
     return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
+}
+
+// One generator per calculating thread, seeded once from the system.
+std::mt19937_64& generator()
+{
+    thread_local std::mt19937_64 engine{std::random_device{}()};
+    return engine;
+}
+
+// A logarithm of a positive number; 0 and negative numbers have none.
+template <typename Log>
+Value positiveLog(const CallContext& context, Log log)
+{
+    ArgumentReader args(context);
+    const double x = args.number(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return x <= 0.0 ? Value::error(ErrorCode::Num) : numberOrNum(log(x));
 }
 
 Value roundWith(const CallContext& context, Rounding mode)
@@ -130,6 +152,92 @@ Value product(const CallContext& context)
         return Value::error(*error);
     }
     return numberOrNum(any ? result : 0.0);
+}
+
+Value sign(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const double x = args.number(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return Value(x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0));
+}
+
+Value exponential(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const double x = args.number(0);
+    return args.failed() ? args.error() : numberOrNum(std::exp(x));
+}
+
+Value naturalLog(const CallContext& context)
+{
+    return positiveLog(context, [](double x) { return std::log(x); });
+}
+
+Value log10(const CallContext& context)
+{
+    return positiveLog(context, [](double x) { return std::log10(x); });
+}
+
+// Base 10 when left out. The quotient of two logarithms is kept to the
+// digits a user sees, so that LOG(8; 2) is the 3 it shows.
+Value logarithm(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const double x = args.number(0);
+    const double base = args.number(1, 10.0);
+    if (args.failed()) {
+        return args.error();
+    }
+    if (x <= 0.0 || base <= 0.0) {
+        return Value::error(ErrorCode::Num);
+    }
+    if (base == 1.0) {
+        return Value::error(ErrorCode::Div0);
+    }
+    if (base == 10.0) {
+        return Value(std::log10(x));
+    }
+    return numberOrNum(DecimalDigits(std::log(x) / std::log(base)).toDouble());
+}
+
+Value pi(const CallContext&)
+{
+    return Value(std::numbers::pi);
+}
+
+Value squareRootOfPi(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const double x = args.number(0);
+    if (args.failed()) {
+        return args.error();
+    }
+    return x < 0.0 ? Value::error(ErrorCode::Num) : Value(std::sqrt(x * std::numbers::pi));
+}
+
+Value random(const CallContext&)
+{
+    return Value(std::uniform_real_distribution<double>(0.0, 1.0)(generator()));
+}
+
+// Whole numbers from the bottom rounded up to the top rounded down.
+Value randomBetween(const CallContext& context)
+{
+    ArgumentReader args(context);
+    const double bottom = std::ceil(args.number(0));
+    const double top = std::floor(args.number(1));
+    if (args.failed()) {
+        return args.error();
+    }
+    if (bottom > top) {
+        return Value::error(ErrorCode::Num);
+    }
+    const double span = top - bottom + 1.0;
+    const double offset = std::floor(std::uniform_real_distribution<double>(0.0, 1.0)(generator()) * span);
+    return Value(bottom + std::min(offset, span - 1.0));
 }
 
 }  // namespace spreadsheet::functions
