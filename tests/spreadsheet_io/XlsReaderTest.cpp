@@ -4,6 +4,8 @@
 #include "XlsTestWorkbook.h"
 
 #include "ExcelBorderCodes.h"
+#include "Formula.h"
+#include "SheetData.h"
 #include "functions/BuiltinFunctions.h"
 #include "xls/BiffCellValue.h"
 #include "xls/BiffCursor.h"
@@ -173,6 +175,23 @@ TEST(XlsFixtureTest, ColoursAlignmentWrappingAndLineKinds)
     EXPECT_EQ(s.style(0, 0).alignVert, VerticalAlignment::Bottom);
     EXPECT_EQ(s.style(0, 5).borderLeft, BorderLine::Dashed);
     EXPECT_EQ(s.style(0, 7).borderLeft, BorderLine::Medium);
+}
+
+// C1:C3 holds {=A1:A3*2}; D1 {=SUM(A1:A3*A1:A3)} fills one cell only.
+TEST(XlsFixtureTest, ArrayFormulaGoesToItsTopLeftCellWithItsRange)
+{
+    const auto workbook = load(readFile(dataPath(QStringLiteral("arrays.xls"))));
+    const Sheet& sheet = workbook->sheet(0);
+    const Cell* anchor = sheet.data().cells.find(0, 2);
+    ASSERT_TRUE(anchor && anchor->kind == CellKind::Formula);
+    EXPECT_EQ(anchor->formula->arrayArea(), CellRange::normalized(0, 2, 2, 2));
+    EXPECT_EQ(sheet.text(0, 2), QStringLiteral("=A1:A3*2"));
+    EXPECT_EQ(sheet.text(0, 3), QStringLiteral("=SUM(A1:A3*A1:A3)"));
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(sheet.isFormula(row, 2), row == 0);
+        EXPECT_EQ(sheet.value(row, 2), Value(2.0 * (row + 1)));
+    }
+    EXPECT_EQ(sheet.value(0, 3), Value(14.0));
 }
 
 TEST(XlsFixtureTest, FormulasFileSheetsNamesAndActiveSheet)
@@ -756,7 +775,7 @@ TEST(XlsSyntheticTest, CellRecordsOfEveryKind)
     EXPECT_EQ(s.text(6, 0), QStringLiteral("=TRUE"));
 }
 
-TEST(XlsSyntheticTest, SharedAndArrayFormulasExpandPerCell)
+TEST(XlsSyntheticTest, SharedFormulasExpandPerCellAndArrayFormulasStayAtTheirAnchor)
 {
     // C1:C3 share "A1*2" (relative); E1:E2 hold one array formula.
     const QByteArray shared = u8(0x4C) + u16(0) + u16(0xC0FE) + u8(0x1E) + u16(2) + u8(0x05);
@@ -780,7 +799,9 @@ TEST(XlsSyntheticTest, SharedAndArrayFormulasExpandPerCell)
     EXPECT_EQ(s.text(2, 2), QStringLiteral("=A3*2"));
     EXPECT_EQ(s.value(2, 2), Value(6.0));
     EXPECT_EQ(s.text(0, 4), QStringLiteral("=SUM(A1:A2)"));
-    EXPECT_EQ(s.text(1, 4), QStringLiteral("=SUM(A1:A2)"));
+    // The array's other cell shows its part of the array, as saved.
+    EXPECT_FALSE(s.isFormula(1, 4));
+    EXPECT_EQ(s.value(1, 4), Value(3.0));
     EXPECT_FALSE(s.isFormula(3, 2));
     EXPECT_EQ(s.value(3, 2), Value(99.0));
 }

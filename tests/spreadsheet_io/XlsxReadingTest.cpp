@@ -87,6 +87,8 @@ std::vector<CellCase> faultCases()
         {"error_cells", "Erros", "A1", Value::error(ErrorCode::NA), {}},
         {"error_cells", "Erros", "A2", Value::error(ErrorCode::Div0), {}},
         {"error_cells", "Erros", "A3", Value::error(ErrorCode::Ref), {}},
+        // {=A1:A3*2} over C1:C3: C2 and C3 hold no formula, they show the
+        // array's elements, as Excel does.
         {"arrays", "Matriz", "C1", Value(2.0), QStringLiteral("=A1:A3*2")},
         {"arrays", "Matriz", "C2", Value(4.0), {}},
         {"arrays", "Matriz", "C3", Value(6.0), {}},
@@ -113,6 +115,7 @@ std::vector<CellCase> faultCases()
         {"text_results", "Textos", "A1", Value(QStringLiteral("#N/A")), QStringLiteral("=\"#N/A\"")},
         {"text_results", "Textos", "B1", Value::error(ErrorCode::NA), QStringLiteral("=NA()")},
         {"arrays", "Matriz", "D1", Value(QStringLiteral("um!")), QStringLiteral("=B1&\"!\"")},
+        // A dynamic array spilled over E1:E3.
         {"arrays", "Matriz", "E1", Value(QStringLiteral("um")), QStringLiteral("=B1:B3")},
         {"arrays", "Matriz", "E2", Value(QStringLiteral("dois")), {}},
         {"arrays", "Matriz", "E3", Value(QStringLiteral("três")), {}},

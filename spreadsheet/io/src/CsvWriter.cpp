@@ -1,5 +1,7 @@
 #include "CsvWriter.h"
 
+#include "SheetData.h"
+
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -13,13 +15,20 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// Rows and columns up to the last cell with content; cells that only carry
-// a style add nothing to the text.
+// Rows and columns up to the last cell with content, spilled values
+// included; cells that only carry a style add nothing to the text.
 CellAddress usedExtent(const Sheet& sheet)
 {
     CellAddress extent{-1, -1};
     sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
         if (sheet.isFormula(row, column) || !sheet.value(row, column).isEmpty()) {
+            extent.row = std::max(extent.row, row);
+            extent.column = std::max(extent.column, column);
+        }
+    });
+    // Spilled values live outside the cell store.
+    sheet.data().spills.forEachIn({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column, const Value& v) {
+        if (!v.isEmpty()) {
             extent.row = std::max(extent.row, row);
             extent.column = std::max(extent.column, column);
         }

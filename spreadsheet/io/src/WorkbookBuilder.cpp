@@ -1,5 +1,7 @@
 #include <spreadsheet/io/WorkbookBuilder.h>
 
+#include "CellWriter.h"
+#include "FormulaParser.h"
 #include "SheetData.h"
 #include "StylePool.h"
 
@@ -7,6 +9,7 @@
 #include <spreadsheet/Workbook.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace spreadsheet::io {
 
@@ -17,6 +20,51 @@ void checkCell(int row, int column)
     if (!CellAddress{row, column}.isValid()) {
         throw SpreadsheetError(QStringLiteral("Célula fora dos limites da planilha no arquivo."));
     }
+}
+
+// What the cells of an array formula's range showed when the file was saved;
+// an empty one shows 0, as a spilled empty value does.
+std::optional<ValueArray> cachedArray(const Sheet& sheet, const CellRange& area, const Value& topLeft)
+{
+    // A larger range is calculated again rather than held twice.
+    constexpr long long kMaxCachedCells = 1 << 20;
+    if (static_cast<long long>(area.rowCount()) * area.columnCount() > kMaxCachedCells) {
+        return std::nullopt;
+    }
+    ValueArray values(area.rowCount(), area.columnCount());
+    for (int r = area.top; r <= area.bottom; ++r) {
+        for (int c = area.left; c <= area.right; ++c) {
+            const Value v = r == area.top && c == area.left ? topLeft : sheet.value(r, c);
+            values.at(r - area.top, c - area.left) = v.isEmpty() ? Value(0.0) : v;
+        }
+    }
+    return values;
+}
+
+// The formula goes in the range's top left cell; the other cells are
+// emptied, keeping their styles. `fixed`: entered over the range ({=...}),
+// its result fitted to it; otherwise it spills by itself.
+void writeArrayFormula(Sheet& sheet, const CellRange& area, const QString& text, bool fixed)
+{
+    // Only the cells that exist are visited: a range may be a whole column.
+    std::vector<CellAddress> filled;
+    sheet.data().cells.forEach(area, [&](int row, int column, const Cell& cell) {
+        if ((row != area.top || column != area.left) && cell.kind != CellKind::Empty) {
+            filled.push_back({row, column});
+        }
+    });
+    for (const CellAddress& at : filled) {
+        sheet.setValue(at.row, at.column, Value());
+    }
+    CellSnapshot content;
+    content.kind = CellKind::Formula;
+    content.formula = FormulaParser(sheet.workbook()).parse(text);
+    if (fixed) {
+        content.formula->setArrayArea(area.rowCount(), area.columnCount());
+    }
+    const Cell* cell = sheet.data().cells.find(area.top, area.left);
+    content.style = cell ? cell->style : 0;
+    CellWriter::write(sheet, area.top, area.left, std::move(content), QString());
 }
 
 }  // namespace
@@ -66,7 +114,16 @@ void WorkbookBuilder::setFormula(int sheet, int row, int column, const QString& 
 {
     checkCell(row, column);
     sheetAt(sheet);
-    formulas_.push_back({sheet, row, column, text, cached});
+    formulas_.push_back({sheet, row, column, text, cached, CellRange::cell(row, column)});
+}
+
+void WorkbookBuilder::setArrayFormula(int sheet, const CellRange& area, const QString& text, const Value& cached,
+                                      bool spills)
+{
+    checkCell(area.top, area.left);
+    checkCell(area.bottom, area.right);
+    sheetAt(sheet);
+    formulas_.push_back({sheet, area.top, area.left, text, cached, area, !spills});
 }
 
 void WorkbookBuilder::setStyle(int sheet, int row, int column, const CellStyle& style)
@@ -171,8 +228,22 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
 {
     for (const PendingFormula& f : formulas_) {
         Sheet& s = workbook_->sheet(f.sheet);
-        s.setText(f.row, f.column, f.text.startsWith(u'=') ? f.text : u'=' + f.text);
+        const QString text = f.text.startsWith(u'=') ? f.text : u'=' + f.text;
+        if (f.area.isSingleCell()) {
+            s.setText(f.row, f.column, text);
+            s.setCachedValue(f.row, f.column, f.cached);
+            continue;
+        }
+        // The file keeps the array's values in the other cells too: they
+        // become the array's cached values, as the top left one is the
+        // formula's, instead of constants that would block the array.
+        std::optional<ValueArray> cached = cachedArray(s, f.area, f.cached);
+        writeArrayFormula(s, f.area, text, f.fixed);
         s.setCachedValue(f.row, f.column, f.cached);
+        if (cached && !f.cached.isEmpty()) {
+            s.data().spills.set(f.row, f.column,
+                                Spill{f.area, std::make_shared<const ValueArray>(std::move(*cached)), f.fixed});
+        }
     }
     formulas_.clear();
     // Merges go straight into the sheet: merging through the sheet would

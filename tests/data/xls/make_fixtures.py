@@ -258,6 +258,25 @@ def look():
 FIXTURES = {"formulas": (formulas, "xls"), "strings": (strings, "xls"), "numbers_dates": (numbers_dates, "xls"),
             "layout": (layout, "xls"), "large": (large, "xls"), "date1904": (date1904, "xls"), "look": (look, "xls"),
             "excel95_templates": (old_templates, "gnumeric95"), "excel95_formulas": (formulas, "gnumeric95")}
+# Made by openpyxl as xlsx, then converted: an array formula over C1:C3 and
+# a single-cell one beside it.
+OPENPYXL = {"arrays"}
+
+
+def arrays(path):
+    import openpyxl  # 3.0: array formulas through formula_attributes
+    wb = openpyxl.Workbook()
+    ws = wb.active
+    ws.title = "Matriz"
+    for row, n in enumerate([1, 2, 3], start=1):
+        ws.cell(row, 1, n)
+    ws["C1"] = "=A1:A3*2"
+    ws.formula_attributes["C1"] = {"t": "array", "ref": "C1:C3"}
+    ws["D1"] = "=SUM(A1:A3*A1:A3)"
+    ws.formula_attributes["D1"] = {"t": "array", "ref": "D1"}
+    wb.save(path)
+
+
 # Made from another fixture by renaming its "Workbook" stream to "Book", as
 # some writers name the stream of an Excel 97 workbook.
 RENAMED = {"excel97_book_stream": "numbers_dates"}
@@ -269,6 +288,11 @@ def soffice(work, source, filter_name, outdir):
 
 
 def make(work, name):
+    if name in OPENPYXL:
+        source = os.path.join(work, name + ".xlsx")
+        globals()[name](source)
+        soffice(work, source, "xls", ".")
+        return
     builder, producer = FIXTURES[name]
     source = os.path.join(work, name + ".fods")
     with open(source, "w", encoding="utf-8") as f:
@@ -294,7 +318,7 @@ def rename_stream(name, original):
 
 
 def main():
-    wanted = sys.argv[1:] or list(FIXTURES) + list(RENAMED)
+    wanted = sys.argv[1:] or list(FIXTURES) + list(OPENPYXL) + list(RENAMED)
     with tempfile.TemporaryDirectory() as work:
         for name in wanted:
             if name in RENAMED:

@@ -145,7 +145,7 @@ private:
 
     void readCell()
     {
-        const qint64 items = in_.enterArray(4, 7);
+        const qint64 items = in_.enterArray(4, 8);
         const int row = int(in_.integer(0, kMaxRows - 1));
         const int column = int(in_.integer(0, kMaxColumns - 1));
         const int style = int(in_.integer(0, styleCount_ - 1));
@@ -154,6 +154,8 @@ private:
             const QString text = in_.text();
             const Value cached = readValue(in_, in_.integer(0, NativeFormat::Error));
             sink_.setFormula(sheet_, row, column, text, cached);
+        } else if (kind == NativeFormat::Formula && items == 8) {
+            readArrayFormula(row, column);
         } else if (kind != NativeFormat::StyleOnly && kind != NativeFormat::Formula && items == 5) {
             sink_.setValue(sheet_, row, column, readValue(in_, kind));
         } else if (kind != NativeFormat::StyleOnly || items != 4) {
@@ -163,6 +165,25 @@ private:
             sink_.setStyleIndex(sheet_, row, column, style);
         }
         in_.leaveArray();
+    }
+
+    // An array formula: its rows and columns, and whether it was entered
+    // over them or spilled there.
+    void readArrayFormula(int row, int column)
+    {
+        const QString text = in_.text();
+        const Value cached = readValue(in_, in_.integer(0, NativeFormat::Error));
+        in_.enterArray(3, 3);
+        const int rows = int(in_.integer(1, kMaxRows - row));
+        const int columns = int(in_.integer(1, kMaxColumns - column));
+        const bool fixed = in_.boolean();
+        in_.leaveArray();
+        sink_.setArrayFormula(sheet_, {column, row, column + columns - 1, row + rows - 1}, text, cached, !fixed);
+        if (!fixed) {
+            // The file keeps only the formula's own value: the spilled ones
+            // come back by calculating.
+            sink_.calculateAfterLoading();
+        }
     }
 
     CborInput& in_;

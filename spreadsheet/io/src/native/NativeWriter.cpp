@@ -124,6 +124,19 @@ void writeValue(QCborStreamWriter& w, const Value& v)
     }
 }
 
+// The range an array formula covers: entered over it (fixed), or where its
+// array spilled; invalid for any other formula.
+CellRange arrayAreaOf(const Sheet& sheet, const Cell& cell, int row, int column, bool& fixed)
+{
+    fixed = cell.formula->isArrayFormula();
+    if (fixed) {
+        return cell.formula->arrayArea();
+    }
+    const SpillTable& spills = sheet.data().spills;
+    const Spill* spill = spills.empty() ? nullptr : spills.anchoredAt(row, column);
+    return spill && spill->values && !spill->fixed ? spill->area : CellRange{};
+}
+
 void writeCells(QCborStreamWriter& w, const Sheet& sheet)
 {
     std::size_t count = 0;
@@ -131,7 +144,11 @@ void writeCells(QCborStreamWriter& w, const Sheet& sheet)
     w.startArray(count);
     sheet.data().cells.forEach({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column, const Cell& cell) {
         const bool formula = cell.kind == CellKind::Formula;
-        w.startArray(formula ? 7 : (cell.kind == CellKind::Empty ? 4 : 5));
+        bool fixed = false;
+        const CellRange array = formula ? arrayAreaOf(sheet, cell, row, column, fixed) : CellRange{};
+        // Only an array formula has the eighth item, so that files without
+        // them stay readable by earlier versions.
+        w.startArray(formula ? (array.isValid() ? 8 : 7) : (cell.kind == CellKind::Empty ? 4 : 5));
         w.append(qint64(row));
         w.append(qint64(column));
         w.append(qint64(cell.style));
@@ -139,6 +156,13 @@ void writeCells(QCborStreamWriter& w, const Sheet& sheet)
             w.append(NativeFormat::Formula);
             w.append(sheet.text(row, column));
             writeValue(w, cell.value());
+            if (array.isValid()) {
+                w.startArray(3);
+                w.append(qint64(array.rowCount()));
+                w.append(qint64(array.columnCount()));
+                w.append(fixed);
+                w.endArray();
+            }
         } else if (cell.kind == CellKind::Empty) {
             w.append(NativeFormat::StyleOnly);
         } else {

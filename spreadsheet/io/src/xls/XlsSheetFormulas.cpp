@@ -81,15 +81,21 @@ std::optional<QString> XlsSheetFormulas::resolve(const Pending& cell) const
     if (!d) {
         return std::nullopt;
     }
-    // Every cell of an array formula gets the formula itself: the engine has
-    // no array formulas, and single-valued ones calculate the same.
+    // An array formula is its top left cell's; the other cells of the range
+    // only hold what the array showed there.
+    if (!d->shared && (cell.row != d->area.top || cell.column != d->area.left)) {
+        return std::nullopt;
+    }
     return d->shared ? decoder_.decode(d->tokens, {cell.row, cell.column}, BiffFormulaDecoder::Context::Shared)
                      : decoder_.decode(d->tokens, {d->area.top, d->area.left}, BiffFormulaDecoder::Context::Cell);
 }
 
 void XlsSheetFormulas::write(const Pending& cell, const std::optional<QString>& text)
 {
-    if (text) {
+    const Definition* d = cell.anchor ? definitionFor(cell) : nullptr;
+    if (text && d && !d->shared && !d->area.isSingleCell()) {
+        sink_.setArrayFormula(sheet_, d->area, *text, cell.cached, false);
+    } else if (text) {
         sink_.setFormula(sheet_, cell.row, cell.column, *text, cell.cached);
     } else if (!cell.cached.isEmpty()) {
         sink_.setValue(sheet_, cell.row, cell.column, cell.cached);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
 #include <QString>
@@ -15,6 +16,8 @@ namespace spreadsheet::io {
 struct XlsxCellFormula {
     QString text;  // empty in the other cells of a shared group
     std::optional<std::size_t> sharedIndex;
+    std::optional<CellRange> arrayArea;  // t="array": the range it fills
+    bool spills = false;                 // a dynamic array (the cell names array metadata)
 };
 
 // One cell as its sheet part stores it. A sheet's cells are held twice

@@ -43,6 +43,10 @@ void XlsxFormulaTable::flush(ImportSink& sink, const std::vector<QString>& sheet
     }
     std::unique_ptr<SharedFormulaExpander> expander;
     for (const XlsxFormulaCell& cell : cells_) {
+        if (!cell.text.isEmpty() && cell.arrayArea) {
+            sink.setArrayFormula(cell.sheet, *cell.arrayArea, cell.text, cell.cached, cell.spills);
+            continue;
+        }
         if (!cell.text.isEmpty()) {
             sink.setFormula(cell.sheet, cell.row, cell.column, cell.text, cell.cached);
             continue;

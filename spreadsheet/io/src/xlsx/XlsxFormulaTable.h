@@ -1,5 +1,6 @@
 #pragma once
 
+#include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
 #include <QString>
@@ -20,6 +21,8 @@ struct XlsxFormulaCell {
     QString text;  // empty for a cell that only names its shared group
     std::optional<std::size_t> sharedIndex;
     Value cached;  // empty when the file stored no result
+    std::optional<CellRange> arrayArea;
+    bool spills = false;
 };
 
 // The formula cells of a file, kept until every sheet is known: a shared

@@ -176,7 +176,8 @@ void XlsxSheet::addCell(const XlsxCell& cell, const std::vector<XlsxCellFormat>&
         }
     }
     if (cell.formula) {
-        context_.formulas.add({index_, cell.row, cell.column, cell.formula->text, cell.formula->sharedIndex, value});
+        context_.formulas.add({index_, cell.row, cell.column, cell.formula->text, cell.formula->sharedIndex, value,
+                               cell.formula->arrayArea, cell.formula->spills});
     } else if (!value.isEmpty()) {
         context_.sink.setValue(index_, cell.row, cell.column, value);
     }

@@ -1,5 +1,7 @@
 #include "XlsxSheetData.h"
 
+#include <spreadsheet/Reference.h>
+
 #include <QDateTime>
 
 #include <charconv>
@@ -191,6 +193,7 @@ void XlsxCellsVisitor::openCell(const xml::Attributes& attributes)
     cell_.column = at->second;
     cell_.format = formatIndex(xml::find(attributes, "s"));
     type_ = xml::find(attributes, "t");
+    dynamicArray_ = !xml::find(attributes, "cm").empty();
     value_.clear();
     hasValue_ = false;
     formula_.reset();
@@ -205,6 +208,15 @@ void XlsxCellsVisitor::openFormula(const xml::Attributes& attributes)
     formula_ = XlsxCellFormula{};
     if (kind == "shared") {
         formula_->sharedIndex = index(xml::find(attributes, "si"));
+    } else if (kind == "array") {
+        // A range that does not start at the formula's own cell is no
+        // array Excel could have written: the formula stands alone.
+        ParsedReference area;
+        if (parseReference(xml::text(xml::find(attributes, "ref")), area) && !area.range.isSingleCell()
+            && area.range.top == cell_.row && area.range.left == cell_.column) {
+            formula_->arrayArea = area.range;
+            formula_->spills = dynamicArray_;
+        }
     } else if (kind == "dataTable") {
         // What-if tables have no formula the workbook could hold: the
         // cell keeps its value.

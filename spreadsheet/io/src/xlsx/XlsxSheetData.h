@@ -61,6 +61,7 @@ private:
     const std::vector<QString>& strings_;
     XlsxCell cell_;
     std::string type_;
+    bool dynamicArray_ = false;
     std::string value_;
     std::optional<XlsxCellFormula> formula_;
     std::string formulaText_;

@@ -20,6 +20,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace spreadsheet::io {
@@ -105,13 +106,69 @@ const Formula* formulaAt(const Sheet& sheet, int row, int column)
     return cell && cell->kind == CellKind::Formula ? cell->formula : nullptr;
 }
 
+// A formula written over a range: an array formula entered over it, or one
+// whose array spilled there (a dynamic array, so Excel spills it again).
+struct ArrayFormula {
+    CellAddress cell;
+    CellRange area;
+    bool dynamic;
+};
+
+std::optional<ArrayFormula> arrayFormulaAt(const Sheet& sheet, const Formula& formula, int row, int column)
+{
+    if (formula.isArrayFormula()) {
+        return ArrayFormula{{row, column}, formula.arrayArea(), false};
+    }
+    const SpillTable& spills = sheet.data().spills;
+    const Spill* spill = spills.empty() ? nullptr : spills.anchoredAt(row, column);
+    if (spill && !spill->fixed) {
+        // A blocked spill still goes as a dynamic array, alone in its cell:
+        // written as a plain formula Excel would take a single value of it.
+        return ArrayFormula{{row, column}, spill->values ? spill->area : CellRange::cell(row, column), true};
+    }
+    return std::nullopt;
+}
+
+// The range gets the formula in its top left cell and zeros elsewhere; the
+// other cells then get what they show, as Excel saves them, so that readers
+// that do not calculate see the array.
+void writeArrayFormula(lxw_worksheet* target, const Sheet& sheet, const ArrayFormula& array, XlsxFormatCache& formats)
+{
+    const auto [row, column] = array.cell;
+    const CellRange& a = array.area;
+    const QString text = FormulaWriter(sheet.workbook(), false).write(*formulaAt(sheet, row, column), {row, column});
+    const QByteArray formula = utf8(ExcelFormula::text(text));
+    lxw_format* format = formats.get(sheet.style(row, column));
+    // The library keeps no text result for an array formula: Excel and
+    // LibreOffice calculate it again on opening.
+    const Value value = sheet.value(row, column);
+    const double result = value.isNumber() || value.isBoolean() ? value.number() : 0;
+    const auto write = array.dynamic ? worksheet_write_dynamic_array_formula_num : worksheet_write_array_formula_num;
+    check(write(target, a.top, a.left, a.bottom, a.right, formula.constData(), format, result), array.cell);
+    for (int r = a.top; r <= a.bottom; ++r) {
+        for (int c = a.left; c <= a.right; ++c) {
+            // An error has no constant form (it would go as a formula,
+            // cutting the range): that cell keeps its zero.
+            const Value shown = sheet.value(r, c);
+            if ((r != a.top || c != a.left) && !shown.isEmpty() && !shown.isError()) {
+                writeConstant(target, r, c, shown, formats.get(sheet.style(r, c)));
+            }
+        }
+    }
+}
+
 void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& formats)
 {
+    std::vector<ArrayFormula> arrays;
     sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
         lxw_format* format = formats.get(sheet.style(row, column));
         const Value value = sheet.value(row, column);
         const Formula* formula = formulaAt(sheet, row, column);
         if (formula && formula->isValid()) {
+            if (std::optional<ArrayFormula> array = arrayFormulaAt(sheet, *formula, row, column)) {
+                arrays.push_back(*array);  // after the cells it covers, which it writes over
+                return;
+            }
             // A1 references always: the workbook may be showing R1C1.
             const QString text = FormulaWriter(sheet.workbook(), false).write(*formula, {row, column});
             writeFormula(target, row, column, text, value, format);
@@ -119,6 +176,9 @@ void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& form
             writeConstant(target, row, column, value, format);
         }
     });
+    for (const ArrayFormula& array : arrays) {
+        writeArrayFormula(target, sheet, array, formats);
+    }
 }
 
 lxw_row_col_options lineOptions(const LineFormat& line)

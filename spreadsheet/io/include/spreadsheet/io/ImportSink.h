@@ -25,6 +25,15 @@ public:
     // Formula text in the engine's syntax (English function names, ';' or ','
     // between arguments, A1 references), with the value the file cached.
     virtual void setFormula(int sheet, int row, int column, const QString& text, const Value& cached) = 0;
+    // An array formula over a range, its text at the top left cell; with
+    // `spills` it is a formula whose array spills (the range is where it
+    // spilled when saved). The other cells of the range keep nothing.
+    virtual void setArrayFormula(int sheet, const CellRange& area, const QString& text, const Value& cached,
+                                 bool spills)
+    {
+        (void)spills;
+        setFormula(sheet, area.top, area.left, text, cached);
+    }
     virtual void setStyle(int sheet, int row, int column, const CellStyle& style) = 0;
     virtual void setRowFormat(int sheet, int row, int heightPixels, bool hidden) = 0;  // height < 0: default
     virtual void setColumnFormat(int sheet, int column, int widthPixels, bool hidden) = 0;

@@ -23,6 +23,8 @@ public:
     int addSheet(const QString& name) override;
     void setValue(int sheet, int row, int column, const Value& value) override;
     void setFormula(int sheet, int row, int column, const QString& text, const Value& cached) override;
+    void setArrayFormula(int sheet, const CellRange& area, const QString& text, const Value& cached,
+                         bool spills) override;
     void setStyle(int sheet, int row, int column, const CellStyle& style) override;
     void setRowFormat(int sheet, int row, int heightPixels, bool hidden) override;
     void setPageBreak(int sheet, int row) override;
@@ -54,6 +56,8 @@ private:
         int column;
         QString text;
         Value cached;
+        CellRange area;      // an array formula's range; the formula's cell alone otherwise
+        bool fixed = false;  // entered over the range ({=...}) rather than spilling
     };
     Sheet& sheetAt(int index) const;
 
