@@ -200,8 +200,33 @@ struct Cache {
     std::unordered_map<QByteArray, Shape, BytesHash> shapes;
 };
 
+// The first criterion that only equal cells meet, and the value they equal.
+// Numbers and booleans are such criteria as they are, and an empty cell
+// stands for 0; only texts need reading ("=abc", ">5"), so a call answered
+// from a table parses none of the criteria it shares with its neighbours.
+std::optional<Value> varyingEquality(const std::vector<Value>& criteria, int& pair)
+{
+    for (std::size_t i = 0; i < criteria.size(); ++i) {
+        const Value& v = criteria[i];
+        std::optional<Value> equal;
+        if (v.isNumber() || v.isBoolean()) {
+            equal = v;
+        } else if (v.isEmpty()) {
+            equal = Value(0.0);
+        } else if (v.isText()) {
+            equal = Criteria(v).equalValue();
+        }
+        if (equal) {
+            pair = int(i);
+            return equal;
+        }
+    }
+    return std::nullopt;
+}
+
 // Bounds what the tables of one pass may hold.
 constexpr std::size_t kMaxEntries = 4'000'000;
+constexpr std::size_t kMaxShapes = 1'000'000;
 
 }  // namespace
 
@@ -215,17 +240,9 @@ std::optional<CriteriaTotals> CriteriaIndex::totals(const CallContext& context, 
     if (!call) {
         return std::nullopt;
     }
-    std::vector<Criteria> criteria;
-    criteria.reserve(call->criteria.size());
     int keyPair = -1;
-    std::optional<Value> wanted;
-    for (const Value& v : call->criteria) {
-        criteria.emplace_back(v);
-        if (keyPair < 0 && (wanted = criteria.back().equalValue())) {
-            keyPair = int(criteria.size()) - 1;
-        }
-    }
-    if (keyPair < 0 || keyPair > 127) {
+    const std::optional<Value> wanted = varyingEquality(call->criteria, keyPair);
+    if (!wanted || keyPair > 127) {
         return std::nullopt;
     }
     thread_local Cache cache;
@@ -234,11 +251,20 @@ std::optional<CriteriaTotals> CriteriaIndex::totals(const CallContext& context, 
         cache.entries = 0;
         cache.pass = pass;
     }
-    Shape& shape = cache.shapes[shapeOf(*call, keyPair)];
+    QByteArray key = shapeOf(*call, keyPair);
+    auto it = cache.shapes.find(key);
+    if (it == cache.shapes.end()) {
+        if (cache.shapes.size() >= kMaxShapes) {
+            return std::nullopt;
+        }
+        it = cache.shapes.emplace(std::move(key), Shape{}).first;
+    }
+    Shape& shape = it->second;
     if (!shape.table) {
         if (++shape.uses < 2 || cache.entries >= kMaxEntries) {
             return std::nullopt;
         }
+        std::vector<Criteria> criteria(call->criteria.begin(), call->criteria.end());
         // Built aside first: reading the cells may be interrupted.
         auto table = build(*call, criteria, keyPair);
         cache.entries += std::size_t(table->size()) + 1;
