@@ -90,43 +90,44 @@ std::optional<Design> readDesign(const CallContext& context, bool logarithmic, V
     return d;
 }
 
-// Inverts a p x p matrix in place by Gauss-Jordan elimination; false when singular.
-bool invert(std::vector<double>& a, int p)
+// Inverts a p x p cross-product matrix in place by sweeping its variables
+// in order. A variable that the ones before it already explain (its
+// remaining diagonal vanishes) is dropped, as Excel drops collinear x's: its
+// row and column stay 0, so its slope and standard error come out 0.
+int sweep(std::vector<double>& a, int p)
 {
-    std::vector<double> inv(std::size_t(p) * std::size_t(p), 0.0);
+    const auto at = [&a, p](int r, int c) -> double& { return a[std::size_t(r * p + c)]; };
+    std::vector<double> scale(static_cast<std::size_t>(p));
     for (int i = 0; i < p; ++i) {
-        inv[std::size_t(i * p + i)] = 1.0;
+        scale[std::size_t(i)] = at(i, i);
     }
-    const auto at = [p](std::vector<double>& m, int r, int c) -> double& { return m[std::size_t(r * p + c)]; };
-    for (int col = 0; col < p; ++col) {
-        int pivot = col;
-        for (int r = col + 1; r < p; ++r) {
-            pivot = std::abs(at(a, r, col)) > std::abs(at(a, pivot, col)) ? r : pivot;
+    int kept = 0;
+    for (int k = 0; k < p; ++k) {
+        const double d = at(k, k);
+        if (!(d > 1e-12 * scale[std::size_t(k)])) {
+            for (int i = 0; i < p; ++i) {
+                at(i, k) = 0.0;
+                at(k, i) = 0.0;
+            }
+            continue;
         }
-        if (std::abs(at(a, pivot, col)) < 1e-300) {
-            return false;
-        }
+        ++kept;
         for (int c = 0; c < p; ++c) {
-            std::swap(at(a, col, c), at(a, pivot, c));
-            std::swap(at(inv, col, c), at(inv, pivot, c));
-        }
-        const double d = at(a, col, col);
-        for (int c = 0; c < p; ++c) {
-            at(a, col, c) /= d;
-            at(inv, col, c) /= d;
+            at(k, c) /= d;
         }
         for (int r = 0; r < p; ++r) {
-            const double f = at(a, r, col);
-            if (r != col && f != 0.0) {
-                for (int c = 0; c < p; ++c) {
-                    at(a, r, c) -= f * at(a, col, c);
-                    at(inv, r, c) -= f * at(inv, col, c);
-                }
+            const double b = at(r, k);
+            if (r == k || b == 0.0) {
+                continue;
             }
+            for (int c = 0; c < p; ++c) {
+                at(r, c) -= b * at(k, c);
+            }
+            at(r, k) = -b / d;
         }
+        at(k, k) = 1.0 / d;
     }
-    a = std::move(inv);
-    return true;
+    return kept;
 }
 
 // A least-squares fit; with a constant the x's and y's are centred first,
@@ -169,7 +170,8 @@ std::optional<Fit> fit(const Design& d, bool constant)
             }
         }
     }
-    if (!invert(a, k)) {
+    const int kept = sweep(a, k);
+    if (kept == 0 && n > 0) {
         return std::nullopt;
     }
     f.inverse = a;
@@ -191,7 +193,7 @@ std::optional<Fit> fit(const Design& d, bool constant)
         f.ssResid += (d.y[i] - predicted) * (d.y[i] - predicted);
         f.ssReg += (predicted - meanY) * (predicted - meanY);
     }
-    f.df = f.n - k - (constant ? 1.0 : 0.0);
+    f.df = f.n - kept - (constant ? 1.0 : 0.0);
     return f;
 }
 
