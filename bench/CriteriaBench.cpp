@@ -38,6 +38,8 @@ std::unique_ptr<Workbook> buildCriteriaSheet()
     auto wb = std::make_unique<Workbook>();
     wb->setAutomaticCalculation(false);
     Sheet& s = wb->addSheet("Dados");
+    // Batched, so that no formula is calculated on its own while it is written.
+    wb->beginUpdate();
     for (int i = 0; i < kTableRows; ++i) {
         s.setValue(i, 0, keyAt(i));
         s.setValue(i, 1, amountAt(i));
@@ -50,6 +52,7 @@ std::unique_ptr<Workbook> buildCriteriaSheet()
         s.setValue(i, 3, i % kKeys);
         s.setText(i, 4, head + QString::number(i + 1) + tail);
     }
+    wb->endUpdate();
     return wb;
 }
 
