@@ -136,6 +136,24 @@ bool Criteria::matches(const Value& cell) const
     return false;
 }
 
+std::optional<Value> Criteria::equalValue() const
+{
+    if (op_ != Op::Equal || pattern_) {
+        return std::nullopt;
+    }
+    switch (kind_) {
+    case Kind::Number:
+        return Value(number_);
+    case Kind::Boolean:
+        return Value::boolean(number_ != 0.0);
+    case Kind::Text:
+        // An empty text also selects empty cells, which are never hashed.
+        return text_.isEmpty() ? std::nullopt : std::optional<Value>(Value(text_));
+    default:
+        return std::nullopt;
+    }
+}
+
 bool Criteria::matchesNumber(const Value& cell) const
 {
     if (cell.isNumber()) {

@@ -17,6 +17,10 @@ public:
     explicit Criteria(const Value& criterion);
 
     bool matches(const Value& cell) const;
+    // For a criterion that only one value meets (5, "abc", TRUE, without
+    // operator other than "=" and without wildcards): that value, so that
+    // matching cells can be found by hashing instead of testing each one.
+    std::optional<Value> equalValue() const;
 
 private:
     enum class Op : std::uint8_t { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };

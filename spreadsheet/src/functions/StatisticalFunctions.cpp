@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace spreadsheet::functions {
 
@@ -98,42 +100,55 @@ struct Shape {
     bool operator==(const Shape&) const = default;
 };
 
-Shape shapeOf(const CallContext& context, int i)
-{
-    if (!context.isReference(i)) {
-        return {};
-    }
-    const CellRange& r = context.arg(i).range;
-    return {r.rowCount(), r.columnCount()};
-}
+// The non-reference arguments of SUMPRODUCT read once as blocks; references
+// are read cell by cell, so that a long sparse column costs what it holds.
+struct ProductOperands {
+    const CallContext& context;
+    std::vector<std::optional<ValueArray>> blocks;
 
-std::optional<ErrorCode> firstError(const CallContext& context, int i)
-{
-    if (!context.isReference(i)) {
-        const Value v = context.scalar(i);
-        return v.isError() ? std::optional(v.error()) : std::nullopt;
-    }
-    std::optional<ErrorCode> error;
-    context.forEachCell(i, [&](int, int, const Value& v) {
-        if (!error && v.isError()) {
-            error = v.error();
+    explicit ProductOperands(const CallContext& c) : context(c), blocks(std::size_t(c.count()))
+    {
+        for (int i = 0; i < c.count(); ++i) {
+            if (!c.isReference(i)) {
+                blocks[std::size_t(i)] = c.values(i);
+            }
         }
-    });
-    return error;
-}
-
-// Entries that are not numbers count as 0 in SUMPRODUCT.
-double entry(const CallContext& context, int i, int rowOffset, int columnOffset)
-{
-    Value v;
-    if (context.isReference(i)) {
-        const CellRange& r = context.arg(i).range;
-        v = context.cellValue(i, r.top + rowOffset, r.left + columnOffset);
-    } else {
-        v = context.scalar(i);
     }
-    return v.isNumber() ? v.number() : 0.0;
-}
+
+    std::optional<ErrorCode> firstError(int i) const
+    {
+        std::optional<ErrorCode> error;
+        if (const auto& block = blocks[std::size_t(i)]) {
+            for (const Value& v : block->items()) {
+                if (v.isError()) {
+                    return v.error();
+                }
+            }
+            return error;
+        }
+        context.forEachCell(i, [&](int, int, const Value& v) {
+            if (!error && v.isError()) {
+                error = v.error();
+            }
+        });
+        return error;
+    }
+
+    // Entries that are not numbers count as 0.
+    double entry(int i, int row, int column) const
+    {
+        Value v;
+        if (const auto& block = blocks[std::size_t(i)]) {
+            if (row < block->rows() && column < block->columns()) {
+                v = block->at(row, column);
+            }
+        } else {
+            const CellRange& r = context.arg(i).range;
+            v = context.cellValue(i, r.top + row, r.left + column);
+        }
+        return v.isNumber() ? v.number() : 0.0;
+    }
+};
 
 }  // namespace
 
@@ -221,11 +236,8 @@ Value countIf(const CallContext& context)
     if (!context.isReference(0)) {
         return Value::error(ErrorCode::Value);
     }
-    const Value criterion = context.scalar(1);
-    if (criterion.isError()) {
-        return criterion;
-    }
-    const Criteria criteria(criterion);
+    // An error as criterion counts the cells holding that error.
+    const Criteria criteria(context.scalar(1));
     double matched = 0;
     double filled = 0;
     context.forEachCell(0, [&](int, int, const Value& v) {
@@ -242,36 +254,41 @@ Value countIf(const CallContext& context)
 
 Value sumProduct(const CallContext& context)
 {
-    const Shape shape = shapeOf(context, 0);
+    const int rows = context.rows(0);
+    const int columns = context.columns(0);
     for (int i = 0; i < context.count(); ++i) {
-        if (context.isMissing(i) || !(shapeOf(context, i) == shape)) {
+        if (context.isMissing(i) || context.rows(i) != rows || context.columns(i) != columns) {
             return Value::error(ErrorCode::Value);
         }
     }
+    const ProductOperands operands(context);
     for (int i = 0; i < context.count(); ++i) {
-        if (const auto error = firstError(context, i)) {
+        if (const auto error = operands.firstError(i)) {
             return Value::error(*error);
         }
     }
-    if (!context.isReference(0)) {
-        double product = 1.0;
-        for (int i = 0; i < context.count(); ++i) {
-            product *= entry(context, i, 0, 0);
-        }
-        return Value(product);
-    }
-    const CellRange& first = context.arg(0).range;
     double total = 0.0;
-    // Only positions where the first array holds a number can add anything.
-    context.forEachCell(0, [&](int row, int column, const Value& v) {
-        if (!v.isNumber()) {
-            return;
-        }
-        double product = v.number();
+    const auto add = [&](int row, int column, double first) {
+        double product = first;
         for (int i = 1; i < context.count() && product != 0.0; ++i) {
-            product *= entry(context, i, row - first.top, column - first.left);
+            product *= operands.entry(i, row, column);
         }
         total += product;
+    };
+    if (!context.isReference(0)) {
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                add(row, column, operands.entry(0, row, column));
+            }
+        }
+        return Value(total);
+    }
+    const CellRange& first = context.arg(0).range;
+    // Only positions where the first array holds a number can add anything.
+    context.forEachCell(0, [&](int row, int column, const Value& v) {
+        if (v.isNumber()) {
+            add(row - first.top, column - first.left, v.number());
+        }
     });
     return Value(total);
 }
