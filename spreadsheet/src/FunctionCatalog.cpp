@@ -9,9 +9,10 @@ namespace spreadsheet {
 QString functionGroupName(FunctionGroup group)
 {
     // In the order of FunctionGroup.
-    static constexpr std::array<const char*, 9> kNames{"Matemática e trigonometria", "Estatística", "Lógica",
-                                                       "Informações", "Texto", "Data e hora",
-                                                       "Pesquisa e referência", "Financeira", "Engenharia"};
+    static constexpr std::array<const char*, 10> kNames{"Matemática e trigonometria", "Estatística", "Lógica",
+                                                        "Informações", "Texto", "Data e hora",
+                                                        "Pesquisa e referência", "Financeira", "Engenharia",
+                                                        "Banco de dados"};
     return QString::fromUtf8(kNames.at(static_cast<std::size_t>(group)));
 }
 

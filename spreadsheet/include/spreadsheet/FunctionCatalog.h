@@ -8,7 +8,7 @@
 namespace spreadsheet {
 
 enum class FunctionGroup : std::uint8_t {
-    Math, Statistical, Logical, Information, Text, DateTime, Lookup, Financial, Engineering
+    Math, Statistical, Logical, Information, Text, DateTime, Lookup, Financial, Engineering, Database
 };
 
 // A built-in function as a user reads about it: both names, its group and

@@ -95,7 +95,8 @@ std::vector<BuiltinFunction> buildTable()
 {
     std::vector<BuiltinFunction> all(kFunctions.begin(), kFunctions.end());
     for (auto table : {f::mathTable, f::statisticalTable, f::distributionTable, f::textTable, f::logicalTable,
-                       f::dateTable, f::lookupTable, f::arrayTable, f::financialTable, f::engineeringTable}) {
+                       f::dateTable, f::lookupTable, f::arrayTable, f::financialTable, f::engineeringTable,
+                       f::databaseTable}) {
         const std::span<const BuiltinFunction> rows = table();
         all.insert(all.end(), rows.begin(), rows.end());
     }

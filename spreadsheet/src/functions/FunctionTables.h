@@ -18,5 +18,6 @@ std::span<const BuiltinFunction> lookupTable();
 std::span<const BuiltinFunction> arrayTable();
 std::span<const BuiltinFunction> financialTable();
 std::span<const BuiltinFunction> engineeringTable();
+std::span<const BuiltinFunction> databaseTable();
 
 }  // namespace spreadsheet::functions
