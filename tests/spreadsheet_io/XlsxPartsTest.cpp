@@ -99,6 +99,7 @@ TEST(ExcelFormulaTest, PrefixesOfNewAndUnknownFunctionsAreDropped)
         {QStringLiteral("_xlfn.CONCAT(A1,_xludf.fpaFunc(2,$B7))"), QStringLiteral("CONCAT(A1,fpaFunc(2,$B7))")},
         {QStringLiteral("_XLWS.SORT(A1:A3)&\"_xlfn.x\""), QStringLiteral("SORT(A1:A3)&\"_xlfn.x\"")},
         {QStringLiteral("'_xlfn.'!A1+_x"), QStringLiteral("'_xlfn.'!A1+_x")},
+        {QStringLiteral("SUM(_xlfn.ANCHORARRAY(Plan1!$G$2))*2"), QStringLiteral("SUM(Plan1!$G$2#)*2")},
     };
     for (const auto& [excel, ours] : cases) {
         EXPECT_EQ(ExcelFormula::fromExcel(excel), ours) << excel.toStdString();
@@ -117,6 +118,8 @@ TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsAndArraysAndNewerFunctions
         {QStringLiteral("=XLOOKUP(1;A:A;SORT(B:B))&concat(\"IFS(\")"),
          QStringLiteral("=_xlfn.XLOOKUP(1,A:A,_xlfn._xlws.SORT(B:B))&_xlfn.concat(\"IFS(\")")},
         {QStringLiteral("=STDEV.S(A1:A3)+MYSTDEV.S(1)"), QStringLiteral("=_xlfn.STDEV.S(A1:A3)+MYSTDEV.S(1)")},
+        {QStringLiteral("=SUM(G2#;'a b'!C3#)&#N/A"),
+         QStringLiteral("=SUM(_xlfn.ANCHORARRAY(G2),_xlfn.ANCHORARRAY('a b'!C3))&#N/A")},
     };
     for (const auto& [ours, excel] : cases) {
         EXPECT_EQ(ExcelFormula::text(ours), excel) << ours.toStdString();

@@ -1,5 +1,6 @@
 #include "ExcelFormula.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -74,6 +75,26 @@ QString ExcelFormula::text(const QString& canonical)
             quote = c;
         } else if (c == u'{' || c == u'}') {
             braces += c == u'{' ? 1 : -1;
+        } else if (c == u'#' && i > 0 && canonical[i - 1].isDigit()
+                   && (i + 1 >= canonical.size() || !canonical[i + 1].isLetter())) {
+            // A1# is stored as Excel's function over the formula's cell.
+            qsizetype start = out.size();
+            while (start > 0 && (out[start - 1].isLetterOrNumber() || out[start - 1] == u'$')) {
+                --start;
+            }
+            if (start > 0 && out[start - 1] == u'!') {
+                --start;
+                if (start > 0 && out[start - 1] == u'\'') {
+                    start = out.lastIndexOf(u'\'', start - 2);  // the quote that opens the sheet's name
+                } else {
+                    while (start > 0 && isNameChar(out[start - 1])) {
+                        --start;
+                    }
+                }
+            }
+            out.insert(start, QStringLiteral("_xlfn.ANCHORARRAY("));
+            out += u')';
+            continue;
         } else if (c == u';' && braces == 0) {
             out += u',';  // inside an array constant ';' ends a row, as in Excel
             continue;
@@ -97,6 +118,13 @@ QString ExcelFormula::text(const QString& canonical)
 
 QString ExcelFormula::fromExcel(const QString& excel)
 {
+    if (excel.contains(QLatin1StringView("ANCHORARRAY("), Qt::CaseInsensitive)) {
+        static const QRegularExpression anchor(QStringLiteral("(?:_xlfn\\.)?ANCHORARRAY\\(([^()\"]+)\\)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        QString spilled = excel;
+        spilled.replace(anchor, QStringLiteral("\\1#"));
+        return fromExcel(spilled);
+    }
     static const QLatin1StringView kPrefixes[] = {QLatin1StringView("_xlfn."), QLatin1StringView("_xlws."),
                                                   QLatin1StringView("_xludf."), QLatin1StringView("_xlpm.")};
     if (!excel.contains(QLatin1StringView("_xl"), Qt::CaseInsensitive)) {
