@@ -6,6 +6,7 @@
 #include "SheetData.h"
 #include "functions/BuiltinFunctions.h"
 #include "functions/CallContext.h"
+#include "functions/Results.h"
 
 #include <spreadsheet/FormulaResult.h>
 #include <spreadsheet/FunctionRepository.h>
@@ -19,11 +20,6 @@ namespace spreadsheet {
 namespace {
 
 constexpr int kMaxNameDepth = 16;
-
-Value numberResult(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 Value applyBinary(OpCode op, const Value& left, const Value& right)
 {
@@ -53,15 +49,15 @@ Value applyBinary(OpCode op, const Value& left, const Value& right)
     }
     switch (op) {
     case OpCode::Add:
-        return numberResult(x + y);
+        return functions::numberOrNum(x + y);
     case OpCode::Sub:
-        return numberResult(x - y);
+        return functions::numberOrNum(x - y);
     case OpCode::Mul:
-        return numberResult(x * y);
+        return functions::numberOrNum(x * y);
     case OpCode::Div:
-        return y == 0.0 ? Value::error(ErrorCode::Div0) : numberResult(x / y);
+        return y == 0.0 ? Value::error(ErrorCode::Div0) : functions::numberOrNum(x / y);
     default:
-        return x == 0.0 && y == 0.0 ? Value::error(ErrorCode::Num) : numberResult(std::pow(x, y));
+        return x == 0.0 && y == 0.0 ? Value::error(ErrorCode::Num) : functions::numberOrNum(std::pow(x, y));
     }
 }
 
@@ -83,13 +79,6 @@ Value applyUnary(OpCode op, const Value& v)
 int broadcast(int a, int b)
 {
     return a == 1 ? b : b == 1 ? a : std::max(a, b);
-}
-
-Value elementOf(const ValueArray& a, int row, int column)
-{
-    const int r = a.rows() == 1 ? 0 : row;
-    const int c = a.columns() == 1 ? 0 : column;
-    return r < a.rows() && c < a.columns() ? a.at(r, c) : Value::error(ErrorCode::NA);
 }
 
 CellRange boundingBox(const CellRange& a, const CellRange& b)
@@ -335,7 +324,7 @@ void Evaluator::elementwise(OpCode op, const Operand& left, const Operand& right
     ValueArray out(broadcast(a.rows(), b.rows()), broadcast(a.columns(), b.columns()));
     for (int r = 0; r < out.rows(); ++r) {
         for (int c = 0; c < out.columns(); ++c) {
-            out.at(r, c) = applyBinary(op, elementOf(a, r, c), elementOf(b, r, c));
+            out.at(r, c) = applyBinary(op, a.stretchedAt(r, c), b.stretchedAt(r, c));
         }
     }
     pushValue(Value::array(std::move(out)));
@@ -541,7 +530,7 @@ void Evaluator::callLifted(const BuiltinFunction& f, std::size_t base)
             for (std::size_t i = 0; i < args.size(); ++i) {
                 if (lifted[i]) {
                     args[i] = Operand();
-                    args[i].value = elementOf(*lifted[i], r, c);
+                    args[i].value = lifted[i]->stretchedAt(r, c);
                 }
             }
             referenceResult_.reset();

@@ -23,10 +23,7 @@ ValueArray fitted(const Value& result, int rows, int columns)
     ValueArray out(rows, columns);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
-            const int sr = source.rows() == 1 ? 0 : r;
-            const int sc = source.columns() == 1 ? 0 : c;
-            out.at(r, c) = sr < source.rows() && sc < source.columns() ? shown(source.at(sr, sc))
-                                                                         : Value::error(ErrorCode::NA);
+            out.at(r, c) = shown(source.stretchedAt(r, c));
         }
     }
     return out;

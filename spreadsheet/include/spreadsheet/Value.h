@@ -70,6 +70,14 @@ public:
     int size() const { return static_cast<int>(items_.size()); }
     const Value& at(int row, int column) const { return items_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)]; }
     Value& at(int row, int column) { return items_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)]; }
+    // The element at a position of a larger block this one is stretched
+    // over: a single row or column repeats, and past its end is #N/A.
+    Value stretchedAt(int row, int column) const
+    {
+        const int r = rows_ == 1 ? 0 : row;
+        const int c = columns_ == 1 ? 0 : column;
+        return r < rows_ && c < columns_ ? at(r, c) : Value::error(ErrorCode::NA);
+    }
     // Row by row.
     const std::vector<Value>& items() const { return items_; }
     std::vector<Value>& items() { return items_; }

@@ -3,6 +3,7 @@
 #include "../Coercion.h"
 #include "ArgumentReader.h"
 #include "CallContext.h"
+#include "Results.h"
 
 #include <QRandomGenerator>
 #include <QStringList>
@@ -17,11 +18,6 @@ namespace {
 
 // The limit of one array result: the cells of a sheet's column.
 constexpr double kMaxCells = 1048576.0 * 16;
-
-Value arrayOrSingle(ValueArray a)
-{
-    return a.size() == 1 ? a.at(0, 0) : Value::array(std::move(a));
-}
 
 // Sorting order of SORT and SORTBY: numbers, texts (without case), booleans,
 // then errors; empty cells last.

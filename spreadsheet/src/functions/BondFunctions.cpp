@@ -3,6 +3,7 @@
 #include "../DateSerial.h"
 #include "ArgumentReader.h"
 #include "BondPricing.h"
+#include "Results.h"
 
 #include <cmath>
 
@@ -12,11 +13,6 @@ namespace {
 
 using bond::Basis;
 using bond::CouponBond;
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // The coupon functions take settlement, maturity, frequency and basis.
 template <typename Result>

@@ -2,6 +2,7 @@
 
 #include "ArgumentReader.h"
 #include "BondPricing.h"
+#include "Results.h"
 
 #include <cmath>
 
@@ -10,11 +11,6 @@ namespace spreadsheet::functions {
 namespace {
 
 using bond::Basis;
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // A bond whose first coupon period, from the dated date to the first coupon, is
 // shorter or longer than the others. Quasi-coupon dates run through the

@@ -2,6 +2,7 @@
 
 #include "../Coercion.h"
 #include "ArgumentReader.h"
+#include "Results.h"
 
 #include <cmath>
 #include <optional>
@@ -12,11 +13,6 @@ namespace spreadsheet::functions {
 namespace {
 
 constexpr double kDaysPerYear = 365.0;
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // The numbers of argument i: a range or an array gives the numbers it
 // holds (text, booleans and empty cells skipped); a value written in the

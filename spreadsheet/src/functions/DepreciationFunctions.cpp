@@ -2,6 +2,7 @@
 
 #include "ArgumentReader.h"
 #include "BondDayCount.h"
+#include "Results.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,11 +11,6 @@
 namespace spreadsheet::functions {
 
 namespace {
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // Declining balance at factor/life of the book value per period, never
 // below the salvage value. Unless told not to, a period switches to the

@@ -1,6 +1,7 @@
 #include "FinancialFunctions.h"
 
 #include "ArgumentReader.h"
+#include "Results.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +12,6 @@ namespace {
 
 constexpr double kRateTolerance = 1e-7;
 constexpr int kRateIterations = 20;
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // The payment-timing argument: 0 at the end of each period, anything else
 // at its start.

@@ -2,6 +2,7 @@
 
 #include "ArgumentReader.h"
 #include "LookupVector.h"
+#include "Results.h"
 
 namespace spreadsheet::functions {
 
@@ -99,14 +100,7 @@ Value index(const CallContext& context)
         context.returnReference(context.arg(0).sheet, picked);
         return {};
     }
-    const ValueArray all = context.values(0);
-    ValueArray out(picked.rowCount(), picked.columnCount());
-    for (int r = 0; r < out.rows(); ++r) {
-        for (int c = 0; c < out.columns(); ++c) {
-            out.at(r, c) = all.at(picked.top + r, picked.left + c);
-        }
-    }
-    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
+    return arrayOrSingle(blockOf(context.values(0), picked));
 }
 
 Value choose(const CallContext& context)
@@ -140,7 +134,7 @@ Value row(const CallContext& context)
     for (int i = 0; i < out.rows(); ++i) {
         out.at(i, 0) = Value(r.top + i + 1.0);
     }
-    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
+    return arrayOrSingle(std::move(out));
 }
 
 Value column(const CallContext& context)
@@ -156,7 +150,7 @@ Value column(const CallContext& context)
     for (int i = 0; i < out.columns(); ++i) {
         out.at(0, i) = Value(r.left + i + 1.0);
     }
-    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
+    return arrayOrSingle(std::move(out));
 }
 
 }  // namespace spreadsheet::functions

@@ -3,6 +3,7 @@
 #include "../DecimalDigits.h"
 #include "ArgumentReader.h"
 #include "NumericArguments.h"
+#include "Results.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,11 +17,6 @@ namespace {
 using Rounding = DecimalDigits::Rounding;
 
 constexpr long long kSignificantDigits = 15;
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // One generator per calculating thread, seeded once from the system.
 std::mt19937_64& generator()

@@ -2,6 +2,7 @@
 
 #include "ArgumentReader.h"
 #include "NumericArguments.h"
+#include "Results.h"
 
 #include <cmath>
 
@@ -33,11 +34,6 @@ double binomial(double n, double k)
         result = result * (n - k + i) / i;
     }
     return result < kLargestExactInteger ? std::round(result) : result;
-}
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
 }
 
 // Reads the integer parts of all numbers of the arguments; a negative one

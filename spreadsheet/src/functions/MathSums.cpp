@@ -2,17 +2,13 @@
 
 #include "ArgumentReader.h"
 #include "NumericArguments.h"
+#include "Results.h"
 
 #include <cmath>
 
 namespace spreadsheet::functions {
 
 namespace {
-
-Value numberOrNum(double x)
-{
-    return std::isfinite(x) ? Value(x) : Value::error(ErrorCode::Num);
-}
 
 // Element `index` of an argument read row by row, `columns` wide as written;
 // a reference's block may be cut short, and what lies past it is empty.

@@ -4,6 +4,7 @@
 #include "ArgumentReader.h"
 #include "CallContext.h"
 #include "LookupVector.h"
+#include "Results.h"
 #include "WildcardPattern.h"
 
 #include <spreadsheet/Reference.h>
@@ -125,14 +126,7 @@ Value slice(const CallContext& context, int arg, bool vertical, int offset)
         context.returnReference(context.arg(arg).sheet, picked);
         return {};
     }
-    const ValueArray all = context.values(arg);
-    ValueArray out(picked.rowCount(), picked.columnCount());
-    for (int i = 0; i < out.rows(); ++i) {
-        for (int k = 0; k < out.columns(); ++k) {
-            out.at(i, k) = all.at(picked.top + i, picked.left + k);
-        }
-    }
-    return out.size() == 1 ? out.at(0, 0) : Value::array(std::move(out));
+    return arrayOrSingle(blockOf(context.values(arg), picked));
 }
 
 }  // namespace
