@@ -12,6 +12,13 @@ namespace host {
 // overlaid by any file loaded with carregarArquivo. Keys ignore case.
 class TnConfig {
 public:
+    // Keys are stored in lower case and found in any case.
+    struct MenorSemCaixa {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a.compare(b, Qt::CaseInsensitive) < 0; }
+    };
+    using Valores = std::map<QString, QString, MenorSemCaixa>;
+
     TnConfig();
 
     bool GetUsarProvisaoFeriasAntiga() const;
@@ -33,8 +40,8 @@ public:
 private:
     void lerIni(const QString& path);
 
-    std::map<QString, QString> FArquivos;
-    std::map<QString, QString> FDefinidos;
+    Valores FArquivos;
+    Valores FDefinidos;
 };
 
 TnConfig& nConfig();

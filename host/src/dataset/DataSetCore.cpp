@@ -229,7 +229,11 @@ void DataSetCore::setRange(const QVariantList& start, const QVariantList& end)
     checkKeyCount(static_cast<std::size_t>(start.size()));
     checkKeyCount(static_cast<std::size_t>(end.size()));
     fillKey(KeyState::RangeStart, start);
-    fillKey(KeyState::RangeEnd, end);
+    // A break's range names one key for both ends: it is converted once.
+    if (start.constData() == end.constData() && start.size() == end.size())
+        keys_.buffer(KeyState::RangeEnd) = keys_.buffer(KeyState::RangeStart);
+    else
+        fillKey(KeyState::RangeEnd, end);
     applyRange();
 }
 

@@ -48,14 +48,23 @@ QString normalizada(const QString& chave)
     return chave.toLower();
 }
 
-QString variavelDeAmbiente(const QString& chave)
+// Built byte by byte: the formatter asks for its variables at every cell,
+// and the keys are plain ASCII names.
+QByteArray variavelDeAmbiente(const QString& chave)
 {
-    return QStringLiteral("DARVELO_") + chave.toUpper();
+    QByteArray nome("DARVELO_");
+    nome.reserve(nome.size() + chave.size());
+    for (const QChar c : chave) {
+        if (c.unicode() >= 0x80)
+            return QByteArray("DARVELO_") + chave.toUpper().toLocal8Bit();
+        nome.append(static_cast<char>(c.toUpper().unicode()));
+    }
+    return nome;
 }
 
-QString procurar(const std::map<QString, QString>& valores, const QString& chave)
+QString procurar(const TnConfig::Valores& valores, const QString& chave)
 {
-    const auto achado = valores.find(normalizada(chave));
+    const auto achado = valores.find(chave);
     return achado == valores.end() ? QString() : achado->second;
 }
 
@@ -93,13 +102,13 @@ bool TnConfig::GetDesabilitarCompartilharModulo() const
 
 QString TnConfig::valor(const QString& chave) const
 {
-    const auto definido = FDefinidos.find(normalizada(chave));
+    const auto definido = FDefinidos.find(chave);
     if (definido != FDefinidos.end()) {
         return definido->second;
     }
     // The environment is read on every call: a test or a wrapper script may
     // change it after the configuration was first used.
-    const QByteArray nome = variavelDeAmbiente(chave).toLocal8Bit();
+    const QByteArray nome = variavelDeAmbiente(chave);
     if (qEnvironmentVariableIsSet(nome.constData())) {
         return qEnvironmentVariable(nome.constData());
     }

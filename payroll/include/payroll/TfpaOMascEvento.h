@@ -1,12 +1,16 @@
 #pragma once
 
+#include "payroll/RotinasEvento.h"
+
 #include "host/TParams.h"
 
 #include <QDateTime>
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace host {
 class TnClientDataSet;
@@ -14,7 +18,6 @@ class TnClientDataSet;
 
 namespace payroll {
 
-struct ClasseEvento;
 
 // Turns an event's base or reference into text in the event's unit, from
 // its procedure code and structure class, the employee's contract and union.
@@ -67,6 +70,8 @@ private:
     std::optional<int> FEmpresaSindicato;
     bool FContratoAchado = false;
     bool FSindicatoAchado = false;
+    std::optional<std::pair<int, int>> FFuncionarioPosicionado;  // company and employee
+    std::map<int, ClasseEvento> FEventosLidos;
 };
 
 }  // namespace payroll

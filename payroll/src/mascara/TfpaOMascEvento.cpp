@@ -193,27 +193,38 @@ QString TfpaOMascEvento::Refer(int codFunc, int codEvento, double valor, bool co
     return texto;
 }
 
+// The event table does not change during a run: each event is looked up
+// once, and a missing one raises at every call, as the lookup itself does.
 ClasseEvento TfpaOMascEvento::PosicionarEvento(int codEvento)
 {
+    const auto lido = FEventosLidos.find(codEvento);
+    if (lido != FEventosLidos.end())
+        return lido->second;
     host::TnClientDataSet& eventos = *FCurEvento;
-    host::TnField& codigo = eventos.FieldByName(QStringLiteral("CodigoEvento"));
-    if (eventos.IsEmpty() || eventos.Eof() || codigo.AsInteger() != codEvento) {
-        EncontrarRegistro(eventos, kBuscaExata, {codEvento});
-    }
-    return ClasseEvento{eventos.FieldByName(QStringLiteral("CodigoProced")).AsInteger(),
-                        eventos.FieldByName(QStringLiteral("CodigoEstrut")).AsString(),
-                        eventos.FieldByName(QStringLiteral("ReferEvento")).AsString()};
+    EncontrarRegistro(eventos, kBuscaExata, {codEvento});
+    const ClasseEvento evento{eventos.FieldByName(QStringLiteral("CodigoProced")).AsInteger(),
+                              eventos.FieldByName(QStringLiteral("CodigoEstrut")).AsString(),
+                              eventos.FieldByName(QStringLiteral("ReferEvento")).AsString()};
+    FEventosLidos.emplace(codEvento, evento);
+    return evento;
 }
 
+// The cells of an employee's row come one after another: the contract and
+// union rows found for the last employee serve until another one asks.
 void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
 {
     const int empresa = CodigoEmpresa();
+    if (FFuncionarioPosicionado == std::pair{empresa, codFunc} && FEmpresaContrato == empresa
+        && FEmpresaSindicato == empresa)
+        return;
+    FFuncionarioPosicionado.reset();
     FParSindicato.ParamByName(QStringLiteral("pCodigoEmpresa")).valor = empresa;
     FParSindicato.ParamByName(QStringLiteral("pCodigoFuncContr")).valor = codFunc;
     FParSindicato.ParamByName(QStringLiteral("pData")).valor = FCompet.date();
     FContratoAchado =
         posicionar(FCurDadosContrato, FEmpresaContrato, SqlDadosContrato, FParSindicato, empresa, codFunc);
     FSindicatoAchado = posicionar(FCurSindicato, FEmpresaSindicato, SqlSindicato, FParSindicato, empresa, codFunc);
+    FFuncionarioPosicionado = std::pair{empresa, codFunc};
 }
 
 void TfpaOMascEvento::LerAjustesHora()

@@ -32,7 +32,11 @@ double ArgumentosFolha::numeroReal(int index) const
     double number = 0.0;
     if (value.typeId() == QMetaType::QString) {
         const QString text = value.toString().trimmed();
-        number = QLocale().toDouble(text, &ok);
+        // A code written as digits reads the same in every locale, and
+        // most text arguments are codes.
+        number = text.toInt(&ok);
+        if (!ok)
+            number = QLocale().toDouble(text, &ok);
         if (!ok)
             number = QLocale::c().toDouble(text, &ok);
     } else {

@@ -10,8 +10,7 @@ namespace payroll {
 bool ListaContemCodigo(const QString& lista, int codigo)
 {
     const QString wanted = QString::number(codigo);
-    const QStringList codes = lista.split(QLatin1Char(';'));
-    for (const QString& code : codes) {
+    for (const QStringView code : QStringView(lista).tokenize(u';')) {
         if (code.trimmed() == wanted)
             return true;
     }

@@ -80,7 +80,8 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
 void QuebraFolha::AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQuebra& quebra)
 {
     const QString indice = quebra.GetIndexFieldNames();
-    if (dataset.GetIndexFieldNames().compare(indice, Qt::CaseInsensitive) != 0)
+    const QString& atual = dataset.GetIndexFieldNames();
+    if (atual != indice && atual.compare(indice, Qt::CaseInsensitive) != 0)
         dataset.SetIndexFieldNames(indice);
     QVariantList valores;
     valores.reserve(static_cast<qsizetype>(quebra.GetValores().size()));
