@@ -19,7 +19,9 @@ public:
 
     TnQuebra() = default;
 
-    TnQuebra NewQuebra(const QString& fieldName, const QVariant& value) const;
+    TnQuebra NewQuebra(const QString& fieldName, const QVariant& value) const&;
+    // A chain built in one go hands its pairs on instead of copying them.
+    TnQuebra NewQuebra(const QString& fieldName, const QVariant& value) &&;
     const std::vector<Valor>& GetValores() const { return FValores; }
     // The field names in order, joined by ";": the index that the break's
     // values are a prefix of.

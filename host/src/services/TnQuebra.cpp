@@ -4,11 +4,17 @@
 
 namespace host {
 
-TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) const
+TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) const&
 {
     TnQuebra filha(*this);
     filha.FValores.push_back({fieldName, value});
     return filha;
+}
+
+TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) &&
+{
+    FValores.push_back({fieldName, value});
+    return std::move(*this);
 }
 
 QString TnQuebra::GetIndexFieldNames() const

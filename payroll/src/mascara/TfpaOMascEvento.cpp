@@ -218,9 +218,12 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
         && FEmpresaSindicato == empresa)
         return;
     FFuncionarioPosicionado.reset();
-    FParSindicato.ParamByName(QStringLiteral("pCodigoEmpresa")).valor = empresa;
-    FParSindicato.ParamByName(QStringLiteral("pCodigoFuncContr")).valor = codFunc;
-    FParSindicato.ParamByName(QStringLiteral("pData")).valor = FCompet.date();
+    // The parameters matter only to a query about to run.
+    if (!FCurDadosContrato || !FCurSindicato || FEmpresaContrato != empresa || FEmpresaSindicato != empresa) {
+        FParSindicato.ParamByName(QStringLiteral("pCodigoEmpresa")).valor = empresa;
+        FParSindicato.ParamByName(QStringLiteral("pCodigoFuncContr")).valor = codFunc;
+        FParSindicato.ParamByName(QStringLiteral("pData")).valor = FCompet.date();
+    }
     FContratoAchado =
         posicionar(FCurDadosContrato, FEmpresaContrato, SqlDadosContrato, FParSindicato, empresa, codFunc);
     FSindicatoAchado = posicionar(FCurSindicato, FEmpresaSindicato, SqlSindicato, FParSindicato, empresa, codFunc);

@@ -6,6 +6,7 @@
 #include "host/TnClientDataSet.h"
 
 #include <array>
+#include <utility>
 
 namespace payroll {
 
@@ -38,9 +39,9 @@ host::TnQuebra porCompetencia(TnFpaDMPlanilha& dm, host::TnQuebra quebra)
     dm.CarregarCompetencia();
     auto& competencia = dm.FCompetencia;
     if (host::StartOfTheMonth(competencia[0]) == host::StartOfTheMonth(competencia[1]))
-        return quebra.NewQuebra(campo, competencia[0]);
+        return std::move(quebra).NewQuebra(campo, competencia[0]);
     while (competencia[0] <= competencia[1]) {
-        quebra = quebra.NewQuebra(campo, competencia[0]);
+        quebra = std::move(quebra).NewQuebra(campo, competencia[0]);
         competencia[0] = host::IncMonth(competencia[0], 1);
     }
     return quebra;
@@ -61,17 +62,17 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
         for (const QString& nome : dm.FIndiceQuebra) {
             for (const CampoQuebra& campo : campos) {
                 if (nome == QLatin1String(campo.nome))
-                    quebra = quebra.NewQuebra(nome, campo.valor);
+                    quebra = std::move(quebra).NewQuebra(nome, campo.valor);
             }
         }
     } else {
         for (const CampoQuebra& campo : campos) {
             if (campo.informado)
-                quebra = quebra.NewQuebra(QString::fromLatin1(campo.nome), campo.valor);
+                quebra = std::move(quebra).NewQuebra(QString::fromLatin1(campo.nome), campo.valor);
         }
     }
     if (evento != -1)
-        quebra = quebra.NewQuebra(QStringLiteral("CODIGOEVENTO"), evento);
+        quebra = std::move(quebra).NewQuebra(QStringLiteral("CODIGOEVENTO"), evento);
     return quebra;
 }
 
