@@ -1,22 +1,22 @@
 #include "generation/GeracaoFolha.h"
 
 #include "generation/MovimentoFolha.h"
+#include "generation/PaginaEmpresa.h"
+#include "generation/ReplicacaoFolha.h"
 
 #include "payroll/TnFpaDMPlanilha.h"
 
 #include "host/HostError.h"
 #include "host/InclusionList.h"
-#include "host/TextRoutines.h"
-#include "host/TnClientDataSet.h"
 
-#include <spreadsheet/ClipboardBlock.h>
 #include <spreadsheet/History.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/Workbook.h>
 
-namespace generation {
+#include <QRegularExpression>
+#include <QSet>
 
-using spreadsheet::CellRange;
+namespace generation {
 
 namespace {
 
@@ -25,33 +25,44 @@ constexpr int kLimiteEmpresas = 1000;
 
 }  // namespace
 
-GeracaoFolha::GeracaoFolha(payroll::TnFpaDMPlanilha& dm) : dm_(dm), FReplicacao(dm) {}
+GeracaoFolha::GeracaoFolha(payroll::TnFpaDMPlanilha& dm) : dm_(dm) {}
 
 void GeracaoFolha::linha(const QString& texto, int n)
 {
     dm_.GetProgresso().IncProgressoTotal(texto, n);
 }
 
-QString GeracaoFolha::texto(const QString& nome, bool obrigatorio) const
+QStringList GeracaoFolha::FuncoesDasFormulas(const spreadsheet::Sheet& folha)
 {
-    if (obrigatorio)
-        return dm_.GetStringValue(dm_.GetDefinedNames(nome));
-    return dm_.GetStringValue(dm_.FindDefinedNames(nome));
+    static const QRegularExpression chamada(QStringLiteral("([A-Za-z_][A-Za-z0-9_.]*)\\s*\\("));
+    QSet<QString> nomes;
+    if (folha.rowCount() == 0 || folha.columnCount() == 0)
+        return {};
+    folha.forEachCell({0, 0, folha.columnCount() - 1, folha.rowCount() - 1}, [&](int row, int column) {
+        if (!folha.isFormula(row, column))
+            return;
+        auto encontrados = chamada.globalMatch(folha.text(row, column));
+        while (encontrados.hasNext())
+            nomes.insert(encontrados.next().captured(1).toUpper());
+    });
+    QStringList lista(nomes.begin(), nomes.end());
+    lista.sort();
+    return lista;
 }
 
 void GeracaoFolha::Executar()
 {
-    const QString periodo = texto(QStringLiteral("PeriodoCalculo"), true);
-    dm_.FEhMultiplosPeriodoCalculo = periodo.contains(QLatin1Char('.')) || periodo.contains(QLatin1Char(';'));
+    const QString periodo = dm_.GetStringValue(dm_.GetDefinedNames(QStringLiteral("PeriodoCalculo")));
+    dm_.FEhMultiplosPeriodoCalculo = ContextoExecucao::MultiplosPeriodos(periodo);
     host::TnFraProgresso& progresso = dm_.GetProgresso();
     progresso.MostrarSimples(nullptr);
     progresso.ConfigurarBtnCancel([this] { dm_.DoCancel(); });
     progresso.SetEhCircular(true);
     linha(dm_.ClassName() + QStringLiteral(" inicio TnFpaDMPlanilha.Executar"));
-    const QString empresas = texto(QStringLiteral("Empresas"), true);
-    if (empresas.isEmpty())
+    FContexto = ContextoExecucao::Ler(dm_);
+    if (FContexto.empresas.isEmpty())
         throw host::HostError(QStringLiteral("Empresas não informada"));
-    dm_.FEmpresas = empresas;
+    dm_.FEmpresas = FContexto.empresas;
     try {
         iniciar();
         executarEmpresas();
@@ -80,10 +91,8 @@ void GeracaoFolha::iniciar()
     workbook.beginUpdate();
     FEmAtualizacao = true;
     workbook.setCalculationInterrupt([this] { return calculoInterrompido(); });
-    dm_.FPeriodoCalculo = texto(QStringLiteral("PeriodoCalculo"), true);
-    if (dm_.FPeriodoCalculo.isEmpty())
+    if (FContexto.periodoCalculo.isEmpty())
         throw host::HostError(QStringLiteral("Campo: PeriodoCalculo não encontrado ou não informado."));
-    dm_.FFiliais = texto(QStringLiteral("Filiais"), false);
 }
 
 // A recalculation of a large page takes seconds with no step line: it shows
@@ -94,20 +103,17 @@ bool GeracaoFolha::calculoInterrompido()
     return dm_.Cancelado();
 }
 
+// Every page is made of copies of the layout's cells, so the layout names
+// the functions every page calls: their queries are read while the
+// movement is read and the first page is replicated.
 void GeracaoFolha::executarEmpresas()
 {
-    const host::TInclusionPairs pares = host::StrToInclusionExVUnique(dm_.FEmpresas, {1}, 0);
+    const host::TInclusionPairs pares = host::StrToInclusionExVUnique(FContexto.empresas, {1}, 0);
     int codigo = 0;
     int posicao = -1;
-    dm_.FFuncionarios = texto(QStringLiteral("Funcionarios"), false);
-    dm_.FCentroCustos = texto(QStringLiteral("CentroCustos"), false);
-    dm_.FLocalContabil = texto(QStringLiteral("LocalContabil"), false);
     linha(dm_.ClassName() + QStringLiteral(" Configurações iniciais"));
-    FColunas = host::StrToStrArray(texto(QStringLiteral("Replicacao"), false).toUpper(), QStringLiteral(";"));
-    for (QString& coluna : FColunas)
-        coluna = coluna.trimmed();
-    FColunas.removeAll(QString());
-    dm_.FTemRateio = MovimentoFolha::VerificarTemRateio(dm_, FColunas);
+    FContexto.Aplicar(dm_, MovimentoFolha::VerificarTemRateio(dm_, FContexto.colunas));
+    dm_.AnteciparConsultas(FuncoesDasFormulas(dm_.LayoutAsTable()));
     while (host::ProximoInclusao(codigo, posicao, pares, kLimiteEmpresas))
         empresa(codigo);
 }
@@ -125,10 +131,8 @@ void GeracaoFolha::lerCompetencia()
 void GeracaoFolha::empresa(int codigo)
 {
     const QString c = QString::number(codigo);
-    const QString prefixo = QStringLiteral("Emp: ") + c;
     dm_.FCodigoEmpresaBase = codigo;
     dm_.FDestino = nullptr;
-    dm_.FIndiceDestino = -1;
     dm_.IniciarQuebra();
     linha(QStringLiteral("*** Inicio Empresa: ") + c);
     linha(QStringLiteral(" Empresa: ") + c);
@@ -136,115 +140,11 @@ void GeracaoFolha::empresa(int codigo)
         throw ExecucaoCancelada();
     dm_.FCodigoEmpresa = codigo;
     lerCompetencia();
-    dm_.FListaEmpresa.clear();
-    dm_.FFlagEmpresa = false;
-    if (!criarPagina(codigo))
+    const std::unique_ptr<PaginaEmpresa> pagina = PaginaEmpresa::Criar(dm_, codigo, FContexto.colunas);
+    if (!pagina)
         return;
-    replicar(prefixo);
-    dm_.Recalcular();
-    dm_.GetProgresso().LimparExibirCountTotal();
-    linha(prefixo + QStringLiteral(" recalc"));
-    dm_.FContador = 0;
-    excluirEMontar(prefixo);
-    dm_.Recalcular();
-    dm_.GetProgresso().LimparExibirCountTotal();
-    dm_.TirarFormulas();
-    linha(QStringLiteral("Tirar formulas."));
-    finalizarColunas();
+    pagina->Construir();
     linha(QStringLiteral("*** fim Empresa: ") + c);
-}
-
-// False when the company has no movement: it gets no page, and loses the
-// page of an earlier run.
-bool GeracaoFolha::criarPagina(int codigo)
-{
-    const QString c = QString::number(codigo);
-    const QString nome = QStringLiteral("Emp") + c;
-    linha(QStringLiteral("Emp: ") + c + QStringLiteral(" configurar ini"));
-    spreadsheet::Workbook& workbook = dm_.GetcxSpreadSheetBook();
-    if (spreadsheet::Sheet* antiga = dm_.FindPage(nome)) {
-        if (dm_.FDestino == antiga)
-            dm_.FDestino = nullptr;
-        workbook.deleteSheet(workbook.indexOf(*antiga));
-    }
-    MovimentoFolha::AbrirMovimento(dm_);
-    if (!dm_.curMovimento || dm_.curMovimento->IsEmpty())
-        return false;
-    spreadsheet::Sheet& pagina = workbook.addSheet(nome);
-    dm_.FDestino = &pagina;
-    dm_.FIndiceDestino = workbook.indexOf(pagina);
-    linha(QStringLiteral("Emp: ") + c + QStringLiteral(" criar page"));
-    copiarLeiaute();
-    host::TnFraProgresso& progresso = dm_.GetProgresso();
-    progresso.LimparExibirCountTotal();
-    dm_.CopiarLinhasOrigemParaDestino();
-    progresso.LimparExibirCountTotal();
-    dm_.SincronizarColunasOrigemDestino();
-    FReplicacao.LiberarQuebras();
-    FReplicacao.Iniciar(static_cast<int>(FColunas.size()));
-    return true;
-}
-
-void GeracaoFolha::copiarLeiaute()
-{
-    spreadsheet::Sheet& leiaute = dm_.LayoutAsTable();
-    spreadsheet::Sheet& pagina = dm_.DestinoAsTable();
-    const CellRange inicio = CellRange::cell(0, 0);
-    if (leiaute.rowCount() > 0 && leiaute.columnCount() > 0) {
-        const CellRange tudo{0, 0, leiaute.columnCount() - 1, leiaute.rowCount() - 1};
-        leiaute.setSelection(tudo);
-        spreadsheet::ClipboardBlock::copy(leiaute, tudo).paste(pagina, inicio.top, inicio.left);
-    }
-    leiaute.setSelection(inicio);
-    pagina.setSelection(inicio);
-}
-
-void GeracaoFolha::replicar(const QString& prefixo)
-{
-    host::TnFraProgresso& progresso = dm_.GetProgresso();
-    for (int i = 0; i < FColunas.size(); ++i) {
-        dm_.FColunaReplicacao = host::ColunaExcelParaIndice(FColunas[i]);
-        if (dm_.FColunaReplicacao == -1)
-            continue;
-        progresso.LimparExibirCountTotal();
-        linha(prefixo + QStringLiteral(" inicio Repl"));
-        FReplicacao.Replicar(i, dm_.FColunaReplicacao, i == FColunas.size() - 1);
-        linha(prefixo + QStringLiteral(" fim Repl"));
-    }
-}
-
-void GeracaoFolha::excluirEMontar(const QString& prefixo)
-{
-    host::TnFraProgresso& progresso = dm_.GetProgresso();
-    if (dm_.FExclusao != -1) {
-        dm_.ExclusaoEtapa01();
-        progresso.LimparExibirCountTotal();
-        dm_.ExclusaoEtapa02();
-        dm_.Recalcular();
-        progresso.LimparExibirCountTotal();
-        dm_.ExclusaoEtapa03();
-        progresso.LimparExibirCountTotal();
-        dm_.ExclusaoEtapa04();
-        linha(prefixo + QStringLiteral(" fim Excl"));
-    } else {
-        progresso.LimparExibirCountTotal();
-        dm_.SemExclusao();
-        linha(prefixo + QStringLiteral(" fim sem Excl"));
-    }
-    if (dm_.FPagina > -1) {
-        progresso.LimparExibirCountTotal();
-        linha(prefixo + QStringLiteral(" inicio Montar Paginas"));
-        dm_.MontarPagina();
-        linha(prefixo + QStringLiteral(" fim Montar Paginas"));
-    }
-}
-
-void GeracaoFolha::finalizarColunas()
-{
-    for (auto coluna = FColunas.crbegin(); coluna != FColunas.crend(); ++coluna) {
-        dm_.FColunaReplicacao = host::ColunaExcelParaIndice(*coluna);
-        dm_.FinalizarExclusao();
-    }
 }
 
 // The end steps. The tag goes first, so that the calculation the workbook
@@ -259,7 +159,6 @@ void GeracaoFolha::finalizar()
     if (workbook.sheetCount() > 2)
         workbook.setActiveSheet(2);
     dm_.DestruirCursores();
-    FReplicacao.LiberarListas();
     if (FEmAtualizacao) {
         FEmAtualizacao = false;
         try {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generation/ReplicacaoFolha.h"
+#include "generation/ContextoExecucao.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,11 +9,15 @@ namespace payroll {
 class TnFpaDMPlanilha;
 }
 
+namespace spreadsheet {
+class Sheet;
+}
+
 namespace generation {
 
 // The generation run of the payroll data module: one page per company of
-// the template's list, filled from the layout, replicated, recalculated,
-// reduced and frozen to values.
+// the template's list (PaginaEmpresa builds each), with the run's context
+// read once and the queries of its payroll functions read ahead.
 class GeracaoFolha {
 public:
     explicit GeracaoFolha(payroll::TnFpaDMPlanilha& dm);
@@ -21,24 +25,20 @@ public:
     // The whole run; returns normally when the user cancels.
     void Executar();
 
+    // The names of the functions called by the sheet's formulas, upper case.
+    static QStringList FuncoesDasFormulas(const spreadsheet::Sheet& folha);
+
 private:
     void iniciar();
     void executarEmpresas();
     void empresa(int codigo);
     void lerCompetencia();
-    bool criarPagina(int codigo);
-    void copiarLeiaute();
-    void replicar(const QString& prefixo);
-    void excluirEMontar(const QString& prefixo);
-    void finalizarColunas();
     void finalizar();
     void linha(const QString& texto, int n = 0);
     bool calculoInterrompido();
-    QString texto(const QString& nome, bool obrigatorio) const;
 
     payroll::TnFpaDMPlanilha& dm_;
-    ReplicacaoFolha FReplicacao;
-    QStringList FColunas;
+    ContextoExecucao FContexto;
     bool FHistoricoLigado = true;
     bool FEmAtualizacao = false;
 };

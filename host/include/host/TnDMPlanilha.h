@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace spreadsheet {
@@ -74,11 +75,28 @@ public:
     void ColarClipboard(spreadsheet::Sheet& target, int row, int column);
     void Recalcular();
     void TirarFormulas();
-    void ExclusaoEtapa01();
-    void ExclusaoEtapa02();
-    void ExclusaoEtapa03();
-    void ExclusaoEtapa04();
+    // The exclusion of a page: the rows whose test cell is computed are
+    // taken before the recalculation, those of them left without a value
+    // after it are deleted. Excluir does it all; the steps are its parts,
+    // in the order the run calls them around its progress lines.
+    void Excluir();
+    void ExclusaoEtapa01();  // takes the computed rows
+    void ExclusaoEtapa02();  // (the recalculation comes next)
+    void ExclusaoEtapa03();  // the rows to delete, from the values
+    void ExclusaoEtapa04();  // deletes them
     void SemExclusao();
+
+    // A row of the page as the exclusion sees its test cell.
+    struct LinhaExclusao {
+        int linha;
+        bool calculada;  // holds a formula (a heading or blank line never goes)
+        bool semValor;   // empty, zero, or a text that reads as zero
+    };
+    // The rows to delete, in ascending order.
+    static std::vector<int> LinhasParaExcluir(const std::vector<LinhaExclusao>& linhas);
+    // The deletions that remove those rows: bottom-up, one (first row,
+    // count) per run of adjacent rows, so no deletion moves a later one.
+    static std::vector<std::pair<int, int>> BlocosParaApagar(const std::vector<int>& linhas);
     void MontarPagina();
     void FinalizarExclusao();
 
@@ -101,12 +119,8 @@ public:
     // Run state that the derived module sets and reads.
     int FCodigoEmpresaBase = -1;
     spreadsheet::Sheet* FDestino = nullptr;
-    int FIndiceDestino = -1;
     int FColunaReplicacao = -1;
     QString FEmpresas, FFiliais, FFuncionarios, FCentroCustos, FLocalContabil;
-    QStringList FListaEmpresa;
-    bool FFlagEmpresa = false;
-    int FContador = 0;
     int FExclusao = -1;  // column of the exclusion test, or -1
     int FPagina = -1;    // rows per printed page, or -1
 
@@ -122,6 +136,7 @@ protected:
 private:
     int linhasDoDestino() const;
     bool celulaVaziaOuZero(int row, int column) const;
+    std::vector<LinhaExclusao> linhasCalculadas() const;
     int lerOpcaoNumerica(const QString& name) const;
 
     spreadsheet::Workbook* FWorkbook = nullptr;
@@ -131,7 +146,8 @@ private:
     std::unique_ptr<spreadsheet::ClipboardBlock> FBlocoColado;
     QByteArray FBytesColados;  // the stream's bytes the block was decoded from
     std::unique_ptr<TnClientDataSet> curEmpresa;
-    std::vector<int> FLinhasMarcadas;
+    // Between the exclusion steps: the computed rows, then those to delete.
+    std::vector<LinhaExclusao> FLinhasCalculadas;
     std::vector<int> FLinhasExcluidas;
     std::vector<spreadsheet::CalculationFailure> FFalhas;
     QDateTime FDataReferencia;

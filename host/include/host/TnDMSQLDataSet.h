@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -22,12 +23,18 @@ class TParams;
 class TnDMSQLDataSet {
 public:
     explicit TnDMSQLDataSet(const ConnectionText& connection);  // opens; raises
+    // A second session on the same database for a worker thread, which it
+    // must be opened and used in. Its SQLite queries stop once `stop` is
+    // set; the program's interruption check is not consulted.
+    TnDMSQLDataSet(const ConnectionText& connection, const std::atomic<bool>& stop);
     ~TnDMSQLDataSet();
     TnDMSQLDataSet(const TnDMSQLDataSet&) = delete;
     TnDMSQLDataSet& operator=(const TnDMSQLDataSet&) = delete;
 
     SqlDialect dialect() const;
     QString describe() const;
+    // The parameters it was opened with, for a second session.
+    const ConnectionText& conexao() const;
 
     // The query text for this database: brace escapes and the constructs
     // the dialect lacks are translated.
@@ -54,6 +61,8 @@ public:
     // query stops and raises as a failed one, so a long query does not
     // hold up a cancel. Empty (the default) never stops a query.
     static void DefinirInterrupcao(std::function<bool()> pedida);
+    // Whether the check given to DefinirInterrupcao asks to stop now.
+    static bool InterrupcaoPedida();
 
 private:
     std::shared_ptr<DatabaseConnection> connection_;

@@ -65,7 +65,8 @@ QVariant bindValue(const TParam& param, SqlDialect dialect)
 
 }  // namespace
 
-DatabaseConnection::DatabaseConnection(const ConnectionText& text) : text_(text), name_(nextConnectionName())
+DatabaseConnection::DatabaseConnection(const ConnectionText& text, const std::atomic<bool>* stop)
+    : text_(text), name_(nextConnectionName()), stop_(stop)
 {
     try {
         open();
@@ -97,8 +98,10 @@ std::function<bool()>& interruption()
 }
 
 // Runs in the thread of the query: a non-zero answer stops it.
-int askInterruption(void*)
+int askInterruption(void* session)
 {
+    if (const std::atomic<bool>* stop = static_cast<const std::atomic<bool>*>(session))
+        return stop->load(std::memory_order_relaxed) ? 1 : 0;
     const std::function<bool()>& requested = interruption();
     return requested && requested() ? 1 : 0;
 }
@@ -112,10 +115,17 @@ void DatabaseConnection::setInterruption(std::function<bool()> requested)
     interruption() = std::move(requested);
 }
 
+bool DatabaseConnection::interruptionRequested()
+{
+    const std::function<bool()>& requested = interruption();
+    return requested && requested();
+}
+
 void DatabaseConnection::tuneSqlite(QSqlDatabase& db) const
 {
     if (sqlite3* handle = SqliteReader::handle(db)) {
-        sqlite3_progress_handler(handle, kStepsBetweenChecks, askInterruption, nullptr);
+        sqlite3_progress_handler(handle, kStepsBetweenChecks, askInterruption,
+                                 const_cast<std::atomic<bool>*>(stop_));
     }
     for (const char* pragma : {"PRAGMA temp_store = MEMORY"}) {
         QSqlQuery query(db);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,7 +21,10 @@ struct FieldDef;
 // rows loaded into client datasets.
 class DatabaseConnection : public std::enable_shared_from_this<DatabaseConnection> {
 public:
-    explicit DatabaseConnection(const ConnectionText& text);
+    // A session with a stop flag of its own listens to that flag only: it
+    // runs in a thread of its own, where the program's interruption check
+    // (made for the user-interface thread) must not be called.
+    explicit DatabaseConnection(const ConnectionText& text, const std::atomic<bool>* stop = nullptr);
     ~DatabaseConnection();
     DatabaseConnection(const DatabaseConnection&) = delete;
     DatabaseConnection& operator=(const DatabaseConnection&) = delete;
@@ -36,6 +40,8 @@ public:
 
     // Consulted by every SQLite session every few thousand steps of a query.
     static void setInterruption(std::function<bool()> requested);
+    // The program's interruption check, asked from the thread that set it.
+    static bool interruptionRequested();
 
 private:
     void open();
@@ -45,6 +51,7 @@ private:
     ConnectionText text_;
     QString name_;
     bool opened_ = false;
+    const std::atomic<bool>* stop_ = nullptr;
 };
 
 }  // namespace host

@@ -69,7 +69,17 @@ TnDMSQLDataSet::TnDMSQLDataSet(const ConnectionText& connection)
 {
 }
 
+TnDMSQLDataSet::TnDMSQLDataSet(const ConnectionText& connection, const std::atomic<bool>& stop)
+    : connection_(std::make_shared<DatabaseConnection>(connection, &stop))
+{
+}
+
 TnDMSQLDataSet::~TnDMSQLDataSet() = default;
+
+const ConnectionText& TnDMSQLDataSet::conexao() const
+{
+    return connection_->text();
+}
 
 SqlDialect TnDMSQLDataSet::dialect() const
 {
@@ -134,6 +144,11 @@ void TnDMSQLDataSet::Conectar(const ConnectionText& connection)
 void TnDMSQLDataSet::DefinirInterrupcao(std::function<bool()> pedida)
 {
     DatabaseConnection::setInterruption(std::move(pedida));
+}
+
+bool TnDMSQLDataSet::InterrupcaoPedida()
+{
+    return DatabaseConnection::interruptionRequested();
 }
 
 void TnDMSQLDataSet::Desconectar()

@@ -15,6 +15,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace host {
@@ -156,10 +157,7 @@ int TnDMPlanilha::lerOpcaoNumerica(const QString& name) const
 
 void TnDMPlanilha::IniciarQuebra()
 {
-    FListaEmpresa.clear();
-    FFlagEmpresa = false;
-    FContador = 0;
-    FLinhasMarcadas.clear();
+    FLinhasCalculadas.clear();
     FLinhasExcluidas.clear();
     const QString coluna = GetStringValue(FindDefinedNames(QStringLiteral("ColunaExclusao"))).trimmed();
     FExclusao = coluna.isEmpty() ? -1 : ColunaExcelParaIndice(coluna);
@@ -252,24 +250,46 @@ void TnDMPlanilha::TirarFormulas()
         destino.freezeFormulas(CellRange{0, 0, columns - 1, rows - 1});
 }
 
+std::vector<int> TnDMPlanilha::LinhasParaExcluir(const std::vector<LinhaExclusao>& linhas)
+{
+    std::vector<int> excluir;
+    for (const LinhaExclusao& linha : linhas) {
+        if (linha.calculada && linha.semValor)
+            excluir.push_back(linha.linha);
+    }
+    std::sort(excluir.begin(), excluir.end());
+    excluir.erase(std::unique(excluir.begin(), excluir.end()), excluir.end());
+    return excluir;
+}
+
+std::vector<std::pair<int, int>> TnDMPlanilha::BlocosParaApagar(const std::vector<int>& linhas)
+{
+    std::vector<std::pair<int, int>> blocos;
+    for (auto it = linhas.rbegin(); it != linhas.rend();) {
+        int first = *it;
+        int count = 1;
+        for (++it; it != linhas.rend() && *it == first - 1; ++it) {
+            --first;
+            ++count;
+        }
+        blocos.emplace_back(first, count);
+    }
+    return blocos;
+}
+
 // Only rows whose exclusion cell is computed take part: a heading or a
 // blank line of the layout has no formula there and always stays.
-void TnDMPlanilha::ExclusaoEtapa01()
+std::vector<TnDMPlanilha::LinhaExclusao> TnDMPlanilha::linhasCalculadas() const
 {
-    FLinhasMarcadas.clear();
+    std::vector<LinhaExclusao> linhas;
     if (FExclusao < 0)
-        return;
+        return linhas;
     const Sheet& destino = DestinoAsTable();
     for (int row = 0; row < linhasDoDestino(); ++row) {
         if (destino.isFormula(row, FExclusao))
-            FLinhasMarcadas.push_back(row);
+            linhas.push_back({row, true, false});
     }
-}
-
-void TnDMPlanilha::ExclusaoEtapa02()
-{
-    FLinhasExcluidas.clear();
-    FContador = static_cast<int>(FLinhasMarcadas.size());
+    return linhas;
 }
 
 bool TnDMPlanilha::celulaVaziaOuZero(int row, int column) const
@@ -292,36 +312,42 @@ bool TnDMPlanilha::celulaVaziaOuZero(int row, int column) const
     }
 }
 
+void TnDMPlanilha::Excluir()
+{
+    ExclusaoEtapa01();
+    ExclusaoEtapa02();
+    Recalcular();
+    ExclusaoEtapa03();
+    ExclusaoEtapa04();
+}
+
+void TnDMPlanilha::ExclusaoEtapa01()
+{
+    FLinhasCalculadas = linhasCalculadas();
+    FLinhasExcluidas.clear();
+}
+
+void TnDMPlanilha::ExclusaoEtapa02() {}
+
 void TnDMPlanilha::ExclusaoEtapa03()
 {
-    FLinhasExcluidas.clear();
-    for (int row : FLinhasMarcadas) {
-        if (celulaVaziaOuZero(row, FExclusao))
-            FLinhasExcluidas.push_back(row);
-    }
+    for (LinhaExclusao& linha : FLinhasCalculadas)
+        linha.semValor = celulaVaziaOuZero(linha.linha, FExclusao);
+    FLinhasExcluidas = LinhasParaExcluir(FLinhasCalculadas);
 }
 
 void TnDMPlanilha::ExclusaoEtapa04()
 {
     Sheet& destino = DestinoAsTable();
-    // Bottom-up, one deletion per run of adjacent rows.
-    for (auto it = FLinhasExcluidas.rbegin(); it != FLinhasExcluidas.rend();) {
-        int first = *it;
-        int count = 1;
-        for (++it; it != FLinhasExcluidas.rend() && *it == first - 1; ++it) {
-            --first;
-            ++count;
-        }
+    for (const auto& [first, count] : BlocosParaApagar(FLinhasExcluidas))
         destino.deleteRows(first, count);
-    }
-    FContador = static_cast<int>(FLinhasExcluidas.size());
-    FLinhasMarcadas.clear();
+    FLinhasCalculadas.clear();
     FLinhasExcluidas.clear();
 }
 
 void TnDMPlanilha::SemExclusao()
 {
-    FLinhasMarcadas.clear();
+    FLinhasCalculadas.clear();
     FLinhasExcluidas.clear();
 }
 

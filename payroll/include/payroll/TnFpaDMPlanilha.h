@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <array>
 #include <functional>
@@ -17,6 +18,7 @@
 
 namespace payroll {
 
+class ConsultasAntecipadas;
 class TfpaOMascEvento;
 
 // The payroll data module: the run context the generation run fills, the
@@ -72,7 +74,30 @@ public:
     // run's datasets.
     TfpaOMascEvento& MasckEvento();
 
-    // Releases every dataset of the run (and the formatter).
+    // The query of a run dataset as its function builds it: the text for
+    // this database and the parameter values by position.
+    struct Consulta {
+        QString texto;
+        QVariantList valores;
+        bool operator==(const Consulta&) const = default;
+    };
+    // A function whose run dataset can be read ahead, and the one builder
+    // of that dataset's query, shared with the function's own first call.
+    struct Antecipavel {
+        const char* funcao;
+        Consulta (*consulta)(const TnFpaDMPlanilha& dm);
+    };
+    // Runs the query, or hands over the dataset a worker has read for the
+    // same query (waiting for it when it is not done), raising what the
+    // worker's query raised.
+    std::unique_ptr<host::TnClientDataSet> ExecutarConsulta(const Consulta& consulta) const;
+    // Starts the queries of the run datasets that the named functions open,
+    // each in a thread and on a session of its own, so that they are read
+    // while the pages are prepared. Names compare without case.
+    void AnteciparConsultas(const QStringList& funcoes);
+
+    // Releases every dataset of the run (and the formatter), and stops the
+    // queries started ahead, waiting for their threads.
     void DestruirCursores();
     void DataModuleDestroy() override;
 
@@ -120,6 +145,9 @@ protected:
 private:
     Execucao FExecucao;
     std::unique_ptr<TfpaOMascEvento> FMasckEvento;
+    // Taken from by the functions' first evaluations, which only read the
+    // rest of the module.
+    mutable std::unique_ptr<ConsultasAntecipadas> FAntecipadas;
     // Competences already read in this run, by company and period list.
     std::map<std::pair<int, QString>, std::array<QDateTime, 2>> FCompetencias;
 };

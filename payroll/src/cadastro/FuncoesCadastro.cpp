@@ -25,7 +25,7 @@ QString consulta(const char* texto, const QStringList& condicoes)
     return host::Format(host::PegarSQL(QString::fromUtf8(texto)), condicoes);
 }
 
-Dataset consultaFuncionario(const TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaFuncionario(const TnFpaDMPlanilha& dm)
 {
     const QString condicao =
         BuscaCadastro::Filtro(QStringLiteral("F.CodigoEmpresa"), dm.FEmpresas.trimmed(), false) +
@@ -33,14 +33,24 @@ Dataset consultaFuncionario(const TnFpaDMPlanilha& dm)
         BuscaCadastro::Filtro(QStringLiteral("FPC.CodigoPerCalculo"), dm.FPeriodoCalculo.trimmed(), true) +
         BuscaCadastro::Filtro(QStringLiteral("F.CodigoFuncContr"), dm.FFuncionarios.trimmed(), true, true) +
         BuscaCadastro::Filtro(QStringLiteral("FLC.CodigoLocalCTB"), dm.FLocalContabil.trimmed(), true, true);
-    return host::ExecutarSQL(consulta(SqlFuncionario, {condicao}));
+    return {consulta(SqlFuncionario, {condicao}), {}};
 }
 
-Dataset consultaTotais(const TnFpaDMPlanilha& dm)
+Dataset abrirFuncionario(const TnFpaDMPlanilha& dm)
 {
-    return host::ExecutarSQL(consulta(
+    return dm.ExecutarConsulta(consultaFuncionario(dm));
+}
+
+TnFpaDMPlanilha::Consulta consultaTotais(const TnFpaDMPlanilha& dm)
+{
+    return {consulta(
         SqlFuncTotais, {BuscaCadastro::Filtro(QStringLiteral("P.CodigoEmpresa"), dm.FEmpresas, false),
-                        BuscaCadastro::Filtro(QStringLiteral("P.CodigoPerCalculo"), dm.FPeriodoCalculo, true)}));
+                        BuscaCadastro::Filtro(QStringLiteral("P.CodigoPerCalculo"), dm.FPeriodoCalculo, true)}), {}};
+}
+
+Dataset abrirTotais(const TnFpaDMPlanilha& dm)
+{
+    return dm.ExecutarConsulta(consultaTotais(dm));
 }
 
 Dataset consultaGPS(TnFpaDMPlanilha& dm)
@@ -50,19 +60,29 @@ Dataset consultaGPS(TnFpaDMPlanilha& dm)
     return host::ExecutarSQL(texto, QVariantList{dm.DataReferencia()});
 }
 
-Dataset consultaOutraEmpresa(const TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaOutraEmpresa(const TnFpaDMPlanilha& dm)
 {
-    Dataset dataset = host::ExecutarSQL(
-        consulta(SqlOutraEmpresa, {BuscaCadastro::Filtro(QStringLiteral("OEE.CodigoEmpresa"), dm.FEmpresas, true)}));
+    return {
+        consulta(SqlOutraEmpresa, {BuscaCadastro::Filtro(QStringLiteral("OEE.CodigoEmpresa"), dm.FEmpresas, true)}), {}};
+}
+
+Dataset abrirOutraEmpresa(const TnFpaDMPlanilha& dm)
+{
+    Dataset dataset = dm.ExecutarConsulta(consultaOutraEmpresa(dm));
     dataset->SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;CODIGOOUTEMP"));
     return dataset;
 }
 
-Dataset consultaOrganograma(TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaOrganograma(const TnFpaDMPlanilha& dm)
 {
-    Dataset dataset = host::ExecutarSQL(
+    return {
         consulta(SqlOrganograma, {BuscaCadastro::Filtro(QStringLiteral("CodigoEmpresa"), dm.FEmpresas, false),
-                                  BuscaCadastro::Filtro(QStringLiteral("CodigoEstab"), dm.FFiliais, true)}));
+                                  BuscaCadastro::Filtro(QStringLiteral("CodigoEstab"), dm.FFiliais, true)}), {}};
+}
+
+Dataset abrirOrganograma(TnFpaDMPlanilha& dm)
+{
+    Dataset dataset = dm.ExecutarConsulta(consultaOrganograma(dm));
     dataset->SetIndexFieldNames(QStringLiteral("CODIGOEMPRESA;CODIGOESTAB;CLASSIFORGAN"));
     dm.ixOrganograma_DescrOrgan = dataset->FieldByName(QStringLiteral("DescrOrgan")).Index();
     return dataset;
@@ -78,6 +98,16 @@ int colunaDeslocada(const ArgumentosFolha& argumentos)
 
 }  // namespace
 
+std::vector<TnFpaDMPlanilha::Antecipavel> FuncoesCadastro::Antecipaveis()
+{
+    return {
+        {"fpaFunc", consultaFuncionario},
+        {"fpaFuncTotais", consultaTotais},
+        {"fpaOutEmp", consultaOutraEmpresa},
+        {"fpaOrganDescr", consultaOrganograma},
+    };
+}
+
 void FuncoesCadastro::FuncFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments)
 {
     if (BuscaCadastro::SemEmpresa(dm, result)) {
@@ -86,7 +116,7 @@ void FuncoesCadastro::FuncFuncao(TnFpaDMPlanilha& dm, Resultado& result, const A
     const ArgumentosFolha argumentos(result, arguments);
     const int funcionario = argumentos.numero(1);
     const int numero = argumentos.numero(0);
-    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncionario, [&] { return consultaFuncionario(dm); });
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncionario, [&] { return abrirFuncionario(dm); });
     if (!BuscaCadastro::ColunaValida(dataset, numero, 1)) {
         result.AddValue(BuscaCadastro::CampoNaoExiste);
         return;
@@ -101,7 +131,7 @@ void FuncoesCadastro::FuncTotais(TnFpaDMPlanilha& dm, Resultado& result, const A
         return;
     }
     const int numero = ArgumentosFolha(result, arguments).numero(0);
-    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncTotais, [&] { return consultaTotais(dm); });
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curFuncTotais, [&] { return abrirTotais(dm); });
     if (!BuscaCadastro::ColunaValida(dataset, numero, 1)) {
         result.AddValue(BuscaCadastro::CampoNaoExiste);
         return;
@@ -155,7 +185,7 @@ void FuncoesCadastro::OutraEmpFuncao(TnFpaDMPlanilha& dm, Resultado& result, con
     const ArgumentosFolha argumentos(result, arguments);
     const int outraEmpresa = argumentos.numero(1);
     const int coluna = colunaDeslocada(argumentos);
-    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOutraEmpresa, [&] { return consultaOutraEmpresa(dm); });
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOutraEmpresa, [&] { return abrirOutraEmpresa(dm); });
     if (!BuscaCadastro::ColunaValida(dataset, coluna, 1)) {
         result.AddValue(BuscaCadastro::CampoNaoExiste);
         return;
@@ -172,7 +202,7 @@ void FuncoesCadastro::OrganogramaFuncao(TnFpaDMPlanilha& dm, Resultado& result, 
     const ArgumentosFolha argumentos(result, arguments);
     const QString classe = argumentos.organograma(1);
     const int estabelecimento = argumentos.numero(0);
-    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOrganograma, [&] { return consultaOrganograma(dm); });
+    TnClientDataSet& dataset = BuscaCadastro::Consulta(dm.curOrganograma, [&] { return abrirOrganograma(dm); });
     result.AddValue(BuscaCadastro::TextoDaChave(dataset, {dm.FCodigoEmpresa, estabelecimento, classe},
                                                 dm.ixOrganograma_DescrOrgan,
                                                 QStringLiteral("Organograma não encontrado.")));

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include <vector>
+
 namespace spreadsheet {
 class ArgumentTokens;
 class FormulaResult;
 }  // namespace spreadsheet
 
 namespace payroll {
-
-class TnFpaDMPlanilha;
 
 // Registration-like data searched by key or re-queried per cell: employee
 // record, period totals, GPS configuration, histories, other companies and
@@ -16,6 +18,9 @@ class FuncoesCadastro {
 public:
     using Resultado = spreadsheet::FormulaResult;
     using Argumentos = spreadsheet::ArgumentTokens;
+
+    // The functions whose datasets a run reads ahead.
+    static std::vector<TnFpaDMPlanilha::Antecipavel> Antecipaveis();
 
     static void FuncFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments);
     static void FuncTotais(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments);

@@ -1,5 +1,6 @@
 #include "payroll/TnFpaDMPlanilha.h"
 
+#include "ConsultasAntecipadas.h"
 #include "cadastro/FuncoesCadastro.h"
 #include "movimento/FuncoesMovimento.h"
 #include "movimento/QuebraFolha.h"
@@ -9,6 +10,7 @@
 #include "host/HostError.h"
 #include "host/InclusionList.h"
 #include "host/QueryServices.h"
+#include "host/TnDMSQLDataSet.h"
 
 namespace payroll {
 
@@ -155,8 +157,44 @@ TfpaOMascEvento& TnFpaDMPlanilha::MasckEvento()
     return *FMasckEvento;
 }
 
+std::unique_ptr<host::TnClientDataSet> TnFpaDMPlanilha::ExecutarConsulta(const Consulta& consulta) const
+{
+    if (FAntecipadas) {
+        if (auto dataset = FAntecipadas->Retirar(consulta))
+            return dataset;
+    }
+    return host::ExecutarSQL(consulta.texto, consulta.valores);
+}
+
+// A query that cannot even be built now (a bad inclusion list) is left to
+// the function: its first call builds it again and raises there, in its
+// cell, as it would without the workers.
+void TnFpaDMPlanilha::AnteciparConsultas(const QStringList& funcoes)
+{
+    FAntecipadas.reset();
+    if (!host::TnDMSQLDataSet::Conectado())
+        return;
+    auto antecipadas = std::make_unique<ConsultasAntecipadas>(host::TnDMSQLDataSet::Padrao().conexao());
+    std::vector<Antecipavel> antecipaveis = FuncoesMovimento::Antecipaveis();
+    for (const Antecipavel& antecipavel : FuncoesCadastro::Antecipaveis())
+        antecipaveis.push_back(antecipavel);
+    for (const Antecipavel& antecipavel : antecipaveis) {
+        if (!funcoes.contains(QLatin1String(antecipavel.funcao), Qt::CaseInsensitive))
+            continue;
+        Consulta consulta;
+        try {
+            consulta = antecipavel.consulta(*this);
+        } catch (const std::exception&) {
+            continue;
+        }
+        antecipadas->Iniciar(consulta);
+    }
+    FAntecipadas = std::move(antecipadas);
+}
+
 void TnFpaDMPlanilha::DestruirCursores()
 {
+    FAntecipadas.reset();
     for (auto* dataset : {&curMovimento, &curProvisao13Sal, &curOrganograma, &curProvisao13SalRat, &curProvisaoFerias,
                           &curProvisaoFeriasRat, &curFuncionario, &curGPS, &curFuncTotais, &curOutraEmpresa,
                           &curCalculoEvento, &curCalculoRateio, &curImpostoCalculo, &curFuncHistCargo,

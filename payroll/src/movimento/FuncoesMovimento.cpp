@@ -45,15 +45,19 @@ QString filtroEx(const char* coluna, const QString& lista)
     return host::FilterInterval({QString::fromLatin1(coluna)}, lista, {host::InclusionTypeInteger}, 0, true, 0, 0);
 }
 
-std::unique_ptr<host::TnClientDataSet> abrirCalculoEvento(const TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaCalculoEvento(const TnFpaDMPlanilha& dm)
 {
     const QString condicao = filtro("CE.CodigoEmpresa", dm.FEmpresas.trimmed(), false)
                              + filtro("FL.CodigoEstab", dm.FFiliais.trimmed(), true)
                              + filtro("CE.CODIGOPERCALCULO", dm.FPeriodoCalculo.trimmed(), true)
                              + filtroEx("CE.CodigoFuncContr", dm.FFuncionarios.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
-    auto dataset =
-        host::ExecutarSQL(host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoEvento)), {condicao}));
+    return {host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoEvento)), {condicao}), {}};
+}
+
+std::unique_ptr<host::TnClientDataSet> abrirCalculoEvento(const TnFpaDMPlanilha& dm)
+{
+    auto dataset = dm.ExecutarConsulta(consultaCalculoEvento(dm));
     QString indice = QStringLiteral("CODIGOEMPRESA;");
     if (!dm.FIndexFieldNames.isEmpty())
         indice += dm.FIndexFieldNames + QLatin1Char(';');
@@ -61,17 +65,22 @@ std::unique_ptr<host::TnClientDataSet> abrirCalculoEvento(const TnFpaDMPlanilha&
     return dataset;
 }
 
-std::unique_ptr<host::TnClientDataSet> abrirCalculoRateio(const TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaCalculoRateio(const TnFpaDMPlanilha& dm)
 {
     const QStringList condicoes = {filtro("CR.CodigoEmpresa", dm.FEmpresas, false),
                                    filtro("FL.CodigoEstab", dm.FFiliais, true),
                                    filtro("CR.CODIGOPERCALCULO", dm.FPeriodoCalculo, true)};
-    auto dataset = host::ExecutarSQL(host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoRateio)), condicoes));
+    return {host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoRateio)), condicoes), {}};
+}
+
+std::unique_ptr<host::TnClientDataSet> abrirCalculoRateio(const TnFpaDMPlanilha& dm)
+{
+    auto dataset = dm.ExecutarConsulta(consultaCalculoRateio(dm));
     dataset->SetIndexFieldNames(dm.FIndexFieldNames);
     return dataset;
 }
 
-std::unique_ptr<host::TnClientDataSet> abrirImpostoCalculo(const TnFpaDMPlanilha& dm)
+TnFpaDMPlanilha::Consulta consultaImpostoCalculo(const TnFpaDMPlanilha& dm)
 {
     const QString condicao = filtro("I.CodigoEmpresa", dm.FEmpresas, true) + filtro("I.CodigoEstab", dm.FFiliais, true)
                              + filtro("I.CodigoPerCalculo", dm.FPeriodoCalculo, true)
@@ -79,7 +88,12 @@ std::unique_ptr<host::TnClientDataSet> abrirImpostoCalculo(const TnFpaDMPlanilha
                              + filtroEx("I.CodigoCentroCusto", dm.FCentroCustos.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
     // Both halves of the union take the same condition.
-    return host::ExecutarSQL(host::Format(host::PegarSQL(QString::fromUtf8(SqlImpostoCalculo)), {condicao}));
+    return {host::Format(host::PegarSQL(QString::fromUtf8(SqlImpostoCalculo)), {condicao}), {}};
+}
+
+std::unique_ptr<host::TnClientDataSet> abrirImpostoCalculo(const TnFpaDMPlanilha& dm)
+{
+    return dm.ExecutarConsulta(consultaImpostoCalculo(dm));
 }
 
 // The dataset is kept only once it is complete, so that a failed build is
@@ -99,6 +113,17 @@ bool ehColunaDeCodigo(const QString& nome)
 }
 
 }  // namespace
+
+std::vector<TnFpaDMPlanilha::Antecipavel> FuncoesMovimento::Antecipaveis()
+{
+    return {
+        {"fpaEvValor", consultaCalculoEvento},   {"fpaEvBase", consultaCalculoEvento},
+        {"fpaEvRefer", consultaCalculoEvento},   {"fpaRatValor", consultaCalculoRateio},
+        {"fpaRatBase", consultaCalculoRateio},   {"fpaRatRefer", consultaCalculoRateio},
+        {"fpaRatCentCusto", consultaCalculoRateio}, {"fpaRatOutEmp", consultaCalculoRateio},
+        {"fpaImpCalc", consultaImpostoCalculo},
+    };
+}
 
 void FuncoesMovimento::EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments, int kind)
 {

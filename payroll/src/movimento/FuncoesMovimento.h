@@ -1,13 +1,15 @@
 #pragma once
 
+#include "payroll/TnFpaDMPlanilha.h"
+
+#include <vector>
+
 namespace spreadsheet {
 class ArgumentTokens;
 class FormulaResult;
 }  // namespace spreadsheet
 
 namespace payroll {
-
-class TnFpaDMPlanilha;
 
 // Functions that narrow a run dataset to the cell's break and add up a
 // column: events and apportionment (kind = the column summed), taxes and
@@ -22,6 +24,9 @@ public:
     static constexpr int kEventoRefer = 5;
     static constexpr int kRateioBase = 6;
     static constexpr int kRateioRefer = 7;
+
+    // The functions whose datasets a run reads ahead.
+    static std::vector<TnFpaDMPlanilha::Antecipavel> Antecipaveis();
 
     static void EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments, int kind);
     static void RateioFuncao(TnFpaDMPlanilha& dm, Resultado& result, const Argumentos& arguments, int kind);
