@@ -33,7 +33,7 @@ Dataset consultaFuncionario(const TnFpaDMPlanilha& dm)
         BuscaCadastro::Filtro(QStringLiteral("FPC.CodigoPerCalculo"), dm.FPeriodoCalculo.trimmed(), true) +
         BuscaCadastro::Filtro(QStringLiteral("F.CodigoFuncContr"), dm.FFuncionarios.trimmed(), true, true) +
         BuscaCadastro::Filtro(QStringLiteral("FLC.CodigoLocalCTB"), dm.FLocalContabil.trimmed(), true, true);
-    return host::ExecutarSQL(consulta(SqlFuncionario, {condicao}));
+    return host::ExecutarSQL(host::Format(host::PegarSQL(ComporConsulta(SqlFuncionario, condicao)), {condicao}));
 }
 
 Dataset consultaTotais(const TnFpaDMPlanilha& dm)

@@ -53,7 +53,7 @@ std::unique_ptr<host::TnClientDataSet> abrirCalculoEvento(const TnFpaDMPlanilha&
                              + filtroEx("CE.CodigoFuncContr", dm.FFuncionarios.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
     auto dataset =
-        host::ExecutarSQL(host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoEvento)), {condicao}));
+        host::ExecutarSQL(host::Format(host::PegarSQL(ComporConsulta(SqlCalculoEvento, condicao)), {condicao}));
     QString indice = QStringLiteral("CODIGOEMPRESA;");
     if (!dm.FIndexFieldNames.isEmpty())
         indice += dm.FIndexFieldNames + QLatin1Char(';');
@@ -79,7 +79,7 @@ std::unique_ptr<host::TnClientDataSet> abrirImpostoCalculo(const TnFpaDMPlanilha
                              + filtroEx("I.CodigoCentroCusto", dm.FCentroCustos.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
     // Both halves of the union take the same condition.
-    return host::ExecutarSQL(host::Format(host::PegarSQL(QString::fromUtf8(SqlImpostoCalculo)), {condicao}));
+    return host::ExecutarSQL(host::Format(host::PegarSQL(ComporConsulta(SqlImpostoCalculo, condicao)), {condicao}));
 }
 
 // The dataset is kept only once it is complete, so that a failed build is
