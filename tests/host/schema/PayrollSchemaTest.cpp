@@ -77,8 +77,10 @@ TEST(PayrollSchemaCatalogue, HasEveryQualifiedColumnTheQueriesRead)
 {
     const std::set<QString> columns = matches(QStringLiteral(R"(\b[A-Z][A-Z0-9]*\.([A-Z][A-Z0-9_]*))"), 1);
     ASSERT_GE(columns.size(), 200u);
+    // A column a query makes itself from an aggregate of a table's column.
+    const std::set<QString> derived = matches(QStringLiteral(R"(\b(?:MIN|MAX)\([^()]*\)\s+([A-Z][A-Z0-9_]*))"), 1);
     for (const QString& column : columns) {
-        EXPECT_TRUE(PayrollSchema::columnType(column).has_value()) << column.toStdString();
+        EXPECT_TRUE(derived.count(column) || PayrollSchema::columnType(column).has_value()) << column.toStdString();
     }
 }
 
