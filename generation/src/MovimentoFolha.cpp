@@ -12,6 +12,7 @@
 #include <spreadsheet/Sheet.h>
 
 #include <array>
+#include <span>
 
 namespace generation {
 
@@ -74,6 +75,15 @@ QString MovimentoFolha::FiltroMovimento(const TnFpaDMPlanilha& dm)
     return filtro;
 }
 
+QString MovimentoFolha::ConsultaMovimento(const TnFpaDMPlanilha& dm)
+{
+    const QString filtro = FiltroMovimento(dm);
+    const std::span<const payroll::ParteConsulta> partes =
+        dm.FTemRateio ? std::span<const payroll::ParteConsulta>(payroll::SqlMovimentoRateio)
+                      : std::span<const payroll::ParteConsulta>(payroll::SqlMovimento);
+    return host::PegarSQL(payroll::ComporConsulta(partes, filtro)).replace(QStringLiteral("%0:S"), filtro);
+}
+
 void MovimentoFolha::AbrirMovimento(TnFpaDMPlanilha& dm)
 {
     if (dm.curMovimento) {
@@ -82,9 +92,7 @@ void MovimentoFolha::AbrirMovimento(TnFpaDMPlanilha& dm)
         host::RefreshSQL(*dm.curMovimento, {dm.FCodigoEmpresa, dm.FPeriodoCalculo}, true);
         return;
     }
-    const QString consulta = QString::fromUtf8(dm.FTemRateio ? payroll::SqlMovimentoRateio : payroll::SqlMovimento);
-    const QString texto = host::PegarSQL(consulta).replace(QStringLiteral("%0:S"), FiltroMovimento(dm));
-    dm.curMovimento = host::ExecutarSQL(texto, QVariantList{dm.FCodigoEmpresa});
+    dm.curMovimento = host::ExecutarSQL(ConsultaMovimento(dm), QVariantList{dm.FCodigoEmpresa});
     host::TnClientDataSet& movimento = *dm.curMovimento;
     dm.ixMovimento_CodigoCentroCusto = dm.FTemRateio ? posicaoCampo(movimento, "CodigoCentroCusto") : -1;
     dm.ixMovimento_CodigoOutEmp = dm.FTemRateio ? posicaoCampo(movimento, "CodigoOutEmp") : -1;

@@ -23,6 +23,9 @@ public:
     static int IndiceCampoQuebra(const payroll::TnFpaDMPlanilha& dm, const QString& palavra);
 
     static QString FiltroMovimento(const payroll::TnFpaDMPlanilha& dm);
+    // The movement query as the run sends it: translated, with the run's
+    // filter and only the joins that filter needs.
+    static QString ConsultaMovimento(const payroll::TnFpaDMPlanilha& dm);
 };
 
 }  // namespace generation

@@ -33,7 +33,7 @@ TnFpaDMPlanilha::Consulta consultaFuncionario(const TnFpaDMPlanilha& dm)
         BuscaCadastro::Filtro(QStringLiteral("FPC.CodigoPerCalculo"), dm.FPeriodoCalculo.trimmed(), true) +
         BuscaCadastro::Filtro(QStringLiteral("F.CodigoFuncContr"), dm.FFuncionarios.trimmed(), true, true) +
         BuscaCadastro::Filtro(QStringLiteral("FLC.CodigoLocalCTB"), dm.FLocalContabil.trimmed(), true, true);
-    return {consulta(SqlFuncionario, {condicao}), {}};
+    return {host::Format(host::PegarSQL(ComporConsulta(SqlFuncionario, condicao)), {condicao}), {}};
 }
 
 Dataset abrirFuncionario(const TnFpaDMPlanilha& dm)

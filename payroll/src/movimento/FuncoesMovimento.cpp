@@ -52,7 +52,7 @@ TnFpaDMPlanilha::Consulta consultaCalculoEvento(const TnFpaDMPlanilha& dm)
                              + filtro("CE.CODIGOPERCALCULO", dm.FPeriodoCalculo.trimmed(), true)
                              + filtroEx("CE.CodigoFuncContr", dm.FFuncionarios.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
-    return {host::Format(host::PegarSQL(QString::fromUtf8(SqlCalculoEvento)), {condicao}), {}};
+    return {host::Format(host::PegarSQL(ComporConsulta(SqlCalculoEvento, condicao)), {condicao}), {}};
 }
 
 std::unique_ptr<host::TnClientDataSet> abrirCalculoEvento(const TnFpaDMPlanilha& dm)
@@ -88,7 +88,7 @@ TnFpaDMPlanilha::Consulta consultaImpostoCalculo(const TnFpaDMPlanilha& dm)
                              + filtroEx("I.CodigoCentroCusto", dm.FCentroCustos.trimmed())
                              + filtroEx("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed());
     // Both halves of the union take the same condition.
-    return {host::Format(host::PegarSQL(QString::fromUtf8(SqlImpostoCalculo)), {condicao}), {}};
+    return {host::Format(host::PegarSQL(ComporConsulta(SqlImpostoCalculo, condicao)), {condicao}), {}};
 }
 
 std::unique_ptr<host::TnClientDataSet> abrirImpostoCalculo(const TnFpaDMPlanilha& dm)

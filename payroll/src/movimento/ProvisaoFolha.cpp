@@ -61,7 +61,7 @@ const ProvisaoFolha& ProvisaoFolha::Ferias()
 
 const ProvisaoFolha& ProvisaoFolha::DecimoTerceiro()
 {
-    static const ProvisaoFolha provisao(&TnFpaDMPlanilha::curProvisao13Sal, SqlProvisao13Sal, nullptr, false);
+    static const ProvisaoFolha provisao(&TnFpaDMPlanilha::curProvisao13Sal, SqlProvisao13Sal, {}, false);
     return provisao;
 }
 
@@ -74,18 +74,18 @@ const ProvisaoFolha& ProvisaoFolha::FeriasRateio()
 
 const ProvisaoFolha& ProvisaoFolha::DecimoTerceiroRateio()
 {
-    static const ProvisaoFolha provisao(&TnFpaDMPlanilha::curProvisao13SalRat, SqlProvisao13SalRat, nullptr, true);
+    static const ProvisaoFolha provisao(&TnFpaDMPlanilha::curProvisao13SalRat, SqlProvisao13SalRat, {}, true);
     return provisao;
 }
 
 // The old vacation tables are read only while the host both uses and
 // accounts them.
-QString ProvisaoFolha::Consulta() const
+std::span<const ParteConsulta> ProvisaoFolha::Consulta() const
 {
     const host::TnConfig& config = host::nConfig();
-    const bool antiga = FConsultaEmDias == nullptr
+    const bool antiga = FConsultaEmDias.empty()
                         || (config.GetUsarProvisaoFeriasAntiga() && config.GetContabilizaProvisaoFeriasAntiga());
-    return QString::fromUtf8(antiga ? FConsulta : FConsultaEmDias);
+    return antiga ? FConsulta : FConsultaEmDias;
 }
 
 std::unique_ptr<host::TnClientDataSet> ProvisaoFolha::Abrir(const TnFpaDMPlanilha& dm) const
@@ -95,7 +95,7 @@ std::unique_ptr<host::TnClientDataSet> ProvisaoFolha::Abrir(const TnFpaDMPlanilh
     if (FRateio)
         condicao += filtro("P.CodigoCentroCusto", dm.FCentroCustos.trimmed(), true);
     condicao += filtro("FLC.CodigoLocalCTB", dm.FLocalContabil.trimmed(), true);
-    const QString texto = host::Format(host::PegarSQL(Consulta()), {condicao});
+    const QString texto = host::Format(host::PegarSQL(ComporConsulta(Consulta(), condicao)), {condicao});
     return host::ExecutarSQL(texto, QVariantList{dm.FCompetencia[0], dm.FCompetencia[1]});
 }
 

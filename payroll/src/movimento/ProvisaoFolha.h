@@ -2,7 +2,10 @@
 
 #include <spreadsheet/FormulaResult.h>
 
+#include "payroll/ConsultasFolha.h"
+
 #include <memory>
+#include <span>
 
 namespace host {
 class TnClientDataSet;
@@ -29,18 +32,19 @@ public:
                  const spreadsheet::ArgumentTokens& arguments) const;
 
 private:
-    // consultaEmDias is null when the function has one query only.
-    ProvisaoFolha(Cursor cursor, const char* consulta, const char* consultaEmDias, bool rateio)
+    // consultaEmDias is empty when the function has one query only.
+    ProvisaoFolha(Cursor cursor, std::span<const ParteConsulta> consulta, std::span<const ParteConsulta> consultaEmDias,
+                  bool rateio)
         : FCursor(cursor), FConsulta(consulta), FConsultaEmDias(consultaEmDias), FRateio(rateio)
     {
     }
 
-    QString Consulta() const;
+    std::span<const ParteConsulta> Consulta() const;
     std::unique_ptr<host::TnClientDataSet> Abrir(const TnFpaDMPlanilha& dm) const;
 
     Cursor FCursor;
-    const char* FConsulta;
-    const char* FConsultaEmDias;
+    std::span<const ParteConsulta> FConsulta;
+    std::span<const ParteConsulta> FConsultaEmDias;
     bool FRateio;
 };
 

@@ -28,7 +28,7 @@ const QDate kReferencia(2024, 6, 30);
 
 struct QueryCase {
     const char* nome;
-    const char* texto;
+    QString texto;
     QStringList argumentos;
     Params parametros;
     // The history queries are for one employee: they run for every employee
@@ -57,10 +57,10 @@ const std::vector<QueryCase>& queryCases()
     static const Params empresa1 = {{QStringLiteral(":pCodigoEmpresa"), 1}};
     static const Params movimento = {{QStringLiteral(":PCODIGOEMPRESA"), 1}};
     static const std::vector<QueryCase> cases = {
-        {"Funcionario", payroll::SqlFuncionario, {empresas("F.CodigoEmpresa") + periodos("FPC.CodigoPerCalculo")}, {}},
+        {"Funcionario", payroll::ConsultaCompleta(payroll::SqlFuncionario), {empresas("F.CodigoEmpresa") + periodos("FPC.CodigoPerCalculo")}, {}},
         {"EventoMascara", payroll::SqlEventoMascara, {}, {}},
         {"CalculoEvento",
-         payroll::SqlCalculoEvento,
+         payroll::ConsultaCompleta(payroll::SqlCalculoEvento),
          {empresas("CE.CodigoEmpresa") + periodos("CE.CODIGOPERCALCULO")},
          {}},
         {"CalculoRateio",
@@ -70,28 +70,28 @@ const std::vector<QueryCase>& queryCases()
         {"FuncTotais", payroll::SqlFuncTotais, {empresas("P.CodigoEmpresa"), periodos("P.CodigoPerCalculo")}, {}},
         {"Gps", payroll::SqlGps, {empresas("gps1.CodigoEmpresa")}, {{QStringLiteral(":DataInicial"), kReferencia}}},
         {"ImpostoCalculo",
-         payroll::SqlImpostoCalculo,
+         payroll::ConsultaCompleta(payroll::SqlImpostoCalculo),
          {empresas("I.CodigoEmpresa", true) + periodos("I.CodigoPerCalculo")},
          {}},
         {"HistCargo", payroll::SqlHistCargo, {}, historico, true},
         {"HistEscala", payroll::SqlHistEscala, {}, historico, true},
         {"HistSalario", payroll::SqlHistSalario, {}, historico, true},
         {"HistSindicato", payroll::SqlHistSindicato, {}, historico, true},
-        {"ProvisaoFeriasAntiga", payroll::SqlProvisaoFeriasAntiga, {empresas("P.CodigoEmpresa", true)}, competencias},
+        {"ProvisaoFeriasAntiga", payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasAntiga), {empresas("P.CodigoEmpresa", true)}, competencias},
         {"ProvisaoFeriasEmDias",
-         payroll::SqlProvisaoFeriasEmDias,
+         payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasEmDias),
          {empresas("P.CodigoEmpresa", true)},
          competenciasMaiusculas},
-        {"Provisao13Sal", payroll::SqlProvisao13Sal, {empresas("P.CodigoEmpresa", true)}, competencias},
+        {"Provisao13Sal", payroll::ConsultaCompleta(payroll::SqlProvisao13Sal), {empresas("P.CodigoEmpresa", true)}, competencias},
         {"ProvisaoFeriasRatAntiga",
-         payroll::SqlProvisaoFeriasRatAntiga,
+         payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatAntiga),
          {empresas("P.CodigoEmpresa", true)},
          competencias},
         {"ProvisaoFeriasRatEmDias",
-         payroll::SqlProvisaoFeriasRatEmDias,
+         payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatEmDias),
          {empresas("P.CodigoEmpresa", true)},
          competenciasMaiusculas},
-        {"Provisao13SalRat", payroll::SqlProvisao13SalRat, {empresas("P.CodigoEmpresa", true)}, competencias},
+        {"Provisao13SalRat", payroll::ConsultaCompleta(payroll::SqlProvisao13SalRat), {empresas("P.CodigoEmpresa", true)}, competencias},
         {"OutraEmpresa", payroll::SqlOutraEmpresa, {empresas("OEE.CodigoEmpresa", true)}, {}},
         {"Organograma", payroll::SqlOrganograma, {empresas("CodigoEmpresa"), QString()}, {}},
         {"TabelaAnuidade", payroll::SqlTabelaAnuidade, {}, {}},
@@ -100,15 +100,15 @@ const std::vector<QueryCase>& queryCases()
          payroll::SqlSindicato,
          {},
          {{QStringLiteral(":pCodigoEmpresa"), 1}, {QStringLiteral(":pData"), kReferencia}}},
-        {"MovimentoRateio", payroll::SqlMovimentoRateio, {periodos("FPC.CODIGOPERCALCULO")}, movimento},
-        {"Movimento", payroll::SqlMovimento, {periodos("FPC.CODIGOPERCALCULO")}, movimento},
+        {"MovimentoRateio", payroll::ConsultaCompleta(payroll::SqlMovimentoRateio), {periodos("FPC.CODIGOPERCALCULO")}, movimento},
+        {"Movimento", payroll::ConsultaCompleta(payroll::SqlMovimento), {periodos("FPC.CODIGOPERCALCULO")}, movimento},
     };
     return cases;
 }
 
 QString formatted(const QueryCase& c, SqlDialect dialect)
 {
-    QString text = host::SqlTranslator::translate(QString::fromUtf8(c.texto), dialect);
+    QString text = host::SqlTranslator::translate(c.texto, dialect);
     for (int i = 0; i < c.argumentos.size(); ++i) {
         text.replace(QStringLiteral("%%1:s").arg(i), c.argumentos.at(i), Qt::CaseInsensitive);
     }

@@ -20,33 +20,33 @@ using host::FieldType;
 using host::PayrollSchema;
 using host::SqlDialect;
 
-const std::vector<const char*>& queryTexts()
+const QStringList& queryTexts()
 {
-    static const std::vector<const char*> texts = {
-        payroll::SqlFuncionario,
+    static const QStringList texts = {
+        payroll::ConsultaCompleta(payroll::SqlFuncionario),
         payroll::SqlEventoMascara,
-        payroll::SqlCalculoEvento,
+        payroll::ConsultaCompleta(payroll::SqlCalculoEvento),
         payroll::SqlCalculoRateio,
         payroll::SqlFuncTotais,
         payroll::SqlGps,
-        payroll::SqlImpostoCalculo,
+        payroll::ConsultaCompleta(payroll::SqlImpostoCalculo),
         payroll::SqlHistCargo,
         payroll::SqlHistEscala,
         payroll::SqlHistSalario,
         payroll::SqlHistSindicato,
-        payroll::SqlProvisaoFeriasAntiga,
-        payroll::SqlProvisaoFeriasEmDias,
-        payroll::SqlProvisao13Sal,
-        payroll::SqlProvisaoFeriasRatAntiga,
-        payroll::SqlProvisaoFeriasRatEmDias,
-        payroll::SqlProvisao13SalRat,
+        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasAntiga),
+        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasEmDias),
+        payroll::ConsultaCompleta(payroll::SqlProvisao13Sal),
+        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatAntiga),
+        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatEmDias),
+        payroll::ConsultaCompleta(payroll::SqlProvisao13SalRat),
         payroll::SqlOutraEmpresa,
         payroll::SqlOrganograma,
         payroll::SqlTabelaAnuidade,
         payroll::SqlDadosContrato,
         payroll::SqlSindicato,
-        payroll::SqlMovimentoRateio,
-        payroll::SqlMovimento,
+        payroll::ConsultaCompleta(payroll::SqlMovimentoRateio),
+        payroll::ConsultaCompleta(payroll::SqlMovimento),
     };
     return texts;
 }
@@ -55,8 +55,8 @@ std::set<QString> matches(const QString& pattern, int group)
 {
     std::set<QString> found;
     const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
-    for (const char* text : queryTexts()) {
-        for (const QRegularExpressionMatch& match : expression.globalMatch(QString::fromUtf8(text))) {
+    for (const QString& text : queryTexts()) {
+        for (const QRegularExpressionMatch& match : expression.globalMatch(text)) {
             found.insert(match.captured(group).toUpper());
         }
     }
@@ -77,8 +77,10 @@ TEST(PayrollSchemaCatalogue, HasEveryQualifiedColumnTheQueriesRead)
 {
     const std::set<QString> columns = matches(QStringLiteral(R"(\b[A-Z][A-Z0-9]*\.([A-Z][A-Z0-9_]*))"), 1);
     ASSERT_GE(columns.size(), 200u);
+    // A column a query makes itself from an aggregate of a table's column.
+    const std::set<QString> derived = matches(QStringLiteral(R"(\b(?:MIN|MAX)\([^()]*\)\s+([A-Z][A-Z0-9_]*))"), 1);
     for (const QString& column : columns) {
-        EXPECT_TRUE(PayrollSchema::columnType(column).has_value()) << column.toStdString();
+        EXPECT_TRUE(derived.count(column) || PayrollSchema::columnType(column).has_value()) << column.toStdString();
     }
 }
 

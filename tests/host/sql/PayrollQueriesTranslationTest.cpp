@@ -22,7 +22,7 @@ namespace {
 
 struct PayrollQuery {
     const char* name;
-    const char* text;
+    QString text;
     // How each "%n:s" is filled: the first condition of a WHERE, or one appended to others.
     std::vector<bool> appended;
 };
@@ -31,30 +31,30 @@ const std::vector<PayrollQuery>& payrollQueries()
 {
     using namespace payroll;
     static const std::vector<PayrollQuery> queries{
-        {"SqlFuncionario", SqlFuncionario, {false}},
+        {"SqlFuncionario", ConsultaCompleta(SqlFuncionario), {false}},
         {"SqlEventoMascara", SqlEventoMascara, {}},
-        {"SqlCalculoEvento", SqlCalculoEvento, {false}},
+        {"SqlCalculoEvento", ConsultaCompleta(SqlCalculoEvento), {false}},
         {"SqlCalculoRateio", SqlCalculoRateio, {false, true, true}},
         {"SqlFuncTotais", SqlFuncTotais, {false, true}},
         {"SqlGps", SqlGps, {false}},
-        {"SqlImpostoCalculo", SqlImpostoCalculo, {true}},
+        {"SqlImpostoCalculo", ConsultaCompleta(SqlImpostoCalculo), {true}},
         {"SqlHistCargo", SqlHistCargo, {}},
         {"SqlHistEscala", SqlHistEscala, {}},
         {"SqlHistSalario", SqlHistSalario, {}},
         {"SqlHistSindicato", SqlHistSindicato, {}},
-        {"SqlProvisaoFeriasAntiga", SqlProvisaoFeriasAntiga, {true}},
-        {"SqlProvisaoFeriasEmDias", SqlProvisaoFeriasEmDias, {true}},
-        {"SqlProvisao13Sal", SqlProvisao13Sal, {true}},
-        {"SqlProvisaoFeriasRatAntiga", SqlProvisaoFeriasRatAntiga, {true}},
-        {"SqlProvisaoFeriasRatEmDias", SqlProvisaoFeriasRatEmDias, {true}},
-        {"SqlProvisao13SalRat", SqlProvisao13SalRat, {true}},
+        {"SqlProvisaoFeriasAntiga", ConsultaCompleta(SqlProvisaoFeriasAntiga), {true}},
+        {"SqlProvisaoFeriasEmDias", ConsultaCompleta(SqlProvisaoFeriasEmDias), {true}},
+        {"SqlProvisao13Sal", ConsultaCompleta(SqlProvisao13Sal), {true}},
+        {"SqlProvisaoFeriasRatAntiga", ConsultaCompleta(SqlProvisaoFeriasRatAntiga), {true}},
+        {"SqlProvisaoFeriasRatEmDias", ConsultaCompleta(SqlProvisaoFeriasRatEmDias), {true}},
+        {"SqlProvisao13SalRat", ConsultaCompleta(SqlProvisao13SalRat), {true}},
         {"SqlOutraEmpresa", SqlOutraEmpresa, {true}},
         {"SqlOrganograma", SqlOrganograma, {false, true}},
         {"SqlTabelaAnuidade", SqlTabelaAnuidade, {}},
         {"SqlDadosContrato", SqlDadosContrato, {}},
         {"SqlSindicato", SqlSindicato, {}},
-        {"SqlMovimentoRateio", SqlMovimentoRateio, {true}},
-        {"SqlMovimento", SqlMovimento, {true}},
+        {"SqlMovimentoRateio", ConsultaCompleta(SqlMovimentoRateio), {true}},
+        {"SqlMovimento", ConsultaCompleta(SqlMovimento), {true}},
     };
     return queries;
 }
@@ -68,7 +68,7 @@ QString runnableText(const PayrollQuery& query, SqlDialect dialect)
         conditions.append(
             FilterInterval({QStringLiteral("CodigoEmpresa")}, QStringLiteral("1;3..5"), {1}, 0, appended));
     }
-    return Format(SqlTranslator::translate(QString::fromUtf8(query.text), dialect), conditions);
+    return Format(SqlTranslator::translate(query.text, dialect), conditions);
 }
 
 int parenthesisBalance(const QString& text)
@@ -89,7 +89,7 @@ TEST_P(PayrollQueries, TranslateToPlainSql)
 {
     for (const PayrollQuery& query : payrollQueries()) {
         SCOPED_TRACE(query.name);
-        const QString original = QString::fromUtf8(query.text);
+        const QString original = query.text;
         const QString text = runnableText(query, GetParam());
         EXPECT_FALSE(text.contains(u'{') || text.contains(u'}'));
         EXPECT_FALSE(text.contains(u'%'));

@@ -127,8 +127,8 @@ TEST_P(TranslatedSql, NestedPayrollEscapeGivesTheLastDayOfTheMonth)
     createDates(calendarEdges());
     // One spelling with CAST(... AS DATE) and one on the bare column.
     const QStringList escapes{
-        nestedEscapeOf(QString::fromUtf8(payroll::SqlCalculoEvento)).replace(QStringLiteral("PC.COMPET"), u"d"_s),
-        nestedEscapeOf(QString::fromUtf8(payroll::SqlProvisao13Sal)).replace(QStringLiteral("P.COMPET"), u"d"_s),
+        nestedEscapeOf(payroll::ConsultaCompleta(payroll::SqlCalculoEvento)).replace(QStringLiteral("PC.COMPET"), u"d"_s),
+        nestedEscapeOf(payroll::ConsultaCompleta(payroll::SqlProvisao13Sal)).replace(QStringLiteral("P.COMPET"), u"d"_s),
     };
     for (const QString& escape : escapes) {
         ASSERT_TRUE(escape.startsWith(u'{') && escape.endsWith(u'}')) << qPrintable(escape);
