@@ -101,23 +101,37 @@ QString benchDir(const QTemporaryDir& temporary)
     return given ? QString::fromLocal8Bit(given) : temporary.path();
 }
 
-void BM_SaveNativeReport(benchmark::State& state)
+// The argument is the version of the file: the first one is what a file
+// read from it and saved unchanged keeps.
+std::unique_ptr<Workbook> styledReport(benchmark::State& state)
 {
     auto wb = styledReport();
+    wb->setFileVersion(int(state.range(0)));
+    return wb;
+}
+
+QString reportPath(const QTemporaryDir& dir, const benchmark::State& state)
+{
+    return benchDir(dir) + QStringLiteral("/relatorio-v%1.nxs").arg(state.range(0));
+}
+
+void BM_SaveNativeReport(benchmark::State& state)
+{
+    auto wb = styledReport(state);
     QTemporaryDir dir;
-    const QString path = benchDir(dir) + QStringLiteral("/relatorio.nxs");
+    const QString path = reportPath(dir, state);
     for (auto _ : state) {
         io::WorkbookFile::save(*wb, io::PrintSettings{}, path);
     }
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
-BENCHMARK(BM_SaveNativeReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveNativeReport)->Unit(benchmark::kMillisecond)->Iterations(3)->Arg(1)->Arg(2);
 
 void BM_LoadNativeReport(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = benchDir(dir) + QStringLiteral("/relatorio.nxs");
-    io::WorkbookFile::save(*styledReport(), io::PrintSettings{}, path);
+    const QString path = reportPath(dir, state);
+    io::WorkbookFile::save(*styledReport(state), io::PrintSettings{}, path);
     for (auto _ : state) {
         io::LoadedWorkbook loaded = io::WorkbookFile::load(path);
         if (loaded.workbook->sheet(3).text(24999, 4) != QStringLiteral("=C25000-D25000")) {
@@ -125,7 +139,7 @@ void BM_LoadNativeReport(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_LoadNativeReport)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LoadNativeReport)->Unit(benchmark::kMillisecond)->Iterations(3)->Arg(1)->Arg(2);
 
 // The same workbook as xlsx, for its size beside the native file's.
 void BM_SaveXlsxReport(benchmark::State& state)
