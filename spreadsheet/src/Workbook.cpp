@@ -336,6 +336,17 @@ void Workbook::calculateIfChanged()
 
 // The tag is how custom functions find their context: another tag may give
 // other values.
+int Workbook::fileVersion() const
+{
+    return history_->stateId() == fileVersionState_ ? fileVersion_ : 0;
+}
+
+void Workbook::setFileVersion(int version)
+{
+    fileVersion_ = version;
+    fileVersionState_ = history_->stateId();
+}
+
 void Workbook::setTag(WorkbookTag* tag)
 {
     tag_ = tag;

@@ -6,6 +6,7 @@
 #include <spreadsheet/Workbook.h>
 
 #include <QBuffer>
+#include <QCborStreamReader>
 #include <QCborStreamWriter>
 #include <QFile>
 #include <QTemporaryDir>
@@ -376,4 +377,134 @@ TEST(NativeFileTest, FilesWithoutSheetDefaultsReadWithTahomaAndAreWrittenAlike)
     EXPECT_EQ(sheet.style(1, 0).font.name, QStringLiteral("Arial"));
     EXPECT_EQ(sheet.value(1, 0).number(), 6.0);
     EXPECT_TRUE(saveToBytes(*loaded.workbook).startsWith(old));  // the print block follows
+}
+
+namespace {
+
+// The version a block says it is of.
+qint64 versionOf(const QByteArray& bytes)
+{
+    QCborStreamReader r(bytes);
+    r.enterContainer();
+    r.readString();
+    r.readString();
+    return r.isInteger() ? r.toInteger() : -1;
+}
+
+// A workbook whose contents repeat, as reports do.
+std::unique_ptr<Workbook> repetitive()
+{
+    auto wb = sample();
+    Sheet& l = wb->sheet(1);
+    for (int r = 10; r < 400; ++r) {
+        l.setValue(r, 0, Value(QStringLiteral("Funcionário %1").arg(r % 20)));
+        l.setText(r, 1, QStringLiteral("=A%1&\"!\"").arg(r + 1));
+        l.setStyle(r, 1, l.style(0, 0));
+    }
+    return wb;
+}
+
+// Written by the first version's writer from sample(), with two copies and
+// a print area in its print block.
+const QString kFirstVersionFile = QStringLiteral(TEST_DATA_DIR "/native/versao1.nxs");
+
+QByteArray firstVersionFile()
+{
+    QFile f(kFirstVersionFile);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(NativeFileTest, BothVersionsRoundTripAndTheSecondIsSmaller)
+{
+    qint64 sizes[3] = {};
+    for (int version : {1, 2}) {
+        auto wb = repetitive();
+        wb->setFileVersion(version);
+        const QByteArray bytes = saveToBytes(*wb);
+        EXPECT_EQ(versionOf(bytes), version);
+        LoadedWorkbook loaded = loadBytes(bytes);
+        EXPECT_EQ(loaded.workbook->fileVersion(), version);
+        EXPECT_EQ(JsonDump::dump(*loaded.workbook), JsonDump::dump(*wb)) << version;
+        EXPECT_EQ(saveToBytes(*loaded.workbook), bytes) << version;
+        sizes[version] = bytes.size();
+    }
+    EXPECT_LT(sizes[2] * 4, sizes[1]);
+    EXPECT_EQ(versionOf(saveToBytes(*repetitive())), 2);  // a new workbook
+}
+
+TEST(NativeFileTest, AFirstVersionFileSavedUnchangedKeepsItsVersion)
+{
+    const QByteArray old = firstVersionFile();
+    ASSERT_EQ(versionOf(old), 1);
+    LoadedWorkbook loaded = WorkbookFile::load(kFirstVersionFile);
+    EXPECT_EQ(JsonDump::dump(*loaded.workbook), JsonDump::dump(*sample()));
+    ASSERT_TRUE(loaded.printSettings.has_value());
+    EXPECT_EQ(saveToBytes(*loaded.workbook, *loaded.printSettings), old);
+
+    Workbook& wb = *loaded.workbook;
+    wb.sheet(0).setValue(9, 9, 1.0);
+    EXPECT_EQ(versionOf(saveToBytes(wb)), 2);
+    wb.history().Undo();  // back to what was read
+    EXPECT_EQ(saveToBytes(wb, *loaded.printSettings), old);
+}
+
+namespace {
+
+// A compressed block with the given declared size and packed contents.
+QByteArray compressedBlock(qint64 size, const QByteArray& packed)
+{
+    QByteArray bytes;
+    QBuffer b(&bytes);
+    b.open(QIODevice::WriteOnly);
+    QCborStreamWriter w(&b);
+    w.startArray(4);
+    w.append(QLatin1StringView("DarveloPlanilha"));
+    w.append(qint64(2));
+    w.append(size);
+    w.append(packed);
+    w.endArray();
+    return bytes;
+}
+
+}  // namespace
+
+TEST(NativeFileTest, DamagedCompressedContentsAreRefused)
+{
+    const QByteArray good = saveToBytes(*repetitive());
+    QCborStreamReader r(good);
+    r.enterContainer();
+    r.readString();
+    r.readString();
+    r.next();
+    const qint64 size = r.toInteger();
+    r.next();
+    const QByteArray packed = r.readByteArray().data;
+    ASSERT_TRUE(good.startsWith(compressedBlock(size, packed)));
+    QByteArray flipped = packed;
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x10);
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"maior", compressedBlock(size + 1, packed)},
+        {"menor", compressedBlock(size - 1, packed)},
+        {"enorme", compressedBlock(0x7FFFFFFF, packed)},
+        {"alterado", compressedBlock(size, flipped)},
+        {"cortado dentro", compressedBlock(size, packed.left(packed.size() - 5))},
+        {"cortado no arquivo", good.left(good.size() / 2)},
+        {"vazio", compressedBlock(0, {})},
+    };
+    QTemporaryDir dir;
+    for (const auto& [name, bytes] : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        f.close();
+        try {
+            WorkbookFile::load(path);
+            ADD_FAILURE() << name << " was accepted";
+        } catch (const FileFormatError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Arquivo não é um formato válido: %1").arg(path)) << name;
+        }
+    }
 }

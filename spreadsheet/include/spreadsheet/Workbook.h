@@ -69,6 +69,12 @@ public:
     // Replaces all names at once, for loaders and structural edits.
     void setNames(std::vector<DefinedName> names);
 
+    // The version of the file the workbook was read from, for as long as its
+    // history has seen no change since: saved unchanged, a file keeps its
+    // format. 0 for a workbook made here or changed since it was read.
+    int fileVersion() const;
+    void setFileVersion(int version);
+
     WorkbookTag* tag() const { return tag_; }
     void setTag(WorkbookTag* tag);
 
@@ -114,6 +120,8 @@ private:
     bool automaticCalculation_ = true;
     bool sheetTabsVisible_ = true;
     WorkbookTag* tag_ = nullptr;
+    int fileVersion_ = 0;
+    std::uint64_t fileVersionState_ = 0;
 };
 
 }  // namespace spreadsheet

@@ -39,8 +39,9 @@ LoadedWorkbook WorkbookFile::LoadFromStream(QIODevice& device)
     LoadedWorkbook loaded;
     loaded.format = detect(head);
     WorkbookBuilder builder;
+    int version = 0;
     if (loaded.format == FileFormat::Native) {
-        NativeReader::read(device, builder);
+        version = NativeReader::read(device, builder);
     } else if (loaded.format == FileFormat::Unknown) {
         throw FileFormatError(QStringLiteral("formato desconhecido."));
     } else {
@@ -53,6 +54,7 @@ LoadedWorkbook WorkbookFile::LoadFromStream(QIODevice& device)
         }
     }
     loaded.workbook = builder.finish();
+    loaded.workbook->setFileVersion(version);
     loaded.warnings = builder.warnings();
     loaded.printSettings = builder.printSettings();
     return loaded;

@@ -8,6 +8,8 @@ namespace spreadsheet::io {
 
 CborInput::CborInput(QIODevice& device) : reader_(&device), size_(device.size()) {}
 
+CborInput::CborInput(const QByteArray& data) : reader_(data), size_(data.size()) {}
+
 void CborInput::fail() const
 {
     throw FileFormatError(QStringLiteral("conteúdo inválido na posição %1.").arg(reader_.currentOffset()));
@@ -91,6 +93,29 @@ QString CborInput::text()
             fail();
         }
         auto chunk = reader_.readString();
+        if (chunk.status == QCborStreamReader::Error) {
+            fail();
+        }
+        if (chunk.status == QCborStreamReader::EndOfString) {
+            break;
+        }
+        value += chunk.data;
+    }
+    check();
+    return value;
+}
+
+QByteArray CborInput::bytes()
+{
+    if (!reader_.isByteArray()) {
+        fail();
+    }
+    QByteArray value;
+    for (;;) {
+        if (reader_.currentStringChunkSize() > size_) {
+            fail();
+        }
+        auto chunk = reader_.readByteArray();
         if (chunk.status == QCborStreamReader::Error) {
             fail();
         }

@@ -12,6 +12,7 @@ namespace spreadsheet::io {
 class CborInput {
 public:
     CborInput(QIODevice& device);
+    explicit CborInput(const QByteArray& data);
 
     // Enters an array of a length within [minimum, maximum] and returns it.
     qint64 enterArray(qint64 minimum, qint64 maximum);
@@ -20,6 +21,7 @@ public:
     double number();
     bool boolean();
     QString text();
+    QByteArray bytes();
     bool atNull() const { return reader_.isNull(); }
     void skipNull();
     qint64 offset() const { return reader_.currentOffset(); }

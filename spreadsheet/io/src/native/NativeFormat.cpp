@@ -4,9 +4,10 @@ namespace spreadsheet::io {
 
 bool NativeFormat::looksNative(const QByteArray& head)
 {
-    // A six-item array whose first item is the magic text.
-    const QByteArray expected = QByteArray(1, char(0x80 | kTopItems)) + char(0x60 | kMagic.size()) + QByteArray(kMagic.data(), kMagic.size());
-    return head.startsWith(expected);
+    // An array of the items of either version whose first item is the magic text.
+    const QByteArray magic = char(0x60 | kMagic.size()) + QByteArray(kMagic.data(), kMagic.size());
+    return head.mid(1).startsWith(magic)
+           && (head.front() == char(0x80 | kTopItems) || head.front() == char(0x80 | kCompressedTopItems));
 }
 
 }  // namespace spreadsheet::io

@@ -7,10 +7,19 @@ namespace spreadsheet::io {
 
 // The native workbook block: one CBOR array, so that it ends where its last
 // item ends and another block can follow it in the same file.
+//
+// Version 1 holds the contents in the array itself: magic, version,
+// options, styles, names, sheets. Version 2 holds magic, version, the size
+// of the contents and the contents compressed: the options, styles, names
+// and sheets of version 1 as one array of their own.
 struct NativeFormat {
     static constexpr QLatin1StringView kMagic{"DarveloPlanilha"};
-    static constexpr int kVersion = 1;
-    static constexpr int kTopItems = 6;  // magic, version, options, styles, names, sheets
+    static constexpr int kPlainVersion = 1;
+    static constexpr int kCompressedVersion = 2;
+    static constexpr int kVersion = kCompressedVersion;  // of new and changed workbooks
+    static constexpr int kTopItems = 6;                  // version 1
+    static constexpr int kCompressedTopItems = 4;        // version 2
+    static constexpr int kContentItems = 4;              // options, styles, names, sheets
     // name, view, selection, rows, columns, merges, cells; and the default
     // style, after the name, on a sheet that has its own.
     static constexpr int kSheetItems = 7;

@@ -1,5 +1,6 @@
 #include "NativeReader.h"
 
+#include "BlockCodec.h"
 #include "CborInput.h"
 #include "FileWindow.h"
 #include "NativeFormat.h"
@@ -192,19 +193,10 @@ private:
     int sheet_ = 0;
 };
 
-}  // namespace
-
-void NativeReader::read(QIODevice& source, ImportSink& sink)
+// Options, styles, names and sheets: the items of the block in version 1,
+// of its compressed contents in version 2.
+void readContents(CborInput& in, ImportSink& sink)
 {
-    FileWindow device(source);
-    CborInput in(device);
-    in.enterArray(NativeFormat::kTopItems, NativeFormat::kTopItems);
-    if (in.text() != NativeFormat::kMagic) {
-        throw FileFormatError(QStringLiteral("não é uma pasta de trabalho do Darvelo."));
-    }
-    if (in.integer(0, kAny) != NativeFormat::kVersion) {
-        throw FileFormatError(QStringLiteral("versão de arquivo desconhecida."));
-    }
     in.enterArray(4, 4);
     const bool r1c1 = in.boolean();
     const bool automatic = in.boolean();
@@ -233,15 +225,49 @@ void NativeReader::read(QIODevice& source, ImportSink& sink)
         SheetReader(in, sink, int(styles.size())).read();
     }
     in.leaveArray();
-    in.leaveArray();
     // Names after the sheets they name.
     for (const auto& [name, reference] : names) {
         sink.defineName(name, reference);
     }
     sink.setActiveSheet(active);
+}
+
+void readCompressed(CborInput& in, ImportSink& sink)
+{
+    const qint64 size = in.integer(0, BlockCodec::kMaxSize);
+    const QByteArray plain = BlockCodec::decompress(in.bytes(), size);
+    CborInput contents(plain);
+    contents.enterArray(NativeFormat::kContentItems, NativeFormat::kContentItems);
+    readContents(contents, sink);
+    contents.leaveArray();
+    if (contents.offset() != plain.size()) {
+        throw FileFormatError(QStringLiteral("conteúdo inválido na posição %1.").arg(contents.offset()));
+    }
+}
+
+}  // namespace
+
+int NativeReader::read(QIODevice& source, ImportSink& sink)
+{
+    FileWindow device(source);
+    CborInput in(device);
+    const qint64 items = in.enterArray(NativeFormat::kCompressedTopItems, NativeFormat::kTopItems);
+    if (in.text() != NativeFormat::kMagic) {
+        throw FileFormatError(QStringLiteral("não é uma pasta de trabalho do Darvelo."));
+    }
+    const qint64 version = in.integer(0, kAny);
+    if (version == NativeFormat::kPlainVersion && items == NativeFormat::kTopItems) {
+        readContents(in, sink);
+    } else if (version == NativeFormat::kCompressedVersion && items == NativeFormat::kCompressedTopItems) {
+        readCompressed(in, sink);
+    } else {
+        throw FileFormatError(QStringLiteral("versão de arquivo desconhecida."));
+    }
+    in.leaveArray();
     // The reader may have buffered past the block: put the device right at
     // its end, where the next block starts.
     source.seek(in.offset());
+    return int(version);
 }
 
 }  // namespace spreadsheet::io

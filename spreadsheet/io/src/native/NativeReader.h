@@ -11,7 +11,8 @@ class ImportSink;
 // damaged or hostile file fails with FileFormatError instead of allocating.
 class NativeReader {
 public:
-    static void read(QIODevice& device, ImportSink& sink);
+    // Returns the version of the block.
+    static int read(QIODevice& device, ImportSink& sink);
 };
 
 }  // namespace spreadsheet::io

@@ -1,5 +1,6 @@
 #include "NativeWriter.h"
 
+#include "BlockCodec.h"
 #include "NativeFormat.h"
 #include "SheetData.h"
 #include "StylePool.h"
@@ -7,7 +8,7 @@
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
-#include <QCborStreamWriter>
+#include "CborOutput.h"
 #include <QIODevice>
 
 namespace spreadsheet::io {
@@ -20,7 +21,7 @@ int styleFlags(const CellStyle& s)
            | (s.locked ? 16 : 0);
 }
 
-void writeRange(QCborStreamWriter& w, const CellRange& r)
+void writeRange(CborOutput& w, const CellRange& r)
 {
     w.startArray(4);
     w.append(qint64(r.left));
@@ -38,7 +39,7 @@ bool hasLookItems(const CellStyle& s)
            || s.borderTopColor != plain.borderTopColor;
 }
 
-void writeLookItems(QCborStreamWriter& w, const CellStyle& s)
+void writeLookItems(CborOutput& w, const CellStyle& s)
 {
     w.startArray(NativeFormat::kStyleLookItems);
     w.append(qint64(s.alignVert));
@@ -53,7 +54,7 @@ void writeLookItems(QCborStreamWriter& w, const CellStyle& s)
 // The vertical alignment, wrapping and colours are an eighth item only when
 // one of them is not the default, so that files of styles without them stay
 // readable by earlier versions.
-void writeStyle(QCborStreamWriter& w, const CellStyle& s)
+void writeStyle(CborOutput& w, const CellStyle& s)
 {
     const bool look = hasLookItems(s);
     w.startArray(look ? NativeFormat::kStyleItems + 1 : NativeFormat::kStyleItems);
@@ -71,7 +72,7 @@ void writeStyle(QCborStreamWriter& w, const CellStyle& s)
 }
 
 // Cells keep their ids: 0 still means the default style of the cell's sheet.
-void writeStyles(QCborStreamWriter& w, const StylePool& pool)
+void writeStyles(CborOutput& w, const StylePool& pool)
 {
     w.startArray(pool.size());
     for (std::uint32_t id = 0; id < pool.size(); ++id) {
@@ -80,7 +81,7 @@ void writeStyles(QCborStreamWriter& w, const StylePool& pool)
     w.endArray();
 }
 
-void writeLines(QCborStreamWriter& w, const std::map<int, LineFormat>& lines)
+void writeLines(CborOutput& w, const std::map<int, LineFormat>& lines)
 {
     w.startArray(lines.size());
     for (const auto& [index, line] : lines) {
@@ -97,7 +98,7 @@ void writeLines(QCborStreamWriter& w, const std::map<int, LineFormat>& lines)
     w.endArray();
 }
 
-void writeValue(QCborStreamWriter& w, const Value& v)
+void writeValue(CborOutput& w, const Value& v)
 {
     switch (v.type()) {
     case ValueType::Number:
@@ -137,7 +138,7 @@ CellRange arrayAreaOf(const Sheet& sheet, const Cell& cell, int row, int column,
     return spill && spill->values && !spill->fixed ? spill->area : CellRange{};
 }
 
-void writeCells(QCborStreamWriter& w, const Sheet& sheet)
+void writeCells(CborOutput& w, const Sheet& sheet)
 {
     std::size_t count = 0;
     sheet.data().cells.forEach({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int, int, const Cell&) { ++count; });
@@ -173,7 +174,7 @@ void writeCells(QCborStreamWriter& w, const Sheet& sheet)
     w.endArray();
 }
 
-void writeSheet(QCborStreamWriter& w, const Sheet& sheet)
+void writeSheet(CborOutput& w, const Sheet& sheet)
 {
     // The default style is an eighth item only when it is not CellStyle{},
     // so files of such sheets stay readable by earlier versions. It comes
@@ -201,14 +202,10 @@ void writeSheet(QCborStreamWriter& w, const Sheet& sheet)
     w.endArray();
 }
 
-}  // namespace
-
-void NativeWriter::write(const Workbook& workbook, QIODevice& device)
+// Options, styles, names and sheets: the items of the block in version 1,
+// of its compressed contents in version 2.
+void writeContents(CborOutput& w, const Workbook& workbook)
 {
-    QCborStreamWriter w(&device);
-    w.startArray(NativeFormat::kTopItems);
-    w.append(NativeFormat::kMagic);
-    w.append(qint64(NativeFormat::kVersion));
     w.startArray(4);
     w.append(workbook.r1c1References());
     w.append(workbook.automaticCalculation());
@@ -229,7 +226,46 @@ void NativeWriter::write(const Workbook& workbook, QIODevice& device)
         writeSheet(w, workbook.sheet(i));
     }
     w.endArray();
+}
+
+void writePlain(const Workbook& workbook, QIODevice& device)
+{
+    CborOutput w(device);
+    w.startArray(NativeFormat::kTopItems);
+    w.append(NativeFormat::kMagic);
+    w.append(qint64(NativeFormat::kPlainVersion));
+    writeContents(w, workbook);
     w.endArray();
+}
+
+// The contents are encoded in memory and compressed in one pass, behind
+// their size, so that reading them allocates once.
+void writeCompressed(const Workbook& workbook, QIODevice& device)
+{
+    CborOutput contents;
+    contents.startArray(NativeFormat::kContentItems);
+    writeContents(contents, workbook);
+    contents.endArray();
+    const std::string& plain = contents.bytes();
+    CborOutput w(device);
+    w.startArray(NativeFormat::kCompressedTopItems);
+    w.append(NativeFormat::kMagic);
+    w.append(qint64(NativeFormat::kCompressedVersion));
+    w.append(qint64(plain.size()));
+    w.append(BlockCodec::compress(QByteArrayView(plain.data(), qsizetype(plain.size()))));
+    w.endArray();
+}
+
+}  // namespace
+
+void NativeWriter::write(const Workbook& workbook, QIODevice& device)
+{
+    // A file read and saved unchanged keeps its version.
+    if (workbook.fileVersion() == NativeFormat::kPlainVersion) {
+        writePlain(workbook, device);
+    } else {
+        writeCompressed(workbook, device);
+    }
 }
 
 }  // namespace spreadsheet::io

@@ -8,8 +8,9 @@ class Workbook;
 
 namespace spreadsheet::io {
 
-// Writes the native workbook block, streaming: nothing of the file is held
-// in memory. The output depends only on the workbook, so loading a file and
+// Writes the native workbook block: compressed, unless the workbook was read
+// from a file of the plain version and is saved unchanged, which keeps that
+// version. The output depends only on the workbook, so loading a file and
 // saving it again gives the same bytes.
 class NativeWriter {
 public:
