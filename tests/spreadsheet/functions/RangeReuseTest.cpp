@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cctype>
 #include <cstring>
 #include <iterator>
@@ -126,6 +127,10 @@ struct Shown {
     std::uint64_t bits;
     QString text;
     bool operator==(const Shown&) const = default;
+    friend void PrintTo(const Shown& s, std::ostream* os)
+    {
+        *os << "type " << int(s.type) << ", " << std::bit_cast<double>(s.bits) << " " << s.text.toStdString();
+    }
 };
 
 std::vector<Shown> everyValue(const Sheet& s)
