@@ -193,6 +193,7 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
     // $A$1:A8) has only its new cells to check: a running total down a
     // column costs one cell per formula, not the whole column.
     CellRange unchecked = range;
+    std::optional<Growth> extended;
     if (strict_) {
         for (const Growth g : kGrowths) {
             const auto it = cleanRanges_.constFind(growthKey(&sheet, range, g));
@@ -203,20 +204,20 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
                 return;
             }
             unchecked = pastReach(range, g, *it);
+            extended = g;
             break;
         }
     }
     if (!checkCalculated(sheet, unchecked) || !strict_) {
         return;
     }
+    if (extended) {
+        // The range goes on growing the same way: its other keys would not be met again.
+        cleanRanges_[growthKey(&sheet, range, *extended)] = reachOf(range, *extended);
+        return;
+    }
     for (const Growth g : kGrowths) {
-        const GrowthKey key = growthKey(&sheet, range, g);
-        const auto it = cleanRanges_.find(key);
-        if (it == cleanRanges_.end()) {
-            cleanRanges_.insert(key, reachOf(range, g));
-        } else {
-            *it = fartherReach(g, *it, reachOf(range, g));
-        }
+        cleanRanges_.insert(growthKey(&sheet, range, g), reachOf(range, g));
         if (range.isSingleCell()) {
             break;  // a lone cell starts ranges growing down; one key is enough
         }
