@@ -96,7 +96,7 @@ using Tally = RangeTotals;
 // SUMIFS down a column) reads only the new positions; the positions are read
 // row by row. The value range, if any, is at valueArg; the pairs start at
 // firstPair.
-std::optional<RangeTotals> reusedIfs(const CallContext& context, int valueArg, int firstPair, TotalsOf kind, bool walkAll)
+std::optional<RangeTotals> reusedIfs(const CallContext& context, int valueArg, int firstPair, TotalsOf kind)
 {
     RangeReuse* reuse = context.rangeReuse();
     if (!reuse || context.count() <= firstPair || (context.count() - firstPair) % 2 != 0) {
@@ -120,23 +120,16 @@ std::optional<RangeTotals> reusedIfs(const CallContext& context, int valueArg, i
         const Block values(part, valueArg);
         conditions.forEachMatch([&](int row, int column) { t.add(values.at(row, column)); }, &values);
     };
-    const bool extremes = kind == TotalsOf::IfsExtremes;
-    return walkAll ? reuse->totals(context, kind, ranges, ReadingOrder::ByRows, extremes, walk)
-                   : reuse->fromEarlierCall(context, kind, ranges, ReadingOrder::ByRows, extremes, walk);
+    return reuse->totals(context, kind, ranges, ReadingOrder::ByRows, kind == TotalsOf::IfsExtremes, walk);
 }
 
 // SUMIFS-like reading: the value range at argument 0, conditions from 1 on.
 std::optional<Tally> tallyIfs(const CallContext& context, Value& failure, TotalsOf kind)
 {
-    // A call extending an earlier one is answered before any table is
-    // looked up: a running total is met once per shape.
-    if (const auto t = reusedIfs(context, 0, 1, kind, false)) {
-        return t;
-    }
     if (const auto t = CriteriaIndex::totals(context, 0, 1)) {
         return Tally{t->sum, t->numbers, t->max, t->min, t->error};
     }
-    if (const auto t = reusedIfs(context, 0, 1, kind, true)) {
+    if (const auto t = reusedIfs(context, 0, 1, kind)) {
         return t;
     }
     const Conditions conditions(context, 1, context.rows(0), context.columns(0));
@@ -185,13 +178,10 @@ Value minIfs(const CallContext& context)
 
 Value countIfs(const CallContext& context)
 {
-    if (const auto t = reusedIfs(context, -1, 0, TotalsOf::IfsCount, false)) {
-        return Value(t->count);
-    }
     if (const auto t = CriteriaIndex::totals(context, -1, 0)) {
         return Value(t->matched);
     }
-    if (const auto t = reusedIfs(context, -1, 0, TotalsOf::IfsCount, true)) {
+    if (const auto t = reusedIfs(context, -1, 0, TotalsOf::IfsCount)) {
         return Value(t->count);
     }
     const Conditions conditions(context, 0, context.rows(0), context.columns(0));

@@ -185,8 +185,8 @@ std::optional<RangeTotals> RangeReuse::fromEarlier(const CallContext& context, c
     return std::nullopt;
 }
 
-std::optional<RangeTotals> RangeReuse::answer(const CallContext& context, TotalsOf function, std::span<const int> ranges,
-                                              ReadingOrder order, bool withExtremes, const Walk& walk, bool walkAll)
+std::optional<RangeTotals> RangeReuse::totals(const CallContext& context, TotalsOf function, std::span<const int> ranges,
+                                              ReadingOrder order, bool withExtremes, const Walk& walk)
 {
     if (!fits(context, ranges)) {
         return std::nullopt;
@@ -213,9 +213,6 @@ std::optional<RangeTotals> RangeReuse::answer(const CallContext& context, Totals
                 break;
             }
         }
-    }
-    if (!totals && !walkAll) {
-        return totals;
     }
     if (!totals) {
         totals.emplace();

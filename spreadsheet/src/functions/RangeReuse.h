@@ -50,16 +50,7 @@ public:
     // of order). Without extremes (MIN, MAX) a call may also be answered
     // from a larger range less the cells this one leaves out.
     std::optional<RangeTotals> totals(const CallContext& context, TotalsOf function, std::span<const int> ranges,
-                                      ReadingOrder order, bool withExtremes, const Walk& walk)
-    {
-        return answer(context, function, ranges, order, withExtremes, walk, true);
-    }
-    // Only from an earlier call: nothing when none fits.
-    std::optional<RangeTotals> fromEarlierCall(const CallContext& context, TotalsOf function, std::span<const int> ranges,
-                                               ReadingOrder order, bool withExtremes, const Walk& walk)
-    {
-        return answer(context, function, ranges, order, withExtremes, walk, false);
-    }
+                                      ReadingOrder order, bool withExtremes, const Walk& walk);
     void clear();
 
     // Reuse can be switched off, so that results can be compared with a
@@ -77,8 +68,6 @@ private:
         std::uint64_t used = 0;
     };
 
-    std::optional<RangeTotals> answer(const CallContext& context, TotalsOf function, std::span<const int> ranges,
-                                      ReadingOrder order, bool withExtremes, const Walk& walk, bool walkAll);
     bool sameCall(const Call& earlier) const;
     std::optional<RangeTotals> fromEarlier(const CallContext& context, const Call& earlier, std::span<const int> ranges,
                                            ReadingOrder order, bool withExtremes, const Walk& walk) const;
