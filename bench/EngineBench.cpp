@@ -32,10 +32,11 @@ SheetText sheetA()
 }
 
 // Rows n+1 of "Sheet B": C = 3*5, D = An+Dn, E = SUM($A$1:An).
+template <int Rows = 5000>
 SheetText sheetB()
 {
     SheetText rows{{"1", "2", "3", "0", "0"}};
-    for (int i = 1; i < 5000; ++i) {
+    for (int i = 1; i < Rows; ++i) {
         const QString a = n(i);
         rows.push_back({n(i + 1), "2", "=3*5", "=A" + a + "+D" + a, "=SUM($A$1:A" + a + ")"});
     }
@@ -72,9 +73,75 @@ BENCHMARK(BM_SheetA)->Unit(benchmark::kMillisecond);
 
 void BM_SheetB(benchmark::State& state)
 {
-    buildAndCalculate<sheetB>(state, 4999, 4, 12497500.0);
+    buildAndCalculate<sheetB<>>(state, 4999, 4, 12497500.0);
 }
 BENCHMARK(BM_SheetB)->Unit(benchmark::kMillisecond);
+
+void BM_SheetB100k(benchmark::State& state)
+{
+    buildAndCalculate<sheetB<100000>>(state, 99999, 4, 4999950000.0);
+}
+BENCHMARK(BM_SheetB100k)->Unit(benchmark::kMillisecond);
+
+// Running totals down 100,000 rows: A = n, B = a category, and in C to E a
+// SUMIFS, a COUNT and a MAX from the first row to the row's own.
+std::unique_ptr<Workbook> buildRunning(int rows)
+{
+    auto wb = std::make_unique<Workbook>();
+    Sheet& s = wb->addSheet();
+    wb->beginUpdate();
+    for (int i = 0; i < rows; ++i) {
+        const QString r = n(i + 1);
+        s.setValue(i, 0, (i * 37) % 1000 * 0.25);
+        s.setText(i, 1, i % 3 == 0 ? "x" : "y");
+        s.setText(i, 2, "=SUMIFS($A$1:A" + r + ";$B$1:B" + r + ";\"x\")");
+        s.setText(i, 3, "=COUNT($A$1:A" + r + ")");
+        s.setText(i, 4, "=MAX($A$1:A" + r + ")");
+    }
+    wb->endUpdate();
+    return wb;
+}
+
+// What a full recalculation of the sheets costs, once they are built.
+template <std::unique_ptr<Workbook> (*Make)(int)>
+void recalculate(benchmark::State& state, int column, double expected)
+{
+    constexpr int kRunningRows = 100000;
+    auto wb = Make(kRunningRows);
+    for (auto _ : state) {
+        wb->calculate();
+    }
+    if (wb->sheet(0).value(kRunningRows - 1, column).number() != expected) {
+        state.SkipWithError("wrong result");
+    }
+}
+
+std::unique_ptr<Workbook> buildSheetB(int rows)
+{
+    auto wb = std::make_unique<Workbook>();
+    Sheet& s = wb->addSheet();
+    const SheetText text = rows == 100000 ? sheetB<100000>() : sheetB();
+    wb->beginUpdate();
+    for (int r = 0; r < static_cast<int>(text.size()); ++r) {
+        for (int c = 0; c < 5; ++c) {
+            s.setText(r, c, text[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        }
+    }
+    wb->endUpdate();
+    return wb;
+}
+
+void BM_SheetB100kRecalculate(benchmark::State& state)
+{
+    recalculate<buildSheetB>(state, 4, 4999950000.0);
+}
+BENCHMARK(BM_SheetB100kRecalculate)->Unit(benchmark::kMillisecond);
+
+void BM_RunningTotals100kRecalculate(benchmark::State& state)
+{
+    recalculate<buildRunning>(state, 3, 100000.0);
+}
+BENCHMARK(BM_RunningTotals100kRecalculate)->Unit(benchmark::kMillisecond);
 
 constexpr int kRows = 50000;
 constexpr int kTableRows = 10000;

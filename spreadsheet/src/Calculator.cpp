@@ -301,6 +301,7 @@ void Calculator::store(Formula& f, const Value& result)
     }
     if (changed) {
         spillChanges_.push_back({f.sheet->id(), touched, {f.row, f.column}});
+        evaluator_.forgetRangeTotals();
     }
 }
 

@@ -115,6 +115,17 @@ void Evaluator::beginPass()
     static std::uint64_t passes = 0;
     pass_ = ++passes;
     cleanRanges_.clear();
+    rangeReuse_.clear();
+}
+
+void Evaluator::forgetRangeTotals()
+{
+    rangeReuse_.clear();
+}
+
+RangeReuse* Evaluator::rangeReuse()
+{
+    return strict_ && !circular_ && RangeReuse::enabled() ? &rangeReuse_ : nullptr;
 }
 
 void Evaluator::recordFailure(const QString& message)
@@ -178,12 +189,47 @@ Value Evaluator::spilledValue(const Sheet& sheet, int row, int column)
 
 void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
 {
-    const CleanRangeKey key{&sheet, {(static_cast<std::uint64_t>(range.top) << 32) | static_cast<std::uint32_t>(range.bottom),
-                                     (static_cast<std::uint32_t>(range.left) << 16) | static_cast<std::uint32_t>(range.right)}};
-    if (strict_ && cleanRanges_.contains(key)) {
+    // A range that extends one found calculated in this pass ($A$1:A9 after
+    // $A$1:A8) has only its new cells to check: a running total down a
+    // column costs one cell per formula, not the whole column.
+    CellRange unchecked = range;
+    std::optional<Growth> extended;
+    if (strict_) {
+        for (const Growth g : kGrowths) {
+            const auto it = cleanRanges_.constFind(growthKey(&sheet, range, g));
+            if (it == cleanRanges_.constEnd()) {
+                continue;
+            }
+            if (reachHolds(g, *it, reachOf(range, g))) {
+                return;
+            }
+            unchecked = pastReach(range, g, *it);
+            extended = g;
+            break;
+        }
+    }
+    if (!checkCalculated(sheet, unchecked) || !strict_) {
         return;
     }
+    if (extended) {
+        // The range goes on growing the same way: its other keys would not be met again.
+        cleanRanges_[growthKey(&sheet, range, *extended)] = reachOf(range, *extended);
+        return;
+    }
+    for (const Growth g : kGrowths) {
+        cleanRanges_.insert(growthKey(&sheet, range, g), reachOf(range, g));
+        if (range.isSingleCell()) {
+            break;  // a lone cell starts ranges growing down; one key is enough
+        }
+    }
+}
+
+// Whether every formula of the range is calculated; throws for the ones
+// still to calculate, in strict mode.
+bool Evaluator::checkCalculated(const Sheet& sheet, const CellRange& range)
+{
     NeedsCalculation needed;
+    bool cycle = false;
     sheet.data().cells.forEachFormula(range, [&](int, int, const Cell& cell) {
         Formula* f = cell.formula;
         switch (f->state) {
@@ -195,7 +241,7 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
             break;
         case CalcState::Calculating:
         case CalcState::Waiting:
-            circular_ = true;
+            cycle = true;
             break;
         }
     });
@@ -206,19 +252,15 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
             if (owner->formula->state == CalcState::Dirty || owner->formula->state == CalcState::Queued) {
                 needed.formulas.push_back(owner->formula);
             } else {
-                circular_ = true;
+                cycle = true;
             }
         }
     });
-    if (!strict_) {
-        return;
-    }
-    if (!needed.formulas.empty()) {
+    circular_ = circular_ || cycle;
+    if (strict_ && !needed.formulas.empty()) {
         throw needed;
     }
-    if (!circular_) {
-        cleanRanges_.insert(key);
-    }
+    return needed.formulas.empty() && !cycle;
 }
 
 Value Evaluator::scalar(const Operand& operand)

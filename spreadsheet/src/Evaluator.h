@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Operand.h"
+#include "RangeGrowth.h"
 #include "Token.h"
+#include "functions/RangeReuse.h"
 
 #include <spreadsheet/CellRange.h>
 #include <spreadsheet/Value.h>
 
-#include <QSet>
+#include <QHash>
 
 #include <optional>
 
@@ -49,6 +51,11 @@ public:
     // walks it.
     void prepareRange(const Sheet& sheet, const CellRange& range);
     Value scalar(const Operand& operand);
+    // What functions may reuse of the ranges they read in this pass; none
+    // outside strict mode or once the formula met a circular reference.
+    RangeReuse* rangeReuse();
+    // Totals over cells a spill now covers or left are no longer good.
+    void forgetRangeTotals();
     // An operand as a block of values: a reference's cells (cut at the last
     // row and column its sheet uses), an array, or one value.
     ValueArray arrayOf(const Operand& operand);
@@ -61,6 +68,7 @@ public:
 
 private:
     bool formulaReady(Formula& f);
+    bool checkCalculated(const Sheet& sheet, const CellRange& range);
     Value spilledValue(const Sheet& sheet, int row, int column);
     void run(std::span<const Token> tokens, const Formula& formula, const Sheet* ownSheet);
     void pushReference(const Token& t, const Sheet* ownSheet);
@@ -89,9 +97,11 @@ private:
     bool circular_ = false;
     int nameDepth_ = 0;
     std::uint64_t pass_ = 0;
-    // Ranges found fully calculated in this pass: they stay so until it ends.
-    using CleanRangeKey = std::pair<const Sheet*, std::pair<std::uint64_t, std::uint32_t>>;
-    QSet<CleanRangeKey> cleanRanges_;
+    // Ranges found fully calculated in this pass: they stay so until it
+    // ends. Under each way of growing, how far the calculated ranges of a
+    // key reach.
+    QHash<GrowthKey, int> cleanRanges_;
+    RangeReuse rangeReuse_;
 };
 
 }  // namespace spreadsheet

@@ -112,6 +112,11 @@ int CallContext::columns(int i) const
     return o.kind == Operand::Kind::Value && o.value.isArray() ? o.value.array().columns() : 1;
 }
 
+RangeReuse* CallContext::rangeReuse() const
+{
+    return evaluator_.rangeReuse();
+}
+
 std::uint64_t CallContext::calculationPass() const
 {
     return evaluator_.calculationPass();

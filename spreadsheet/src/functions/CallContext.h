@@ -16,6 +16,7 @@
 namespace spreadsheet {
 
 class Evaluator;
+class RangeReuse;
 class Sheet;
 
 // What a built-in function sees of its call: the evaluated arguments (values,
@@ -23,6 +24,11 @@ class Sheet;
 class CallContext {
 public:
     CallContext(Evaluator& evaluator, std::span<const Operand> args) : evaluator_(evaluator), args_(args) {}
+
+    // The same call with other arguments: a function reading part of its ranges.
+    CallContext withArguments(std::span<const Operand> args) const { return CallContext(evaluator_, args); }
+    // Totals kept from calls earlier in the pass; none when nothing may be reused.
+    RangeReuse* rangeReuse() const;
 
     int count() const { return static_cast<int>(args_.size()); }
     const Operand& arg(int i) const { return args_[i]; }

@@ -3,6 +3,7 @@
 #include "CallContext.h"
 #include "Criteria.h"
 #include "CriteriaIndex.h"
+#include "RangeReuse.h"
 
 #include <algorithm>
 #include <vector>
@@ -89,35 +90,47 @@ struct Conditions {
 
 // Sums, counts or picks the numbers of a value range at matching positions;
 // the first error met there is the result.
-struct Tally {
-    double sum = 0.0;
-    double count = 0.0;
-    double max = 0.0;
-    double min = 0.0;
-    std::optional<ErrorCode> error;
+using Tally = RangeTotals;
 
-    void add(const Value& v)
-    {
-        if (error || !(v.isNumber() || v.isError())) {
-            return;
-        }
-        if (v.isError()) {
-            error = v.error();
-            return;
-        }
-        const double x = v.number();
-        max = count == 0.0 ? x : std::max(max, x);
-        min = count == 0.0 ? x : std::min(min, x);
-        sum += x;
-        count += 1.0;
+// A call whose ranges extend those of a call earlier in the pass (a running
+// SUMIFS down a column) reads only the new positions; the positions are read
+// row by row. The value range, if any, is at valueArg; the pairs start at
+// firstPair.
+std::optional<RangeTotals> reusedIfs(const CallContext& context, int valueArg, int firstPair, TotalsOf kind)
+{
+    RangeReuse* reuse = context.rangeReuse();
+    if (!reuse || context.count() <= firstPair || (context.count() - firstPair) % 2 != 0) {
+        return std::nullopt;
     }
-};
+    std::vector<int> ranges;
+    if (valueArg >= 0) {
+        ranges.push_back(valueArg);
+    }
+    for (int i = firstPair; i + 1 < context.count(); i += 2) {
+        ranges.push_back(i);
+    }
+    const auto walk = [valueArg, firstPair](const CallContext& part, RangeTotals& t) {
+        const Conditions conditions(part, firstPair, part.rows(firstPair), part.columns(firstPair));
+        if (valueArg < 0) {
+            double n = 0.0;
+            const double past = conditions.forEachMatch([&](int, int) { n += 1.0; });
+            t.count += n + past;
+            return;
+        }
+        const Block values(part, valueArg);
+        conditions.forEachMatch([&](int row, int column) { t.add(values.at(row, column)); }, &values);
+    };
+    return reuse->totals(context, kind, ranges, ReadingOrder::ByRows, kind == TotalsOf::IfsExtremes, walk);
+}
 
 // SUMIFS-like reading: the value range at argument 0, conditions from 1 on.
-std::optional<Tally> tallyIfs(const CallContext& context, Value& failure)
+std::optional<Tally> tallyIfs(const CallContext& context, Value& failure, TotalsOf kind)
 {
     if (const auto t = CriteriaIndex::totals(context, 0, 1)) {
         return Tally{t->sum, t->numbers, t->max, t->min, t->error};
+    }
+    if (const auto t = reusedIfs(context, 0, 1, kind)) {
+        return t;
     }
     const Conditions conditions(context, 1, context.rows(0), context.columns(0));
     if (conditions.shapeMismatch || context.count() % 2 == 0) {
@@ -131,10 +144,10 @@ std::optional<Tally> tallyIfs(const CallContext& context, Value& failure)
 }
 
 template <typename Result>
-Value overTally(const CallContext& context, Result result)
+Value overTally(const CallContext& context, TotalsOf kind, Result result)
 {
     Value failure;
-    const auto tally = tallyIfs(context, failure);
+    const auto tally = tallyIfs(context, failure, kind);
     if (!tally) {
         return failure;
     }
@@ -145,28 +158,31 @@ Value overTally(const CallContext& context, Result result)
 
 Value sumIfs(const CallContext& context)
 {
-    return overTally(context, [](const Tally& t) { return Value(t.sum); });
+    return overTally(context, TotalsOf::IfsSum, [](const Tally& t) { return Value(t.sum); });
 }
 
 Value averageIfs(const CallContext& context)
 {
-    return overTally(context, [](const Tally& t) { return t.count == 0.0 ? Value::error(ErrorCode::Div0) : Value(t.sum / t.count); });
+    return overTally(context, TotalsOf::IfsSum, [](const Tally& t) { return t.count == 0.0 ? Value::error(ErrorCode::Div0) : Value(t.sum / t.count); });
 }
 
 Value maxIfs(const CallContext& context)
 {
-    return overTally(context, [](const Tally& t) { return Value(t.max); });
+    return overTally(context, TotalsOf::IfsExtremes, [](const Tally& t) { return Value(t.max); });
 }
 
 Value minIfs(const CallContext& context)
 {
-    return overTally(context, [](const Tally& t) { return Value(t.min); });
+    return overTally(context, TotalsOf::IfsExtremes, [](const Tally& t) { return Value(t.min); });
 }
 
 Value countIfs(const CallContext& context)
 {
     if (const auto t = CriteriaIndex::totals(context, -1, 0)) {
         return Value(t->matched);
+    }
+    if (const auto t = reusedIfs(context, -1, 0, TotalsOf::IfsCount)) {
+        return Value(t->count);
     }
     const Conditions conditions(context, 0, context.rows(0), context.columns(0));
     if (conditions.shapeMismatch || context.count() % 2 == 1) {

@@ -3,6 +3,7 @@
 #include "../Coercion.h"
 #include "Criteria.h"
 #include "NumericArguments.h"
+#include "RangeReuse.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,9 +19,44 @@ double cellCount(const CellRange& range)
     return static_cast<double>(range.rowCount()) * range.columnCount();
 }
 
-template <typename Pick>
-Value extreme(const CallContext& context, Pick pick)
+constexpr int kFirstRange[] = {0};
+
+// A call over one range reuses what calls over ranges it extends found
+// earlier in the pass; nothing when it cannot.
+std::optional<RangeTotals> reusedTotals(const CallContext& context, TotalsOf kind, const RangeReuse::Walk& walk)
 {
+    RangeReuse* reuse = context.rangeReuse();
+    if (!reuse || context.count() != 1) {
+        return std::nullopt;
+    }
+    const bool extremes = kind == TotalsOf::NumberExtremes;
+    return reuse->totals(context, kind, kFirstRange, ReadingOrder::ByColumns, extremes, walk);
+}
+
+std::optional<RangeTotals> reusedNumbers(const CallContext& context, TotalsOf kind)
+{
+    return reusedTotals(context, kind, [](const CallContext& part, RangeTotals& t) {
+        if (const auto error = part.forEachNumber(0, [&](double x) { t.addNumber(x); })) {
+            t.error = error;
+        }
+    });
+}
+
+// What COUNT and COUNTA count, read from the cells that hold something.
+std::optional<RangeTotals> reusedCount(const CallContext& context, TotalsOf kind)
+{
+    const bool numbersOnly = kind == TotalsOf::Numbers;
+    return reusedTotals(context, kind, [numbersOnly](const CallContext& part, RangeTotals& t) {
+        part.forEachCell(0, [&](int, int, const Value& v) { t.count += (numbersOnly ? v.isNumber() : !v.isEmpty()) ? 1 : 0; });
+    });
+}
+
+template <typename Pick>
+Value extreme(const CallContext& context, Pick pick, bool maximum)
+{
+    if (const auto t = reusedNumbers(context, TotalsOf::NumberExtremes)) {
+        return t->error ? Value::error(*t->error) : Value(maximum ? t->max : t->min);
+    }
     double result = 0.0;
     bool any = false;
     const auto error = NumericArguments::forEach(context, [&](double x) {
@@ -150,10 +186,33 @@ struct ProductOperands {
     }
 };
 
+// Empty cells are never visited: when the criteria select them they are
+// counted from the size of the range.
+double matchesIn(const CallContext& context)
+{
+    // An error as criterion counts the cells holding that error.
+    const Criteria criteria(context.scalar(1));
+    double matched = 0;
+    double filled = 0;
+    context.forEachCell(0, [&](int, int, const Value& v) {
+        if (!v.isEmpty()) {
+            ++filled;
+            matched += criteria.matches(v) ? 1 : 0;
+        }
+    });
+    if (criteria.matches(Value())) {
+        matched += cellCount(context.arg(0).range) - filled;
+    }
+    return matched;
+}
+
 }  // namespace
 
 Value sum(const CallContext& context)
 {
+    if (const auto t = reusedNumbers(context, TotalsOf::NumberSum)) {
+        return t->error ? Value::error(*t->error) : Value(t->sum);
+    }
     double total = 0.0;
     const auto error = NumericArguments::forEach(context, [&](double x) { total += x; });
     return error ? Value::error(*error) : Value(total);
@@ -176,6 +235,9 @@ Value average(const CallContext& context)
 // Referenced cells count when they hold numbers; written arguments when they convert to one.
 Value count(const CallContext& context)
 {
+    if (const auto t = reusedCount(context, TotalsOf::Numbers)) {
+        return Value(t->count);
+    }
     double n = 0;
     for (int i = 0; i < context.count(); ++i) {
         if (context.isReference(i)) {
@@ -194,6 +256,9 @@ Value count(const CallContext& context)
 
 Value countA(const CallContext& context)
 {
+    if (const auto t = reusedCount(context, TotalsOf::Filled)) {
+        return Value(t->count);
+    }
     double n = 0;
     for (int i = 0; i < context.count(); ++i) {
         if (context.isReference(i)) {
@@ -207,12 +272,12 @@ Value countA(const CallContext& context)
 
 Value maximum(const CallContext& context)
 {
-    return extreme(context, [](double a, double b) { return std::max(a, b); });
+    return extreme(context, [](double a, double b) { return std::max(a, b); }, true);
 }
 
 Value minimum(const CallContext& context)
 {
-    return extreme(context, [](double a, double b) { return std::min(a, b); });
+    return extreme(context, [](double a, double b) { return std::min(a, b); }, false);
 }
 
 Value sumIf(const CallContext& context)
@@ -225,31 +290,36 @@ Value sumIf(const CallContext& context)
     if (criterion.isError()) {
         return criterion;
     }
+    RangeReuse* reuse = hasSumRange ? nullptr : context.rangeReuse();
+    if (const auto t = reuse ? reuse->totals(context, TotalsOf::CriteriaSum, kFirstRange, ReadingOrder::ByColumns, false,
+                                             [&criterion](const CallContext& part, RangeTotals& t) {
+                                                 const Criteria criteria(criterion);
+                                                 part.forEachCell(0, [&](int, int, const Value& v) {
+                                                     if (criteria.matches(v)) {
+                                                         t.add(v);
+                                                     }
+                                                 });
+                                             })
+                             : std::nullopt) {
+        return t->error ? Value::error(*t->error) : Value(t->sum);
+    }
     const Criteria criteria(criterion);
     return hasSumRange ? sumIfOtherRange(context, criteria) : sumIfSameRange(context, criteria);
 }
 
-// Empty cells are never visited: when the criteria select them they are
-// counted from the size of the range.
 Value countIf(const CallContext& context)
 {
     if (!context.isReference(0)) {
         return Value::error(ErrorCode::Value);
     }
-    // An error as criterion counts the cells holding that error.
-    const Criteria criteria(context.scalar(1));
-    double matched = 0;
-    double filled = 0;
-    context.forEachCell(0, [&](int, int, const Value& v) {
-        if (!v.isEmpty()) {
-            ++filled;
-            matched += criteria.matches(v) ? 1 : 0;
+    if (RangeReuse* reuse = context.rangeReuse()) {
+        const auto t = reuse->totals(context, TotalsOf::CriteriaCount, kFirstRange, ReadingOrder::ByColumns, false,
+                                     [](const CallContext& part, RangeTotals& t) { t.count += matchesIn(part); });
+        if (t) {
+            return Value(t->count);
         }
-    });
-    if (criteria.matches(Value())) {
-        matched += cellCount(context.arg(0).range) - filled;
     }
-    return Value(matched);
+    return Value(matchesIn(context));
 }
 
 Value sumProduct(const CallContext& context)
