@@ -308,6 +308,7 @@ TEST_F(GerarTest, TheTemplatesLoadWarningsGoToStandardError)
     {
         auto modelo = carregar(QStringLiteral("modelo.nxs"));
         modelo->addSheet(QStringLiteral("Leiautx"));
+        modelo->setFileVersion(1);  // the uncompressed block, so that its bytes can be patched
         io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
     }
     // A second sheet of the same name, which the loader renames.
