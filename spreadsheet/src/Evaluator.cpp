@@ -192,6 +192,12 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
     // A range that extends one found calculated in this pass ($A$1:A9 after
     // $A$1:A8) has only its new cells to check: a running total down a
     // column costs one cell per formula, not the whole column.
+    // A lone cell is checked directly: remembering it costs more than
+    // looking at it, and a range extending it checks one cell more.
+    if (range.isSingleCell()) {
+        checkCalculated(sheet, range);
+        return;
+    }
     CellRange unchecked = range;
     std::optional<Growth> extended;
     if (strict_) {
@@ -218,9 +224,6 @@ void Evaluator::prepareRange(const Sheet& sheet, const CellRange& range)
     }
     for (const Growth g : kGrowths) {
         cleanRanges_.insert(growthKey(&sheet, range, g), reachOf(range, g));
-        if (range.isSingleCell()) {
-            break;  // a lone cell starts ranges growing down; one key is enough
-        }
     }
 }
 

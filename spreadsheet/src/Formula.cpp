@@ -2,6 +2,8 @@
 
 #include "functions/BuiltinFunctions.h"
 
+#include <algorithm>
+
 namespace spreadsheet {
 
 Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras)
@@ -25,8 +27,14 @@ Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extra
 
 std::unique_ptr<Formula> Formula::clone() const
 {
-    auto extras = extras_ ? std::make_unique<FormulaExtras>(*extras_) : nullptr;
-    auto copy = std::make_unique<Formula>(std::vector<Token>(tokens().begin(), tokens().end()), std::move(extras));
+    std::unique_ptr<Formula> copy(new Formula);
+    copy->tokenCount_ = tokenCount_;
+    if (tokenCount_ > kInlineTokens)
+        copy->heap_ = std::make_unique<Token[]>(tokenCount_);
+    std::copy(tokens().begin(), tokens().end(), copy->data());
+    copy->volatile_ = volatile_;
+    copy->positional_ = positional_;
+    copy->extras_ = extras_;
     copy->cached = cached;
     return copy;
 }
@@ -42,7 +50,9 @@ CellRange Formula::arrayArea() const
 void Formula::setArrayArea(int rows, int columns)
 {
     if (!extras_) {
-        extras_ = std::make_unique<FormulaExtras>();
+        extras_ = std::make_shared<FormulaExtras>();
+    } else if (extras_.use_count() > 1) {
+        extras_ = std::make_shared<FormulaExtras>(*extras_);
     }
     extras_->arrayRows = rows > 1 || columns > 1 ? rows : 0;
     extras_->arrayColumns = rows > 1 || columns > 1 ? columns : 0;

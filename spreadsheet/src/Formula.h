@@ -63,6 +63,8 @@ public:
     StoredValue cached;
 
 private:
+    Formula() = default;
+
     // Short formulas keep their tokens inside the object: one allocation, and
     // one memory access less when a structural edit walks every formula.
     static constexpr std::uint32_t kInlineTokens = 4;
@@ -73,7 +75,9 @@ private:
     std::uint32_t tokenCount_ = 0;
     bool volatile_ = false;
     bool positional_ = false;
-    std::unique_ptr<FormulaExtras> extras_;
+    // Shared by the copies of a formula (a replicated row holds thousands):
+    // only setArrayArea writes to it, and it copies first.
+    std::shared_ptr<FormulaExtras> extras_;
 };
 
 }  // namespace spreadsheet
