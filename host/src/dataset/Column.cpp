@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace host {
 
 namespace {
+
+bool fitsNarrow(qint64 v)
+{
+    return v >= std::numeric_limits<qint32>::min() && v <= std::numeric_limits<qint32>::max();
+}
 
 constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 
@@ -39,7 +45,7 @@ void Column::reserve(std::size_t rows)
 {
     switch (type_) {
     case FieldType::Integer:
-        integers_.reserve(rows);
+        narrow_.reserve(rows);
         break;
     case FieldType::Float:
         reals_.reserve(rows);
@@ -68,7 +74,7 @@ void Column::appendNull()
 {
     switch (type_) {
     case FieldType::Integer:
-        integers_.push_back(0);
+        pushInteger(0);
         break;
     case FieldType::Float:
         reals_.push_back(0.0);
@@ -83,10 +89,22 @@ void Column::appendNull()
     appended(true);
 }
 
+// Codes fill most integer columns: they are kept in 32 bits from the first
+// row, and the column turns to 64 bits only when a wider value comes.
 void Column::appendInteger(qint64 value)
 {
-    integers_.push_back(value);
+    pushInteger(value);
     appended(false);
+}
+
+void Column::pushInteger(qint64 value)
+{
+    if (integers_.empty() && fitsNarrow(value)) {
+        narrow_.push_back(static_cast<qint32>(value));
+    } else {
+        widen();
+        integers_.push_back(value);
+    }
 }
 
 void Column::appendFloat(double value)
@@ -107,9 +125,19 @@ void Column::appendDate(QDate value)
     appended(false);
 }
 
+// The 32-bit values become 64-bit ones, once, when a wider value arrives.
+void Column::widen()
+{
+    if (narrow_.empty())
+        return;
+    integers_.assign(narrow_.begin(), narrow_.end());
+    narrow_ = {};
+}
+
 void Column::finish()
 {
     trim(integers_);
+    trim(narrow_);
     trim(reals_);
     trim(days_);
     trim(textIds_);
@@ -124,7 +152,7 @@ QVariant Column::value(std::size_t row) const
     }
     switch (type_) {
     case FieldType::Integer:
-        return QVariant::fromValue(integers_[row]);
+        return QVariant::fromValue(integer(row));
     case FieldType::Float:
         return QVariant(reals_[row]);
     case FieldType::Date:
@@ -139,7 +167,7 @@ std::uint64_t Column::sortKey(std::size_t row) const
 {
     switch (type_) {
     case FieldType::Integer:
-        return integerKey(integers_[row]);
+        return integerKey(integer(row));
     case FieldType::Float:
         return realKey(reals_[row]);
     case FieldType::Date:

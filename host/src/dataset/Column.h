@@ -34,7 +34,7 @@ public:
 
     bool hasNulls() const { return !nulls_.empty(); }
     bool isNull(std::size_t row) const { return !nulls_.empty() && nulls_[row]; }
-    qint64 integer(std::size_t row) const { return integers_[row]; }
+    qint64 integer(std::size_t row) const { return narrow_.empty() ? integers_[row] : narrow_[row]; }
     double real(std::size_t row) const { return reals_[row]; }
     qint32 day(std::size_t row) const { return days_[row]; }
     const QString& text(std::size_t row) const { return pool_.text(textIds_[row]); }
@@ -54,10 +54,15 @@ public:
 
 private:
     void appended(bool null);
+    void pushInteger(qint64 value);
+    void widen();
 
     FieldType type_;
     std::size_t size_ = 0;
     std::vector<qint64> integers_;
+    // An integer column whose values all fit in 32 bits (codes, mostly)
+    // keeps them here instead, at half the memory.
+    std::vector<qint32> narrow_;
     std::vector<double> reals_;
     std::vector<qint32> days_;
     std::vector<quint32> textIds_;

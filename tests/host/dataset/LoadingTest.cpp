@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using host::FieldType;
@@ -82,3 +83,27 @@ TEST(LoadingTest, ReplaceRowsRefusesOtherFields)
 }
 
 }  // namespace
+
+// Codes are kept in 32 bits once loaded; a column with a wider value keeps
+// every value whole, and both sort and read back exactly.
+TEST(LoadingTest, IntegerColumnsReadBackWhateverTheirWidth)
+{
+    const std::vector<std::vector<qint64>> columns = {
+        {7, -2147483648LL, 2147483647LL, 0},
+        {7, 2147483648LL, -5, -9000000000LL},
+    };
+    for (const auto& values : columns) {
+        std::vector<datasettest::Row> rows;
+        for (const qint64 v : values)
+            rows.push_back({v, "x"});
+        auto dataset = people(rows);
+        dataset->SetIndexFieldNames("Codigo");
+        std::vector<qint64> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        std::vector<qint64> read;
+        for (dataset->First(); !dataset->Eof(); dataset->Next())
+            read.push_back(dataset->FieldByName("Codigo").AsLargeInt());
+        EXPECT_EQ(read, sorted);
+        EXPECT_TRUE(dataset->FindKey({values[1]}));
+    }
+}
