@@ -16,12 +16,28 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace generation {
 
 namespace {
 
 // The safety bound of the company list walk.
 constexpr int kLimiteEmpresas = 1000;
+
+// A run builds datasets and pages of hundreds of megabytes. glibc raises
+// its mmap threshold as large blocks are freed, and then serves the next
+// ones from the heap, where they linger after the run; a fixed threshold
+// keeps every large buffer mapped on its own and given back when freed.
+void fixarLimiteMapeamento()
+{
+#ifdef __GLIBC__
+    static const bool fixado = mallopt(M_MMAP_THRESHOLD, 256 * 1024) == 1;
+    (void)fixado;
+#endif
+}
 
 }  // namespace
 
@@ -83,6 +99,7 @@ void GeracaoFolha::Executar()
 // with calculation held until the run's own recalculations.
 void GeracaoFolha::iniciar()
 {
+    fixarLimiteMapeamento();
     dm_.FIndexFieldNames.clear();
     spreadsheet::Workbook& workbook = dm_.GetcxSpreadSheetBook();
     workbook.setTag(&dm_);
