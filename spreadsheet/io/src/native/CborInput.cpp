@@ -82,17 +82,16 @@ bool CborInput::boolean()
     return value;
 }
 
-QString CborInput::text()
+// Strings arrive in chunks; each is bounded by what is left of the input.
+template <typename T, typename Read>
+T CborInput::chunks(Read read)
 {
-    if (!reader_.isString()) {
-        fail();
-    }
-    QString value;
+    T value;
     for (;;) {
         if (reader_.currentStringChunkSize() > size_) {
             fail();
         }
-        auto chunk = reader_.readString();
+        auto chunk = (reader_.*read)();
         if (chunk.status == QCborStreamReader::Error) {
             fail();
         }
@@ -105,27 +104,20 @@ QString CborInput::text()
     return value;
 }
 
+QString CborInput::text()
+{
+    if (!reader_.isString()) {
+        fail();
+    }
+    return chunks<QString>(&QCborStreamReader::readString);
+}
+
 QByteArray CborInput::bytes()
 {
     if (!reader_.isByteArray()) {
         fail();
     }
-    QByteArray value;
-    for (;;) {
-        if (reader_.currentStringChunkSize() > size_) {
-            fail();
-        }
-        auto chunk = reader_.readByteArray();
-        if (chunk.status == QCborStreamReader::Error) {
-            fail();
-        }
-        if (chunk.status == QCborStreamReader::EndOfString) {
-            break;
-        }
-        value += chunk.data;
-    }
-    check();
-    return value;
+    return chunks<QByteArray>(&QCborStreamReader::readByteArray);
 }
 
 void CborInput::skipNull()

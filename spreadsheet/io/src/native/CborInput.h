@@ -29,6 +29,8 @@ public:
 private:
     [[noreturn]] void fail() const;
     void check();
+    template <typename T, typename Read>
+    T chunks(Read read);
 
     QCborStreamReader reader_;
     qint64 size_;
