@@ -5,7 +5,11 @@
 #include "SheetData.h"
 
 #include <spreadsheet/History.h>
+#include <spreadsheet/Limits.h>
+#include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
+
+#include <QLocale>
 
 namespace spreadsheet {
 
@@ -125,6 +129,11 @@ void writeRecorded(Sheet& sheet, int row, int column, const QString& description
 
 void CellWriter::write(Sheet& sheet, int row, int column, CellSnapshot content, const QString& description)
 {
+    if (content.value.isText() && content.value.text().size() > limits::kCellText) {
+        const QLocale local(QLocale::Portuguese, QLocale::Brazil);
+        throw SpreadsheetError(QStringLiteral("Texto longo demais para uma célula: %1 caracteres (o limite é %2).")
+                                   .arg(local.toString(content.value.text().size()), local.toString(limits::kCellText)));
+    }
     writeRecorded(sheet, row, column, description, [&] { put(sheet, row, column, std::move(content)); });
 }
 

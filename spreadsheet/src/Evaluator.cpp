@@ -10,6 +10,7 @@
 
 #include <spreadsheet/FormulaResult.h>
 #include <spreadsheet/FunctionRepository.h>
+#include <spreadsheet/Limits.h>
 #include <spreadsheet/Workbook.h>
 
 #include <algorithm>
@@ -19,7 +20,22 @@ namespace spreadsheet {
 
 namespace {
 
-constexpr int kMaxNameDepth = 16;
+constexpr int kMaxNameDepth = limits::kNameDepth;
+constexpr int kMaxText = limits::kCellText;
+
+// A function's result as a cell may hold it: no infinity or NaN, and no
+// text longer than a cell takes, so that no chain of cells can grow a text
+// without bound.
+Value bounded(Value v)
+{
+    if (v.isNumber() && !std::isfinite(v.number())) {
+        return Value::error(ErrorCode::Num);
+    }
+    if (v.isText() && v.text().size() > kMaxText) {
+        return Value::error(ErrorCode::Value);
+    }
+    return v;
+}
 
 Value applyBinary(OpCode op, const Value& left, const Value& right)
 {
@@ -30,7 +46,11 @@ Value applyBinary(OpCode op, const Value& left, const Value& right)
         return right;
     }
     if (op == OpCode::Concat) {
-        return Value(coerce::toText(left) + coerce::toText(right));
+        // Checked before joining: a chain of cells each doubling its
+        // neighbour's text would otherwise reach gigabytes in thirty steps.
+        const QString a = coerce::toText(left);
+        const QString b = coerce::toText(right);
+        return a.size() + b.size() > kMaxText ? Value::error(ErrorCode::Value) : Value(a + b);
     }
     if (op >= OpCode::Eq && op <= OpCode::Ge) {
         const int c = coerce::compare(left, right);
@@ -546,10 +566,7 @@ void Evaluator::callBuiltin(int index, int argc)
         referenceResult_.reset();
         return;
     }
-    if (result.isNumber() && !std::isfinite(result.number())) {
-        result = Value::error(ErrorCode::Num);
-    }
-    pushValue(std::move(result));
+    pushValue(bounded(std::move(result)));
 }
 
 // A function given an array where it takes one value runs once per element:
@@ -587,10 +604,7 @@ void Evaluator::callLifted(const BuiltinFunction& f, std::size_t base)
             if (v.isArray()) {
                 v = v.array().at(0, 0);
             }
-            if (v.isNumber() && !std::isfinite(v.number())) {
-                v = Value::error(ErrorCode::Num);
-            }
-            out.at(r, c) = std::move(v);
+            out.at(r, c) = bounded(std::move(v));
         }
     }
     stack_.resize(base);

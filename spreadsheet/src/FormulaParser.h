@@ -2,6 +2,8 @@
 
 #include "Formula.h"
 
+#include <spreadsheet/Limits.h>
+
 #include <QString>
 
 #include <memory>
@@ -15,9 +17,9 @@ class Workbook;
 // the reason, never an exception.
 class FormulaParser {
 public:
-    static constexpr int kMaxLength = 8192;
-    static constexpr int kMaxNesting = 64;
-    static constexpr int kMaxArguments = 255;
+    static constexpr int kMaxLength = limits::kFormulaLength;
+    static constexpr int kMaxNesting = limits::kFormulaNesting;
+    static constexpr int kMaxArguments = limits::kFunctionArguments;
 
     explicit FormulaParser(const Workbook& workbook) : workbook_(workbook) {}
     std::unique_ptr<Formula> parse(const QString& text) const;

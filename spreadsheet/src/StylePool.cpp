@@ -1,6 +1,8 @@
 #include "StylePool.h"
 
+#include <spreadsheet/Limits.h>
 #include <spreadsheet/Sheet.h>
+#include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
 namespace spreadsheet {
@@ -25,6 +27,11 @@ std::uint32_t StylePool::intern(const CellStyle& style)
     const auto it = ids_.constFind(style);
     if (it != ids_.constEnd()) {
         return *it;
+    }
+    if (styles_.size() > std::size_t{limits::kStyles}) {
+        throw SpreadsheetError(
+            QStringLiteral("Estilos de célula demais na pasta de trabalho (o limite é %1 estilos diferentes).")
+                .arg(limits::kStyles));
     }
     const auto id = static_cast<std::uint32_t>(styles_.size());
     styles_.push_back(style);

@@ -5,6 +5,7 @@
 #include "SheetData.h"
 #include "StylePool.h"
 
+#include <spreadsheet/Limits.h>
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -13,7 +14,14 @@ namespace spreadsheet {
 namespace {
 
 constexpr int kMaxSheetNameLength = 31;
-constexpr int kMaxSheets = 0xFFFE;  // sheet ids must fit a token's 16-bit field
+constexpr int kMaxSheets = limits::kSheets;
+
+// Case folds one code unit at a time, so names of different lengths never
+// match; testing the length first spares most comparisons of a long list.
+bool sameName(const QString& a, QStringView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 bool validSheetName(const QString& name)
 {
@@ -32,7 +40,7 @@ bool validSheetName(const QString& name)
 
 bool validDefinedName(const QString& name)
 {
-    if (name.isEmpty() || !(name[0].isLetter() || name[0] == u'_' || name[0] == u'\\')) {
+    if (name.isEmpty() || name.size() > limits::kNameLength || !(name[0].isLetter() || name[0] == u'_' || name[0] == u'\\')) {
         return false;
     }
     for (QChar c : name) {
@@ -189,7 +197,7 @@ Sheet& Workbook::addSheet(const QString& name)
     }
     checkSheetName(chosen, nullptr);
     if (nextSheetId_ >= kMaxSheets) {
-        throw SpreadsheetError(QStringLiteral("Número máximo de planilhas atingido."));
+        throw SpreadsheetError(QStringLiteral("Número máximo de planilhas atingido (%1 planilhas criadas nesta pasta de trabalho).").arg(kMaxSheets));
     }
     sheets_.push_back(std::make_unique<Sheet>(*this, nextSheetId_++, chosen));
     // References to this name that were written before the sheet existed
@@ -244,7 +252,7 @@ void Workbook::setActiveSheet(int index)
 const DefinedName* Workbook::findName(QStringView name) const
 {
     for (const DefinedName& n : names_) {
-        if (n.name.compare(name, Qt::CaseInsensitive) == 0) {
+        if (sameName(n.name, name)) {
             return &n;
         }
     }
@@ -290,12 +298,21 @@ void Workbook::defineName(const QString& name, const QString& reference)
     if (text.startsWith(u'=')) {
         text.remove(0, 1);
     }
-    std::vector<DefinedName> before = names_;
+    // Copied only for the history: a file's thousands of names are read with
+    // history off.
+    std::vector<DefinedName> before;
+    if (history_->isEnabled() && !history_->isReplaying()) {
+        before = names_;
+    }
     auto it = std::find_if(names_.begin(), names_.end(),
-                           [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; });
+                           [&](const DefinedName& n) { return sameName(n.name, name); });
     if (it != names_.end()) {
         it->reference = text;
     } else {
+        if (names_.size() >= std::size_t{limits::kNames}) {
+            throw SpreadsheetError(QStringLiteral("Nomes definidos demais na pasta de trabalho (o limite é %1).")
+                                       .arg(limits::kNames));
+        }
         names_.push_back({name, text});
     }
     recordNames(QStringLiteral("Definir nome"), std::move(before));
@@ -305,7 +322,7 @@ void Workbook::defineName(const QString& name, const QString& reference)
 void Workbook::deleteName(QStringView name)
 {
     std::vector<DefinedName> before = names_;
-    if (std::erase_if(names_, [&](const DefinedName& n) { return n.name.compare(name, Qt::CaseInsensitive) == 0; }) == 0) {
+    if (std::erase_if(names_, [&](const DefinedName& n) { return sameName(n.name, name); }) == 0) {
         return;
     }
     recordNames(QStringLiteral("Excluir nome"), std::move(before));

@@ -1,9 +1,12 @@
 // Feeding a workbook through the import interface, and its JSON dump.
+#include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/JsonDump.h>
 #include <spreadsheet/io/WorkbookBuilder.h>
 #include <spreadsheet/Workbook.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace spreadsheet;
 using namespace spreadsheet::io;
@@ -52,4 +55,28 @@ TEST(WorkbookBuilderTest, DumpListsCellsRowByRowWithExactNumbers)
                          "{\"ref\":\"A2\",\"row\":1,\"col\":0,\"type\":\"number\",\"value\":0.30000000000000004},"
                          "{\"ref\":\"B2\",\"row\":1,\"col\":1,\"type\":\"error\",\"value\":\"#DIV/0!\",\"formula\":\"=1/0\"}"
                          "]}],\"names\":[{\"name\":\"Empresas\",\"ref\":\"'Parâmetros'!$B$2\"}]}\n"));
+}
+
+// A file is refused as its cells pass the memory budget, whatever kind of
+// content fills it; below the budget the same content loads.
+TEST(WorkbookBuilderTest, ContentPastTheMemoryBudgetIsRefused)
+{
+    const std::function<void(WorkbookBuilder&, int, int)> kinds[] = {
+        [](WorkbookBuilder& b, int s, int row) { b.setValue(s, row, 0, 1.0); },
+        [](WorkbookBuilder& b, int s, int row) { b.setValue(s, row, 0, Value(QString(200, u'x'))); },
+        [](WorkbookBuilder& b, int s, int row) { b.setFormula(s, row, 0, "=1+1", Value(2.0)); },
+        [](WorkbookBuilder& b, int s, int row) { b.setStyle(s, row, 0, CellStyle{}); },
+    };
+    constexpr std::int64_t kBudget = 1 << 20;
+    for (const auto& fill : kinds) {
+        WorkbookBuilder small(kBudget);
+        const int sheet = small.addSheet("P");
+        EXPECT_THROW(
+            for (int row = 0; row < 100000; ++row) fill(small, sheet, row), FileFormatError);
+        WorkbookBuilder enough(kBudget);
+        const int other = enough.addSheet("P");
+        for (int row = 0; row < 1000; ++row)
+            fill(enough, other, row);
+        EXPECT_NO_THROW(enough.finish());
+    }
 }

@@ -502,7 +502,8 @@ TEST_F(XlsxWriterTest, AFailedWriteLeavesTheTargetAsItWas)
         file.write("conteúdo anterior");
     }
     Workbook workbook;
-    workbook.addSheet(QStringLiteral("Folha")).setText(0, 0, QString(40000, u'x'), TextMode::Plain);  // over Excel's limit
+    workbook.addSheet(QStringLiteral("Folha")).setValue(0, 0, 1.0);
+    workbook.defineName(QString(200, u'n'), QStringLiteral("Folha!$A$1"));  // longer than the file format takes
     EXPECT_THROW(XlsxWriter::write(workbook, target, {}), SpreadsheetError);
     EXPECT_EQ(fileBytes(target), QByteArray("conteúdo anterior"));
     EXPECT_EQ(leftovers(), QStringList{QStringLiteral("saida.xlsx")});

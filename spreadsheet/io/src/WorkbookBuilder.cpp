@@ -5,6 +5,7 @@
 #include "SheetData.h"
 #include "StylePool.h"
 
+#include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
@@ -14,6 +15,18 @@
 namespace spreadsheet::io {
 
 namespace {
+
+// What a cell costs once built, roughly: its slot in the store, and for a
+// text or a formula what it owns besides (a formula's tokens and its text,
+// kept until the end of reading and then in the formula).
+constexpr std::int64_t kCellBytes = 24;
+constexpr std::int64_t kTextBytes = 48;
+constexpr std::int64_t kFormulaBytes = 256;
+
+std::int64_t textBytes(const QString& text)
+{
+    return 2 * std::int64_t{text.size()};
+}
 
 void checkCell(int row, int column)
 {
@@ -69,7 +82,8 @@ void writeArrayFormula(Sheet& sheet, const CellRange& area, const QString& text,
 
 }  // namespace
 
-WorkbookBuilder::WorkbookBuilder() : workbook_(std::make_unique<Workbook>())
+WorkbookBuilder::WorkbookBuilder(std::int64_t memoryBudget)
+    : workbook_(std::make_unique<Workbook>()), budget_(memoryBudget)
 {
     workbook_->history().setEnabled(false);
     workbook_->setAutomaticCalculation(false);
@@ -91,6 +105,16 @@ Sheet& WorkbookBuilder::sheetAt(int index) const
     return workbook_->sheet(index);
 }
 
+void WorkbookBuilder::spend(std::int64_t bytes)
+{
+    spent_ += bytes;
+    if (spent_ > budget_) {
+        throw FileFormatError(QStringLiteral("O arquivo precisaria de mais de %1 MiB de memória para ser aberto; "
+                                             "o limite é %1 MiB.")
+                                  .arg(budget_ >> 20));
+    }
+}
+
 int WorkbookBuilder::addSheet(const QString& name)
 {
     // A file may hold names this workbook refuses (too long, repeated):
@@ -107,6 +131,7 @@ int WorkbookBuilder::addSheet(const QString& name)
 void WorkbookBuilder::setValue(int sheet, int row, int column, const Value& value)
 {
     checkCell(row, column);
+    spend(kCellBytes + (value.isText() ? kTextBytes + textBytes(value.text()) : 0));
     sheetAt(sheet).setValue(row, column, value);
 }
 
@@ -114,6 +139,7 @@ void WorkbookBuilder::setFormula(int sheet, int row, int column, const QString& 
 {
     checkCell(row, column);
     sheetAt(sheet);
+    spend(kCellBytes + kFormulaBytes + 2 * textBytes(text));
     formulas_.push_back({sheet, row, column, text, cached, CellRange::cell(row, column)});
 }
 
@@ -123,12 +149,19 @@ void WorkbookBuilder::setArrayFormula(int sheet, const CellRange& area, const QS
     checkCell(area.top, area.left);
     checkCell(area.bottom, area.right);
     sheetAt(sheet);
+    // Only the cached values of the range are kept, and no more than a
+    // million of them; the range's own cells are made only where the file
+    // has content.
+    constexpr std::int64_t kCachedCells = 1 << 20;
+    const std::int64_t cells = std::min(std::int64_t{area.rowCount()} * area.columnCount(), kCachedCells);
+    spend(kCellBytes * cells + kFormulaBytes + 2 * textBytes(text));
     formulas_.push_back({sheet, area.top, area.left, text, cached, area, !spills});
 }
 
 void WorkbookBuilder::setStyle(int sheet, int row, int column, const CellStyle& style)
 {
     checkCell(row, column);
+    spend(kCellBytes);
     sheetAt(sheet).setStyle(row, column, style);
 }
 
@@ -201,6 +234,7 @@ void WorkbookBuilder::setStyleIndex(int sheet, int row, int column, int index)
         throw SpreadsheetError(QStringLiteral("Estilo inexistente no arquivo."));
     }
     checkCell(row, column);
+    spend(kCellBytes);
     Sheet& s = sheetAt(sheet);
     s.setStyle(row, column, styleOf(s, declaredStyles_[static_cast<std::size_t>(index)]));
 }

@@ -7,6 +7,7 @@
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/WorkbookBuilder.h>
+#include <spreadsheet/Limits.h>
 #include <spreadsheet/Workbook.h>
 
 #include <QFile>
@@ -17,6 +18,9 @@ namespace spreadsheet::io {
 namespace {
 
 constexpr qint64 kHeadSize = 64;
+// Foreign files are read whole before they are parsed; a workbook within
+// the memory budget never comes from a bigger one.
+constexpr qint64 kMaxForeignBytes = limits::kLoadBytes / 4;
 
 }  // namespace
 
@@ -46,6 +50,11 @@ LoadedWorkbook WorkbookFile::LoadFromStream(QIODevice& device)
         throw FileFormatError(QStringLiteral("formato desconhecido."));
     } else {
         // Foreign files are read whole: their containers are not streams.
+        if (!device.isSequential() && device.size() > kMaxForeignBytes) {
+            throw FileFormatError(QStringLiteral("O arquivo tem %1 MiB; o limite para abri-lo é %2 MiB.")
+                                      .arg(device.size() >> 20)
+                                      .arg(kMaxForeignBytes >> 20));
+        }
         const QByteArray bytes = device.readAll();
         for (const FormatReader& reader : foreignReaders()) {
             if (reader.format == loaded.format) {

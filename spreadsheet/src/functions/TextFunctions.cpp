@@ -4,6 +4,8 @@
 #include "../DateSerial.h"
 #include "../NumberFormat.h"
 #include "ArgumentReader.h"
+
+#include <spreadsheet/Limits.h>
 #include "WildcardPattern.h"
 
 #include <QLocale>
@@ -76,7 +78,7 @@ int toCodePage(QChar c)
     return c.unicode() < 0x100 ? c.unicode() : '?';
 }
 
-constexpr int kMaxTextLength = 32767;
+constexpr int kMaxTextLength = limits::kCellText;
 
 }  // namespace
 
@@ -168,7 +170,11 @@ Value replace(const CallContext& context)
         return Value::error(ErrorCode::Value);
     }
     const qsizetype at = std::min<qsizetype>(start - 1, text.size());
-    return Value(text.replace(at, std::min<qsizetype>(count, text.size() - at), replacement));
+    const qsizetype removed = std::min<qsizetype>(count, text.size() - at);
+    if (text.size() - removed + replacement.size() > kMaxTextLength) {
+        return Value::error(ErrorCode::Value);
+    }
+    return Value(text.replace(at, removed, replacement));
 }
 
 Value repeat(const CallContext& context)
@@ -309,6 +315,12 @@ Value substitute(const CallContext& context)
     }
     if (old.isEmpty()) {
         return Value(text);
+    }
+    // Measured before replacing: a long text with many matches could ask
+    // for gigabytes.
+    const qsizetype growth = replacement.size() - old.size();
+    if (!oneInstance && growth > 0 && text.size() + text.count(old) * growth > kMaxTextLength) {
+        return Value::error(ErrorCode::Value);
     }
     return Value(oneInstance ? replaceOccurrence(text, old, replacement, instance)
                              : text.replace(old, replacement, Qt::CaseSensitive));

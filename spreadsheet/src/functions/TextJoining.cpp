@@ -3,6 +3,8 @@
 #include "../Coercion.h"
 #include "ArgumentReader.h"
 
+#include <spreadsheet/Limits.h>
+
 #include <QStringList>
 
 #include <cstdlib>
@@ -12,7 +14,7 @@ namespace spreadsheet::functions {
 
 namespace {
 
-constexpr int kMaxTextLength = 32767;
+constexpr int kMaxTextLength = limits::kCellText;
 
 // Every value of argument i as text, row by row. Empty cells give empty
 // texts when `keepEmpty`, and are left out otherwise.

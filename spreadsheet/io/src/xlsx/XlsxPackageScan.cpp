@@ -5,6 +5,7 @@
 #include <spreadsheet/io/FileFormatError.h>
 
 #include <spreadsheet/CellRange.h>
+#include <spreadsheet/Limits.h>
 #include <spreadsheet/Reference.h>
 
 #include <orcus/exception.hpp>
@@ -178,7 +179,7 @@ VerticalAlignment vertical(std::string_view name)
 
 // Excel itself holds at most 64,000 cell formats; a styles part with more is
 // refused before liborcus builds its own tables of them.
-constexpr std::size_t kMaxCellFormats = 65536;
+constexpr std::size_t kMaxCellFormats = limits::kStyles;
 
 struct StylesVisitor {
     std::vector<XlsxFormatFacts> formats;

@@ -2,6 +2,9 @@
 
 #include "ImportSink.h"
 
+#include <spreadsheet/Limits.h>
+
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,10 +17,13 @@ class Workbook;
 namespace spreadsheet::io {
 
 // Builds a workbook from what a reader hands over. Formulas are parsed only
-// at the end, when every sheet they may name exists.
+// at the end, when every sheet they may name exists. What the workbook will
+// take in memory is estimated cell by cell, and the file is refused as soon
+// as the estimate passes the budget: a damaged or hostile file claiming
+// millions of cells fails with a message instead of exhausting memory.
 class WorkbookBuilder : public ImportSink {
 public:
-    WorkbookBuilder();
+    explicit WorkbookBuilder(std::int64_t memoryBudget = limits::kLoadBytes);
     ~WorkbookBuilder() override;
 
     int addSheet(const QString& name) override;
@@ -60,6 +66,7 @@ private:
         bool fixed = false;  // entered over the range ({=...}) rather than spilling
     };
     Sheet& sheetAt(int index) const;
+    void spend(std::int64_t bytes);
 
     std::unique_ptr<Workbook> workbook_;
     std::vector<PendingFormula> formulas_;
@@ -70,6 +77,8 @@ private:
     bool automaticCalculation_ = true;
     bool calculate_ = false;
     std::vector<std::uint32_t> declaredStyles_;
+    std::int64_t budget_;
+    std::int64_t spent_ = 0;
 };
 
 }  // namespace spreadsheet::io
