@@ -9,6 +9,8 @@
 #include "src/recuperacao/Recuperacao.h"
 #include "workbook/ArmazemRecuperacao.h"
 
+#include "host/HostError.h"
+
 #include <spreadsheet/History.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/io/PrintSettings.h>
@@ -99,6 +101,24 @@ TEST_F(RecuperacaoTeste, OnlyUnsavedWorkbooksHaveACopyAndTheWindowStaysAsItWas)
         armazem.aguardar();
         EXPECT_EQ(armazem.copias().size(), caso.copias);
     }
+}
+
+TEST_F(RecuperacaoTeste, TheIntervalIsInMinutesFromTheSettings)
+{
+    struct Caso {
+        const char* valor;
+        long long milissegundos;  // -1: refused
+    };
+    for (const Caso& caso : {Caso{"", 300000}, Caso{"0", 0}, Caso{"0.05", 3000}, Caso{"10", 600000}, Caso{"cinco", -1},
+                             Caso{"-1", -1}}) {
+        SCOPED_TRACE(caso.valor);
+        qputenv("DARVELO_INTERVALORECUPERACAO", caso.valor);
+        if (caso.milissegundos < 0)
+            EXPECT_THROW(AutoSalvamento::intervaloConfigurado(), host::HostError);
+        else
+            EXPECT_EQ(AutoSalvamento::intervaloConfigurado().count(), caso.milissegundos);
+    }
+    qunsetenv("DARVELO_INTERVALORECUPERACAO");
 }
 
 TEST_F(RecuperacaoTeste, TheModelListsTheLatestFirstAndSplitsTheChoicesTheDialogMakes)

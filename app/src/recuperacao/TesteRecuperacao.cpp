@@ -8,6 +8,7 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdio>
@@ -50,9 +51,12 @@ void TesteRecuperacao::depoisDoInicio(TVandrelPrincForm& principal, AutoSalvamen
     const QString texto = comando();
     if (texto.startsWith(kEditar)) {
         principal.ativa()->cxSpreadBook().writeUserText(0, 0, texto.mid(kEditar.size()));
+        QElapsedTimer relogio;
+        relogio.start();
         autoSalvamento.salvarAgora();
+        const qint64 naJanela = relogio.elapsed();
         armazem.aguardar();
-        imprimir(QStringLiteral("autosalvo"));
+        imprimir(QStringLiteral("autosalvo %1 %2").arg(naJanela).arg(relogio.elapsed()));
     } else if (resposta()) {
         for (TVandrelFilhaForm* janela : principal.janelas())
             imprimir(QStringLiteral("janela\t%1\t%2\t%3\t%4")

@@ -13,8 +13,10 @@ class TVandrelPrincForm;
 // A hook for the tests that run the editor as a child process, driven by
 // DARVELO_TESTE_RECUPERACAO; without it every function here does nothing.
 //   "editar:TEXTO"  types TEXTO into A1 of the active workbook, takes one
-//                   round of copies at once and prints "autosalvo" when they
-//                   are on disk; the editor then runs on (to be killed).
+//                   round of copies at once and prints "autosalvo G T" when
+//                   they are on disk (G: milliseconds the round held the
+//                   window's thread, T: until written); the editor then runs
+//                   on (to be killed).
 //   "recuperar", "descartar"  answers the recovery question with that choice
 //                   for every copy, printing "oferta N MS" (copies offered,
 //                   milliseconds since the program started) once the dialog
