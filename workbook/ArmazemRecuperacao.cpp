@@ -16,15 +16,16 @@
 
 namespace {
 
-const QString kTrava = QStringLiteral("editor.lock");
+const QString kTrava = QStringLiteral(".lock");
 const QString kCopia = QStringLiteral(".nxs");
 const QString kDescricao = QStringLiteral(".json");
 
-// Stale only when its editor is gone, never by age: an editor may run for
-// days.
+// Beside the folder, made before it and removed after it: whoever sees a
+// folder finds its lock. Stale only when its editor is gone, never by age:
+// an editor may run for days.
 std::unique_ptr<QLockFile> trava(const QString& pasta)
 {
-    auto arquivo = std::make_unique<QLockFile>(QDir(pasta).filePath(kTrava));
+    auto arquivo = std::make_unique<QLockFile>(pasta + kTrava);
     arquivo->setStaleLockTime(0);
     return arquivo;
 }
@@ -66,19 +67,19 @@ ArmazemRecuperacao::ArmazemRecuperacao(const QString& raiz) : FRaiz(raiz)
     const QString nome = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid())
                              .arg(QUuid::createUuid().toString(QUuid::Id128).left(8));
     FPasta = QDir(raiz).filePath(nome);
+    FTrava = trava(FPasta);
+    if (!QDir().mkpath(raiz) || !FTrava->tryLock(0))
+        throw host::HostError(QStringLiteral("Não foi possível travar a pasta de recuperação \"%1\".").arg(FPasta));
     if (!QDir().mkpath(FPasta))
         throw host::HostError(QStringLiteral("Não foi possível criar a pasta de recuperação \"%1\".").arg(FPasta));
-    FTrava = trava(FPasta);
-    if (!FTrava->tryLock(0))
-        throw host::HostError(QStringLiteral("Não foi possível travar a pasta de recuperação \"%1\".").arg(FPasta));
 }
 
 ArmazemRecuperacao::~ArmazemRecuperacao()
 {
     FEscrita.waitForDone();
     concluir();
-    FTrava->unlock();
     QDir(FPasta).removeRecursively();
+    FTrava->unlock();
 }
 
 QString ArmazemRecuperacao::arquivo(const QString& id) const
@@ -189,10 +190,9 @@ void ArmazemRecuperacao::descartar(const CopiaRecuperacao& copia)
 void ArmazemRecuperacao::concluir()
 {
     for (auto& [pasta, travaDela] : FReclamadas) {
-        const bool vazia = lerPasta(pasta).empty();
-        travaDela->unlock();
-        if (vazia)
+        if (lerPasta(pasta).empty())
             QDir(pasta).removeRecursively();
+        travaDela->unlock();
     }
     FReclamadas.clear();
 }

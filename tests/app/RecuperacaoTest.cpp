@@ -172,7 +172,7 @@ TEST_F(RecuperacaoTeste, RecoveredWorkbooksOpenModifiedUnderTheirOldTitleAndDisc
         ASSERT_EQ(pastas.size(), 1);
         EXPECT_EQ(QDir(raiz + u'/' + pastas[0]).entryList({QStringLiteral("*.nxs")}).size(), 2);
     }
-    EXPECT_TRUE(QDir(raiz).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(QDir(raiz).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     qunsetenv("XDG_STATE_HOME");
 }
 
@@ -227,10 +227,10 @@ TEST_F(RecuperacaoTeste, AnEditorKilledAfterItsCopyOffersItAtTheNextStart)
         const QByteArray recuperada = QStringLiteral("janela\t%1\t%1\t1\teditado").arg(arquivo).toUtf8();
         EXPECT_EQ(segunda.saida.contains(recuperada), caso.recuperada) << segunda.saida.toStdString();
         EXPECT_TRUE(QDir(estado.path() + QStringLiteral("/Darvelo/recuperacao"))
-                        .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
                         .isEmpty());
-        std::cout << "[ timing   ] " << caso.resposta << ": autosaved after " << primeira.milissegundos
-                  << " ms; recovery offered " << segunda.saida.mid(segunda.saida.indexOf("oferta")).split('\n')[0].toStdString()
+        std::cout << "[ timing   ] " << caso.resposta << ": autosaved " << primeira.milissegundos
+                  << " ms after the start; recovery offered " << segunda.saida.mid(segunda.saida.indexOf("oferta")).split('\n')[0].toStdString()
                   << " (copies, ms since main), " << segunda.milissegundos << " ms to exit\n";
     }
 }

@@ -55,16 +55,6 @@ TEST_F(ArmazemTeste, ACopyHoldsTheWorkbookAndItsSidecarWithoutTouchingTheHistory
     EXPECT_TRUE(armazem.copias().empty());
 }
 
-TEST_F(ArmazemTeste, AnEditorThatEndsNormallyLeavesNothing)
-{
-    {
-        ArmazemRecuperacao armazem(raiz.path());
-        armazem.gravar(QStringLiteral("1"), workbook, impressao, QStringLiteral("a.nxs"), QStringLiteral("/x/a.nxs"));
-        EXPECT_EQ(pastas().size(), 1);
-    }
-    EXPECT_TRUE(pastas().isEmpty());
-}
-
 // The folder of an editor that is gone: its copies as it wrote them, and a
 // lock naming a process that has ended.
 QString editorMorto(const QString& raiz, const spreadsheet::Workbook& workbook, bool comTrava)
@@ -86,7 +76,7 @@ QString editorMorto(const QString& raiz, const spreadsheet::Workbook& workbook, 
         fim.waitForStarted();
         const qint64 pid = fim.processId();
         fim.waitForFinished();
-        QFile trava(QDir(pasta).filePath(QStringLiteral("editor.lock")));
+        QFile trava(pasta + QStringLiteral(".lock"));
         trava.open(QIODevice::WriteOnly);
         trava.write(QStringLiteral("%1\nworkbook_tests\n%2\n").arg(pid).arg(QSysInfo::machineHostName()).toUtf8());
     }
