@@ -105,6 +105,16 @@ std::vector<QString> TVandrelFilhaForm::carregar(const QString& caminho)
     return std::move(lido.warnings);
 }
 
+void TVandrelFilhaForm::recuperar(const QString& copia, const QString& caminho)
+{
+    spreadsheet::io::LoadedWorkbook lido = spreadsheet::io::WorkbookFile::load(copia);
+    if (lido.printSettings)
+        FImpressao = *lido.printSettings;
+    mostrar(std::move(lido.workbook));
+    FCaminho = caminho;
+    MarkChanged();
+}
+
 void TVandrelFilhaForm::mostrarRelatorio(std::unique_ptr<spreadsheet::Workbook> relatorio,
                                          const spreadsheet::io::PrintSettings& impressao)
 {

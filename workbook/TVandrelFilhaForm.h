@@ -42,6 +42,10 @@ public:
     // Reads the file into the window, replacing its workbook, and gives what
     // the reader could not take, for the user to be told. Throws.
     std::vector<QString> carregar(const QString& caminho);
+    // Reads a recovery copy of a workbook that saves to caminho (empty when
+    // it never had a file): the window saves there, and counts as unsaved,
+    // since the file does not hold what the copy holds. Throws.
+    void recuperar(const QString& copia, const QString& caminho);
     // Shows a report the window was not loaded from: it has no file yet and
     // counts as unsaved from the start.
     void mostrarRelatorio(std::unique_ptr<spreadsheet::Workbook> relatorio,
