@@ -6,6 +6,8 @@
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace spreadsheet;
@@ -121,6 +123,15 @@ TEST_F(ClipboardTest, BytesRoundTripAcrossWorkbooks)
     damaged.truncate(damaged.size() - 3);
     EXPECT_THROW(ClipboardBlock::fromBytes(damaged), SpreadsheetError);
     EXPECT_THROW(ClipboardBlock::fromBytes(QByteArray("nxs")), SpreadsheetError);
+}
+
+// A block whose LET ends more names than it bound would make the evaluator
+// drop names it does not hold.
+TEST(ClipboardBytesTest, RefusesLetEndingNamesNeverBound)
+{
+    QFile file(QStringLiteral(GOLDEN_DATA_DIR "/clipboard_let_end_beyond_names.bin"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_THROW(ClipboardBlock::fromBytes(file.readAll()), SpreadsheetError);
 }
 
 TEST_F(ClipboardTest, PasteIsOneUndoableAction)
