@@ -151,6 +151,14 @@ void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
     if (t.op == OpCode::Builtin && (t.a < 0 || std::size_t(t.a) >= builtinFunctions().size())) {
         invalid();
     }
+    // The functions read their arguments by position, trusting the count
+    // the parser checked.
+    if (t.op == OpCode::Builtin) {
+        const BuiltinFunction& f = builtinFunctions()[std::size_t(t.a)];
+        if (t.b < f.minArgs || (f.maxArgs >= 0 && t.b > f.maxArgs)) {
+            invalid();
+        }
+    }
     if ((t.op == OpCode::Builtin || t.op == OpCode::Custom) && (t.b < 0 || t.b > 255)) {
         invalid();
     }

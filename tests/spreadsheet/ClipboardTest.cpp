@@ -125,13 +125,15 @@ TEST_F(ClipboardTest, BytesRoundTripAcrossWorkbooks)
     EXPECT_THROW(ClipboardBlock::fromBytes(QByteArray("nxs")), SpreadsheetError);
 }
 
-// A block whose LET ends more names than it bound would make the evaluator
-// drop names it does not hold.
-TEST(ClipboardBytesTest, RefusesLetEndingNamesNeverBound)
+// Blocks whose formulas the parser could not have produced: a LET ending
+// more names than it bound, a function given fewer arguments than it reads.
+TEST(ClipboardBytesTest, RefusesFormulasNoParserWrites)
 {
-    QFile file(QStringLiteral(GOLDEN_DATA_DIR "/clipboard_let_end_beyond_names.bin"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_THROW(ClipboardBlock::fromBytes(file.readAll()), SpreadsheetError);
+    for (const char* name : {"clipboard_let_end_beyond_names.bin", "clipboard_builtin_too_few_arguments.bin"}) {
+        QFile file(QStringLiteral(GOLDEN_DATA_DIR "/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_THROW(ClipboardBlock::fromBytes(file.readAll()), SpreadsheetError) << name;
+    }
 }
 
 TEST_F(ClipboardTest, PasteIsOneUndoableAction)
