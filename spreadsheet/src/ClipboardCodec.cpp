@@ -151,6 +151,14 @@ void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
     if (t.op == OpCode::Builtin && (t.a < 0 || std::size_t(t.a) >= builtinFunctions().size())) {
         invalid();
     }
+    // The functions read their arguments by position, trusting the count
+    // the parser checked.
+    if (t.op == OpCode::Builtin) {
+        const BuiltinFunction& f = builtinFunctions()[std::size_t(t.a)];
+        if (t.b < f.minArgs || (f.maxArgs >= 0 && t.b > f.maxArgs)) {
+            invalid();
+        }
+    }
     if ((t.op == OpCode::Builtin || t.op == OpCode::Custom) && (t.b < 0 || t.b > 255)) {
         invalid();
     }
@@ -167,10 +175,12 @@ void checkToken(const Token& t, std::size_t strings, const ClipboardData& d)
 }
 
 // The stack depth a token list leaves, checked so that evaluation never
-// pops an empty stack.
+// pops an empty stack; a LET ends no more names than it bound, so that
+// evaluation never drops names it does not hold.
 void checkBalance(const std::vector<Token>& tokens)
 {
     long depth = 0;
+    long names = 0;
     for (const Token& t : tokens) {
         if (t.isOperand()) {
             ++depth;
@@ -185,10 +195,12 @@ void checkBalance(const std::vector<Token>& tokens)
                 invalid();
             }
             --depth;
+            ++names;
         } else if (t.op == OpCode::LetEnd) {
-            if (t.a < 1 || depth < 1) {
+            if (t.a < 1 || t.a > names || depth < 1) {
                 invalid();
             }
+            names -= t.a;
         } else if (t.op == OpCode::Array) {
             if (t.a < 1 || t.b < 1 || t.a > 65535 || t.b > 65535 || depth < long(t.a) * t.b) {
                 invalid();
@@ -205,7 +217,7 @@ void checkBalance(const std::vector<Token>& tokens)
             --depth;
         }
     }
-    if (!tokens.empty() && depth != 1) {
+    if ((!tokens.empty() && depth != 1) || names != 0) {
         invalid();
     }
 }

@@ -6,6 +6,8 @@
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace spreadsheet;
@@ -121,6 +123,17 @@ TEST_F(ClipboardTest, BytesRoundTripAcrossWorkbooks)
     damaged.truncate(damaged.size() - 3);
     EXPECT_THROW(ClipboardBlock::fromBytes(damaged), SpreadsheetError);
     EXPECT_THROW(ClipboardBlock::fromBytes(QByteArray("nxs")), SpreadsheetError);
+}
+
+// Blocks whose formulas the parser could not have produced: a LET ending
+// more names than it bound, a function given fewer arguments than it reads.
+TEST(ClipboardBytesTest, RefusesFormulasNoParserWrites)
+{
+    for (const char* name : {"clipboard_let_end_beyond_names.bin", "clipboard_builtin_too_few_arguments.bin"}) {
+        QFile file(QStringLiteral(GOLDEN_DATA_DIR "/") + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_THROW(ClipboardBlock::fromBytes(file.readAll()), SpreadsheetError) << name;
+    }
 }
 
 TEST_F(ClipboardTest, PasteIsOneUndoableAction)
