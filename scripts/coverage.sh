@@ -20,6 +20,6 @@ status=0
 ctest --test-dir "$dir" --timeout 1800 -j "$(nproc)" "$@" || status=$?
 mkdir -p "$dir/cobertura"
 gcovr --root . --object-directory "$dir" --exclude 'tests/' --exclude 'bench/' --exclude 'fuzz/' \
-  --exclude "$dir/" --exclude '.*_autogen/' \
+  --exclude "$dir/" --exclude '.*_autogen/' --gcov-ignore-parse-errors \
   --print-summary --html-details "$dir/cobertura/index.html" -j "$(nproc)"
 exit "$status"

@@ -16,6 +16,19 @@ public:
 
     // Runs entrega; an error it raises is shown and gives false.
     static bool mostrandoErros(const std::function<bool()>& entrega);
+    // A menu command for a signal: its error is shown inside the slot. An
+    // exception must not cross the frames of Qt's signal dispatch, which is
+    // not built to let one through and leaks or worse when it does.
+    template <typename Objeto>
+    static auto comando(Objeto* objeto, void (Objeto::*metodo)())
+    {
+        return [objeto, metodo] { mostrandoErros([&] { (objeto->*metodo)(); return true; }); };
+    }
+    template <typename Funcao>
+    static auto comando(Funcao funcao)
+    {
+        return [funcao] { mostrandoErros([&] { funcao(); return true; }); };
+    }
     // The text an error carries for the user.
     static QString mensagemDe(const std::exception& erro);
     // Qt's own dialogs, buttons and context menus speak Brazilian

@@ -165,7 +165,9 @@ TVandrelPrincForm::TVandrelPrincForm(QWidget* parent) : QMainWindow(parent)
 // while closing may reach it.
 TVandrelPrincForm::~TVandrelPrincForm()
 {
-    FArea->disconnect(this);
+    // Closing hides the workbook windows, and the area then tells of a new
+    // active one; no listener may hear it with this window half destroyed.
+    FArea->disconnect();
     // The formula box may hold the keyboard: losing it as it goes ends its edit.
     FBarraCelula->disconnect(this);
     for (QMdiSubWindow* sub : FArea->subWindowList()) {
@@ -311,7 +313,7 @@ void TVandrelPrincForm::criarMenuAuxilios(QMenuBar& barra)
         QAction* acao = auxilios->addAction(QString::fromUtf8(item.legenda));
         acao->setObjectName(QString::fromLatin1(item.nome));
         if (item.comando)
-            connect(acao, &QAction::triggered, this, item.comando);
+            connect(acao, &QAction::triggered, this, Aplicacao::comando(item.comando));
         FAcoes[acao->objectName()] = acao;
     }
 }
@@ -433,7 +435,8 @@ void TVandrelPrincForm::ligarComandos()
 {
     for (const AcaoPrincipal& definicao : acoesPrincipais()) {
         if (definicao.comando)
-            connect(acao(QString::fromLatin1(definicao.nome)), &QAction::triggered, this, definicao.comando);
+            connect(acao(QString::fromLatin1(definicao.nome)), &QAction::triggered, this,
+                    Aplicacao::comando(this, definicao.comando));
     }
 }
 

@@ -24,8 +24,14 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-// The main window with its dialogs answered by script. One QApplication
-// serves the whole program.
+// One QApplication serves the whole program; it goes when the last test
+// has run, with whatever Qt keeps for it.
+class AmbienteAplicacao : public ::testing::Environment {
+public:
+    void TearDown() override { delete QApplication::instance(); }
+};
+
+// The main window with its dialogs answered by script.
 class EditorTeste : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -35,8 +41,10 @@ protected:
         static char* argv[] = {nome, nullptr};
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (!QApplication::instance())
-            new QApplication(argc, argv);  // lives for the whole program
+        if (!QApplication::instance()) {
+            new QApplication(argc, argv);
+            ::testing::AddGlobalTestEnvironment(new AmbienteAplicacao);
+        }
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         catalog::RegistrarTodasFuncoes();
     }

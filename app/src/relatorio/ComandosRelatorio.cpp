@@ -95,7 +95,7 @@ void ComandosRelatorio::criarMenu()
         acao->setObjectName(QString::fromLatin1(linha.nome));
         if (*linha.atalho)
             acao->setShortcut(QKeySequence(QString::fromLatin1(linha.atalho)));
-        connect(acao, &QAction::triggered, this, linha.comando);
+        connect(acao, &QAction::triggered, this, Aplicacao::comando(this, linha.comando));
         FAcoes[acao->objectName()] = acao;
         menu->addAction(acao);
         if (linha.quando == Quando::ComRelatorio)
