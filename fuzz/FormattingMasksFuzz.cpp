@@ -9,6 +9,8 @@
 #include <catalog/FormatoDataHora.h>
 #include <catalog/MascaraNumerica.h>
 
+#include "FuzzInput.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -16,36 +18,20 @@
 #include <cstdint>
 #include <cstring>
 
-namespace {
-
-const QLocale& localeOf(std::uint8_t choice)
-{
-    static const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    return (choice & 2) ? english : brasil;
-}
-
-QString utf8(const std::uint8_t* data, std::size_t size)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1) {
         return 0;
     }
     const std::uint8_t choice = data[0];
-    const QLocale& locale = localeOf(choice);
+    const QLocale& locale = fuzz::locale((choice & 2) != 0);
     ++data;
     --size;
     double value = 0.0;
     if (choice & 4) {
         const auto* end = static_cast<const std::uint8_t*>(std::memchr(data, 0, size));
         const std::size_t length = end ? std::size_t(end - data) : size;
-        if (!catalog::LeitorDataHora::ler(utf8(data, length), locale, value)) {
+        if (!catalog::LeitorDataHora::ler(fuzz::utf8(data, length), locale, value)) {
             return 0;  // not a date: the function answers with the value error
         }
         data += end ? length + 1 : length;
@@ -58,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         data += sizeof value;
         size -= sizeof value;
     }
-    QString mask = utf8(data, size);
+    QString mask = fuzz::utf8(data, size);
     try {
         if (choice & 1) {
             catalog::FormatoDataHora::formatar(value, mask, locale);

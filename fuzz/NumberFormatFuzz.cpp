@@ -8,28 +8,14 @@
 
 #include <spreadsheet/Value.h>
 
+#include "FuzzInput.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-namespace {
-
-const QLocale& localeOf(std::uint8_t choice)
-{
-    static const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    return (choice & 4) ? english : brasil;
-}
-
-QString utf8(const std::uint8_t* data, std::size_t size)
-{
-    return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -49,28 +35,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         std::memcpy(&number, data, sizeof number);
         value = number;
-        code = utf8(data + sizeof number, size - sizeof number);
+        code = fuzz::utf8(data + sizeof number, size - sizeof number);
         break;
     }
     case 1: {
         const auto* end = static_cast<const std::uint8_t*>(std::memchr(data, 0, size));
         const std::size_t length = end ? std::size_t(end - data) : size;
-        code = utf8(data, length);
-        value = end ? utf8(end + 1, size - length - 1) : QString();
+        code = fuzz::utf8(data, length);
+        value = end ? fuzz::utf8(end + 1, size - length - 1) : QString();
         break;
     }
     case 2:
         value = spreadsheet::Value::boolean(choice & 8);
-        code = utf8(data, size);
+        code = fuzz::utf8(data, size);
         break;
     default:
         value = spreadsheet::Value::error(spreadsheet::ErrorCode::Value);
-        code = utf8(data, size);
+        code = fuzz::utf8(data, size);
         break;
     }
     spreadsheet::FormatCode::parse(code);
     spreadsheet::NumberFormat::isValid(code);
     spreadsheet::NumberFormat::isDateFormat(code);
-    spreadsheet::NumberFormat::format(value, code, localeOf(choice));
+    spreadsheet::NumberFormat::format(value, code, fuzz::locale((choice & 4) != 0));
     return 0;
 }

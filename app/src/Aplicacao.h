@@ -19,15 +19,15 @@ public:
     // A menu command for a signal: its error is shown inside the slot. An
     // exception must not cross the frames of Qt's signal dispatch, which is
     // not built to let one through and leaks or worse when it does.
-    template <typename Objeto>
-    static auto comando(Objeto* objeto, void (Objeto::*metodo)())
-    {
-        return [objeto, metodo] { mostrandoErros([&] { (objeto->*metodo)(); return true; }); };
-    }
     template <typename Funcao>
     static auto comando(Funcao funcao)
     {
         return [funcao] { mostrandoErros([&] { funcao(); return true; }); };
+    }
+    template <typename Objeto>
+    static auto comando(Objeto* objeto, void (Objeto::*metodo)())
+    {
+        return comando([objeto, metodo] { (objeto->*metodo)(); });
     }
     // The text an error carries for the user.
     static QString mensagemDe(const std::exception& erro);

@@ -17,6 +17,7 @@
 #include "relatorio/GravacaoRelatorio.h"
 #include "relatorio/ModelosExemplo.h"
 #include "relatorio/SaidaRelatorio.h"
+#include "relatorio/SessaoBanco.h"
 
 #include <spreadsheet/Workbook.h>
 
@@ -24,7 +25,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -57,37 +57,10 @@ const char* const kPiso[] = {
     "GROUP BY CODIGOFUNCCONTR, CODIGOESTAB",
 };
 
-class Conexao {
-public:
-    explicit Conexao(const host::ConnectionText& texto)
-        : nome_(QStringLiteral("piso"))
-    {
-        const bool sqlite = texto.dialect == host::SqlDialect::SQLite;
-        QSqlDatabase db = QSqlDatabase::addDatabase(sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), nome_);
-        if (sqlite) {
-            db.setDatabaseName(texto.path);
-        } else {
-            db.setHostName(texto.host);
-            if (texto.port > 0)
-                db.setPort(texto.port);
-            db.setUserName(texto.user);
-            db.setPassword(texto.password);
-            db.setDatabaseName(texto.database);
-        }
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-    }
-    ~Conexao() { QSqlDatabase::removeDatabase(nome_); }
-    QSqlDatabase db() const { return QSqlDatabase::database(nome_); }
-
-private:
-    QString nome_;
-};
-
 // Runs the floor's queries, reading every value as a client must.
 double segundosDoPiso(const host::ConnectionText& texto, int empresa, int periodo)
 {
-    const Conexao conexao(texto);
+    const exemplo::SessaoBanco conexao(texto);
     QElapsedTimer relogio;
     relogio.start();
     double soma = 0;
@@ -103,18 +76,17 @@ double segundosDoPiso(const host::ConnectionText& texto, int empresa, int period
         while (consulta.next())
             for (int c = 0; c < colunas; ++c)
                 soma += consulta.value(c).toString().size();
-        if (qEnvironmentVariableIsSet("PISO_DEBUG"))
-            fprintf(stderr, "%lld ms %s\n", relogio.elapsed(), sql);
     }
     benchmark::DoNotOptimize(soma);
     return double(relogio.nsecsElapsed()) / 1e9;
 }
 
-host::ConnectionText banco(int funcionarios)
+// The connection text of the benchmark's database, made when absent.
+QString banco(int funcionarios)
 {
     const QString dado = qEnvironmentVariable("DARVELO_BENCH_BANCO");
     if (!dado.isEmpty())
-        return host::ConnectionText::parse(dado);
+        return dado;
     const QString dir = qEnvironmentVariable("DARVELO_BENCH_DIR", QStringLiteral("/tmp/darvelo-bench"));
     QDir().mkpath(dir);
     const QString texto =
@@ -126,14 +98,7 @@ host::ConnectionText banco(int funcionarios)
         opcoes.funcionarios = funcionarios;
         demo.criar(opcoes);
     }
-    return host::ConnectionText::parse(texto);
-}
-
-QString textoDe(const host::ConnectionText& c)
-{
-    if (c.dialect == host::SqlDialect::SQLite)
-        return QStringLiteral("sqlite:") + c.path;
-    return QStringLiteral("postgresql://%1:%2@%3:%4/%5").arg(c.user, c.password, c.host).arg(c.port).arg(c.database);
+    return texto;
 }
 
 // One whole run as "darvelo gerar modelo -o relatorio.xlsx" makes it.
@@ -160,8 +125,9 @@ void BM_ResumoFolhaContraPiso(benchmark::State& state)
         return;
     }
     umBancoDado = true;
-    const host::ConnectionText conexao = banco(int(state.range(0)));
-    const exemplo::ParametrosExemplo parametros = exemplo::BancoExemplo(textoDe(conexao)).parametros();
+    const QString texto = banco(int(state.range(0)));
+    const host::ConnectionText conexao = host::ConnectionText::parse(texto);
+    const exemplo::ParametrosExemplo parametros = exemplo::BancoExemplo(texto).parametros();
     const int empresa = QString(parametros.empresas).replace(QStringLiteral(".."), QStringLiteral(";")).section(QLatin1Char(';'), 0, 0).toInt();
     const int periodo = parametros.periodo.toInt();
     const QTemporaryDir pasta;

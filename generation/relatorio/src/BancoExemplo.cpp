@@ -1,16 +1,14 @@
 #include "relatorio/BancoExemplo.h"
+#include "relatorio/SessaoBanco.h"
 
 #include "host/HostError.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 
-#include <atomic>
 #include <vector>
 
 namespace exemplo {
@@ -21,64 +19,6 @@ namespace {
 // fall in January 2024, so a template run on it finds data in every column.
 const QDate kCompetenciaPreferida(2024, 1, 1);
 
-// A connection of its own to the database, removed with the object.
-class Sessao {
-public:
-    explicit Sessao(const host::ConnectionText& texto) : FNome(QStringLiteral("darvelo_exemplo_%1").arg(FProxima++))
-    {
-        const bool sqlite = texto.dialect == host::SqlDialect::SQLite;
-        const QString driver = sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
-        QSqlDatabase db = QSqlDatabase::addDatabase(driver, FNome);
-        if (sqlite) {
-            db.setDatabaseName(texto.path);
-        } else {
-            db.setHostName(texto.host);
-            if (texto.port > 0)
-                db.setPort(texto.port);
-            db.setUserName(texto.user);
-            db.setPassword(texto.password);
-            db.setDatabaseName(texto.database);
-            db.setConnectOptions(texto.options);
-        }
-        if (!db.open()) {
-            const QString motivo = db.lastError().text();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(FNome);
-            throw host::HostError(
-                QStringLiteral("Não foi possível conectar ao banco de dados (%1): %2").arg(texto.describe(), motivo));
-        }
-    }
-    ~Sessao()
-    {
-        QSqlDatabase::database(FNome, false).close();
-        QSqlDatabase::removeDatabase(FNome);
-    }
-    Sessao(const Sessao&) = delete;
-    Sessao& operator=(const Sessao&) = delete;
-
-    QSqlDatabase db() const { return QSqlDatabase::database(FNome, false); }
-
-    std::vector<QVariantList> linhas(const QString& sql) const
-    {
-        QSqlQuery query(db());
-        query.setForwardOnly(true);
-        if (!query.exec(sql))
-            throw host::HostError(
-                QStringLiteral("Falha ao ler o banco de demonstração: %1").arg(query.lastError().text()));
-        std::vector<QVariantList> resultado;
-        while (query.next()) {
-            QVariantList linha;
-            for (int i = 0; i < query.record().count(); ++i)
-                linha << query.value(i);
-            resultado.push_back(linha);
-        }
-        return resultado;
-    }
-
-private:
-    static inline std::atomic<int> FProxima{0};
-    QString FNome;
-};
 
 // Codes in ascending order as an inclusion list: runs become ranges.
 QString listaInclusao(const std::vector<QVariantList>& linhas)
@@ -115,7 +55,7 @@ bool BancoExemplo::existe() const
 {
     if (FTexto.dialect == host::SqlDialect::SQLite)
         return QFileInfo::exists(FTexto.path);
-    const Sessao sessao(FTexto);
+    const SessaoBanco sessao(FTexto);
     QSqlQuery query(sessao.db());
     return query.exec(QStringLiteral("SELECT 1 FROM PERIODOCALCULO")) && query.next();
 }
@@ -126,14 +66,14 @@ void BancoExemplo::criar(const host::DemoDataOptions& opcoes) const
         host::DemoDataGenerator::criarSqlite(FTexto.path, opcoes);
         return;
     }
-    const Sessao sessao(FTexto);
+    const SessaoBanco sessao(FTexto);
     QSqlDatabase db = sessao.db();
     host::DemoDataGenerator::gerar(db, FTexto.dialect, opcoes);
 }
 
 ParametrosExemplo BancoExemplo::parametros() const
 {
-    const Sessao sessao(FTexto);
+    const SessaoBanco sessao(FTexto);
     const auto empresas = sessao.linhas(QStringLiteral("SELECT CODIGOEMPRESA FROM EMPRESA ORDER BY 1"));
     if (empresas.empty())
         throw host::HostError(QStringLiteral("O banco %1 não tem empresas.").arg(descricao()));
