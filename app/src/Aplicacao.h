@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <concepts>
 #include <exception>
 #include <functional>
 
@@ -19,10 +20,13 @@ public:
     // A menu command for a signal: its error is shown inside the slot. An
     // exception must not cross the frames of Qt's signal dispatch, which is
     // not built to let one through and leaks or worse when it does.
+    // The slot takes whatever of the signal's arguments funcao takes.
     template <typename Funcao>
     static auto comando(Funcao funcao)
     {
-        return [funcao] { mostrandoErros([&] { funcao(); return true; }); };
+        return [funcao](const auto&... argumentos) -> void
+                   requires std::invocable<const Funcao&, decltype(argumentos)...>
+        { mostrandoErros([&] { funcao(argumentos...); return true; }); };
     }
     template <typename Objeto>
     static auto comando(Objeto* objeto, void (Objeto::*metodo)())

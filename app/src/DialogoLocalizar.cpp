@@ -1,5 +1,7 @@
 #include "src/DialogoLocalizar.h"
 
+#include "src/Aplicacao.h"
+
 #include "workbook/TVandrelFilhaForm.h"
 
 #include <spreadsheet/Sheet.h>
@@ -67,7 +69,8 @@ DialogoLocalizar::DialogoLocalizar(QWidget* parent, std::function<TVandrelFilhaF
         // Enter finds the next match, whatever button was pressed last.
         botao->setAutoDefault(false);
         botao->setDefault(QByteArrayView(b.nome) == "btnProxima");
-        connect(botao, &QPushButton::clicked, this, [this, executar = b.executar] { executar(*this); });
+        connect(botao, &QPushButton::clicked, this,
+                Aplicacao::comando([this, executar = b.executar] { executar(*this); }));
     }
     botoes->addButton(QStringLiteral("Fechar"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("btnFechar"));
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::hide);

@@ -236,13 +236,13 @@ void TVandrelPrincForm::criarMenus()
     auto* localizar = editar->addAction(QStringLiteral("Localizar e Substituir"));
     localizar->setObjectName(QStringLiteral("LocalizareSubstituir"));
     localizar->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
-    connect(localizar, &QAction::triggered, this, [this] {
+    connect(localizar, &QAction::triggered, this, Aplicacao::comando([this] {
         if (!FLocalizar)
             FLocalizar = new DialogoLocalizar(this, [this] { return ativa(); }, FConvencao);
         FLocalizar->show();
         FLocalizar->raise();
         FLocalizar->activateWindow();
-    });
+    }));
     FAcoes[localizar->objectName()] = localizar;
     editar->addSeparator();
     comAcoes(editar->addMenu(QStringLiteral("&Planilha")), {"actSheetIns", "actSheetDel"})
@@ -281,7 +281,7 @@ void TVandrelPrincForm::criarMenus()
             item->setProperty("listaJanelas", true);
             item->setCheckable(true);
             item->setChecked(sub == FArea->activeSubWindow());
-            connect(item, &QAction::triggered, this, [this, sub] { mostrarJanela(sub); });
+            connect(item, &QAction::triggered, this, Aplicacao::comando([this, sub] { mostrarJanela(sub); }));
         }
     });
 
@@ -392,10 +392,10 @@ void TVandrelPrincForm::criarBarras()
         item->setIcon(IconesBarra::borda(preset));
         item->setIconSize(QSize(14, 24));
         item->setAutoRaise(true);
-        connect(item, &QToolButton::clicked, this, [this, listaBordas, preset] {
+        connect(item, &QToolButton::clicked, this, Aplicacao::comando([this, listaBordas, preset] {
             listaBordas->close();
             aplicarBordas(preset);
-        });
+        }));
         disposicao->addWidget(item, preset / 4, preset % 4);
     }
     auto* itemGrade = new QWidgetAction(listaBordas);
@@ -420,7 +420,7 @@ void TVandrelPrincForm::criarBarraCelula()
     FFuncoes = funcoesConhecidas(FConvencao);
     (new spreadsheet::widgets::FormulaCompleter(*FCaixaFormula))->setEntries(FFuncoes);
     connect(FBarraCelula, &BarraCelula::textoEditado, this, &TVandrelPrincForm::formulaEditada);
-    connect(FBarraCelula, &BarraCelula::edicaoTerminada, this, [this](bool manter, bool voltarAGrade) {
+    connect(FBarraCelula, &BarraCelula::edicaoTerminada, this, Aplicacao::comando([this](bool manter, bool voltarAGrade) {
         // Escape gives up this edit only; the grid takes the keyboard back
         // when there was one.
         const bool editada = FFormulaEditada;
@@ -428,7 +428,7 @@ void TVandrelPrincForm::criarBarraCelula()
         TVandrelFilhaForm* janela = ativa();
         if (janela && voltarAGrade && (manter || editada))
             janela->cxSpreadBook().setFocus();
-    });
+    }));
 }
 
 void TVandrelPrincForm::ligarComandos()
@@ -952,10 +952,10 @@ void TVandrelPrincForm::criarListaHistorico(QToolBar& barra, bool desfazer)
         }
         painel->preencher(descricoes);
     });
-    connect(painel, &PainelHistorico::escolhido, this, [this, lista, desfazer](int quantidade) {
+    connect(painel, &PainelHistorico::escolhido, this, Aplicacao::comando([this, lista, desfazer](int quantidade) {
         lista->close();
         percorrerHistorico(desfazer, quantidade);
-    });
+    }));
     botao->setMenu(lista);
     botao->setPopupMode(QToolButton::MenuButtonPopup);
 }
@@ -1058,10 +1058,10 @@ TVandrelFilhaForm& TVandrelPrincForm::NewSheet(const QString& caminho)
     connect(&grade, &View::editorTextChanged, this, &TVandrelPrincForm::mostrarTextoCelula);
     connect(&grade, &View::operationFailed, this,
             [](const QString& mensagem) { host::nShowMessage(mensagem, host::TipoMensagem::Erro); });
-    connect(&grade, &View::contextMenuRequested, this, [this](Zona zona, QPoint onde) {
+    connect(&grade, &View::contextMenuRequested, this, Aplicacao::comando([this](Zona zona, QPoint onde) {
         if (const std::unique_ptr<QMenu> menu = menuContexto(zona))
             menu->exec(onde);
-    });
+    }));
     sub->showMaximized();
     FArea->setActiveSubWindow(sub);
     atualizarAcoes();

@@ -2,6 +2,8 @@
 // "Fórmulas" drop-down, their handlers and the parameter dialog.
 #include "src/TVandrelPrincForm.h"
 
+#include "src/Aplicacao.h"
+
 #include "src/formulas/DialogoMaisFuncoes.h"
 #include "src/formulas/FuncaoSuite.h"
 #include "src/formulas/MenuFormulas.h"
@@ -63,7 +65,8 @@ void TVandrelPrincForm::criarAcoesFormula()
         item->setObjectName(QString::fromLatin1(nome));
         item->setToolTip(dica);
         item->setStatusTip(dica);
-        connect(item, &QAction::triggered, this, [this, item, manipulador] { (this->*manipulador)(item); });
+        connect(item, &QAction::triggered, this,
+                Aplicacao::comando([this, item, manipulador] { (this->*manipulador)(item); }));
         if (manipulador != &T::actDefineQuebra)
             item->setProperty(kFuncao, catalog::acaoFormula(item->objectName()).funcao);
         FAcoes[item->objectName()] = item;
@@ -100,7 +103,7 @@ void TVandrelPrincForm::criarEsqueletoFormulas()
     pagina->setObjectName(QStringLiteral("NmeroPgina1"));
     pagina->setStatusTip(kFormulaNumeroPagina);
     pagina->setProperty(kFuncao, kFormulaNumeroPagina.mid(1, kFormulaNumeroPagina.indexOf(u'(') - 1));
-    connect(pagina, &QAction::triggered, this, [this, pagina] { NmeroPgina1Click(pagina); });
+    connect(pagina, &QAction::triggered, this, Aplicacao::comando([this, pagina] { NmeroPgina1Click(pagina); }));
     FMenuFormulas->submenu(catalog::catalogo(QStringLiteral("gerEMP")).caminho);
     const QStringList& quebras = catalog::comandosQuebra().front().caminho;
     FMenuFormulas->submenu(quebras);
@@ -125,7 +128,8 @@ void TVandrelPrincForm::criarCatalogos(std::initializer_list<const char*> funcoe
         const catalog::Catalogo& catalogo = catalog::catalogo(QString::fromLatin1(funcao));
         FMenuFormulas->criarCatalogo(catalogo, [this, &catalogo](QAction* item) {
             item->setProperty(kFuncao, catalogo.funcao);
-            connect(item, &QAction::triggered, this, [this, item, &catalogo] { ItemCatalogoClick(item, catalogo); });
+            connect(item, &QAction::triggered, this,
+                    Aplicacao::comando([this, item, &catalogo] { ItemCatalogoClick(item, catalogo); }));
         });
     }
 }
@@ -204,7 +208,8 @@ void TVandrelPrincForm::InserirFormulaParam(const host::TkvtParamList& parametro
     for (const host::TkvtParamItem& item : parametros)
         dialogo.AddParam(item);
     dialogo.ConfigurarParam();
-    connect(&dialogo, &TVandrelParamFormula::ajudaPedida, this, &TVandrelPrincForm::abrirAjudaFuncao);
+    connect(&dialogo, &TVandrelParamFormula::ajudaPedida, this,
+            Aplicacao::comando([this](const QString& funcao) { abrirAjudaFuncao(funcao); }));
     if (dialogo.exec() != QDialog::Accepted)
         return;
     if (ajusteFolha) {

@@ -1,5 +1,6 @@
 #include <spreadsheet/CellSearch.h>
 
+#include "CellWriter.h"
 #include "SheetEditing.h"
 
 #include <spreadsheet/History.h>
@@ -115,6 +116,7 @@ bool CellSearch::replace(Workbook& workbook, const SearchOptions& options, const
     if (after == before) {
         return false;
     }
+    CellWriter::checkTextLength(after.size());
     if (formula || after.startsWith(u'=')) {
         sheet.setText(at.row, at.column, formulaFromUser(after, options.convention), TextMode::Recognize);
     } else {

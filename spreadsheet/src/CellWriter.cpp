@@ -129,12 +129,19 @@ void writeRecorded(Sheet& sheet, int row, int column, const QString& description
 
 void CellWriter::write(Sheet& sheet, int row, int column, CellSnapshot content, const QString& description)
 {
-    if (content.value.isText() && content.value.text().size() > limits::kCellText) {
-        const QLocale local(QLocale::Portuguese, QLocale::Brazil);
-        throw SpreadsheetError(QStringLiteral("Texto longo demais para uma célula: %1 caracteres (o limite é %2).")
-                                   .arg(local.toString(content.value.text().size()), local.toString(limits::kCellText)));
+    if (content.value.isText()) {
+        checkTextLength(content.value.text().size());
     }
     writeRecorded(sheet, row, column, description, [&] { put(sheet, row, column, std::move(content)); });
+}
+
+void CellWriter::checkTextLength(qsizetype length)
+{
+    if (length > limits::kCellText) {
+        const QLocale local(QLocale::Portuguese, QLocale::Brazil);
+        throw SpreadsheetError(QStringLiteral("Texto longo demais para uma célula: %1 caracteres (o limite é %2).")
+                                   .arg(local.toString(length), local.toString(limits::kCellText)));
+    }
 }
 
 void CellWriter::writeStyle(Sheet& sheet, int row, int column, std::uint32_t style, const QString& description)

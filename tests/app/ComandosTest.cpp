@@ -272,4 +272,21 @@ TEST_F(ComandosTest, FindAndReplaceSelectTheFoundCellAndSayHowManyChanged)
     EXPECT_EQ(outra.text(6, 1), QStringLiteral("Extra"));
 }
 
+// A command of a dialog that fails says why in a message, and the editor
+// goes on with the cell as it was.
+TEST_F(ComandosTest, AReplacementThatCannotBeMadeIsShownAndChangesNothing)
+{
+    folha->setText(3, 2, QStringLiteral("adicional noturno"), spreadsheet::TextMode::Plain);
+    disparar("LocalizareSubstituir");
+    auto* dialogo = principal->findChild<QDialog*>(QStringLiteral("DialogoLocalizar"));
+    ASSERT_NE(dialogo, nullptr);
+    dialogo->findChild<QLineEdit*>(QStringLiteral("edtLocalizar"))->setText(QStringLiteral("adicional"));
+    // The most a line edit takes; with the rest of the cell it is too long.
+    dialogo->findChild<QLineEdit*>(QStringLiteral("edtSubstituir"))->setText(QString(32767, u'x'));
+    dialogo->findChild<QPushButton*>(QStringLiteral("btnSubstituirTudo"))->click();
+    EXPECT_EQ(dialogos->textos(), QStringList{QStringLiteral(
+                                      "Texto longo demais para uma célula: 32.775 caracteres (o limite é 32.767).")});
+    EXPECT_EQ(folha->text(3, 2), QStringLiteral("adicional noturno"));
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "src/formulas/TVandrelParamFormula.h"
 
+#include "src/Aplicacao.h"
 #include "src/formulas/EditorParametro.h"
 
 #include "catalog/TabelaStrings.h"
@@ -76,7 +77,7 @@ void TVandrelParamFormula::criarPaineis()
     auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
     cancelar->setObjectName(QStringLiteral("nBtnCancel"));
     cancelar->setGeometry(kXCancelar, yBotoes, kBotao.width(), kBotao.height());
-    connect(ok, &QPushButton::clicked, this, &TVandrelParamFormula::nBtnOkClick);
+    connect(ok, &QPushButton::clicked, this, Aplicacao::comando(this, &TVandrelParamFormula::nBtnOkClick));
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,5 +1,6 @@
 #include "src/impressao/VisualizacaoImpressao.h"
 
+#include "src/Aplicacao.h"
 #include "src/impressao/PaginaImpressa.h"
 
 #include <QComboBox>
@@ -54,7 +55,7 @@ void VisualizacaoImpressao::criarBarra()
         QAction* item = barra->addAction(legenda);
         item->setObjectName(QString::fromLatin1(nome));
         item->setShortcut(tecla);
-        connect(item, &QAction::triggered, this, acao);
+        connect(item, &QAction::triggered, this, Aplicacao::comando(acao));
     };
     botao("actPrimeira", QStringLiteral("|◀"), QKeySequence(Qt::Key_Home), [this] { irPara(0); });
     botao("actAnterior", QStringLiteral("◀"), QKeySequence(Qt::Key_PageUp), [this] { irPara(pagina() - 1); });
@@ -64,7 +65,7 @@ void VisualizacaoImpressao::criarBarra()
     barra->addWidget(FNumero);
     FTotal = new QLabel(QStringLiteral(" de %1 ").arg(paginas()), barra);
     barra->addWidget(FTotal);
-    connect(FNumero, &QSpinBox::valueChanged, this, [this](int n) { irPara(n - 1); });
+    connect(FNumero, &QSpinBox::valueChanged, this, Aplicacao::comando([this](int n) { irPara(n - 1); }));
     botao("actProxima", QStringLiteral("▶"), QKeySequence(Qt::Key_PageDown), [this] { irPara(pagina() + 1); });
     botao("actUltima", QStringLiteral("▶|"), QKeySequence(Qt::Key_End), [this] { irPara(paginas() - 1); });
     barra->addSeparator();
