@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   libgsf-1-dev liborcus-dev libxlsxwriter-dev libzstd-dev libsqlite3-dev
   libqt6sql6-sqlite libqt6sql6-psql postgresql-15 qt6-translations-l10n fonts-crosextra-carlito
-  python3-openpyxl poppler-utils gcovr)
+  python3-openpyxl poppler-utils gcovr
+  desktop-file-utils libxml2-utils dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

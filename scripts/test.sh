@@ -18,3 +18,5 @@ else
 fi
 # A test that hangs fails on its own instead of holding up the whole run.
 ctest --test-dir build-tests --output-on-failure --timeout 900 -j "$(nproc)"
+# The Debian package only when asked for: it is a second, Release build.
+if [ "${CI_PACOTE:-}" = 1 ]; then scripts/package.sh; fi

@@ -33,14 +33,30 @@ QString CaminhoAjuda::resolver(const QString& arquivoChm)
 
 QString CaminhoAjuda::resolver(const QString& arquivoChm, const QString& pastaCache, const QDateTime& dataPrograma)
 {
-    const QString instalada = QFileInfo(arquivoChm).absoluteDir().filePath(QStringLiteral("ajuda"));
-    if (QFileInfo::exists(indiceEm(instalada))) {
-        return instalada;
+    // Beside the program, then where an installation under a prefix puts it.
+    const QDir programa = QFileInfo(arquivoChm).absoluteDir();
+    for (const QString& relativa : {QStringLiteral("ajuda"), QStringLiteral("../share/darvelo-planilhas/ajuda")}) {
+        const QString instalada = QDir::cleanPath(programa.filePath(relativa));
+        if (QFileInfo::exists(indiceEm(instalada))) {
+            return instalada;
+        }
     }
     if (!atualizada(pastaCache, dataPrograma)) {
         GeradorAjuda::gerar(pastaCache);
     }
     return pastaCache;
+}
+
+QString CaminhoAjuda::guia(const QString& pastaPrograma)
+{
+    const QString instalado = QDir::cleanPath(QDir(pastaPrograma).filePath(QStringLiteral("../" DARVELO_GUIA_INSTALADO)));
+    for (const QString& pasta : {instalado, QStringLiteral(DARVELO_GUIA_FONTES)}) {
+        const QString indice = QDir(pasta).filePath(QStringLiteral("index.md"));
+        if (QFileInfo::exists(indice)) {
+            return indice;
+        }
+    }
+    return {};
 }
 
 }  // namespace ajuda

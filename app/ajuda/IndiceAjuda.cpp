@@ -105,7 +105,10 @@ QString secaoFuncoes(const QStringList& funcoes)
 
 QString IndiceAjuda::html(const QStringList& funcoes)
 {
-    const QString corpo = HtmlAjuda::titulo(1, QStringLiteral("Darvelo - Editor de Planilhas")) + secaoModelos() +
+    // The help window resolves the guide's link: its place depends on where
+    // the program runs from.
+    const QString guia = QStringLiteral("<p><a href=\"darvelo:guia\">Guia do usuário</a></p>\n");
+    const QString corpo = HtmlAjuda::titulo(1, QStringLiteral("Darvelo - Editor de Planilhas")) + guia + secaoModelos() +
                           secaoParametros() + secaoReplicacao() + secaoFuncoes(funcoes) + secaoPlanilha();
     return HtmlAjuda::documento(QStringLiteral("Ajuda do Editor de Planilhas"), corpo);
 }

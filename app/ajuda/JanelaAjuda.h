@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QUrl>
 
+class QAction;
 class QTextBrowser;
+class QUrl;
 
 namespace ajuda {
 
@@ -17,11 +20,17 @@ public:
     // An empty page shows the index.
     void mostrar(const QString& pasta, const QString& pagina);
     QTextBrowser* navegador() const { return FNavegador; }
+    // The user guide's index, from the installation or the sources.
+    void abrirGuia();
+    // What the index page links to for the guide.
+    static QUrl linkGuia() { return QUrl(QStringLiteral("darvelo:guia")); }
 
 private:
     void criarAcoes();
+    void seguir(const QUrl& link);
 
     QTextBrowser* FNavegador = nullptr;
+    QAction* FGuia = nullptr;
 };
 
 }  // namespace ajuda

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 
 namespace host {
@@ -28,14 +29,14 @@ constexpr std::array<ArquivoAssociacao, 2> arquivos{{
      "Type=Application\n"
      "Name=Darvelo - Editor de Planilhas\n"
      "Exec=darvelo-planilhas %f\n"
-     "MimeType=application/x-darvelo-nxs;\n"
+     "MimeType=application/x-darvelo-planilha;\n"
      "Terminal=false\n"
      "Categories=Office;Spreadsheet;\n",
      "update-desktop-database", "applications"},
-    {"mime/packages", "darvelo-nxs.xml",
+    {"mime/packages", "darvelo-planilhas.xml",
      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-     "  <mime-type type=\"application/x-darvelo-nxs\">\n"
+     "  <mime-type type=\"application/x-darvelo-planilha\">\n"
      "    <comment>Planilha do Darvelo</comment>\n"
      "    <glob pattern=\"*.nxs\"/>\n"
      "  </mime-type>\n"
@@ -78,11 +79,31 @@ void atualizarCache(const char* programa, const QString& pasta)
     processo.waitForFinished();
 }
 
+// An installation puts both files under a system data folder; the user's
+// own copies are only for a program run from its build folder.
+bool instaladoNoSistema()
+{
+    QString pastas = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (pastas.isEmpty()) {
+        pastas = QStringLiteral("/usr/local/share:/usr/share");
+    }
+    const QStringList lista = pastas.split(u':', Qt::SkipEmptyParts);
+    for (const ArquivoAssociacao& item : arquivos) {
+        const bool achou = std::any_of(lista.begin(), lista.end(), [&item](const QString& pasta) {
+            return QFileInfo::exists(pasta + u'/' + QLatin1String(item.pasta) + u'/' + QLatin1String(item.nome));
+        });
+        if (!achou) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool AssociateExtensionCheck(bool ativo)
 {
-    if (!ativo || qEnvironmentVariable("DARVELO_SEM_ASSOCIACAO") == QLatin1String("1")) {
+    if (!ativo || qEnvironmentVariable("DARVELO_SEM_ASSOCIACAO") == QLatin1String("1") || instaladoNoSistema()) {
         return false;
     }
     const QString base = pastaDeDados();

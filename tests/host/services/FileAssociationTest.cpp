@@ -64,10 +64,11 @@ protected:
     QTemporaryDir pasta;
     const QString dados = pasta.filePath(u"dados"_s);
     const QString desktop = dados + u"/applications/darvelo-planilhas.desktop"_s;
-    const QString mime = dados + u"/mime/packages/darvelo-nxs.xml"_s;
+    const QString mime = dados + u"/mime/packages/darvelo-planilhas.xml"_s;
     AmbienteTemporario xdg{"XDG_DATA_HOME", dados};
     AmbienteTemporario path{"PATH", pasta.filePath(u"bin"_s)};
     AmbienteTemporario ligada{"DARVELO_SEM_ASSOCIACAO", u"0"_s};
+    AmbienteTemporario sistema{"XDG_DATA_DIRS", pasta.filePath(u"sistema"_s)};
 };
 
 TEST_F(FileAssociationTest, InstallsDesktopEntryAndMimeTypeAndRefreshesTheirCaches)
@@ -76,10 +77,10 @@ TEST_F(FileAssociationTest, InstallsDesktopEntryAndMimeTypeAndRefreshesTheirCach
 
     const QStringList entrada = ler(desktop).split(u'\n');
     for (const QString& linha : {u"[Desktop Entry]"_s, u"Exec=darvelo-planilhas %f"_s,
-                                 u"Name=Darvelo - Editor de Planilhas"_s, u"MimeType=application/x-darvelo-nxs;"_s}) {
+                                 u"Name=Darvelo - Editor de Planilhas"_s, u"MimeType=application/x-darvelo-planilha;"_s}) {
         EXPECT_TRUE(entrada.contains(linha)) << linha.toStdString();
     }
-    EXPECT_TRUE(ler(mime).contains(u"<mime-type type=\"application/x-darvelo-nxs\">"_s));
+    EXPECT_TRUE(ler(mime).contains(u"<mime-type type=\"application/x-darvelo-planilha\">"_s));
     EXPECT_TRUE(ler(mime).contains(u"<glob pattern=\"*.nxs\"/>"_s));
     EXPECT_EQ(chamadas(), (QStringList{u"update-desktop-database "_s + dados + u"/applications"_s,
                                        u"update-mime-database "_s + dados + u"/mime"_s}));
@@ -116,6 +117,31 @@ TEST_F(FileAssociationTest, SwitchedOffByParameterOrEnvironment)
     AmbienteTemporario desligada("DARVELO_SEM_ASSOCIACAO", u"1"_s);
     EXPECT_FALSE(AssociateExtensionCheck());
     EXPECT_FALSE(QDir(dados).exists());
+}
+
+// Only both files in one of the system folders count as installed.
+TEST_F(FileAssociationTest, WritesNothingWhenInstalledSystemWide)
+{
+    const QString outra = pasta.filePath(u"outra"_s);
+    AmbienteTemporario pastas("XDG_DATA_DIRS", pasta.filePath(u"sistema"_s) + u':' + outra);
+    const struct {
+        QStringList instalados;
+        bool grava;
+    } casos[] = {
+        {{}, true},
+        {{u"/applications/darvelo-planilhas.desktop"_s}, true},
+        {{u"/applications/darvelo-planilhas.desktop"_s, u"/mime/packages/darvelo-planilhas.xml"_s}, false},
+    };
+    for (const auto& caso : casos) {
+        QDir(dados).removeRecursively();
+        QDir(outra).removeRecursively();
+        for (const QString& arquivo : caso.instalados) {
+            QDir().mkpath(QFileInfo(outra + arquivo).absolutePath());
+            QFile(outra + arquivo).open(QIODevice::WriteOnly);
+        }
+        EXPECT_EQ(AssociateExtensionCheck(), caso.grava) << caso.instalados.join(u' ').toStdString();
+        EXPECT_EQ(QFileInfo::exists(desktop), caso.grava);
+    }
 }
 
 TEST_F(FileAssociationTest, FailureToWriteRaisesWithThePath)
