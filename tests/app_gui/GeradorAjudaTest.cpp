@@ -126,6 +126,9 @@ TEST_F(GeradorAjudaTeste, LinksLevamAArquivosExistentes)
         todos += links(pagina(GeradorAjuda::arquivoDaFuncao(funcao)));
     }
     for (const QString& destino : todos) {
+        // The guide's link is the window's to resolve, not a file of the help.
+        if (destino == QLatin1String("darvelo:guia"))
+            continue;
         EXPECT_TRUE(QFile::exists(QDir(pasta->path()).filePath(destino))) << destino.toStdString();
     }
 }

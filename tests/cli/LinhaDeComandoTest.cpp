@@ -22,7 +22,7 @@ TEST(LinhaDeComandoTest, AjudaVersaoEErrosDeUso)
     const Caso casos[] = {
         {{"--help"}, 0, Canal::Saida, "Uso: darvelo COMANDO"},
         {{"-h"}, 0, Canal::Saida, "Comandos:"},
-        {{"--version"}, 0, Canal::Saida, "darvelo 0."},
+        {{"--version"}, 0, Canal::Saida, "darvelo " DARVELO_VERSAO "\n"},
         {{"gerar", "--help"}, 0, Canal::Saida, "Uso: darvelo gerar MODELO"},
         {{"converter", "--help"}, 0, Canal::Saida, "Uso: darvelo converter"},
         {{"banco-demo", "--help"}, 0, Canal::Saida, "--se-ausente"},
