@@ -50,12 +50,7 @@ void writePostgres(const host::ConnectionText& text, const host::DemoDataOptions
     const QString name = QStringLiteral("darvelo-demo");
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(text.host);
-        if (text.port > 0)
-            db.setPort(text.port);
-        db.setUserName(text.user);
-        db.setPassword(text.password);
-        db.setDatabaseName(text.database);
+        text.applyTo(db);
         if (!db.open())
             throw host::HostError(QStringLiteral("Não foi possível conectar ao banco de dados (%1): %2")
                                       .arg(text.describe(), db.lastError().text()));

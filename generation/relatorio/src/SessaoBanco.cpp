@@ -22,17 +22,7 @@ SessaoBanco::SessaoBanco(const host::ConnectionText& texto)
     const bool sqlite = texto.dialect == host::SqlDialect::SQLite;
     const QString driver = sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, FNome);
-    if (sqlite) {
-        db.setDatabaseName(texto.path);
-    } else {
-        db.setHostName(texto.host);
-        if (texto.port > 0)
-            db.setPort(texto.port);
-        db.setUserName(texto.user);
-        db.setPassword(texto.password);
-        db.setDatabaseName(texto.database);
-        db.setConnectOptions(texto.options);
-    }
+    texto.applyTo(db);
     if (!db.open()) {
         const QString motivo = db.lastError().text();
         db = QSqlDatabase();

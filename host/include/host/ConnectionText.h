@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QSqlDatabase;
+
 namespace host {
 
 // Where the payroll database is, named by one text:
@@ -24,6 +26,9 @@ struct ConnectionText {
     static ConnectionText parse(const QString& text);
     // The text without the password, for messages.
     QString describe() const;
+    // Gives an unopened connection where to find the database: the file for
+    // SQLite; server, user, database and options for PostgreSQL.
+    void applyTo(QSqlDatabase& db) const;
 };
 
 }  // namespace host

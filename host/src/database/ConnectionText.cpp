@@ -2,6 +2,7 @@
 
 #include "host/HostError.h"
 
+#include <QSqlDatabase>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -61,6 +62,22 @@ QString ConnectionText::describe() const
     if (port > 0)
         text += QLatin1Char(':') + QString::number(port);
     return text + QLatin1Char('/') + database;
+}
+
+void ConnectionText::applyTo(QSqlDatabase& db) const
+{
+    if (dialect == SqlDialect::SQLite) {
+        db.setDatabaseName(path);
+        return;
+    }
+    db.setHostName(host);
+    if (port > 0) {
+        db.setPort(port);
+    }
+    db.setUserName(user);
+    db.setPassword(password);
+    db.setDatabaseName(database);
+    db.setConnectOptions(options);
 }
 
 }  // namespace host

@@ -153,12 +153,7 @@ void DatabaseConnection::open()
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name_);
     if (!db.isValid())
         throw HostError(QStringLiteral("O driver PostgreSQL do Qt (QPSQL) não está instalado."));
-    db.setHostName(text_.host);
-    if (text_.port > 0)
-        db.setPort(text_.port);
-    db.setUserName(text_.user);
-    db.setPassword(text_.password);
-    db.setDatabaseName(text_.database);
+    text_.applyTo(db);
     QString options = QStringLiteral("connect_timeout=10");
     if (!text_.options.isEmpty())
         options += QLatin1Char(';') + text_.options;

@@ -62,10 +62,7 @@ QSqlDatabase DemoDatabases::connectPostgres(const QString& connectionName, const
 {
     const host::ConnectionText text = host::ConnectionText::parse(host::testing::postgresTestConnection());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
-    db.setHostName(text.host);
-    db.setPort(text.port);
-    db.setUserName(text.user);
-    db.setPassword(text.password);
+    text.applyTo(db);
     db.setDatabaseName(database);
     if (!db.open()) {
         throw std::runtime_error(("PostgreSQL: " + db.lastError().text()).toStdString());
