@@ -105,9 +105,7 @@ QString secaoFuncoes(const QStringList& funcoes)
 
 QString IndiceAjuda::html(const QStringList& funcoes)
 {
-    // The help window resolves the guide's link: its place depends on where
-    // the program runs from.
-    const QString guia = QStringLiteral("<p><a href=\"darvelo:guia\">Guia do usuário</a></p>\n");
+    const QString guia = QStringLiteral("<p><a href=\"%1\">Guia do usuário</a></p>\n").arg(QLatin1String(kLinkGuia));
     const QString corpo = HtmlAjuda::titulo(1, QStringLiteral("Darvelo - Editor de Planilhas")) + guia + secaoModelos() +
                           secaoParametros() + secaoReplicacao() + secaoFuncoes(funcoes) + secaoPlanilha();
     return HtmlAjuda::documento(QStringLiteral("Ajuda do Editor de Planilhas"), corpo);

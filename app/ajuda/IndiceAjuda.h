@@ -13,6 +13,9 @@ public:
     // The page listing the spreadsheet's own functions, and its file name.
     static QString funcoesPlanilha();
     static QString paginaPlanilha();
+    // The index's link to the user guide. It names no file: the help window
+    // resolves it, since the guide's place depends on where the program runs.
+    static constexpr const char* kLinkGuia = "darvelo:guia";
 };
 
 }  // namespace ajuda

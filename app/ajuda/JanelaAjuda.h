@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ajuda/IndiceAjuda.h"
+
 #include <QMainWindow>
 #include <QUrl>
 
@@ -23,7 +25,7 @@ public:
     // The user guide's index, from the installation or the sources.
     void abrirGuia();
     // What the index page links to for the guide.
-    static QUrl linkGuia() { return QUrl(QStringLiteral("darvelo:guia")); }
+    static QUrl linkGuia() { return QUrl(QString::fromLatin1(IndiceAjuda::kLinkGuia)); }
 
 private:
     void criarAcoes();

@@ -127,7 +127,7 @@ TEST_F(GeradorAjudaTeste, LinksLevamAArquivosExistentes)
     }
     for (const QString& destino : todos) {
         // The guide's link is the window's to resolve, not a file of the help.
-        if (destino == QLatin1String("darvelo:guia"))
+        if (destino == QLatin1String(ajuda::IndiceAjuda::kLinkGuia))
             continue;
         EXPECT_TRUE(QFile::exists(QDir(pasta->path()).filePath(destino))) << destino.toStdString();
     }
