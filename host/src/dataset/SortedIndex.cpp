@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <ranges>
 #include <utility>
 
 namespace host {
@@ -13,8 +12,16 @@ namespace {
 
 std::size_t partitionPoint(std::size_t lo, std::size_t hi, auto&& before)
 {
-    const auto positions = std::views::iota(lo, hi);
-    return lo + static_cast<std::size_t>(std::ranges::partition_point(positions, before) - positions.begin());
+    // A plain binary search: clang 14 cannot take libstdc++ 12's iota_view
+    // in the ranges algorithms, and the fuzz build uses clang.
+    while (lo < hi) {
+        const std::size_t middle = lo + (hi - lo) / 2;
+        if (before(middle))
+            lo = middle + 1;
+        else
+            hi = middle;
+    }
+    return lo;
 }
 
 // Ranges are usually short, so their end is sought by doubling steps from
