@@ -71,6 +71,7 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     host::AssociateExtensionCheck();
     Aplicacao::instalarTraducoes();
+    Aplicacao::instalarIcone();
     host::instalarDialogos(std::make_unique<gui::DialogosJanela>());
     int resultado = 1;
     Aplicacao::mostrandoErros([&] {

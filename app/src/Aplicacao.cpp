@@ -5,6 +5,7 @@
 
 #include <spreadsheet/SpreadsheetError.h>
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -46,4 +47,15 @@ bool Aplicacao::instalarTraducoes()
         return false;
     }
     return QCoreApplication::installTranslator(&traducao);
+}
+
+void Aplicacao::instalarIcone()
+{
+    // The installed theme's icon where there is one; the copy built into
+    // the program otherwise (a build folder, a desktop without the theme).
+    QIcon proprio;
+    for (const int tamanho : {16, 22, 32, 48, 64, 128, 256})
+        proprio.addFile(QStringLiteral(":/icone/%1x%1/darvelo-planilhas.png").arg(tamanho));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("darvelo-planilhas"), proprio));
+    QGuiApplication::setDesktopFileName(QStringLiteral("darvelo-planilhas"));
 }

@@ -38,4 +38,7 @@ public:
     // Qt's own dialogs, buttons and context menus speak Brazilian
     // Portuguese. False when the translations are not installed.
     static bool instalarTraducoes();
+    // The program's own icon on its windows, and the desktop entry it
+    // belongs to, so that the task bar shows the same icon as the menu.
+    static void instalarIcone();
 };
