@@ -257,6 +257,8 @@ INSTANTIATE_TEST_SUITE_P(
     Fixtures, XlsxRefusalTest,
     ::testing::Values(RefusalCase{"bad_declared_size", QStringLiteral("parte de 600 MiB descompactada; o limite é 256 MiB")},
                       RefusalCase{"bad_truncated", QStringLiteral("truncado ou danificado")},
+                      // Found by fuzzing: the workbook part declares 16 MiB and inflates to 1 KiB.
+                      RefusalCase{"bad_checksum", QStringLiteral("xl/workbook.xml do arquivo xlsx está danificada (o conteúdo não confere")},
                       RefusalCase{"bad_malformed", QStringLiteral("xl/worksheets/sheet1.xml do arquivo xlsx não é um XML válido")},
                       RefusalCase{"bad_styles", QStringLiteral("mais de 65536 formatos de célula")},
                       RefusalCase{"bad_open_tag", QStringLiteral("termina no meio de um elemento")},

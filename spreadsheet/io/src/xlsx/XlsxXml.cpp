@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <zlib.h>
+
 #include <cctype>
 
 namespace spreadsheet::io::xml {
@@ -101,7 +103,8 @@ const char* tagFault(std::string_view text)
 }  // namespace
 
 Package::Package(const QByteArray& bytes)
-    : stream_(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
+    : entries_(ZipDirectory::check(bytes)),
+      stream_(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
       archive_(&stream_)
 {
     try {
@@ -148,6 +151,14 @@ bool Package::load(std::string_view part, std::vector<unsigned char>& utf8) cons
     } catch (const orcus::zip_error& e) {
         throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).")
                                   .arg(text(part), QString::fromUtf8(e.what())));
+    }
+    // liborcus ends the part with a null byte of its own.
+    const auto entry = entries_.find(part);
+    if (entry != entries_.end() &&
+        (utf8.size() != entry->second.size + 1 ||
+         crc32_z(crc32_z(0, nullptr, 0), utf8.data(), entry->second.size) != entry->second.crc)) {
+        throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).")
+                                  .arg(text(part), QStringLiteral("o conteúdo não confere com o índice do zip")));
     }
     if (isUtf16(utf8)) {
         const std::string converted = utf16ToUtf8(utf8);

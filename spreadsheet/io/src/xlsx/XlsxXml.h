@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZipDirectory.h"
+
 #include <QString>
 
 #include <orcus/parser_base.hpp>
@@ -134,7 +136,9 @@ public:
 
 private:
     // The part as UTF-8, where it was inflated: a sheet part of a million
-    // cells is tens of megabytes, and a copy would double them.
+    // cells is tens of megabytes, and a copy would double them. The
+    // inflater fills the size the directory declares whatever the stream
+    // holds, so the part must match the directory's size and checksum.
     bool load(std::string_view part, std::vector<unsigned char>& utf8) const;
     // The parser of liborcus 0.17 reads past the end of a part that stops
     // inside a tag (after an attribute's value, or inside a value that holds
@@ -142,6 +146,7 @@ private:
     void checkEnding(std::string_view part, std::string_view utf8) const;
     [[noreturn]] static void malformed(std::string_view part, const char* reason);
 
+    ZipDirectory::Entries entries_;
     orcus::zip_archive_stream_blob stream_;
     orcus::zip_archive archive_;
     mutable std::set<std::string, std::less<>> checked_;

@@ -70,7 +70,7 @@ QString mebibytes(std::uint64_t bytes)
 
 }  // namespace
 
-void ZipDirectory::check(const QByteArray& bytes)
+ZipDirectory::Entries ZipDirectory::check(const QByteArray& bytes)
 {
     if (bytes.size() < kEndSize) {
         damaged();
@@ -82,6 +82,7 @@ void ZipDirectory::check(const QByteArray& bytes)
         damaged();
     }
     std::uint64_t total = 0;
+    Entries parts;
     qsizetype offset = directory;
     for (quint16 i = 0; i < entries; ++i) {
         if (offset + kEntrySize > end || at<quint32>(bytes, offset) != kEntrySignature) {
@@ -94,12 +95,18 @@ void ZipDirectory::check(const QByteArray& bytes)
         }
         checkLocalHeader(bytes, at<quint32>(bytes, offset + 42), directory);
         total += size;
-        offset += kEntrySize + at<quint16>(bytes, offset + 28) + at<quint16>(bytes, offset + 30) + at<quint16>(bytes, offset + 32);
+        const quint16 nameSize = at<quint16>(bytes, offset + 28);
+        if (offset + kEntrySize + nameSize > end) {
+            damaged();
+        }
+        parts.emplace(std::string(bytes.constData() + offset + kEntrySize, nameSize), Entry{at<quint32>(bytes, offset + 16), size});
+        offset += kEntrySize + nameSize + at<quint16>(bytes, offset + 30) + at<quint16>(bytes, offset + 32);
     }
     if (total > kMaxPackageBytes) {
         throw FileFormatError(QStringLiteral("O arquivo xlsx tem %1 MiB descompactados; o limite é %2 MiB.")
                                   .arg(mebibytes(total), mebibytes(kMaxPackageBytes)));
     }
+    return parts;
 }
 
 }  // namespace spreadsheet::io

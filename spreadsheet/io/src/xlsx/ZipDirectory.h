@@ -3,6 +3,9 @@
 #include <QByteArray>
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
 
 namespace spreadsheet::io {
 
@@ -16,9 +19,17 @@ public:
     static constexpr std::uint64_t kMaxPackageBytes = 1ull << 30;
     static constexpr std::uint32_t kMaxEntries = 65535;
 
-    // Throws FileFormatError, in words a user understands, when the
-    // directory is missing, damaged or over the bounds above.
-    static void check(const QByteArray& bytes);
+    // What the directory says a part inflates to.
+    struct Entry {
+        std::uint32_t crc = 0;
+        std::uint64_t size = 0;
+    };
+    using Entries = std::map<std::string, Entry, std::less<>>;
+
+    // The parts by name. Throws FileFormatError, in words a user
+    // understands, when the directory is missing, damaged or over the
+    // bounds above.
+    static Entries check(const QByteArray& bytes);
 };
 
 }  // namespace spreadsheet::io
