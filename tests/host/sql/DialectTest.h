@@ -19,9 +19,7 @@ class DialectTest : public ::testing::TestWithParam<SqlDialect> {
 protected:
     void SetUp() override
     {
-        if (GetParam() == SqlDialect::PostgreSQL) {
-            DARVELO_REQUIRE_POSTGRES();
-        }
+        DARVELO_REQUIRE_DIALECT(GetParam());
         db_ = TestDatabase::open(GetParam());
     }
 
@@ -38,14 +36,4 @@ private:
     std::unique_ptr<TestDatabase> db_;
 };
 
-inline std::string dialectName(const ::testing::TestParamInfo<SqlDialect>& info)
-{
-    return info.param == SqlDialect::SQLite ? "SQLite" : "PostgreSQL";
-}
-
 }  // namespace host::testing
-
-#define DARVELO_INSTANTIATE_DIALECTS(Suite)                                                                            \
-    INSTANTIATE_TEST_SUITE_P(Dialects, Suite,                                                                          \
-                             ::testing::Values(host::SqlDialect::SQLite, host::SqlDialect::PostgreSQL),                \
-                             host::testing::dialectName)
