@@ -4,6 +4,8 @@
 #include "host/HostError.h"
 #include "host/SqlDialect.h"
 
+#include <gtest/gtest.h>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
@@ -49,13 +51,20 @@ inline std::string dialectName(SqlDialect dialect)
             GTEST_SKIP() << "PostgreSQL NOT TESTED: set DARVELO_PG_TEST to a test server's connection"; \
     } while (0)
 
-// For a case run once per dialect: the PostgreSQL one skips, visibly, without a server.
-#define DARVELO_REQUIRE_DIALECT(dialect)                 \
-    do {                                                 \
-        if ((dialect) == host::SqlDialect::PostgreSQL) { \
-            DARVELO_REQUIRE_POSTGRES();                  \
-        }                                                \
-    } while (0)
+namespace host::testing {
+
+// A case run once per dialect: the PostgreSQL one skips, visibly, without a server.
+class DialectCase : public ::testing::TestWithParam<SqlDialect> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == SqlDialect::PostgreSQL) {
+            DARVELO_REQUIRE_POSTGRES();
+        }
+    }
+};
+
+}  // namespace host::testing
 
 #define DARVELO_INSTANTIATE_DIALECTS(Suite)                                                             \
     INSTANTIATE_TEST_SUITE_P(Dialects, Suite,                                                           \

@@ -21,12 +21,15 @@ using namespace host;
 
 namespace {
 
-class DatabaseServicesTest : public ::testing::TestWithParam<SqlDialect> {
+class DatabaseServicesTest : public host::testing::DialectCase {
 protected:
     void SetUp() override
     {
+        DialectCase::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
         auto& demo = host::testing::DemoDatabases::instance();
-        DARVELO_REQUIRE_DIALECT(GetParam());
         services = std::make_unique<TnDMSQLDataSet>(ConnectionText::parse(
             GetParam() == SqlDialect::SQLite ? demo.sqliteConnection()
                                              : demo.postgresConnection(QStringLiteral("darvelo_database_test"))));

@@ -34,13 +34,7 @@ TEST(CamposEmpresa, RaiseForANumberOutsideTheTable)
     EXPECT_THROW(host::campoEmpresa(63), host::HostError);
 }
 
-class DadosEmpresaQuery : public ::testing::TestWithParam<SqlDialect> {
-protected:
-    void SetUp() override
-    {
-        DARVELO_REQUIRE_DIALECT(GetParam());
-    }
-};
+using DadosEmpresaQuery = host::testing::DialectCase;
 
 // Field n is the result column n + 1, under the column name of the table.
 TEST_P(DadosEmpresaQuery, PutsFieldNInColumnNPlusOne)

@@ -16,6 +16,11 @@ using host::DemoDataGenerator;
 using host::DemoDataOptions;
 using host::SqlDialect;
 
+QString demoChecksum(SqlDialect dialect)
+{
+    return schema_test::checksum(schema_test::demo(dialect));
+}
+
 QString checksumOf(const DemoDataOptions& options)
 {
     const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
@@ -26,21 +31,20 @@ QString checksumOf(const DemoDataOptions& options)
 
 TEST(DemoDataDeterminism, SameSeedGivesTheSameRows)
 {
-    EXPECT_EQ(checksumOf(host::testing::DemoDatabases::options()),
-              schema_test::checksum(schema_test::demo(SqlDialect::SQLite)));
+    EXPECT_EQ(checksumOf(host::testing::DemoDatabases::options()), demoChecksum(SqlDialect::SQLite));
 }
 
 TEST(DemoDataDeterminism, AnotherSeedGivesOtherRows)
 {
     DemoDataOptions other = host::testing::DemoDatabases::options();
     other.seed += 1;
-    EXPECT_NE(checksumOf(other), schema_test::checksum(schema_test::demo(SqlDialect::SQLite)));
+    EXPECT_NE(checksumOf(other), demoChecksum(SqlDialect::SQLite));
 }
 
 TEST(DemoDataDeterminism, BothDatabasesHoldTheSameRows)
 {
     DARVELO_REQUIRE_POSTGRES();
-    EXPECT_EQ(schema_test::checksum(schema_test::demo(SqlDialect::PostgreSQL)), schema_test::checksum(schema_test::demo(SqlDialect::SQLite)));
+    EXPECT_EQ(demoChecksum(SqlDialect::PostgreSQL), demoChecksum(SqlDialect::SQLite));
 }
 
 // A second run on the same database replaces the tables of the first.

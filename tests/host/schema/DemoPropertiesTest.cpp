@@ -24,12 +24,8 @@ struct Expectation {
 
 constexpr qint64 kAny = std::numeric_limits<qint64>::max();
 
-class DemoProperties : public ::testing::TestWithParam<SqlDialect> {
+class DemoProperties : public host::testing::DialectCase {
 protected:
-    void SetUp() override
-    {
-        DARVELO_REQUIRE_DIALECT(GetParam());
-    }
     QSqlDatabase db() const { return schema_test::demo(GetParam()); }
     qint64 count(const QString& sql) const { return schema_test::count(db(), sql); }
     std::set<qint64> integers(const char* sql) const { return schema_test::integers(db(), QLatin1String(sql)); }

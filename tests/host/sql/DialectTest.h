@@ -15,12 +15,14 @@ namespace host::testing {
 
 // A test that runs once on SQLite and once on PostgreSQL (skipped, visibly,
 // when no PostgreSQL server is configured).
-class DialectTest : public ::testing::TestWithParam<SqlDialect> {
+class DialectTest : public DialectCase {
 protected:
     void SetUp() override
     {
-        DARVELO_REQUIRE_DIALECT(GetParam());
-        db_ = TestDatabase::open(GetParam());
+        DialectCase::SetUp();
+        if (!IsSkipped()) {
+            db_ = TestDatabase::open(GetParam());
+        }
     }
 
     SqlDialect dialect() const { return GetParam(); }
