@@ -5,21 +5,22 @@
 #include "host/DemoDataGenerator.h"
 #include "host/HostError.h"
 
-#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <memory>
-
 namespace host::testing {
 
-// The demo payroll database, built once per test program: a SQLite file in
-// a temporary folder and, when a server is available, a PostgreSQL database
-// of its own (named after the program, so test programs running at the same
-// time do not meet).
+// The demo payroll database of the default options, built once per test
+// program: a SQLite file in a temporary folder and, when a server is
+// available, PostgreSQL databases of their own (named by the program, so
+// test programs running at the same time do not meet). Each PostgreSQL
+// database is held under an advisory lock while the program runs, so that
+// two runs of one program do not rebuild it under each other. The sessions
+// stay open until the program ends.
 class DemoDatabases {
 public:
     static DemoDatabases& instance()
@@ -28,68 +29,92 @@ public:
         return databases;
     }
 
-    QString sqliteConnection()
+    static const DemoDataOptions& options()
+    {
+        static const DemoDataOptions defaults;
+        return defaults;
+    }
+
+    QString sqlitePath()
     {
         if (sqlitePath_.isEmpty()) {
-            sqlitePath_ = folder_.filePath(QStringLiteral("demo.sqlite"));
-            DemoDataGenerator::criarSqlite(sqlitePath_, DemoDataOptions{});
+            const QString path = folder_.filePath(QStringLiteral("demo.sqlite"));
+            DemoDataGenerator::criarSqlite(path, options());
+            sqlitePath_ = path;
         }
-        return QStringLiteral("sqlite:") + sqlitePath_;
+        return sqlitePath_;
+    }
+
+    QString sqliteConnection() { return QStringLiteral("sqlite:") + sqlitePath(); }
+
+    QSqlDatabase sqlite()
+    {
+        const QString name = QStringLiteral("demo-sqlite");
+        if (!QSqlDatabase::contains(name)) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(sqlitePath());
+            if (!db.open())
+                throw HostError(QStringLiteral("SQLite de teste: ") + db.lastError().text());
+        }
+        return QSqlDatabase::database(name, false);
     }
 
     // Empty without a server.
     QString postgresConnection(const QString& databaseName)
     {
-        const QString server = postgresTestConnection();
-        if (server.isEmpty())
+        if (postgresTestConnection().isEmpty())
             return {};
-        if (!postgresLoaded_.contains(databaseName)) {
-            loadPostgres(server, databaseName);
-            postgresLoaded_ << databaseName;
-        }
-        QUrl url(server);
+        postgres(databaseName);
+        QUrl url(postgresTestConnection());
         url.setPath(QLatin1Char('/') + databaseName);
         return url.toString();
     }
 
-    // A writable session on the server, for what tests must do as the
-    // database's owner (create the database, end a session).
-    static QSqlDatabase adminSession(const QString& name, const QString& databaseName)
+    // The session that loaded the database; the server must be configured.
+    QSqlDatabase postgres(const QString& databaseName)
     {
-        const QUrl url(postgresTestConnection());
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(url.host());
-        db.setPort(url.port(5432));
-        db.setUserName(url.userName());
-        db.setPassword(url.password());
-        db.setDatabaseName(databaseName.isEmpty() ? url.path().mid(1) : databaseName);
-        if (!db.open())
-            throw HostError(QStringLiteral("PostgreSQL de teste: ") + db.lastError().text());
-        return db;
+        const QString name = QStringLiteral("demo-pg-") + databaseName;
+        if (!QSqlDatabase::contains(name))
+            loadPostgres(name, databaseName);
+        return QSqlDatabase::database(name, false);
+    }
+
+    QSqlDatabase database(SqlDialect dialect, const QString& postgresName)
+    {
+        return dialect == SqlDialect::SQLite ? sqlite() : postgres(postgresName);
     }
 
 private:
-    static void loadPostgres(const QString& server, const QString& databaseName)
+    static void exec(QSqlDatabase db, const QString& sql)
+    {
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            throw HostError(QStringLiteral("PostgreSQL de teste: ") + query.lastError().text());
+    }
+
+    static void loadPostgres(const QString& connectionName, const QString& databaseName)
     {
         {
-            QSqlDatabase admin = adminSession(QStringLiteral("demo-admin"), {});
+            QSqlDatabase admin = postgresSession(QStringLiteral("demo-admin"));
             QSqlQuery query(admin);
             query.exec(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(databaseName));
-            if (!query.next() && !query.exec(QStringLiteral("CREATE DATABASE %1").arg(databaseName)))
-                throw HostError(QStringLiteral("PostgreSQL de teste: ") + query.lastError().text());
+            if (!query.next())
+                exec(admin, QStringLiteral("CREATE DATABASE %1").arg(databaseName));
         }
         QSqlDatabase::removeDatabase(QStringLiteral("demo-admin"));
-        {
-            QSqlDatabase db = adminSession(QStringLiteral("demo-load"), databaseName);
-            DemoDataGenerator::gerar(db, SqlDialect::PostgreSQL, DemoDataOptions{});
+        try {
+            QSqlDatabase db = postgresSession(connectionName, databaseName);
+            exec(db, QStringLiteral("SELECT pg_advisory_lock(hashtext('%1'))").arg(databaseName));
+            DemoDataGenerator::gerar(db, SqlDialect::PostgreSQL, options());
+        } catch (...) {
+            // A half-built database must not be taken for a loaded one.
+            QSqlDatabase::removeDatabase(connectionName);
+            throw;
         }
-        QSqlDatabase::removeDatabase(QStringLiteral("demo-load"));
-        (void)server;
     }
 
     QTemporaryDir folder_;
     QString sqlitePath_;
-    QStringList postgresLoaded_;
 };
 
 }  // namespace host::testing

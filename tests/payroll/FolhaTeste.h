@@ -29,6 +29,12 @@ public:
         auto dataset = host::ExecutarSQL(host::PegarSQL(sql));
         return dataset->IsEmpty() ? QVariant() : dataset->Fields(0).Value();
     }
+    // The same, as the dataset writes it.
+    static QString textoSql(const QString& sql)
+    {
+        auto dataset = host::ExecutarSQL(host::PegarSQL(sql));
+        return dataset->IsEmpty() ? QString() : dataset->Fields(0).AsString();
+    }
 
 protected:
     static void SetUpTestSuite()

@@ -22,39 +22,32 @@ QString repetir(const char* texto, double vezes)
 
 }  // namespace
 
-TEST(Repeticao, RoundsTheCountHalvesToEven)
+TEST(Repeticao, RoundsTheCountHalvesToEvenAndGivesNothingBelowOne)
 {
-    EXPECT_EQ(repetir("ab", 3), "ababab");
-    EXPECT_EQ(repetir("ab", 2.5), "abab");
-    EXPECT_EQ(repetir("ab", 3.5), "abababab");
-    EXPECT_EQ(repetir("ab", 2.51), "ababab");
-    EXPECT_EQ(repetir("ç", 1.4), "ç");
-    EXPECT_EQ(repetir("ab", 0.5), "");
+    const struct {
+        const char* texto;
+        double vezes;
+        const char* esperado;
+    } casos[] = {
+        {"ab", 3, "ababab"}, {"ab", 2.5, "abab"}, {"ab", 3.5, "abababab"}, {"ab", 2.51, "ababab"},
+        {"ç", 1.4, "ç"},     {"ab", 0.5, ""},     {"ab", 0, ""},           {"ab", -3, ""},
+        {"ab", -2.5, ""},    {"", 1000, ""},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(repetir(caso.texto, caso.vezes), QString::fromUtf8(caso.esperado)) << caso.texto << " " << caso.vezes;
+    }
 }
 
-TEST(Repeticao, GivesTheEmptyTextForNoRepetition)
-{
-    EXPECT_EQ(repetir("ab", 0), "");
-    EXPECT_EQ(repetir("ab", -3), "");
-    EXPECT_EQ(repetir("ab", -2.5), "");
-    EXPECT_EQ(repetir("", 1000), "");
-}
-
-TEST(Repeticao, StopsAtTheLongestCellText)
+TEST(Repeticao, StopsAtTheLongestCellTextAndRefusesCountsThatAreNoWholeNumber)
 {
     EXPECT_EQ(repetir("x", 32767).size(), Repeticao::kLimite);
     EXPECT_EQ(repetir("ab", 16383).size(), 32766);
-    EXPECT_THROW(repetir("x", 32768), ErroFormatacao);
-    EXPECT_THROW(repetir("ab", 16384), ErroFormatacao);
-    EXPECT_THROW(repetir("x", 1e12), ErroFormatacao);
-    EXPECT_THROW(repetir("abc", 2147483647), ErroFormatacao);
-}
-
-TEST(Repeticao, RejectsCountsThatAreNoWholeNumber)
-{
-    EXPECT_THROW(repetir("x", std::numeric_limits<double>::quiet_NaN()), ErroFormatacao);
-    EXPECT_THROW(repetir("x", std::numeric_limits<double>::infinity()), ErroFormatacao);
-    EXPECT_THROW(repetir("x", -std::numeric_limits<double>::infinity()), ErroFormatacao);
-    EXPECT_THROW(repetir("", 1e300), ErroFormatacao);
-    EXPECT_THROW(repetir("x", -1e300), ErroFormatacao);
+    const double infinito = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, double> recusados[] = {
+        {"x", 32768},  {"ab", 16384}, {"x", 1e12}, {"abc", 2147483647}, {"x", std::numeric_limits<double>::quiet_NaN()},
+        {"x", infinito}, {"x", -infinito}, {"", 1e300}, {"x", -1e300},
+    };
+    for (const auto& [texto, vezes] : recusados) {
+        EXPECT_THROW(repetir(texto, vezes), ErroFormatacao) << texto << " " << vezes;
+    }
 }

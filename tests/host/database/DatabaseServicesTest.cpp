@@ -21,26 +21,22 @@ using namespace host;
 
 namespace {
 
-class DatabaseServicesTest : public ::testing::TestWithParam<SqlDialect> {
+class DatabaseServicesTest : public host::testing::DialectCase {
 protected:
     void SetUp() override
     {
-        auto& demo = host::testing::DemoDatabases::instance();
-        QString text = demo.sqliteConnection();
-        if (GetParam() == SqlDialect::PostgreSQL) {
-            DARVELO_REQUIRE_POSTGRES();
-            text = demo.postgresConnection(QStringLiteral("darvelo_database_test"));
+        DialectCase::SetUp();
+        if (IsSkipped()) {
+            return;
         }
-        services = std::make_unique<TnDMSQLDataSet>(ConnectionText::parse(text));
+        auto& demo = host::testing::DemoDatabases::instance();
+        services = std::make_unique<TnDMSQLDataSet>(ConnectionText::parse(
+            GetParam() == SqlDialect::SQLite ? demo.sqliteConnection()
+                                             : demo.postgresConnection(QStringLiteral("darvelo_database_test"))));
     }
 
     std::unique_ptr<TnDMSQLDataSet> services;
 };
-
-std::string dialectName(const ::testing::TestParamInfo<SqlDialect>& info)
-{
-    return info.param == SqlDialect::SQLite ? "SQLite" : "PostgreSQL";
-}
 
 int countOf(TnClientDataSet& data)
 {
@@ -49,8 +45,7 @@ int countOf(TnClientDataSet& data)
 
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Databases, DatabaseServicesTest,
-                         ::testing::Values(SqlDialect::SQLite, SqlDialect::PostgreSQL), dialectName);
+DARVELO_INSTANTIATE_DIALECTS(DatabaseServicesTest);
 
 TEST_P(DatabaseServicesTest, DateParametersKeepTheFirstAndLastDayOfABetween)
 {
@@ -197,7 +192,7 @@ TEST(DatabaseFailures, ALostPostgresConnectionIsReportedAsSuch)
         ConnectionText::parse(demo.postgresConnection(QStringLiteral("darvelo_database_test"))));
     auto pid = services.ExecutarSQL(QStringLiteral("SELECT pg_backend_pid()"));
     {
-        QSqlDatabase admin = host::testing::DemoDatabases::adminSession(QStringLiteral("killer"), {});
+        QSqlDatabase admin = host::testing::postgresSession(QStringLiteral("killer"));
         QSqlQuery query(admin);
         ASSERT_TRUE(query.exec(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(pid->Fields(0).AsInteger())));
     }

@@ -90,9 +90,9 @@ std::vector<QueryCase> cases()
              return QStringList{filtro("P.CodigoEmpresa", kEmpresas, false),
                                 filtro("P.CodigoPerCalculo", kPeriodos, true)};
          },
-         {}, 20},
+         {}},
         {"gps", payroll::SqlGps, [] { return QStringList{filtro("gps1.CodigoEmpresa", kEmpresas, false)}; },
-         {referencia}, 8},
+         {referencia}},
         {"imposto calculo", payroll::ConsultaCompleta(payroll::SqlImpostoCalculo),
          [] {
              return QStringList{filtro("I.CodigoEmpresa", kEmpresas, true) + filtro("I.CodigoEstab", {}, true)
@@ -106,13 +106,13 @@ std::vector<QueryCase> cases()
         {"provisao ferias rateio em dias", payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatEmDias), provisoes, {competIni, competFim}},
         {"provisao 13 rateio", payroll::ConsultaCompleta(payroll::SqlProvisao13SalRat), provisoes, {competIni, competFim}},
         {"outra empresa", payroll::SqlOutraEmpresa,
-         [] { return QStringList{filtro("OEE.CodigoEmpresa", kEmpresas, true)}; }, {}, 8},
+         [] { return QStringList{filtro("OEE.CodigoEmpresa", kEmpresas, true)}; }, {}},
         {"organograma", payroll::SqlOrganograma,
          [] {
              return QStringList{filtro("CodigoEmpresa", kEmpresas, false), filtro("CodigoEstab", {}, true)};
          },
          {}},
-        {"anuidade", payroll::SqlTabelaAnuidade, none, {}, 3},
+        {"anuidade", payroll::SqlTabelaAnuidade, none, {}},
         {"dados contrato", payroll::SqlDadosContrato, none, {1}},
         {"sindicato", payroll::SqlSindicato, none, {}, 24,
          [referencia] {

@@ -44,36 +44,55 @@ protected:
     std::unique_ptr<TnClientDataSet> dataset;
 };
 
-TEST_F(KeySearchTest, WithoutIndexMatchesLeadingColumnsAndTakesFirstInQueryOrder)
+// A key search from the last record, and the record it lands on.
+TEST_F(KeySearchTest, FindKeyLandsOnTheFirstMatchOfTheIndexOrder)
 {
-    ASSERT_TRUE(dataset->FindKey({1, 20}));
-    EXPECT_EQ(id(), 2);
+    const struct {
+        const char* rule;
+        const char* index;
+        QVariantList key;
+        qint64 id;  // 0: not found, the position left where it was
+    } cases[] = {
+        {"without index: the leading columns, first in query order", "", {1, 20}, 2},
+        {"without index: the leading columns, first in query order", "", {2}, 4},
+        {"not found", "", {9}, 0},
+        {"not found", "", {1, 30}, 0},
+        {"text keys compare case-sensitively", "NomeFunc", {"Bruno"}, 3},
+        {"text keys compare case-sensitively", "NomeFunc", {"bruno"}, 2},
+        {"text keys compare case-sensitively", "NomeFunc", {"BRUNO"}, 0},
+        {"index names ignore case", "codigoempresa; CODIGOFUNCCONTR", {2, 10}, 4},
+        {"nulls can be searched", "CodigoFuncContr", {QVariant()}, 5},
+        {"keys are converted to the field type", "", {1.0, QString(" 20 ")}, 2},
+        {"keys are converted to the field type", "DataAdm", {QString("2019-07-01")}, 5},
+        {"keys are converted to the field type", "DataAdm", {QDateTime(QDate(2022, 2, 2), QTime(13, 30))}, 6},
+        {"an empty key finds the first record of the view", "", {}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.rule) + " [" + c.index + "]");
+        dataset->SetIndexFieldNames(c.index);
+        dataset->Last();
+        const qint64 last = id();
+        EXPECT_EQ(dataset->FindKey(c.key), c.id != 0);
+        EXPECT_EQ(id(), c.id != 0 ? c.id : last);
+        if (c.id == 0) {
+            EXPECT_EQ(dataset->RecNo(), 6);
+        }
+    }
+}
+
+TEST_F(KeySearchTest, TheViewKeepsItsOrderAfterASearch)
+{
+    // Without index the found record is followed by the next query row.
     ASSERT_TRUE(dataset->FindKey({2}));
-    EXPECT_EQ(id(), 4);
-    // The view stays in query order: the found record is followed by the next query row.
     dataset->Next();
     EXPECT_EQ(id(), 5);
-}
-
-TEST_F(KeySearchTest, NotFoundLeavesThePositionAlone)
-{
-    dataset->Last();
-    EXPECT_FALSE(dataset->FindKey({9}));
-    EXPECT_FALSE(dataset->FindKey({1, 30}));
-    EXPECT_EQ(id(), 6);
-    EXPECT_EQ(dataset->RecNo(), 6);
-}
-
-TEST_F(KeySearchTest, TextKeysCompareCaseSensitively)
-{
-    dataset->SetIndexFieldNames("NomeFunc");
-    ASSERT_TRUE(dataset->FindKey({"Bruno"}));
-    EXPECT_EQ(id(), 3);
-    ASSERT_TRUE(dataset->FindKey({"bruno"}));
-    EXPECT_EQ(id(), 2);
-    EXPECT_FALSE(dataset->FindKey({"BRUNO"}));
+    EXPECT_EQ(dataset->RecNo(), 5);
     // Null first, then upper case before lower case.
+    dataset->SetIndexFieldNames("NomeFunc");
     EXPECT_EQ(datasettest::walk(*dataset, "Id"), datasettest::ids({6, 1, 3, 4, 5, 2}));
+    dataset->SetIndexFieldNames("CodigoFuncContr");
+    dataset->First();
+    EXPECT_EQ(id(), 5);
 }
 
 TEST_F(KeySearchTest, NamesIgnoreCaseAndReportTheLoadedSpelling)
@@ -82,29 +101,6 @@ TEST_F(KeySearchTest, NamesIgnoreCaseAndReportTheLoadedSpelling)
     EXPECT_EQ(dataset->GetIndexFieldNames(), "codigoempresa; CODIGOFUNCCONTR");
     EXPECT_EQ(dataset->FieldByName("nomefunc").FieldName(), "NomeFunc");
     EXPECT_EQ(dataset->FindField("DATAADM"), &dataset->Fields(3));
-    ASSERT_TRUE(dataset->FindKey({2, 10}));
-    EXPECT_EQ(id(), 4);
-}
-
-TEST_F(KeySearchTest, NullsSortFirstAndCanBeSearched)
-{
-    dataset->SetIndexFieldNames("CodigoFuncContr");
-    dataset->First();
-    EXPECT_EQ(id(), 5);
-    dataset->Last();
-    ASSERT_TRUE(dataset->FindKey({QVariant()}));
-    EXPECT_EQ(id(), 5);
-}
-
-TEST_F(KeySearchTest, KeysAreConvertedToTheFieldType)
-{
-    ASSERT_TRUE(dataset->FindKey({1.0, QString(" 20 ")}));
-    EXPECT_EQ(id(), 2);
-    dataset->SetIndexFieldNames("DataAdm");
-    ASSERT_TRUE(dataset->FindKey({QString("2019-07-01")}));
-    EXPECT_EQ(id(), 5);
-    ASSERT_TRUE(dataset->FindKey({QDateTime(QDate(2022, 2, 2), QTime(13, 30))}));
-    EXPECT_EQ(id(), 6);
 }
 
 TEST_F(KeySearchTest, UnconvertibleKeysRaiseNamingTheField)
@@ -175,13 +171,6 @@ TEST_F(KeySearchTest, KeyEditingThroughFields)
     dataset->SetKeyFieldCount(1);
     ASSERT_TRUE(dataset->GotoKey());
     EXPECT_EQ(id(), 5);
-}
-
-TEST_F(KeySearchTest, EmptyKeyFindsTheFirstRecordOfTheView)
-{
-    dataset->Last();
-    ASSERT_TRUE(dataset->FindKey({}));
-    EXPECT_EQ(dataset->RecNo(), 1);
 }
 
 // Codes spanning the whole 64-bit range cannot be packed into a short key;

@@ -34,20 +34,12 @@ TEST(CamposEmpresa, RaiseForANumberOutsideTheTable)
     EXPECT_THROW(host::campoEmpresa(63), host::HostError);
 }
 
-class DadosEmpresaQuery : public ::testing::TestWithParam<SqlDialect> {
-protected:
-    void SetUp() override
-    {
-        if (GetParam() == SqlDialect::PostgreSQL) {
-            DARVELO_REQUIRE_POSTGRES();
-        }
-    }
-};
+using DadosEmpresaQuery = host::testing::DialectCase;
 
 // Field n is the result column n + 1, under the column name of the table.
 TEST_P(DadosEmpresaQuery, PutsFieldNInColumnNPlusOne)
 {
-    QSqlQuery query(DemoDatabases::database(GetParam()));
+    QSqlQuery query(schema_test::demo(GetParam()));
     ASSERT_TRUE(query.exec(QLatin1String(host::SqlDadosEmpresa)));
     const QSqlRecord record = query.record();
     ASSERT_EQ(record.count(), 64);
@@ -61,8 +53,8 @@ TEST_P(DadosEmpresaQuery, PutsFieldNInColumnNPlusOne)
 TEST_P(DadosEmpresaQuery, ListsEveryEstablishmentInOrderWithEveryFieldFilledSomewhere)
 {
     const std::vector<QVariantList> rows =
-        schema_test::rows(DemoDatabases::database(GetParam()), QLatin1String(host::SqlDadosEmpresa));
-    const host::DemoDataOptions& options = DemoDatabases::options();
+        schema_test::rows(schema_test::demo(GetParam()), QLatin1String(host::SqlDadosEmpresa));
+    const host::DemoDataOptions& options = host::testing::DemoDatabases::options();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(options.empresas * options.estabelecimentos));
     std::vector<bool> filled(64, false);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -81,7 +73,6 @@ TEST_P(DadosEmpresaQuery, ListsEveryEstablishmentInOrderWithEveryFieldFilledSome
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialects, DadosEmpresaQuery, ::testing::Values(SqlDialect::SQLite, SqlDialect::PostgreSQL),
-                         [](const auto& info) { return schema_test::dialectName(info.param).toStdString(); });
+DARVELO_INSTANTIATE_DIALECTS(DadosEmpresaQuery);
 
 }  // namespace

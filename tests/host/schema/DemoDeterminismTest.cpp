@@ -1,6 +1,6 @@
 #include "DemoDatabases.h"
-#include "PostgresTestServer.h"
 #include "SqlTestSupport.h"
+#include "TestDatabase.h"
 
 #include "host/DemoDataGenerator.h"
 #include "host/HostError.h"
@@ -15,33 +15,36 @@ namespace {
 using host::DemoDataGenerator;
 using host::DemoDataOptions;
 using host::SqlDialect;
-using schema_test::TemporaryConnection;
 
-QString checksumOf(const DemoDataOptions& options, const QString& connectionName)
+QString demoChecksum(SqlDialect dialect)
 {
-    const auto connection = TemporaryConnection::sqliteMemory(connectionName);
-    QSqlDatabase db = connection.db();
+    return schema_test::checksum(schema_test::demo(dialect));
+}
+
+QString checksumOf(const DemoDataOptions& options)
+{
+    const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+    QSqlDatabase db = connection->database();
     DemoDataGenerator::gerar(db, SqlDialect::SQLite, options);
     return schema_test::checksum(db);
 }
 
 TEST(DemoDataDeterminism, SameSeedGivesTheSameRows)
 {
-    EXPECT_EQ(checksumOf(DemoDatabases::options(), QStringLiteral("same_seed")),
-              schema_test::checksum(DemoDatabases::sqlite()));
+    EXPECT_EQ(checksumOf(host::testing::DemoDatabases::options()), demoChecksum(SqlDialect::SQLite));
 }
 
 TEST(DemoDataDeterminism, AnotherSeedGivesOtherRows)
 {
-    DemoDataOptions other = DemoDatabases::options();
+    DemoDataOptions other = host::testing::DemoDatabases::options();
     other.seed += 1;
-    EXPECT_NE(checksumOf(other, QStringLiteral("other_seed")), schema_test::checksum(DemoDatabases::sqlite()));
+    EXPECT_NE(checksumOf(other), demoChecksum(SqlDialect::SQLite));
 }
 
 TEST(DemoDataDeterminism, BothDatabasesHoldTheSameRows)
 {
     DARVELO_REQUIRE_POSTGRES();
-    EXPECT_EQ(schema_test::checksum(*DemoDatabases::postgres()), schema_test::checksum(DemoDatabases::sqlite()));
+    EXPECT_EQ(demoChecksum(SqlDialect::PostgreSQL), demoChecksum(SqlDialect::SQLite));
 }
 
 // A second run on the same database replaces the tables of the first.
@@ -51,10 +54,10 @@ TEST(DemoDataGeneration, ReplacesTheTablesOfAnEarlierRun)
     small.empresas = 1;
     small.funcionarios = 5;
     small.periodos = 2;
-    const QString expected = checksumOf(small, QStringLiteral("small_fresh"));
-    const auto connection = TemporaryConnection::sqliteMemory(QStringLiteral("small_again"));
-    QSqlDatabase db = connection.db();
-    DemoDataGenerator::gerar(db, SqlDialect::SQLite, DemoDatabases::options());
+    const QString expected = checksumOf(small);
+    const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+    QSqlDatabase db = connection->database();
+    DemoDataGenerator::gerar(db, SqlDialect::SQLite, host::testing::DemoDatabases::options());
     DemoDataGenerator::gerar(db, SqlDialect::SQLite, small);
     EXPECT_EQ(schema_test::checksum(db), expected);
 }
@@ -66,8 +69,8 @@ TEST(DemoDataGeneration, HandlesExtremeOptions)
     DemoDataOptions tiny{7, 1, 1, 1, 1, 1, 1.0, 1};
     DemoDataOptions wide{7, 2, 14, 6, 3, 2, 0.0, 5};
     for (const DemoDataOptions& options : {tiny, wide}) {
-        const auto connection = TemporaryConnection::sqliteMemory(QStringLiteral("extreme"));
-        QSqlDatabase db = connection.db();
+        const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+        QSqlDatabase db = connection->database();
         ASSERT_NO_THROW(DemoDataGenerator::gerar(db, SqlDialect::SQLite, options));
         EXPECT_EQ(schema_test::count(db, QStringLiteral("SELECT COUNT(*) FROM ESTAB")),
                   options.empresas * options.estabelecimentos);
@@ -83,8 +86,8 @@ TEST(DemoDataGeneration, HandlesExtremeOptions)
 
 TEST(DemoDataGeneration, RefusesOptionsWithoutCompaniesOrEmployees)
 {
-    const auto connection = TemporaryConnection::sqliteMemory(QStringLiteral("invalid"));
-    QSqlDatabase db = connection.db();
+    const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+    QSqlDatabase db = connection->database();
     DemoDataOptions options;
     options.empresas = 0;
     EXPECT_THROW(DemoDataGenerator::gerar(db, SqlDialect::SQLite, options), host::HostError);
@@ -112,23 +115,23 @@ TEST(DemoDataSqliteFile, ReplacesAnExistingFileAndLeavesNoDraft)
     EXPECT_EQ(file.read(16), QByteArray("SQLite format 3\0", 16));
 }
 
-TEST(DemoDataSqliteFile, LeavesNothingBehindWhenGenerationFails)
+// A failed build leaves neither the file nor its draft behind.
+TEST(DemoDataSqliteFile, LeavesNothingBehindWhenItFails)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("folha.sqlite"));
     DemoDataOptions invalid;
     invalid.funcionarios = 0;
-    EXPECT_THROW(DemoDataGenerator::criarSqlite(path, invalid), host::HostError);
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".tmp")));
-}
-
-TEST(DemoDataSqliteFile, RaisesWhenTheFolderCannotBeWritten)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/folha.sqlite"));
-    EXPECT_THROW(DemoDataGenerator::criarSqlite(path, DemoDataOptions()), host::HostError);
-    EXPECT_FALSE(QFile::exists(path));
+    const struct {
+        const char* name;
+        DemoDataOptions options;
+    } cases[] = {{"folha.sqlite", invalid}, {"missing/folha.sqlite", DemoDataOptions()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QLatin1String(c.name));
+        EXPECT_THROW(DemoDataGenerator::criarSqlite(path, c.options), host::HostError);
+        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_FALSE(QFile::exists(path + QStringLiteral(".tmp")));
+    }
 }
 
 }  // namespace

@@ -24,15 +24,9 @@ struct Expectation {
 
 constexpr qint64 kAny = std::numeric_limits<qint64>::max();
 
-class DemoProperties : public ::testing::TestWithParam<SqlDialect> {
+class DemoProperties : public host::testing::DialectCase {
 protected:
-    void SetUp() override
-    {
-        if (GetParam() == SqlDialect::PostgreSQL) {
-            DARVELO_REQUIRE_POSTGRES();
-        }
-    }
-    QSqlDatabase db() const { return DemoDatabases::database(GetParam()); }
+    QSqlDatabase db() const { return schema_test::demo(GetParam()); }
     qint64 count(const QString& sql) const { return schema_test::count(db(), sql); }
     std::set<qint64> integers(const char* sql) const { return schema_test::integers(db(), QLatin1String(sql)); }
     std::set<QString> texts(const char* sql) const { return schema_test::texts(db(), QLatin1String(sql)); }
@@ -180,7 +174,7 @@ TEST_P(DemoProperties, TransfersTakeEffectInThePeriodTheyFallIn)
 
 TEST_P(DemoProperties, SomeCompaniesApportionToOtherCompaniesAndCostCentres)
 {
-    const host::DemoDataOptions& options = DemoDatabases::options();
+    const host::DemoDataOptions& options = host::testing::DemoDatabases::options();
     const auto apportioning = static_cast<std::size_t>(std::lround(options.empresas * options.parcelaRateio));
     const std::set<qint64> companies = integers("SELECT DISTINCT CODIGOEMPRESA FROM CALCULORATEIO");
     EXPECT_EQ(companies.size(), apportioning);
@@ -215,7 +209,7 @@ TEST_P(DemoProperties, SomeCompaniesApportionToOtherCompaniesAndCostCentres)
 
 TEST_P(DemoProperties, ProvisionsExistInTheOldAndTheDayBasedTables)
 {
-    const qint64 meses = DemoDatabases::options().periodos;
+    const qint64 meses = host::testing::DemoDatabases::options().periodos;
     for (const char* table : {"PROVISAOFERIAS", "PROVISAOFERRAT", "PROVISAOFERIASEMDIAS", "PROVISAOFERIASEMDIASRATEIO",
                               "PROVISAO13", "PROVISAO13RAT"}) {
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT COMPET) FROM %1").arg(QLatin1String(table))), meses)
@@ -428,7 +422,6 @@ TEST_P(DemoProperties, ReferencesPointToExistingRows)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialects, DemoProperties, ::testing::Values(SqlDialect::SQLite, SqlDialect::PostgreSQL),
-                         [](const auto& info) { return schema_test::dialectName(info.param).toStdString(); });
+DARVELO_INSTANTIATE_DIALECTS(DemoProperties);
 
 }  // namespace

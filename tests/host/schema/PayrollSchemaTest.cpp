@@ -1,10 +1,11 @@
 #include "DemoDatabases.h"
+#include "PayrollQueryList.h"
 #include "PostgresTestServer.h"
 #include "SchemaCatalogue.h"
 #include "SqlTestSupport.h"
+#include "TestDatabase.h"
 
 #include "host/PayrollSchema.h"
-#include "payroll/ConsultasFolha.h"
 
 #include <gtest/gtest.h>
 
@@ -20,43 +21,12 @@ using host::FieldType;
 using host::PayrollSchema;
 using host::SqlDialect;
 
-const QStringList& queryTexts()
-{
-    static const QStringList texts = {
-        payroll::ConsultaCompleta(payroll::SqlFuncionario),
-        payroll::SqlEventoMascara,
-        payroll::ConsultaCompleta(payroll::SqlCalculoEvento),
-        payroll::SqlCalculoRateio,
-        payroll::SqlFuncTotais,
-        payroll::SqlGps,
-        payroll::ConsultaCompleta(payroll::SqlImpostoCalculo),
-        payroll::SqlHistCargo,
-        payroll::SqlHistEscala,
-        payroll::SqlHistSalario,
-        payroll::SqlHistSindicato,
-        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasAntiga),
-        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasEmDias),
-        payroll::ConsultaCompleta(payroll::SqlProvisao13Sal),
-        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatAntiga),
-        payroll::ConsultaCompleta(payroll::SqlProvisaoFeriasRatEmDias),
-        payroll::ConsultaCompleta(payroll::SqlProvisao13SalRat),
-        payroll::SqlOutraEmpresa,
-        payroll::SqlOrganograma,
-        payroll::SqlTabelaAnuidade,
-        payroll::SqlDadosContrato,
-        payroll::SqlSindicato,
-        payroll::ConsultaCompleta(payroll::SqlMovimentoRateio),
-        payroll::ConsultaCompleta(payroll::SqlMovimento),
-    };
-    return texts;
-}
-
 std::set<QString> matches(const QString& pattern, int group)
 {
     std::set<QString> found;
     const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
-    for (const QString& text : queryTexts()) {
-        for (const QRegularExpressionMatch& match : expression.globalMatch(text)) {
+    for (const host::testing::PayrollQuery& query : host::testing::payrollQueries()) {
+        for (const QRegularExpressionMatch& match : expression.globalMatch(query.text)) {
             found.insert(match.captured(group).toUpper());
         }
     }
@@ -182,18 +152,18 @@ void runDdl(QSqlDatabase db, SqlDialect dialect)
 
 TEST(PayrollSchemaDdlSqlite, CreatesEveryColumnWithItsType)
 {
-    const auto connection = schema_test::TemporaryConnection::sqliteMemory(QStringLiteral("ddl_sqlite"));
-    runDdl(connection.db(), SqlDialect::SQLite);
-    EXPECT_EQ(sqliteColumns(connection.db()), catalogueColumns());
+    const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+    runDdl(connection->database(), SqlDialect::SQLite);
+    EXPECT_EQ(sqliteColumns(connection->database()), catalogueColumns());
 }
 
 TEST(PayrollSchemaDdlSqlite, AcceptsOnlyIsoDatesInDateColumns)
 {
-    const auto connection = schema_test::TemporaryConnection::sqliteMemory(QStringLiteral("ddl_dates"));
-    runDdl(connection.db(), SqlDialect::SQLite);
+    const auto connection = host::testing::TestDatabase::open(SqlDialect::SQLite);
+    runDdl(connection->database(), SqlDialect::SQLite);
     int contrato = 100;
     const auto insert = [&](const QVariant& dataDem) {
-        QSqlQuery query(connection.db());
+        QSqlQuery query(connection->database());
         query.prepare(QStringLiteral("INSERT INTO FUNCCONTRATO VALUES (1, ?, 1, 1, '2024-02-29', ?)"));
         query.addBindValue(contrato++);
         query.addBindValue(dataDem);
@@ -208,8 +178,11 @@ TEST(PayrollSchemaDdlSqlite, AcceptsOnlyIsoDatesInDateColumns)
 TEST(PayrollSchemaDdlPostgres, CreatesEveryColumnWithItsTypeAndEveryKey)
 {
     DARVELO_REQUIRE_POSTGRES();
-    const auto connection = schema_test::TemporaryConnection::postgres(QStringLiteral("ddl_pg"));
-    QSqlDatabase db = connection.db();
+    // In the schema tests' own database, under its lock.
+    schema_test::demo(SqlDialect::PostgreSQL);
+    const auto connection =
+        host::testing::TestDatabase::open(SqlDialect::PostgreSQL, QLatin1String(schema_test::kDemoPostgres));
+    QSqlDatabase db = connection->database();
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO WARNING"));
     QSqlQuery(db).exec(QStringLiteral("DROP SCHEMA IF EXISTS ddl_check CASCADE"));
     ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("CREATE SCHEMA ddl_check")));

@@ -51,19 +51,12 @@ QStringList tableLines(QSqlDatabase db, const host::schema::TableSpec& table)
 
 }  // namespace
 
-std::vector<QVariantList> rows(QSqlDatabase db, const QString& sql, const Params& params)
+std::vector<QVariantList> rows(QSqlDatabase db, const QString& sql)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     std::vector<QVariantList> result;
-    if (!query.prepare(sql)) {
-        ADD_FAILURE() << "prepare: " << query.lastError().text().toStdString() << "\n" << sql.toStdString();
-        return result;
-    }
-    for (const auto& [name, value] : params) {
-        query.bindValue(name, value);
-    }
-    if (!query.exec()) {
+    if (!query.exec(sql)) {
         ADD_FAILURE() << "exec: " << query.lastError().text().toStdString() << "\n" << sql.toStdString();
         return result;
     }
@@ -78,9 +71,9 @@ std::vector<QVariantList> rows(QSqlDatabase db, const QString& sql, const Params
     return result;
 }
 
-qint64 count(QSqlDatabase db, const QString& sql, const Params& params)
+qint64 count(QSqlDatabase db, const QString& sql)
 {
-    const std::vector<QVariantList> result = rows(db, sql, params);
+    const std::vector<QVariantList> result = rows(db, sql);
     return result.empty() ? -1 : result.front().front().toLongLong();
 }
 
@@ -102,11 +95,6 @@ std::set<qint64> integers(QSqlDatabase db, const QString& sql)
     return result;
 }
 
-QVariant dateParam(const QDate& date, host::SqlDialect dialect)
-{
-    return dialect == host::SqlDialect::SQLite ? QVariant(date.toString(Qt::ISODate)) : QVariant(date);
-}
-
 QString checksum(QSqlDatabase db)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -120,40 +108,9 @@ QString checksum(QSqlDatabase db)
     return QString::fromLatin1(hash.result().toHex());
 }
 
-QString dialectName(host::SqlDialect dialect)
+QSqlDatabase demo(host::SqlDialect dialect)
 {
-    return dialect == host::SqlDialect::SQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
-}
-
-TemporaryConnection TemporaryConnection::sqliteMemory(const QString& name)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(QStringLiteral(":memory:"));
-    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-    return TemporaryConnection(name);
-}
-
-TemporaryConnection TemporaryConnection::postgres(const QString& name)
-{
-    DemoDatabases::connectPostgres(name, DemoDatabases::postgresDatabaseName());
-    return TemporaryConnection(name);
-}
-
-TemporaryConnection::TemporaryConnection(TemporaryConnection&& other) noexcept : name_(std::move(other.name_))
-{
-    other.name_.clear();
-}
-
-TemporaryConnection::~TemporaryConnection()
-{
-    if (name_.isEmpty()) {
-        return;
-    }
-    {
-        QSqlDatabase connection = QSqlDatabase::database(name_, false);
-        connection.close();
-    }
-    QSqlDatabase::removeDatabase(name_);
+    return host::testing::DemoDatabases::instance().database(dialect, QLatin1String(kDemoPostgres));
 }
 
 }  // namespace schema_test

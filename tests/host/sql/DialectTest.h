@@ -15,14 +15,14 @@ namespace host::testing {
 
 // A test that runs once on SQLite and once on PostgreSQL (skipped, visibly,
 // when no PostgreSQL server is configured).
-class DialectTest : public ::testing::TestWithParam<SqlDialect> {
+class DialectTest : public DialectCase {
 protected:
     void SetUp() override
     {
-        if (GetParam() == SqlDialect::PostgreSQL) {
-            DARVELO_REQUIRE_POSTGRES();
+        DialectCase::SetUp();
+        if (!IsSkipped()) {
+            db_ = TestDatabase::open(GetParam());
         }
-        db_ = TestDatabase::open(GetParam());
     }
 
     SqlDialect dialect() const { return GetParam(); }
@@ -38,14 +38,4 @@ private:
     std::unique_ptr<TestDatabase> db_;
 };
 
-inline std::string dialectName(const ::testing::TestParamInfo<SqlDialect>& info)
-{
-    return info.param == SqlDialect::SQLite ? "SQLite" : "PostgreSQL";
-}
-
 }  // namespace host::testing
-
-#define DARVELO_INSTANTIATE_DIALECTS(Suite)                                                                            \
-    INSTANTIATE_TEST_SUITE_P(Dialects, Suite,                                                                          \
-                             ::testing::Values(host::SqlDialect::SQLite, host::SqlDialect::PostgreSQL),                \
-                             host::testing::dialectName)

@@ -15,27 +15,21 @@ using namespace Qt::StringLiterals;
 
 // Results are compared exactly: a truncated value must be the double nearest
 // to its decimal text, as if the text had been typed.
-TEST(TruncateValor, CutsTowardsZero)
+TEST(TruncateValor, CutsTowardsZeroWithoutLosingAUnitToBinaryNoise)
 {
-    EXPECT_EQ(TruncateValor(1.239, 2), 1.23);
-    EXPECT_EQ(TruncateValor(-1.239, 2), -1.23);
-    EXPECT_EQ(TruncateValor(98.3333333, 0), 98.0);
-    EXPECT_EQ(TruncateValor(-0.999, 0), 0.0);
-    EXPECT_EQ(TruncateValor(0.001, 2), 0.0);
-    EXPECT_EQ(TruncateValor(1234567.899999, 2), 1234567.89);
-    EXPECT_EQ(TruncateValor(1234.5, -2), 1200.0);
-    EXPECT_EQ(TruncateValor(5.0, 3), 5.0);
-}
-
-TEST(TruncateValor, BinaryNoiseDoesNotLoseAUnit)
-{
-    EXPECT_EQ(TruncateValor(4.35 * 100, 0), 435.0);
-    EXPECT_EQ(TruncateValor(0.29 * 100, 0), 29.0);
-    EXPECT_EQ(TruncateValor(4.35, 2), 4.35);
-    EXPECT_EQ(TruncateValor(1.005, 3), 1.005);
-    EXPECT_EQ(TruncateValor(1.005, 2), 1.0);
-    EXPECT_EQ(TruncateValor(0.1 + 0.2, 1), 0.3);
-    EXPECT_EQ(TruncateValor(-(0.1 + 0.7) * 10, 0), -8.0);
+    const struct {
+        double value;
+        int digits;
+        double expected;
+    } cases[] = {
+        {1.239, 2, 1.23},     {-1.239, 2, -1.23},  {98.3333333, 0, 98.0}, {-0.999, 0, 0.0},
+        {0.001, 2, 0.0},      {1234567.899999, 2, 1234567.89},            {1234.5, -2, 1200.0},
+        {5.0, 3, 5.0},        {4.35 * 100, 0, 435.0}, {0.29 * 100, 0, 29.0}, {4.35, 2, 4.35},
+        {1.005, 3, 1.005},    {1.005, 2, 1.0},     {0.1 + 0.2, 1, 0.3},   {-(0.1 + 0.7) * 10, 0, -8.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TruncateValor(c.value, c.digits), c.expected) << c.value << " to " << c.digits;
+    }
     // Whole minutes as centesimal hours, as the event formatter does.
     for (int minutes = 0; minutes < 60; ++minutes) {
         EXPECT_EQ(TruncateValor(minutes * 1.6666666666666667, 0), std::floor(minutes * 5 / 3.0 + 1e-9)) << minutes;

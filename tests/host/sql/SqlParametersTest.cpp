@@ -10,50 +10,41 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(SqlParameters, EveryOccurrenceBecomesAPlaceholder)
+// Each named parameter becomes a "?", in order of occurrence; names are kept once each.
+TEST(SqlParameters, ParametersBecomePlaceholders)
 {
-    const SqlParameters p = SqlParameters::parse(
-        QStringLiteral("where DataInicial <= :pData and x = :pCodigo or y <= :PDATA and z = :pData,:pData"));
-    EXPECT_EQ(p.positionalText(), QStringLiteral("where DataInicial <= ? and x = ? or y <= ? and z = ?,?"));
-    EXPECT_EQ(p.occurrences(), (QStringList{u"pData"_s, u"pCodigo"_s, u"pData"_s, u"pData"_s, u"pData"_s}));
-    EXPECT_EQ(p.names(), (QStringList{u"pData"_s, u"pCodigo"_s}));
-}
-
-TEST(SqlParameters, ColonsThatAreNoParameters)
-{
-    const QStringList texts{
-        QStringLiteral("select '10:30', ':x' from t"),
-        QStringLiteral("select \"a:b\" from t -- :comment\n"),
-        QStringLiteral("select /* :c */ x::date, y ::int from t"),
-        QStringLiteral("select a[1:2], b : c from t"),
-        QStringLiteral("select 1 from t where %0:s %12:S"),
+    const struct {
+        const char* rule;
+        QString text;
+        QString positional;
+        QStringList occurrences;
+        QStringList names;
+    } cases[] = {
+        {"every occurrence, whatever its case",
+         u"where DataInicial <= :pData and x = :pCodigo or y <= :PDATA and z = :pData,:pData"_s,
+         u"where DataInicial <= ? and x = ? or y <= ? and z = ?,?"_s,
+         {u"pData"_s, u"pCodigo"_s, u"pData"_s, u"pData"_s, u"pData"_s},
+         {u"pData"_s, u"pCodigo"_s}},
+        {"colons in literals", u"select '10:30', ':x' from t"_s, u"select '10:30', ':x' from t"_s, {}, {}},
+        {"colons in names and comments", u"select \"a:b\" from t -- :comment\n"_s,
+         u"select \"a:b\" from t -- :comment\n"_s, {}, {}},
+        {"casts", u"select /* :c */ x::date, y ::int from t"_s, u"select /* :c */ x::date, y ::int from t"_s, {}, {}},
+        {"slices and lone colons", u"select a[1:2], b : c from t"_s, u"select a[1:2], b : c from t"_s, {}, {}},
+        {"format directives", u"select 1 from t where %0:s %12:S"_s, u"select 1 from t where %0:s %12:S"_s, {}, {}},
+        {"a name ends at the first character outside a name", u"a=:p_1)and b=:Código.x"_s, u"a=?)and b=?.x"_s,
+         {u"p_1"_s, u"Código"_s}, {u"p_1"_s, u"Código"_s}},
+        {"a format directive next to a parameter", u"where x = :a %0:s and y = 10 :b"_s,
+         u"where x = ? %0:s and y = 10 ?"_s, {u"a"_s, u"b"_s}, {u"a"_s, u"b"_s}},
+        {"no parameters", u"select 1"_s, u"select 1"_s, {}, {}},
+        {"no text", QString(), QString(), {}, {}},
     };
-    for (const QString& text : texts) {
-        const SqlParameters p = SqlParameters::parse(text);
-        EXPECT_TRUE(p.names().isEmpty()) << qPrintable(text);
-        EXPECT_EQ(p.positionalText(), text);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const SqlParameters p = SqlParameters::parse(c.text);
+        EXPECT_EQ(p.positionalText(), c.positional);
+        EXPECT_EQ(p.occurrences(), c.occurrences);
+        EXPECT_EQ(p.names(), c.names);
     }
-}
-
-TEST(SqlParameters, NameEndsAtTheFirstCharacterOutsideAName)
-{
-    const SqlParameters p = SqlParameters::parse(QStringLiteral("a=:p_1)and b=:Código.x"));
-    EXPECT_EQ(p.positionalText(), QStringLiteral("a=?)and b=?.x"));
-    EXPECT_EQ(p.names(), (QStringList{u"p_1"_s, u"Código"_s}));
-}
-
-TEST(SqlParameters, FormatDirectiveNextToAParameter)
-{
-    const SqlParameters p = SqlParameters::parse(QStringLiteral("where x = :a %0:s and y = 10 :b"));
-    EXPECT_EQ(p.positionalText(), QStringLiteral("where x = ? %0:s and y = 10 ?"));
-    EXPECT_EQ(p.names(), (QStringList{u"a"_s, u"b"_s}));
-}
-
-TEST(SqlParameters, TextWithoutParametersIsKept)
-{
-    const QString text = QStringLiteral("select 1");
-    EXPECT_EQ(SqlParameters::parse(text).positionalText(), text);
-    EXPECT_TRUE(SqlParameters::parse(QString()).occurrences().isEmpty());
 }
 
 TEST(SqlParameters, UnclosedLiteralIsAnError)

@@ -1,4 +1,4 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 #include "catalog/Catalogo.h"
 
@@ -204,11 +204,11 @@ const Familia kFamilias[] = {
     {"fpaFuncHistSindicato", ";100", &kSindicato, &kColunasSindicato},
 };
 
-class CatalogoCadastroTest : public CadastroTeste, public ::testing::WithParamInterface<Familia> {
+class CatalogoCadastroTest : public FolhaTeste, public ::testing::WithParamInterface<Familia> {
 protected:
     void SetUp() override
     {
-        CadastroTeste::SetUp();
+        FolhaTeste::SetUp();
         dm.SetDataReferenciaFixa(QDateTime(QDate(2024, 6, 30), QTime(0, 0)));
     }
 };

@@ -1,4 +1,4 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 #include "host/TnDMSQLDataSet.h"
 
@@ -9,14 +9,14 @@ const QString kCampoNaoExiste = QStringLiteral("Campo não existe.");
 
 QString colunaFuncionario(const QString& coluna, int funcionario)
 {
-    return CadastroTeste::textoSql(QStringLiteral("select %1 from FuncContrato F join FuncPessoa FP on "
+    return FolhaTeste::textoSql(QStringLiteral("select %1 from FuncContrato F join FuncPessoa FP on "
                                                   "FP.CodigoFuncPessoa = F.CodigoFuncPessoa "
                                                   "where F.CodigoEmpresa = 1 and F.CodigoFuncContr = %2")
                                        .arg(coluna)
                                        .arg(funcionario));
 }
 
-class FuncFuncaoTest : public CadastroTeste {};
+class FuncFuncaoTest : public FolhaTeste {};
 
 TEST_F(FuncFuncaoTest, ReadsTheEmployeeRecordOfTheCurrentCompany)
 {

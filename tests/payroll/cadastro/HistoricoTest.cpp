@@ -1,12 +1,12 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 namespace {
 
-class HistoricoTest : public CadastroTeste {
+class HistoricoTest : public FolhaTeste {
 protected:
     void SetUp() override
     {
-        CadastroTeste::SetUp();
+        FolhaTeste::SetUp();
         dm.SetDataReferenciaFixa(QDateTime(QDate(2024, 6, 30), QTime(0, 0)));
     }
 };

@@ -1,8 +1,8 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 namespace {
 
-class OutraEmpFuncaoTest : public CadastroTeste {
+class OutraEmpFuncaoTest : public FolhaTeste {
 protected:
     static QString colunaOutraEmpresa(const QString& coluna, int codigo)
     {
@@ -40,7 +40,7 @@ TEST_F(OutraEmpFuncaoTest, Messages)
     }
 }
 
-class OrganogramaFuncaoTest : public CadastroTeste {
+class OrganogramaFuncaoTest : public FolhaTeste {
 protected:
     static QString descricao(int estab, const QString& classe)
     {

@@ -1,4 +1,4 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 #include "DemoDatabases.h"
 
@@ -6,7 +6,7 @@ namespace {
 
 // A sample of the family on PostgreSQL, whose dates, numerics and escapes
 // come back through another driver.
-class PostgresCadastroTest : public CadastroTeste {
+class PostgresCadastroTest : public FolhaTeste {
 protected:
     QString conexao() const override
     {
@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         DARVELO_REQUIRE_POSTGRES();
-        CadastroTeste::SetUp();
+        FolhaTeste::SetUp();
         dm.SetDataReferenciaFixa(QDateTime(QDate(2024, 6, 30), QTime(0, 0)));
     }
 };

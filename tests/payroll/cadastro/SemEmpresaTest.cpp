@@ -1,4 +1,4 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 #include "host/TnDMSQLDataSet.h"
 
@@ -18,7 +18,7 @@ const char* const kFormulas[] = {
     "fpaOrganDescr(\"x\";\"01\")",
 };
 
-class SemEmpresaTest : public CadastroTeste {};
+class SemEmpresaTest : public FolhaTeste {};
 
 TEST_F(SemEmpresaTest, NoCompanyGivesTheEmptyTextWithoutTheDatabase)
 {

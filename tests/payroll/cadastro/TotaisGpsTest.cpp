@@ -1,10 +1,10 @@
-#include "CadastroTeste.h"
+#include "FolhaTeste.h"
 
 namespace {
 
 const QString kCampoNaoExiste = QStringLiteral("Campo não existe.");
 
-class FuncTotaisTest : public CadastroTeste {};
+class FuncTotaisTest : public FolhaTeste {};
 
 TEST_F(FuncTotaisTest, CountsActiveEmployeesOfThePeriod)
 {
@@ -33,11 +33,11 @@ TEST_F(FuncTotaisTest, CompaniesOutsideTheListAreNotFound)
     EXPECT_EQ(texto(QStringLiteral("fpaFuncTotais(1)")), QStringLiteral("Empresa não encontrada."));
 }
 
-class GPSFuncaoTest : public CadastroTeste {
+class GPSFuncaoTest : public FolhaTeste {
 protected:
     void SetUp() override
     {
-        CadastroTeste::SetUp();
+        FolhaTeste::SetUp();
         dm.SetDataReferenciaFixa(QDateTime(QDate(2024, 6, 30), QTime(0, 0)));
     }
 

@@ -13,10 +13,11 @@ namespace host::testing {
 
 // A private connection for one test: an in-memory SQLite database, or a
 // session on the PostgreSQL test server (whose tables a test creates as
-// TEMP tables, so that parallel programs do not meet). Closed on destruction.
+// TEMP tables, so that parallel programs do not meet), on its default
+// database unless another is named. Closed on destruction.
 class TestDatabase {
 public:
-    static std::unique_ptr<TestDatabase> open(SqlDialect dialect);
+    static std::unique_ptr<TestDatabase> open(SqlDialect dialect, const QString& postgresDatabase = {});
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
@@ -29,8 +30,6 @@ public:
     QVector<QVariantList> rows(const QString& sql) const;
     QStringList columnNames(const QString& sql) const;
     QVariant scalar(const QString& sql) const;
-    // The driver's error for preparing `sql`, empty when it prepares.
-    QString prepareError(const QString& sql, QString* nativeCode = nullptr) const;
 
 private:
     TestDatabase(QString name, SqlDialect dialect) : name_(std::move(name)), dialect_(dialect) {}

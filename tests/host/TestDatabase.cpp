@@ -5,7 +5,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 
 #include <atomic>
 #include <stdexcept>
@@ -20,16 +19,6 @@ QString uniqueName()
     return QStringLiteral("host_sql_test_%1").arg(++counter);
 }
 
-void configurePostgres(QSqlDatabase& db)
-{
-    const QUrl url(postgresTestConnection());
-    db.setHostName(url.host());
-    db.setPort(url.port(5432));
-    db.setUserName(url.userName());
-    db.setPassword(url.password());
-    db.setDatabaseName(url.path().mid(1));
-}
-
 [[noreturn]] void fail(const QString& what, const QSqlError& error, const QString& sql)
 {
     throw std::runtime_error((what + QStringLiteral(": ") + error.text() + QStringLiteral("\n") + sql).toStdString());
@@ -37,17 +26,17 @@ void configurePostgres(QSqlDatabase& db)
 
 }  // namespace
 
-std::unique_ptr<TestDatabase> TestDatabase::open(SqlDialect dialect)
+std::unique_ptr<TestDatabase> TestDatabase::open(SqlDialect dialect, const QString& postgresDatabase)
 {
     const QString name = uniqueName();
-    const bool postgres = dialect == SqlDialect::PostgreSQL;
-    QSqlDatabase db = QSqlDatabase::addDatabase(postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
-    std::unique_ptr<TestDatabase> result(new TestDatabase(name, dialect));
-    if (postgres) {
-        configurePostgres(db);
-    } else {
-        db.setDatabaseName(QStringLiteral(":memory:"));
+    if (dialect == SqlDialect::PostgreSQL) {
+        std::unique_ptr<TestDatabase> result(new TestDatabase(name, dialect));
+        postgresSession(name, postgresDatabase);
+        return result;
     }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    std::unique_ptr<TestDatabase> result(new TestDatabase(name, dialect));
+    db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open()) {
         fail(QStringLiteral("open"), db.lastError(), name);
     }
@@ -114,18 +103,6 @@ QVariant TestDatabase::scalar(const QString& sql) const
         throw std::runtime_error(("expected one value from: " + sql).toStdString());
     }
     return result.front().front();
-}
-
-QString TestDatabase::prepareError(const QString& sql, QString* nativeCode) const
-{
-    QSqlQuery query(database());
-    if (query.prepare(sql)) {
-        return {};
-    }
-    if (nativeCode) {
-        *nativeCode = query.lastError().nativeErrorCode();
-    }
-    return query.lastError().text();
 }
 
 }  // namespace host::testing
