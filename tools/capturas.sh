@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
 command -v xvfb-run >/dev/null || sudo apt-get install -y -q xvfb xauth
-[ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" -G Ninja >/dev/null
+cmake -S . -B "$BUILD" -G Ninja >/dev/null
 cmake --build "$BUILD" --target darvelo darvelo-capturas
 "$BUILD"/cli/darvelo exemplo exemplo >/dev/null  # the templates as this version writes them
 mkdir -p docs/capturas
