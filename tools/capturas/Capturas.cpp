@@ -34,6 +34,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -89,7 +90,7 @@ void capturarMenu(TVandrelPrincForm& principal, QMenu& menu, const QPoint& onde,
 // The sample template as its author sees it: the parameter sheet with a
 // named cell selected, the layout with a payroll formula selected, the
 // functions' drop-down open on the break commands, the parameter dialog of
-// an event function, and the report menu.
+// an event function, the connection dialog and the report menu.
 void capturarModelo(TVandrelPrincForm& principal, const QDir& saida)
 {
     TVandrelFilhaForm* janela = principal.ativa();
@@ -133,6 +134,36 @@ void capturarModelo(TVandrelPrincForm& principal, const QDir& saida)
         dialogo->reject();
     });
     principal.acao(QStringLiteral("actFormFpaEvValor"))->trigger();
+    esperar(200);
+
+    // The connection dialog on a PostgreSQL server, closed without being
+    // kept, so that the user's remembered connection stays as it was.
+    QTimer::singleShot(500, &principal, [&saida] {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            std::fprintf(stderr, "A janela de conexão não abriu.\n");
+            return;
+        }
+        if (auto* arquivo = dialogo->findChild<QLineEdit*>(QStringLiteral("arquivo")))
+            arquivo->clear();  // the demo's path is this machine's, not the reader's
+        for (auto* opcao : dialogo->findChildren<QRadioButton*>()) {
+            if (opcao->text() == QStringLiteral("Servidor &PostgreSQL"))
+                opcao->click();
+        }
+        for (const auto& [rotulo, valor] : {std::pair{"Ser&vidor:", "servidor-folha"}, std::pair{"&Banco:", "folha"},
+                                            std::pair{"&Usuário:", "ana"}}) {
+            for (auto* legenda : dialogo->findChildren<QLabel*>()) {
+                if (legenda->text() == QString::fromUtf8(rotulo)) {
+                    if (auto* campo = qobject_cast<QLineEdit*>(legenda->buddy()))
+                        campo->setText(QString::fromLatin1(valor));
+                }
+            }
+        }
+        esperar(300);
+        gravar(dialogo->grab(), saida.filePath(QStringLiteral("conexao-postgresql.png")));
+        dialogo->reject();
+    });
+    principal.findChild<QAction*>(QStringLiteral("actConexaoRelatorio"))->trigger();
     esperar(200);
 
     QMenu* relatorio = principal.findChild<QMenu*>(QStringLiteral("mnuRelatorio"));
