@@ -1,5 +1,6 @@
 // Screenshots of the editor for the documentation: the main window with a
-// generated report, an open menu, and the cell bar. Run under a real X
+// generated report, an open menu, the cell bar, the sample template's
+// sheets with the menus that fill them, and a run. Run under a real X
 // server (tools/capturas.sh starts xvfb-run).
 #include "src/Aplicacao.h"
 #include "src/TVandrelPrincForm.h"
@@ -22,6 +23,7 @@
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -56,6 +59,120 @@ void gravar(const QPixmap& imagem, const QString& caminho)
         std::printf("%s\n", qPrintable(caminho));
 }
 
+// A menu open under the window's own menu bar or a toolbar button, with a
+// chain of its submenus open, grabbed from the screen with the window.
+void capturarMenu(TVandrelPrincForm& principal, QMenu& menu, const QPoint& onde, const QStringList& submenus,
+                  const QSize& tamanho, const QString& caminho)
+{
+    menu.popup(onde);
+    esperar(300);
+    QMenu* aberto = &menu;
+    for (const QString& legenda : submenus) {
+        QAction* item = nullptr;
+        for (QAction* candidato : aberto->actions()) {
+            if (candidato->menu() && candidato->text() == legenda)
+                item = candidato;
+        }
+        if (!item) {
+            std::fprintf(stderr, "Submenu ausente: %s\n", qPrintable(legenda));
+            break;
+        }
+        aberto->setActiveAction(item);
+        esperar(400);
+        aberto = item->menu();
+    }
+    const QPoint canto = principal.frameGeometry().topLeft();
+    gravar(principal.screen()->grabWindow(0, canto.x(), canto.y(), tamanho.width(), tamanho.height()), caminho);
+    menu.hide();
+    esperar(400);
+}
+
+// The sample template as its author sees it: the parameter sheet with a
+// named cell selected, the layout with a payroll formula selected, the
+// functions' drop-down open on the break commands, the parameter dialog of
+// an event function, the connection dialog and the report menu.
+void capturarModelo(TVandrelPrincForm& principal, const QDir& saida)
+{
+    TVandrelFilhaForm* janela = principal.ativa();
+    spreadsheet::widgets::SpreadsheetView& grade = janela->cxSpreadBook();
+    grade.setActiveSheet(1);
+    grade.setSelection(spreadsheet::CellRange::cell(1, 1), {1, 1});
+    esperar(300);
+    gravar(principal.grab(), saida.filePath(QStringLiteral("modelo-parametros.png")));
+    grade.setActiveSheet(2);
+    grade.setSelection(spreadsheet::CellRange::cell(6, 5), {6, 5});
+    esperar(300);
+    gravar(principal.grab(), saida.filePath(QStringLiteral("modelo-leiaute.png")));
+
+    auto* botao = principal.findChild<QToolButton*>(QStringLiteral("tbSummary"));
+    auto* formulas = principal.findChild<QMenu*>(QStringLiteral("pmSummary"));
+    capturarMenu(principal, *formulas, botao->mapToGlobal(botao->rect().bottomLeft()),
+                 {QStringLiteral("Folha de Pagamento   "), QStringLiteral("Quebras")}, {900, 560},
+                 saida.filePath(QStringLiteral("menu-formulas.png")));
+    capturarMenu(principal, *formulas, botao->mapToGlobal(botao->rect().bottomLeft()),
+                 {QStringLiteral("Folha de Pagamento   "), QStringLiteral("Funcionário")}, {900, 560},
+                 saida.filePath(QStringLiteral("menu-funcionario.png")));
+
+    // The dialog is modal: it is photographed and closed from the event
+    // loop that its own exec runs.
+    grade.setSelection(spreadsheet::CellRange::cell(6, 7), {6, 7});
+    QTimer::singleShot(500, &principal, [&saida] {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            std::fprintf(stderr, "O diálogo de argumentos não abriu.\n");
+            return;
+        }
+        for (const auto& [campo, valor] : {std::pair{"nCodigoEventoCampo", "35"}, std::pair{"nCodigoEstabCampo", "$A7"},
+                                           std::pair{"nCodigoFuncCampo", "$B7"}}) {
+            if (auto* editor = dialogo->findChild<QLineEdit*>(QString::fromLatin1(campo)))
+                editor->setText(QString::fromLatin1(valor));
+        }
+        if (auto* editor = dialogo->findChild<QLineEdit*>(QStringLiteral("nCodigoFuncCampo")))
+            editor->setFocus();
+        esperar(300);
+        gravar(dialogo->grab(), saida.filePath(QStringLiteral("argumentos-funcao.png")));
+        dialogo->reject();
+    });
+    principal.acao(QStringLiteral("actFormFpaEvValor"))->trigger();
+    esperar(200);
+
+    // The connection dialog on a PostgreSQL server, closed without being
+    // kept, so that the user's remembered connection stays as it was.
+    QTimer::singleShot(500, &principal, [&saida] {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            std::fprintf(stderr, "A janela de conexão não abriu.\n");
+            return;
+        }
+        if (auto* arquivo = dialogo->findChild<QLineEdit*>(QStringLiteral("arquivo")))
+            arquivo->clear();  // the demo's path is this machine's, not the reader's
+        for (auto* opcao : dialogo->findChildren<QRadioButton*>()) {
+            if (opcao->text() == QStringLiteral("Servidor &PostgreSQL"))
+                opcao->click();
+        }
+        for (const auto& [rotulo, valor] : {std::pair{"Ser&vidor:", "servidor-folha"}, std::pair{"&Banco:", "folha"},
+                                            std::pair{"&Usuário:", "ana"}}) {
+            for (auto* legenda : dialogo->findChildren<QLabel*>()) {
+                if (legenda->text() == QString::fromUtf8(rotulo)) {
+                    if (auto* campo = qobject_cast<QLineEdit*>(legenda->buddy()))
+                        campo->setText(QString::fromLatin1(valor));
+                }
+            }
+        }
+        esperar(300);
+        gravar(dialogo->grab(), saida.filePath(QStringLiteral("conexao-postgresql.png")));
+        dialogo->reject();
+    });
+    principal.findChild<QAction*>(QStringLiteral("actConexaoRelatorio"))->trigger();
+    esperar(200);
+
+    QMenu* relatorio = principal.findChild<QMenu*>(QStringLiteral("mnuRelatorio"));
+    capturarMenu(principal, *relatorio,
+                 principal.mapToGlobal(principal.menuBar()->actionGeometry(relatorio->menuAction()).bottomLeft()), {},
+                 {640, 260}, saida.filePath(QStringLiteral("menu-relatorio.png")));
+    grade.setActiveSheet(0);
+}
+
 // The report run from the editor: its dialog, the progress window midway
 // and the report's window, on the sample template and the demo database.
 void capturarRelatorio(const QString& modelo, const QString& banco, const QDir& saida)
@@ -72,6 +189,7 @@ void capturarRelatorio(const QString& modelo, const QString& banco, const QDir& 
     principal.MaximizarFormPrinc();
     principal.abrirArquivo(modelo);
     esperar(500);
+    capturarModelo(principal, saida);
     const relatorio::PedidoExecucao pedido{host::ConnectionText::parse(banco), {}, {}};
     {
         DialogoGerarRelatorio dialogo(&principal, principal.ativa()->workbook(), pedido.banco);
