@@ -4,7 +4,9 @@
 
 #include "src/Aplicacao.h"
 
+#include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
+#include <spreadsheet/Workbook.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <QAction>
@@ -79,7 +81,16 @@ TEST_F(NomesTest, DefineNamesTheBottomRightCellOnceAndDeleteTakesAnyNameQuietly)
         dialogos->responderTexto(QString::fromLatin1(nome));
         disparar("actDefineName");
     }
-    EXPECT_EQ(nomes(), QStringList{QStringLiteral("Total=D5")});
+    const QString folha = spreadsheet::sheetPrefix(pasta->activeSheet().name());
+    EXPECT_EQ(nomes(), QStringList{QStringLiteral("Total=") + folha + QStringLiteral("$D$5")});
+    // The name keeps its sheet when another one is active.
+    spreadsheet::Sheet& primeira = pasta->activeSheet();
+    pasta->addSheet(QStringLiteral("Outra"));
+    pasta->setActiveSheet(pasta->sheetCount() - 1);
+    const auto areas = pasta->findName(u"Total")->areas(*pasta);
+    ASSERT_EQ(areas.size(), 1U);
+    EXPECT_EQ(areas[0].sheet, &primeira);
+    pasta->setActiveSheet(0);
     ASSERT_EQ(mensagens().size(), 2);
     EXPECT_EQ(mensagens()[0], QStringLiteral("Já existe um nome \"total\" na pasta."));
     const QString invalido = QStringLiteral("Nome inválido: \"D5\". Um nome começa");  // and says how
@@ -105,7 +116,9 @@ TEST_F(NomesTest, NamesFromTheCellTextsGoAwayAllAtOnce)
     selecionar({1, 0, 2, 1});  // B1:C2, the C cells empty
     dialogos->responderTexto(QStringLiteral("p"));
     disparar("actCriarNomesValores");
-    EXPECT_EQ(nomes(), (QStringList{QStringLiteral("pEmpresas=B1"), QStringLiteral("pFiliais=B2")}));
+    const QString prefixo = spreadsheet::sheetPrefix(folha.name());
+    EXPECT_EQ(nomes(), (QStringList{QStringLiteral("pEmpresas=") + prefixo + QStringLiteral("$B$1"),
+                                    QStringLiteral("pFiliais=") + prefixo + QStringLiteral("$B$2")}));
     const auto perguntas = dialogos->exibidos().size();
     disparar("actDeletarTodosNomes");
     EXPECT_TRUE(nomes().isEmpty());

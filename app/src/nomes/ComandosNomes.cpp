@@ -57,14 +57,21 @@ void ComandosNomes::adicionar(const QString& nome, const QString& referencia) co
     }
 }
 
+// With its sheet: a bare address would follow whichever sheet is active
+// when the name is read, and a run started on the layout would take its
+// parameters from there.
+QString ComandosNomes::referenciaDe(int linha, int coluna) const
+{
+    return spreadsheet::sheetPrefix(folha().name()) + cellAddressText(linha, coluna, true, true);
+}
+
 bool ComandosNomes::definirNome()
 {
     const CellRange area = selecao();
-    const QString referencia = cellAddressText(area.bottom, area.right);
-    QString nome = referencia;
+    QString nome = cellAddressText(area.bottom, area.right);
     if (!host::nInputQuery(QStringLiteral("Definir"), QStringLiteral("Nome:"), nome))
         return false;
-    adicionar(nome, referencia);
+    adicionar(nome, referenciaDe(area.bottom, area.right));
     FJanela.MarkChanged();
     return true;
 }
@@ -106,7 +113,7 @@ bool ComandosNomes::criarComValores()
         for (int coluna = area.left; coluna <= ultimaColuna; ++coluna) {
             const QString texto = origem.displayText(linha, coluna);
             if (!texto.isEmpty())
-                adicionar(prefixo + texto, cellAddressText(linha, coluna));
+                adicionar(prefixo + texto, referenciaDe(linha, coluna));
         }
     }
     return true;

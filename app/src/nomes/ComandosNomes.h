@@ -35,6 +35,8 @@ private:
     spreadsheet::CellRange selecao() const;
     // Refuses a name already defined: the workbook would silently move it.
     void adicionar(const QString& nome, const QString& referencia) const;
+    // The cell of the active sheet, as a name keeps it.
+    QString referenciaDe(int linha, int coluna) const;
 
     TVandrelFilhaForm& FJanela;
 };
