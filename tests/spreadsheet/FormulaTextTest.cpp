@@ -60,17 +60,6 @@ TEST_F(FormulaTextTest, WritesCanonicalText)
     }
 }
 
-TEST_F(FormulaTextTest, OperatorPrecedenceFollowsSpreadsheetRules)
-{
-    EXPECT_EQ(eval("=-2^2").number(), 4.0);
-    EXPECT_EQ(eval("=2^3^2").number(), 64.0);
-    EXPECT_EQ(eval("=1+2*3-4/2").number(), 5.0);
-    EXPECT_EQ(eval("=2*50%").number(), 1.0);
-    EXPECT_EQ(eval("=\"a\"&1+1").text(), QStringLiteral("a2"));
-    EXPECT_TRUE(eval("=1+1=2").boolean());
-    EXPECT_EQ(eval("=--3").number(), 3.0);
-}
-
 TEST_F(FormulaTextTest, TextThatDoesNotParseIsKeptAndShowsAnError)
 {
     const char* broken[] = {"=1+", "=SUM(1;2", "=\"aberto", "=1 2", "=)", "=A1:", "='Plan1", "=SUM(1;;",

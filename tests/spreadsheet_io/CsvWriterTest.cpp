@@ -1,5 +1,6 @@
 // One sheet as delimited text.
 #include "CsvWriter.h"
+#include "IoTestSupport.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 #include <spreadsheet/Workbook.h>
@@ -14,16 +15,7 @@ using namespace spreadsheet::io;
 
 namespace {
 
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-    LocaleGuard(const LocaleGuard&) = delete;
-    LocaleGuard& operator=(const LocaleGuard&) = delete;
-
-private:
-    QLocale saved_;
-};
+using iotest::LocaleGuard;
 
 const QByteArray kBom("\xEF\xBB\xBF");
 

@@ -1,6 +1,7 @@
 // Reading Excel 5.0/95 workbooks (Gnumeric's files and hand-built BIFF5
 // records), an Excel 97 workbook in a stream named "Book", damage that is
 // read around with a warning, and durations in 1904-date workbooks.
+#include "IoTestSupport.h"
 #include "XlsTestWorkbook.h"
 
 #include "xls/XfStyleTable.h"
@@ -9,8 +10,6 @@
 #include <spreadsheet/Workbook.h>
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/WorkbookBuilder.h>
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -23,39 +22,16 @@ using spreadsheet::io::xls::XfStyleTable;
 
 namespace {
 
+using iotest::Loaded;
+
 QByteArray fixture(const char* name)
 {
-    QFile file(QStringLiteral(TEST_DATA_DIR "/xls/") + QString::fromLatin1(name));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot open " << name;
-        return {};
-    }
-    return file.readAll();
+    return iotest::fileBytes(iotest::dataPath(QStringLiteral("xls/") + QString::fromLatin1(name)));
 }
-
-struct Loaded {
-    std::unique_ptr<Workbook> workbook;
-    std::vector<QString> warnings;
-};
 
 Loaded load(const QByteArray& bytes)
 {
-    WorkbookBuilder builder;
-    XlsReader::read(bytes, builder);
-    Loaded out;
-    out.workbook = builder.finish();
-    out.warnings = builder.warnings();
-    return out;
-}
-
-bool anyWarningHas(const Loaded& loaded, const char* part)
-{
-    for (const QString& w : loaded.warnings) {
-        if (w.contains(QString::fromUtf8(part))) {
-            return true;
-        }
-    }
-    return false;
+    return iotest::load<XlsReader>(bytes);
 }
 
 // ------------------------------------------------------------ fixtures
@@ -275,8 +251,8 @@ TEST(XlsDamageTest, RecordLongerThanTheStreamIsReadAsFarAsItGoes)
     ASSERT_EQ(loaded.workbook->sheetCount(), 2);
     EXPECT_EQ(loaded.workbook->sheet(0).value(1, 0), Value(2.0));
     EXPECT_TRUE(loaded.workbook->sheet(1).value(0, 0).isEmpty());
-    EXPECT_TRUE(anyWarningHas(loaded, "Plan2")) << loaded.warnings.size();
-    EXPECT_TRUE(anyWarningHas(loaded, "truncado"));
+    EXPECT_TRUE(loaded.warned("Plan2")) << loaded.warnings.size();
+    EXPECT_TRUE(loaded.warned("truncado"));
 }
 
 TEST(XlsDamageTest, SheetsAfterTheCutAreLostWithAWarning)
@@ -291,7 +267,7 @@ TEST(XlsDamageTest, SheetsAfterTheCutAreLostWithAWarning)
     const Loaded loaded = load(compoundFile(stream.left(secondBof - 6)));  // inside Plan1's last NUMBER
     EXPECT_EQ(loaded.workbook->sheet(0).value(0, 0), Value(1.0));
     EXPECT_TRUE(loaded.workbook->sheet(0).value(1, 0).isEmpty());  // its value was cut
-    EXPECT_TRUE(anyWarningHas(loaded, "perdida"));
+    EXPECT_TRUE(loaded.warned("perdida"));
 }
 
 TEST(XlsDamageTest, SharedStringTableWithAnEmptyContinue)
@@ -310,7 +286,7 @@ TEST(XlsDamageTest, SharedStringTableWithAnEmptyContinue)
     const Sheet& s = loaded.workbook->sheet(0);
     EXPECT_EQ(s.value(1, 0), Value(QStringLiteral("dois")));
     EXPECT_TRUE(s.value(2, 0).isEmpty());
-    EXPECT_TRUE(anyWarningHas(loaded, "2 de 3"));
+    EXPECT_TRUE(loaded.warned("2 de 3"));
 }
 
 TEST(XlsDamageTest, SharedStringCutInsideAnEmptyContinue)
@@ -335,7 +311,7 @@ TEST(XlsDamageTest, CellRecordShorterThanItsFieldsIsSkipped)
                                                         + record(0x0204, cell(2, 0, 0) + u16(40) + u8(0) + "abc")});
     const Loaded loaded = load(xlsFile(book));
     EXPECT_EQ(loaded.workbook->sheet(0).value(1, 0), Value(5.0));
-    EXPECT_TRUE(anyWarningHas(loaded, "2 registro(s)"));
+    EXPECT_TRUE(loaded.warned("2 registro(s)"));
 }
 
 // ------------------------------------------------- 1904 durations

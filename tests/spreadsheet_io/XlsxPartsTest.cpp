@@ -1,4 +1,5 @@
 // The pieces of the xlsx reader and writer, each on its own.
+#include "IoTestSupport.h"
 #include "xlsx/ExcelFormula.h"
 #include "xlsx/XlsxNumberFormats.h"
 #include "xlsx/XlsxPackageScan.h"
@@ -9,8 +10,6 @@
 #include <spreadsheet/FormulaResult.h>
 #include <spreadsheet/FunctionRepository.h>
 #include <spreadsheet/Workbook.h>
-
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -62,9 +61,7 @@ TEST(XlsxNumberFormatsTest, BuiltinIdsGiveTheirCodes)
 
 TEST(XlsxPackageScanTest, FindsWhatTheFilterLoses)
 {
-    QFile file(QStringLiteral(TEST_DATA_DIR "/xlsx/layout.xlsx"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const XlsxPackageScan layout(file.readAll());
+    const XlsxPackageScan layout(iotest::fileBytes(iotest::dataPath(QStringLiteral("xlsx/layout.xlsx"))));
     ASSERT_EQ(layout.sheets().size(), 3u);
     EXPECT_EQ(layout.sheets()[0].hiddenRows, (std::vector<int>{9, 10}));
     EXPECT_EQ(layout.sheets()[0].hiddenColumns, (std::vector<std::pair<int, int>>{{6, 6}}));
@@ -77,9 +74,7 @@ TEST(XlsxPackageScanTest, FindsWhatTheFilterLoses)
     EXPECT_EQ(std::count_if(formats.begin(), formats.end(), [](const XlsxFormatFacts& f) { return !f.locked; }), 1);
     EXPECT_FALSE(layout.uses1904Dates());
 
-    QFile formulas(QStringLiteral(TEST_DATA_DIR "/xlsx/formulas.xlsx"));
-    ASSERT_TRUE(formulas.open(QIODevice::ReadOnly));
-    const XlsxPackageScan scan(formulas.readAll());
+    const XlsxPackageScan scan(iotest::fileBytes(iotest::dataPath(QStringLiteral("xlsx/formulas.xlsx"))));
     ASSERT_EQ(scan.sheets().size(), 3u);
     EXPECT_EQ(scan.sheets()[1].name, QStringLiteral("Resumo Geral"));
     std::map<std::pair<int, int>, Value> results;

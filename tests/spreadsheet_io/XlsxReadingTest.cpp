@@ -1,5 +1,6 @@
 // Reading valid xlsx files whose constructs a reader can get wrong, one
 // small fixture each (made by tests/data/xlsx/make_reading_fixtures.py).
+#include "IoTestSupport.h"
 #include "xlsx/XlsxReader.h"
 #include "xlsx/XlsxCell.h"
 
@@ -9,7 +10,6 @@
 #include <spreadsheet/io/WorkbookBuilder.h>
 
 #include <QDate>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -20,21 +20,12 @@ using namespace spreadsheet::io;
 
 namespace {
 
-struct Loaded {
-    std::unique_ptr<Workbook> workbook;
-    std::vector<QString> warnings;
-};
+using iotest::Loaded;
 
 Loaded load(const std::string& fixture)
 {
-    QFile file(QStringLiteral(TEST_DATA_DIR "/xlsx/reading/") + QString::fromStdString(fixture) + QStringLiteral(".xlsx"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << fixture;
-    WorkbookBuilder builder;
-    XlsxReader::read(file.readAll(), builder);
-    Loaded loaded;
-    loaded.workbook = builder.finish();
-    loaded.warnings = builder.warnings();
-    return loaded;
+    return iotest::load<XlsxReader>(
+        iotest::fileBytes(iotest::dataPath(QStringLiteral("xlsx/reading/%1.xlsx").arg(QString::fromStdString(fixture)))));
 }
 
 struct CellCase {

@@ -1,5 +1,6 @@
 // Excel files: reading LibreOffice-made fixtures, writing with libxlsxwriter
 // and reading the result back.
+#include "IoTestSupport.h"
 #include "xlsx/SharedFormulaExpander.h"
 #include "xlsx/XlsxReader.h"
 #include "xlsx/XlsxWriter.h"
@@ -26,23 +27,16 @@ using namespace spreadsheet::io;
 
 namespace {
 
+using iotest::fileBytes;
+
 QString fixturePath(const QString& name)
 {
-    return QStringLiteral(TEST_DATA_DIR "/xlsx/") + name;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
+    return iotest::dataPath(QStringLiteral("xlsx/") + name);
 }
 
 std::unique_ptr<Workbook> readXlsx(const QByteArray& bytes)
 {
-    WorkbookBuilder builder;
-    XlsxReader::read(bytes, builder);
-    return builder.finish();
+    return iotest::load<XlsxReader>(bytes).workbook;
 }
 
 std::unique_ptr<Workbook> readFixture(const char* name)
@@ -50,17 +44,7 @@ std::unique_ptr<Workbook> readFixture(const char* name)
     return readXlsx(fileBytes(fixturePath(QString::fromLatin1(name) + QStringLiteral(".xlsx"))));
 }
 
-// Keeps the process-wide default locale as it was.
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-    LocaleGuard(const LocaleGuard&) = delete;
-    LocaleGuard& operator=(const LocaleGuard&) = delete;
-
-private:
-    QLocale saved_;
-};
+using iotest::LocaleGuard;
 
 // ---------------------------------------------------------------- reading
 
@@ -99,17 +83,6 @@ TEST(XlsxReaderTest, FormulasCalculateToTheValuesTheFileCached)
         const auto [s, row, column] = at;
         EXPECT_EQ(workbook->sheet(s).value(row, column), value) << workbook->sheet(s).text(row, column).toStdString();
     }
-}
-
-TEST(XlsxReaderTest, SharedFormulaCellsGetTheirOwnShiftedText)
-{
-    const auto workbook = readFixture("formulas");
-    const Sheet& data = workbook->sheet(0);
-    EXPECT_EQ(data.text(3, 2), QStringLiteral("=B4*2"));
-    EXPECT_EQ(data.text(5, 3), QStringLiteral("=B6+$B$2"));
-    EXPECT_EQ(data.text(4, 4), QStringLiteral("=SUM($B$2:B5)"));
-    EXPECT_EQ(data.text(6, 4), QStringLiteral("=SUM(E2:E6)"));  // a group along a row
-    EXPECT_EQ(data.value(6, 4).number(), 352.0);
 }
 
 TEST(XlsxReaderTest, BooleanAndErrorResultsAreKept)

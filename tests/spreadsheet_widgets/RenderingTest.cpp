@@ -31,6 +31,13 @@ int darkPixels(const QImage& image, const QRect& rect)
     return count;
 }
 
+CellStyle rightAligned()
+{
+    CellStyle style;
+    style.alignHorz = HorizontalAlignment::Right;
+    return style;
+}
+
 class RenderingTest : public ViewFixture {
 protected:
     void SetUp() override
@@ -39,6 +46,8 @@ protected:
         // Keeps the selection frame away from the cells under test.
         view->setSelection(CellRange::cell(15, 8), {15, 8});
     }
+    // A cell without its grid lines.
+    QRect inner(int row, int column) const { return view->cellRect(row, column).adjusted(0, 1, -1, -1); }
 };
 
 TEST_F(RenderingTest, LeftBorderIsDrawnWhereTheGridLineWas)
@@ -83,10 +92,8 @@ TEST_F(RenderingTest, NumbersAlignRightAndTextLeft)
 {
     sheet->setText(2, 1, QStringLiteral("7"));
     sheet->setText(3, 1, QStringLiteral("ab"));
-    CellStyle right;
-    right.alignHorz = HorizontalAlignment::Right;
     sheet->setText(4, 1, QStringLiteral("ab"));
-    sheet->setStyle(4, 1, right);
+    sheet->setStyle(4, 1, rightAligned());
     const QImage image = render();
     const auto halves = [&](int row) {
         const QRect cell = view->cellRect(row, 1).adjusted(0, 1, -2, -2);
@@ -133,10 +140,6 @@ TEST_F(RenderingTest, SizeChangesMoveTheCellsBelow)
     EXPECT_EQ(view->cellRect(0, 2).left() - view->cellRect(0, 1).left(), 100);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(RenderingTest, LongTextRunsOverEmptyNeighboursOnly)
 {
     const QString titulo = QStringLiteral("Resumo da Folha de Pagamento por estabelecimento");
@@ -152,23 +155,17 @@ TEST_F(RenderingTest, LongTextRunsOverEmptyNeighboursOnly)
     const QRect c3 = view->cellRect(2, 2);
     const QRect afterX = c3.adjusted(c3.width() / 2, 1, -1, -1);
     EXPECT_EQ(darkPixels(image, afterX), 0) << "text ran into a filled neighbour";
-    EXPECT_EQ(darkPixels(image, view->cellRect(3, 2).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(image, inner(3, 2)), 0);
 }
 
 TEST_F(RenderingTest, RightAlignedTextRunsLeft)
 {
-    CellStyle right;
-    right.alignHorz = HorizontalAlignment::Right;
     sheet->setText(1, 4, QStringLiteral("Total do estabelecimento e das filiais"));
-    sheet->setStyle(1, 4, right);
+    sheet->setStyle(1, 4, rightAligned());
     const QImage image = render();
-    EXPECT_GT(darkPixels(image, view->cellRect(1, 3).adjusted(0, 1, -1, -1)), 0);
-    EXPECT_EQ(darkPixels(image, view->cellRect(1, 5).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_GT(darkPixels(image, inner(1, 3)), 0);
+    EXPECT_EQ(darkPixels(image, inner(1, 5)), 0);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(RenderingTest, TextFromACellOffTheScreenStillRunsIntoIt)
 {
@@ -180,18 +177,14 @@ TEST_F(RenderingTest, TextFromACellOffTheScreenStillRunsIntoIt)
     const QRect b2 = view->cellRect(1, 1);
     ASSERT_GT(b2.left(), 0);
     EXPECT_GT(darkPixels(image, b2.adjusted(0, 1, -1, -1)), 0);
-    EXPECT_EQ(darkPixels(image, view->cellRect(2, 1).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(image, inner(2, 1)), 0);
 
     // A merged area off the screen keeps its text to itself.
     sheet->mergeCells({0, 1, 0, 2});
     view->refresh();
     view->horizontalScrollBar()->setValue(1);
-    EXPECT_EQ(darkPixels(render(), view->cellRect(1, 1).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_EQ(darkPixels(render(), inner(1, 1)), 0);
 }
-
-}  // namespace
-
-namespace {
 
 // Compares the ink of two areas of the same size, pixel by pixel.
 bool sameInk(const QImage& image, const QRect& a, const QRect& b)
@@ -239,12 +232,10 @@ TEST_F(RenderingTest, TooWideNumbersShowShortenedOrAsHashesNeverCut)
     EXPECT_EQ(shown[4], QStringLiteral("123456789012"));
 
     // Each cell must look like its text typed, right-aligned, in column E.
-    CellStyle right;
-    right.alignHorz = HorizontalAlignment::Right;
     sheet->mergeCells({4, 4, 5, 4});  // E5:F5
     for (int row : {1, 2, 4}) {
         sheet->setValue(row, 4, Value(shown[row]));
-        sheet->setStyle(row, 4, right);
+        sheet->setStyle(row, 4, rightAligned());
     }
     view->refresh();
     const QImage image = render();
@@ -252,10 +243,10 @@ TEST_F(RenderingTest, TooWideNumbersShowShortenedOrAsHashesNeverCut)
         const QRect number = area(row, 1);
         EXPECT_TRUE(sameInk(image, number, area(row, 4))) << "row " << row;
         EXPECT_GT(darkPixels(image, number.adjusted(0, 1, -number.width() / 2, -1)), 0) << "row " << row;
-        EXPECT_EQ(darkPixels(image, view->cellRect(row, 0).adjusted(0, 1, -1, -1)), 0) << "row " << row;
+        EXPECT_EQ(darkPixels(image, inner(row, 0)), 0) << "row " << row;
     }
     for (int row : {1, 2}) {
-        EXPECT_EQ(darkPixels(image, view->cellRect(row, 2).adjusted(0, 1, -1, -1)), 0) << "row " << row;
+        EXPECT_EQ(darkPixels(image, inner(row, 2)), 0) << "row " << row;
     }
 }
 
@@ -268,13 +259,11 @@ TEST_F(RenderingTest, RunningTextHidesGridLinesButNotBorders)
     bold.font.bold = true;
     CellStyle bordered;
     bordered.borderLeft = BorderLine::Thin;
-    CellStyle right;
-    right.alignHorz = HorizontalAlignment::Right;
     sheet->setText(1, 1, titulo);  // B2 runs right over C2 (a style only) and D2 (a border), painted after it
     sheet->setStyle(1, 2, bold);
     sheet->setStyle(1, 3, bordered);
     sheet->setText(3, 5, titulo);  // F4 runs left over E4 and D4 (a border), painted before it
-    sheet->setStyle(3, 5, right);
+    sheet->setStyle(3, 5, rightAligned());
     sheet->setStyle(3, 3, bordered);
     const QImage image = render();
     const auto edgeBefore = [&](int row, int column) {
@@ -291,16 +280,14 @@ TEST_F(RenderingTest, RunningTextHidesGridLinesButNotBorders)
 
 TEST_F(RenderingTest, ShownFormulasReadFromTheLeftAndRunOver)
 {
-    CellStyle right;
-    right.alignHorz = HorizontalAlignment::Right;
     sheet->setText(1, 1, QStringLiteral("=1+2+3+4+5+6+7+8+9+10+11+12+13+14"));
-    sheet->setStyle(1, 1, right);
+    sheet->setStyle(1, 1, rightAligned());
     sheet->setShowFormulas(TriState::On);
     const QImage image = render();
-    const QRect b2 = view->cellRect(1, 1).adjusted(0, 1, -1, -1);
+    const QRect b2 = inner(1, 1);
     EXPECT_GT(darkPixels(image, b2.adjusted(0, 0, -b2.width() / 2, 0)), 0);
-    EXPECT_GT(darkPixels(image, view->cellRect(1, 2).adjusted(0, 1, -1, -1)), 0);
-    EXPECT_EQ(darkPixels(image, view->cellRect(1, 0).adjusted(0, 1, -1, -1)), 0);
+    EXPECT_GT(darkPixels(image, inner(1, 2)), 0);
+    EXPECT_EQ(darkPixels(image, inner(1, 0)), 0);
 }
 
 TEST_F(RenderingTest, ShownFormulasReadInTheViewsConvention)
@@ -329,10 +316,6 @@ TEST_F(RenderingTest, PageBreakRowHasADashedLineOnTop)
     EXPECT_EQ(darkPixels(image, topEdge(4)), 0);
 }
 
-}  // namespace
-
-namespace {
-
 // The rows of a rectangle holding a pixel that matches.
 std::pair<int, int> rowsWith(const QImage& image, const QRect& rect, const std::function<bool(QRgb)>& matches)
 {
@@ -360,8 +343,6 @@ struct LookCase {
     // Given the cell's rectangle, on a row 48 pixels high.
     std::function<void(const QImage&, const QRect&)> check;
 };
-
-}  // namespace
 
 TEST_F(RenderingTest, FillColourWrapAlignmentAndLineStylesShow)
 {
@@ -426,3 +407,5 @@ TEST_F(RenderingTest, FillColourWrapAlignmentAndLineStylesShow)
         cases[i].check(image, cell);
     }
 }
+
+}  // namespace

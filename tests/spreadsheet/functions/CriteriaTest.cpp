@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 using spreadsheet::Criteria;
@@ -45,76 +47,75 @@ TEST_F(CriteriaTest, ComparisonOperatorsOnNumbers)
     }
 }
 
-TEST_F(CriteriaTest, NumbersStoredAsTextAreEqualButNotOrdered)
+// One row per criterion and cell.
+TEST_F(CriteriaTest, TextCriteriaMatchCellsOfEveryKind)
+{
+    struct Case {
+        const char* criterion;
+        Value cell;
+        bool matches;
+    };
+    const Case cases[] = {
+        // Numbers stored as text are equal but not ordered.
+        {"=5", text(" 5 "), true},
+        {">4", text("5"), false},
+        {"<>5", text("5"), false},
+        {"5", Value::boolean(true), false},
+        // Text ignores case and takes wildcards.
+        {"abc", text("ABC"), true},
+        {"abc", text("abcd"), false},
+        {"a*", text("Alpha"), true},
+        {"a*", Value(1.0), false},
+        {"?b", text("ab"), true},
+        {"?b", text("b"), false},
+        {"~*", text("*"), true},
+        {"~*", text("x"), false},
+        {"=a?c", text("abc"), true},
+        // Not-equal text selects everything else.
+        {"<>a*", text("apple"), false},
+        {"<>a*", text("pear"), true},
+        {"<>a*", Value(3.0), true},
+        {"<>a*", Value(), true},
+        // An order on text compares only texts.
+        {">b", text("C"), true},
+        {">b", text("a"), false},
+        {">b", Value(5.0), false},
+        {">b", Value(), false},
+        {"<=b*", text("b"), true},  // no wildcards in an order comparison
+        // Empty criteria.
+        {"", Value(), true},
+        {"", text(""), true},
+        {"", text(" "), false},
+        {"", Value(0.0), false},
+        {"=", Value(), true},
+        {"=", text(""), false},
+        {"<>", text(""), true},
+        {"<>", Value(0.0), true},
+        {"<>", Value(), false},
+        // Booleans and errors.
+        {"TRUE", Value::boolean(true), true},
+        {"TRUE", Value(1.0), false},
+        {"<>FALSE", Value::boolean(true), true},
+        {"#N/A", Value::error(ErrorCode::NA), true},
+        {"#N/A", Value::error(ErrorCode::Div0), false},
+        {"<>#N/A", Value::error(ErrorCode::Div0), true},
+        // Dates written as text.
+        {">=2023-03-15", Value(45000.0), true},
+        {">2023-03-15", Value(45000.0), false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(matches(cases[i].criterion, cases[i].cell), cases[i].matches) << "row " << i << ": " << cases[i].criterion;
+    }
+}
+
+// A criterion cell that holds a value rather than text: a number equals its
+// text, an empty one stands for 0, a boolean equals itself.
+TEST_F(CriteriaTest, ValueCriteria)
 {
     EXPECT_TRUE(Criteria(Value(5.0)).matches(text("5")));
-    EXPECT_TRUE(matches("=5", text(" 5 ")));
-    EXPECT_FALSE(matches(">4", text("5")));
-    EXPECT_FALSE(matches("<>5", text("5")));
-    EXPECT_FALSE(matches("5", Value::boolean(true)));
-}
-
-TEST_F(CriteriaTest, TextIgnoresCaseAndTakesWildcards)
-{
-    EXPECT_TRUE(matches("abc", text("ABC")));
-    EXPECT_FALSE(matches("abc", text("abcd")));
-    EXPECT_TRUE(matches("a*", text("Alpha")));
-    EXPECT_FALSE(matches("a*", Value(1.0)));
-    EXPECT_TRUE(matches("?b", text("ab")));
-    EXPECT_FALSE(matches("?b", text("b")));
-    EXPECT_TRUE(matches("~*", text("*")));
-    EXPECT_FALSE(matches("~*", text("x")));
-    EXPECT_TRUE(matches("=a?c", text("abc")));
-}
-
-TEST_F(CriteriaTest, NotEqualTextSelectsEverythingElse)
-{
-    EXPECT_FALSE(matches("<>a*", text("apple")));
-    EXPECT_TRUE(matches("<>a*", text("pear")));
-    EXPECT_TRUE(matches("<>a*", Value(3.0)));
-    EXPECT_TRUE(matches("<>a*", Value()));
-}
-
-TEST_F(CriteriaTest, TextOrderComparesOnlyTexts)
-{
-    EXPECT_TRUE(matches(">b", text("C")));
-    EXPECT_FALSE(matches(">b", text("a")));
-    EXPECT_FALSE(matches(">b", Value(5.0)));
-    EXPECT_FALSE(matches(">b", Value()));
-    EXPECT_TRUE(matches("<=b*", text("b")));  // no wildcards in an order comparison
-}
-
-TEST_F(CriteriaTest, EmptyCriteria)
-{
-    EXPECT_TRUE(matches("", Value()));
-    EXPECT_TRUE(matches("", text("")));
-    EXPECT_FALSE(matches("", text(" ")));
-    EXPECT_FALSE(matches("", Value(0.0)));
-    EXPECT_TRUE(matches("=", Value()));
-    EXPECT_FALSE(matches("=", text("")));
-    EXPECT_TRUE(matches("<>", text("")));
-    EXPECT_TRUE(matches("<>", Value(0.0)));
-    EXPECT_FALSE(matches("<>", Value()));
-    // An empty criterion cell stands for 0.
     EXPECT_TRUE(Criteria(Value()).matches(Value(0.0)));
     EXPECT_FALSE(Criteria(Value()).matches(Value()));
-}
-
-TEST_F(CriteriaTest, BooleansAndErrors)
-{
-    EXPECT_TRUE(matches("TRUE", Value::boolean(true)));
-    EXPECT_FALSE(matches("TRUE", Value(1.0)));
     EXPECT_TRUE(Criteria(Value::boolean(false)).matches(Value::boolean(false)));
-    EXPECT_TRUE(matches("<>FALSE", Value::boolean(true)));
-    EXPECT_TRUE(matches("#N/A", Value::error(ErrorCode::NA)));
-    EXPECT_FALSE(matches("#N/A", Value::error(ErrorCode::Div0)));
-    EXPECT_TRUE(matches("<>#N/A", Value::error(ErrorCode::Div0)));
-}
-
-TEST_F(CriteriaTest, DatesWrittenAsText)
-{
-    EXPECT_TRUE(matches(">=2023-03-15", Value(45000.0)));
-    EXPECT_FALSE(matches(">2023-03-15", Value(45000.0)));
 }
 
 TEST(WildcardPatternTest, FindsTheFirstMatchingPosition)

@@ -19,34 +19,40 @@ double rounded(double x, int decimals, Rounding mode)
 
 }  // namespace
 
-TEST(DecimalDigitsTest, ThreeDirectionsAreSymmetricAroundZero)
+TEST(DecimalDigitsTest, RoundsInEachDirection)
 {
-    EXPECT_EQ(rounded(2.675, 2, Rounding::HalfAwayFromZero), 2.68);
-    EXPECT_EQ(rounded(-2.675, 2, Rounding::HalfAwayFromZero), -2.68);
-    EXPECT_EQ(rounded(2.6749, 2, Rounding::HalfAwayFromZero), 2.67);
-    EXPECT_EQ(rounded(2.671, 2, Rounding::AwayFromZero), 2.68);
-    EXPECT_EQ(rounded(-2.671, 2, Rounding::AwayFromZero), -2.68);
-    EXPECT_EQ(rounded(2.679, 2, Rounding::TowardZero), 2.67);
-    EXPECT_EQ(rounded(2.67, 2, Rounding::AwayFromZero), 2.67);
-}
-
-TEST(DecimalDigitsTest, CarriesIntoNewLeadingDigits)
-{
-    EXPECT_EQ(rounded(9.995, 2, Rounding::HalfAwayFromZero), 10.0);
-    EXPECT_EQ(rounded(999.5, 0, Rounding::HalfAwayFromZero), 1000.0);
-    EXPECT_EQ(rounded(0.96, 0, Rounding::HalfAwayFromZero), 1.0);
-    EXPECT_EQ(rounded(0.0004, 3, Rounding::HalfAwayFromZero), 0.0);
-    EXPECT_EQ(rounded(0.0004, 3, Rounding::AwayFromZero), 0.001);
-}
-
-TEST(DecimalDigitsTest, NegativeDecimalsRoundBeforeThePoint)
-{
-    EXPECT_EQ(rounded(1250, -2, Rounding::HalfAwayFromZero), 1300.0);
-    EXPECT_EQ(rounded(1249, -2, Rounding::HalfAwayFromZero), 1200.0);
-    EXPECT_EQ(rounded(4, -1, Rounding::AwayFromZero), 10.0);
-    EXPECT_EQ(rounded(4, -3, Rounding::AwayFromZero), 1000.0);
-    EXPECT_EQ(rounded(4, -3, Rounding::HalfAwayFromZero), 0.0);
-    EXPECT_EQ(rounded(-4, -1, Rounding::TowardZero), 0.0);
+    struct Case {
+        double x;
+        int decimals;
+        Rounding mode;
+        double expected;
+    };
+    const Case cases[] = {
+        // The three directions are symmetric around zero.
+        {2.675, 2, Rounding::HalfAwayFromZero, 2.68},
+        {-2.675, 2, Rounding::HalfAwayFromZero, -2.68},
+        {2.6749, 2, Rounding::HalfAwayFromZero, 2.67},
+        {2.671, 2, Rounding::AwayFromZero, 2.68},
+        {-2.671, 2, Rounding::AwayFromZero, -2.68},
+        {2.679, 2, Rounding::TowardZero, 2.67},
+        {2.67, 2, Rounding::AwayFromZero, 2.67},
+        // A carry makes a new leading digit.
+        {9.995, 2, Rounding::HalfAwayFromZero, 10.0},
+        {999.5, 0, Rounding::HalfAwayFromZero, 1000.0},
+        {0.96, 0, Rounding::HalfAwayFromZero, 1.0},
+        {0.0004, 3, Rounding::HalfAwayFromZero, 0.0},
+        {0.0004, 3, Rounding::AwayFromZero, 0.001},
+        // Negative decimals round before the point.
+        {1250, -2, Rounding::HalfAwayFromZero, 1300.0},
+        {1249, -2, Rounding::HalfAwayFromZero, 1200.0},
+        {4, -1, Rounding::AwayFromZero, 10.0},
+        {4, -3, Rounding::AwayFromZero, 1000.0},
+        {4, -3, Rounding::HalfAwayFromZero, 0.0},
+        {-4, -1, Rounding::TowardZero, 0.0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(rounded(c.x, c.decimals, c.mode), c.expected) << c.x << " to " << c.decimals << " decimals, mode " << int(c.mode);
+    }
 }
 
 TEST(DecimalDigitsTest, RoundReportsWhetherDigitsWereDropped)

@@ -5,70 +5,25 @@
 //   =FORMULA<TAB>EXPECTED[<TAB>TOLERANCE][<TAB>NOTE]
 // EXPECTED is a number, a "quoted text", TRUE, FALSE, an error literal or an
 // array {1,2;3,4} that the formula spills. TOLERANCE is relative, 1e-9 when
-// left out. Case n is written into Z(20n+1), so that an array has room.
+// left out and 0 for an exact number. Case n is written into Z(20n+1), so
+// that an array has room.
 
-#include <spreadsheet/Reference.h>
-#include <spreadsheet/Sheet.h>
-#include <spreadsheet/Value.h>
-#include <spreadsheet/Workbook.h>
-
+#include "FormulaTables.h"
 #include "functions/BuiltinFunctions.h"
 
-#include <gtest/gtest.h>
+#include <spreadsheet/Workbook.h>
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QSet>
-#include <QStringList>
 
 #include <cmath>
 
-#ifndef GOLDEN_DATA_DIR
-#error "GOLDEN_DATA_DIR must name the directory holding the tables"
-#endif
-
 namespace {
 
-using namespace spreadsheet;
+using namespace formulatables;
 
-constexpr int kFormulaColumn = 25;  // Z
 constexpr int kRowsPerCase = 20;
-
-QString dataDir()
-{
-    return QString::fromUtf8(GOLDEN_DATA_DIR);
-}
-
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ADD_FAILURE() << "cannot open " << path.toStdString();
-        return {};
-    }
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-}
-
-void loadFixture(Sheet& sheet)
-{
-    for (const QString& line : readLines(dataDir() + QStringLiteral("/golden_fixture.tsv"))) {
-        const QStringList f = line.split(QLatin1Char('\t'));
-        CellAddress at;
-        if (line.startsWith(QLatin1Char('#')) || f.size() != 3 || !parseCellAddress(f[0], at)) {
-            continue;
-        }
-        if (f[1] == QLatin1String("n")) {
-            sheet.setValue(at.row, at.column, Value(f[2].toDouble()));
-        } else if (f[1] == QLatin1String("s")) {
-            sheet.setValue(at.row, at.column, Value(f[2]));
-        } else if (f[1] == QLatin1String("b")) {
-            sheet.setValue(at.row, at.column, Value::boolean(f[2] == QLatin1String("TRUE")));
-        } else {
-            sheet.setText(at.row, at.column, f[2], true);
-        }
-    }
-}
 
 // One expected element: a number, "text", TRUE/FALSE or an error literal.
 Value expectedValue(const QString& text)
@@ -105,24 +60,6 @@ std::vector<std::vector<Value>> expectedBlock(const QString& text)
     return rows;
 }
 
-QString describe(const Value& v)
-{
-    switch (v.type()) {
-    case ValueType::Number:
-        return QString::number(v.number(), 'g', 17);
-    case ValueType::Text:
-        return QLatin1Char('"') + v.text() + QLatin1Char('"');
-    case ValueType::Boolean:
-        return v.boolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case ValueType::Error:
-        return errorText(v.error());
-    case ValueType::Empty:
-    case ValueType::Array:
-        break;
-    }
-    return QStringLiteral("(empty)");
-}
-
 bool same(const Value& actual, const Value& expected, double tolerance)
 {
     if (expected.isNumber() && actual.isNumber()) {
@@ -150,7 +87,7 @@ TEST_P(FunctionTablesTest, GivesTheReferenceResults)
     loadFixture(sheet);
     std::vector<Case> cases;
     const QString table = QString::fromStdString(GetParam());
-    const QStringList lines = readLines(dataDir() + QStringLiteral("/functions/") + table);
+    const QStringList lines = readLines(QStringLiteral("functions/") + table);
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList f = lines[i].split(QLatin1Char('\t'));
         CellAddress at;
@@ -183,7 +120,7 @@ std::vector<std::string> tables()
 {
     std::vector<std::string> names;
     for (const QString& name :
-         QDir(dataDir() + QStringLiteral("/functions")).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name)) {
+         QDir(dataPath(QStringLiteral("functions"))).entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name)) {
         names.push_back(name.toStdString());
     }
     return names;
