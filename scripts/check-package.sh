@@ -23,6 +23,7 @@ debootstrap --variant=minbase bookworm "$root" http://deb.debian.org/debian >&2
 cp /etc/resolv.conf "$root/etc/"
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev"
+mount --make-rslave "$root/dev"  # unmounting it must not reach the system's own
 cp "$deb" "$root/tmp/pacote.deb"
 run() { chroot "$root" env HOME=/root LANG=C.UTF-8 bash -euc "$1"; }
 run 'apt-get update -q >/dev/null
