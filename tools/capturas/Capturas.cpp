@@ -217,6 +217,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     Aplicacao::instalarTraducoes();
+    Aplicacao::instalarIcone();
     catalog::RegistrarTodasFuncoes();
     const QStringList args = QApplication::arguments();
     if (args.size() < 3) {
