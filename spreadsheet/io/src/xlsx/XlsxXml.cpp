@@ -142,6 +142,15 @@ void Package::checkOtherParts() const
     }
 }
 
+namespace {
+
+[[noreturn]] void damagedPart(std::string_view part, const QString& reason)
+{
+    throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).").arg(text(part), reason));
+}
+
+}  // namespace
+
 bool Package::load(std::string_view part, std::vector<unsigned char>& utf8) const
 {
     try {
@@ -149,16 +158,14 @@ bool Package::load(std::string_view part, std::vector<unsigned char>& utf8) cons
             return false;
         }
     } catch (const orcus::zip_error& e) {
-        throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).")
-                                  .arg(text(part), QString::fromUtf8(e.what())));
+        damagedPart(part, QString::fromUtf8(e.what()));
     }
     // liborcus ends the part with a null byte of its own.
     const auto entry = entries_.find(part);
     if (entry != entries_.end() &&
         (utf8.size() != entry->second.size + 1 ||
          crc32_z(crc32_z(0, nullptr, 0), utf8.data(), entry->second.size) != entry->second.crc)) {
-        throw FileFormatError(QStringLiteral("A parte %1 do arquivo xlsx está danificada (%2).")
-                                  .arg(text(part), QStringLiteral("o conteúdo não confere com o índice do zip")));
+        damagedPart(part, QStringLiteral("o conteúdo não confere com o índice do zip"));
     }
     if (isUtf16(utf8)) {
         const std::string converted = utf16ToUtf8(utf8);
