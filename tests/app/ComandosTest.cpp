@@ -4,11 +4,7 @@
 
 #include <spreadsheet/CellFormatting.h>
 #include <spreadsheet/History.h>
-#include <spreadsheet/Sheet.h>
-#include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -21,7 +17,6 @@
 #include <QGridLayout>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -29,21 +24,14 @@ namespace {
 using spreadsheet::CellRange;
 using spreadsheet::HorizontalAlignment;
 
-class ComandosTest : public EditorTeste {
+class ComandosTest : public JanelaTeste {
 protected:
     void SetUp() override
     {
-        EditorTeste::SetUp();
-        janela = &principal->NewSheet(QString());
-        folha = &janela->workbook().activeSheet();
+        JanelaTeste::SetUp();
         janela->workbook().history().clear();
     }
-    void selecionar(const CellRange& area) { janela->cxSpreadBook().setSelection(area, {area.top, area.left}); }
-    void disparar(const char* nome) { principal->acao(QString::fromLatin1(nome))->trigger(); }
     bool marcada(const char* nome) { return principal->acao(QString::fromLatin1(nome))->isChecked(); }
-
-    TVandrelFilhaForm* janela = nullptr;
-    spreadsheet::Sheet* folha = nullptr;
 };
 
 const CellRange kB2C3{1, 1, 2, 2};
@@ -168,9 +156,7 @@ TEST_F(ComandosTest, TheCellsDialogStartsOnItsFirstChoiceAndMovesTheCellsItNames
     selecionar(kB2C3);
     QString aberta;
     const auto responder = [&aberta](const char* escolha, bool confirmar) {
-        QTimer::singleShot(0, [&aberta, escolha, confirmar] {
-            QWidget* dialogo = QApplication::activeModalWidget();
-            ASSERT_NE(dialogo, nullptr);
+        aoAbrirModal([&aberta, escolha, confirmar](QWidget* dialogo) {
             for (QRadioButton* botao : dialogo->findChildren<QRadioButton*>())
                 if (botao->isChecked())
                     aberta = botao->text();
@@ -205,9 +191,7 @@ TEST_F(ComandosTest, TheFormatCellsDialogAppliesWhatWasTouchedAsOneAction)
     QString exemplo;
     int pagina = -1;
     const auto responder = [&](bool confirmar) {
-        QTimer::singleShot(0, [&, confirmar] {
-            QWidget* dialogo = QApplication::activeModalWidget();
-            ASSERT_NE(dialogo, nullptr);
+        aoAbrirModal([&, confirmar](QWidget* dialogo) {
             pagina = dialogo->findChild<QTabWidget*>(QStringLiteral("tabPaginas"))->currentIndex();
             dialogo->findChild<QListWidget*>(QStringLiteral("lstCategorias"))->setCurrentRow(2);  // Moeda
             exemplo = dialogo->findChild<QLabel*>(QStringLiteral("lblExemplo"))->text();

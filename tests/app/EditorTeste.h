@@ -8,13 +8,20 @@
 #include "host/DialogosRoteiro.h"
 #include "host/TnDialogos.h"
 
+#include <spreadsheet/Sheet.h>
 #include <spreadsheet/Workbook.h>
+#include <spreadsheet/widgets/SpreadsheetView.h>
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
 
 #include <memory>
 #include <ostream>
@@ -22,6 +29,40 @@
 inline void PrintTo(const QString& s, std::ostream* os)
 {
     *os << '"' << s.toStdString() << '"';
+}
+
+inline QByteArray ler(const QString& caminho)
+{
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void escrever(const QString& caminho, const QByteArray& bytes)
+{
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Runs acao on the modal dialog the command about to run opens, once its
+// event loop runs.
+inline void aoAbrirModal(std::function<void(QWidget*)> acao)
+{
+    QTimer::singleShot(0, [acao = std::move(acao)] {
+        QWidget* dialogo = QApplication::activeModalWidget();
+        ASSERT_NE(dialogo, nullptr);
+        acao(dialogo);
+    });
+}
+
+// The editor's executable run by a test: offscreen, without touching the
+// desktop's file associations.
+inline QProcessEnvironment ambienteExecutavel()
+{
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    ambiente.insert(QStringLiteral("DARVELO_SEM_ASSOCIACAO"), QStringLiteral("1"));
+    return ambiente;
 }
 
 // One QApplication serves the whole program; it goes when the last test
@@ -76,4 +117,24 @@ protected:
     QTemporaryDir pasta;
     host::DialogosRoteiro* dialogos = nullptr;
     std::unique_ptr<TVandrelPrincForm> principal;
+};
+
+// A new workbook window, with the selection and the commands driven as the
+// clerk drives them.
+class JanelaTeste : public EditorTeste {
+protected:
+    void SetUp() override
+    {
+        EditorTeste::SetUp();
+        janela = &principal->NewSheet(QString());
+        folha = &janela->workbook().activeSheet();
+    }
+    void selecionar(const spreadsheet::CellRange& area)
+    {
+        janela->cxSpreadBook().setSelection(area, {area.top, area.left});
+    }
+    void disparar(const char* nome) { principal->acao(QString::fromLatin1(nome))->trigger(); }
+
+    TVandrelFilhaForm* janela = nullptr;
+    spreadsheet::Sheet* folha = nullptr;
 };

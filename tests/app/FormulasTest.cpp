@@ -11,16 +11,12 @@
 #include "catalog/Catalogo.h"
 #include "catalog/ComandoQuebra.h"
 
-#include <spreadsheet/Sheet.h>
-#include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -31,13 +27,11 @@ namespace {
 
 using spreadsheet::CellRange;
 
-class FormulasTest : public EditorTeste {
+class FormulasTest : public JanelaTeste {
 protected:
     void SetUp() override
     {
-        EditorTeste::SetUp();
-        janela = &principal->NewSheet(QString());
-        folha = &janela->workbook().activeSheet();
+        JanelaTeste::SetUp();
         raiz = principal->findChild<QToolButton*>(QStringLiteral("tbSummary"))->menu();
     }
 
@@ -81,8 +75,8 @@ protected:
     // Cancel when `ok` is false; what it showed is kept.
     void responder(std::vector<QString> valores, bool ok = true)
     {
-        QTimer::singleShot(0, [this, valores = std::move(valores), ok] {
-            auto* dialogo = qobject_cast<TVandrelParamFormula*>(QApplication::activeModalWidget());
+        aoAbrirModal([this, valores = std::move(valores), ok](QWidget* modal) {
+            auto* dialogo = qobject_cast<TVandrelParamFormula*>(modal);
             ASSERT_NE(dialogo, nullptr);
             editoresVistos = int(dialogo->editores().size());
             for (std::size_t i = 0; i < valores.size() && i < dialogo->editores().size(); ++i)
@@ -93,8 +87,6 @@ protected:
 
     QString escrito() const { return folha->text(0, 0); }
 
-    TVandrelFilhaForm* janela = nullptr;
-    spreadsheet::Sheet* folha = nullptr;
     QMenu* raiz = nullptr;
     int editoresVistos = -1;
 };
@@ -149,7 +141,7 @@ class EscolhaTest : public FormulasTest, public ::testing::WithParamInterface<Es
 TEST_P(EscolhaTest, WritesTheComposedFormula)
 {
     const Escolha& e = GetParam();
-    janela->cxSpreadBook().setSelection(CellRange::cell(0, 0), {0, 0});
+    selecionar(CellRange::cell(0, 0));
     QAction* comando = e.caminho.size() == 1 && e.caminho.front().startsWith(u'a')
                            ? principal->acao(e.caminho.front())
                            : item(e.caminho);
@@ -189,7 +181,7 @@ TEST_F(FormulasTest, CancelWritesNothingAndTheBottomRightCellIsTheTarget)
     item({kFolha, "Funcionário", kDados, "CPF"})->trigger();
     EXPECT_EQ(folha->value(0, 0).number(), 3.0);
 
-    janela->cxSpreadBook().setSelection({1, 1, 3, 4}, {1, 1});  // B2:D5
+    selecionar({1, 1, 3, 4});  // B2:D5
     for (const catalog::ComandoQuebra& quebra : catalog::comandosQuebra()) {
         principal->acao(QString::fromLatin1(quebra.acao))->trigger();
         EXPECT_EQ(folha->text(4, 3), quebra.palavra);
@@ -212,8 +204,7 @@ TEST_F(FormulasTest, F1OpensThePageOfTheFunction)
     dados->setActiveAction(item({kFolha, "Funcionário", kDados, "CPF"}));
     f1(dados);
     dados->hide();
-    QTimer::singleShot(0, [&f1] {
-        QWidget* dialogo = QApplication::activeModalWidget();
+    aoAbrirModal([&f1](QWidget* dialogo) {
         f1(dialogo);
         static_cast<QDialog*>(dialogo)->reject();
     });

@@ -4,36 +4,22 @@
 #include "src/impressao/DialogoConfigurarPagina.h"
 
 #include <spreadsheet/io/WorkbookFile.h>
-#include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
 
 namespace {
 
 using spreadsheet::CellRange;
 
-class ImpressaoTest : public EditorTeste {
-protected:
-    void SetUp() override
-    {
-        EditorTeste::SetUp();
-        janela = &principal->NewSheet(QString());
-    }
-    void disparar(const char* nome) { principal->acao(QString::fromLatin1(nome))->trigger(); }
-
-    TVandrelFilhaForm* janela = nullptr;
-};
+using ImpressaoTest = JanelaTeste;
 
 TEST_F(ImpressaoTest, ASingleCellAreaIsAskedAboutInEnglish)
 {
-    janela->cxSpreadBook().setSelection(CellRange::cell(1, 1), {1, 1});
+    selecionar(CellRange::cell(1, 1));
     dialogos->responderBotao(QStringLiteral("Cancel"));
     disparar("actSetPrintArea");
     EXPECT_TRUE(janela->reportLink().printArea.isEmpty());
@@ -44,7 +30,7 @@ TEST_F(ImpressaoTest, ASingleCellAreaIsAskedAboutInEnglish)
     dialogos->responderBotao(QStringLiteral("OK"));
     disparar("actSetPrintArea");
     EXPECT_EQ(janela->reportLink().printArea, QStringLiteral("Sheet1!$B$2:$B$2"));
-    janela->cxSpreadBook().setSelection({0, 0, 3, 9}, {0, 0});
+    selecionar({0, 0, 3, 9});
     disparar("actSetPrintArea");  // no question for an area
     EXPECT_EQ(janela->reportLink().printArea, QStringLiteral("Sheet1!$A$1:$D$10"));
     EXPECT_TRUE(janela->changed());
@@ -57,9 +43,7 @@ TEST_F(ImpressaoTest, ASingleCellAreaIsAskedAboutInEnglish)
 TEST_F(ImpressaoTest, PageSetupConfirmedMarksTheWorkbookAndTravelsWithIt)
 {
     const auto responder = [](bool ok) {
-        QTimer::singleShot(0, [ok] {
-            QWidget* d = QApplication::activeModalWidget();
-            ASSERT_NE(d, nullptr);
+        aoAbrirModal([ok](QWidget* d) {
             d->findChild<QRadioButton*>(QStringLiteral("rbPaisagem"))->setChecked(true);
             d->findChild<QRadioButton*>(QStringLiteral("rbAjustar"))->setChecked(true);
             d->findChild<QSpinBox*>(QStringLiteral("spnLargura"))->setValue(1);

@@ -12,9 +12,7 @@
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 
@@ -94,10 +92,7 @@ TEST_F(InicioTeste, AFileOpensUnderItsPathWithTheToolbarsFromItsFirstCell)
 TEST_F(InicioTeste, AFileThatIsNoWorkbookEndsStartUpWithItsPath)
 {
     const QString texto = caminho(QStringLiteral("notas.txt"));
-    QFile arquivo(texto);
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write("isto não é uma planilha\n");
-    arquivo.close();
+    escrever(texto, "isto não é uma planilha\n");
     try {
         InicioEditor inicio(argumentos(texto));
         FAIL() << "a text file opened";
@@ -112,10 +107,8 @@ TEST_F(InicioTeste, AFileThatIsNoWorkbookEndsStartUpWithItsPath)
 int iniciarExecutavel(const QStringList& argumentos)
 {
     QProcess processo;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcessEnvironment ambiente = ambienteExecutavel();
     ambiente.insert(QStringLiteral("DARVELO_SAIR_AO_MOSTRAR"), QStringLiteral("1"));
-    ambiente.insert(QStringLiteral("DARVELO_SEM_ASSOCIACAO"), QStringLiteral("1"));
     processo.setProcessEnvironment(ambiente);
     processo.start(QStringLiteral(DARVELO_PLANILHAS), argumentos);
     if (!processo.waitForFinished(60000)) {

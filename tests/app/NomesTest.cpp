@@ -5,11 +5,7 @@
 #include "src/Aplicacao.h"
 
 #include <spreadsheet/Reference.h>
-#include <spreadsheet/Sheet.h>
-#include <spreadsheet/Workbook.h>
-#include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
 #include <QLabel>
 
 namespace {
@@ -18,12 +14,11 @@ using spreadsheet::CellRange;
 
 const CellRange kB2D5{1, 1, 3, 4};
 
-class NomesTest : public EditorTeste {
+class NomesTest : public JanelaTeste {
 protected:
     void SetUp() override
     {
-        EditorTeste::SetUp();
-        janela = &principal->NewSheet(QString());
+        JanelaTeste::SetUp();
         pasta = &janela->workbook();
     }
     // As the event loop runs a command: an error is shown, not thrown.
@@ -34,7 +29,6 @@ protected:
             return true;
         });
     }
-    void selecionar(const CellRange& area) { janela->cxSpreadBook().setSelection(area, {area.top, area.left}); }
     QStringList nomes() const
     {
         QStringList lista;
@@ -51,7 +45,6 @@ protected:
         return textos;
     }
 
-    TVandrelFilhaForm* janela = nullptr;
     spreadsheet::Workbook* pasta = nullptr;
 };
 

@@ -23,10 +23,8 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMdiSubWindow>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTimer>
 
 #include <functional>
 #include <iostream>
@@ -51,12 +49,11 @@ protected:
         const QString pasta = raiz + QStringLiteral("/morto");
         QDir().mkpath(pasta);
         QFile::rename(arquivoGravado(id + QStringLiteral(".nxs"), texto), pasta + u'/' + id + QStringLiteral(".nxs"));
-        QFile lado(pasta + u'/' + id + QStringLiteral(".json"));
-        lado.open(QIODevice::WriteOnly);
-        lado.write(QJsonDocument(QJsonObject{{QStringLiteral("titulo"), titulo},
-                                             {QStringLiteral("caminho"), original},
-                                             {QStringLiteral("hora"), QStringLiteral("2026-12-01T10:00:00.000Z")}})
-                       .toJson());
+        escrever(pasta + u'/' + id + QStringLiteral(".json"),
+                 QJsonDocument(QJsonObject{{QStringLiteral("titulo"), titulo},
+                                           {QStringLiteral("caminho"), original},
+                                           {QStringLiteral("hora"), QStringLiteral("2026-12-01T10:00:00.000Z")}})
+                     .toJson());
     }
 };
 
@@ -82,7 +79,7 @@ TEST_F(RecuperacaoTeste, OnlyUnsavedWorkbooksHaveACopyAndTheWindowStaysAsItWas)
         ArmazemRecuperacao armazem(raiz.path());
         AutoSalvamento autoSalvamento(*principal, armazem);
         const QString arquivo = arquivoGravado(QStringLiteral("a.nxs"), QStringLiteral("antes"));
-        const QByteArray conteudo = [&] { QFile f(arquivo); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray conteudo = ler(arquivo);
         principal->abrirArquivo(arquivo);
         TVandrelFilhaForm& janela = *principal->ativa();
         if (caso.depoisDaCopia)
@@ -94,7 +91,7 @@ TEST_F(RecuperacaoTeste, OnlyUnsavedWorkbooksHaveACopyAndTheWindowStaysAsItWas)
         EXPECT_EQ(janela.changed(), mudou);
         EXPECT_EQ(janela.workbook().history().GetUndoActionCount(), desfazer);
         EXPECT_EQ(janela.caminho(), arquivo);
-        EXPECT_EQ([&] { QFile f(arquivo); f.open(QIODevice::ReadOnly); return f.readAll(); }(), conteudo);
+        EXPECT_EQ(ler(arquivo), conteudo);
         if (caso.depoisDaCopia)
             caso.depoisDaCopia(*principal, janela);
         autoSalvamento.salvarAgora();
@@ -151,8 +148,8 @@ TEST_F(RecuperacaoTeste, RecoveredWorkbooksOpenModifiedUnderTheirOldTitleAndDisc
     relogio.start();
     {
         Recuperacao recuperacao(*principal, relogio);
-        QTimer::singleShot(0, [] {
-            auto* dialogo = qobject_cast<DialogoRecuperacao*>(QApplication::activeModalWidget());
+        aoAbrirModal([](QWidget* modal) {
+            auto* dialogo = qobject_cast<DialogoRecuperacao*>(modal);
             ASSERT_NE(dialogo, nullptr);
             for (int linha = 0; linha < dialogo->tabela().rowCount(); ++linha)
                 if (dialogo->tabela().item(linha, 0)->text() == QStringLiteral("Pasta3"))
@@ -185,9 +182,7 @@ struct Execucao {
 Execucao executar(const QString& estado, const QString& comando, const QStringList& argumentos, const QByteArray& ate)
 {
     QProcess processo;
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    ambiente.insert(QStringLiteral("DARVELO_SEM_ASSOCIACAO"), QStringLiteral("1"));
+    QProcessEnvironment ambiente = ambienteExecutavel();
     ambiente.insert(QStringLiteral("XDG_STATE_HOME"), estado);
     ambiente.insert(QStringLiteral("DARVELO_TESTE_RECUPERACAO"), comando);
     processo.setProcessEnvironment(ambiente);

@@ -11,6 +11,7 @@
 #include "gui/ProgressoJanela.h"
 
 #include "DemoDatabases.h"
+#include "ExecutarDarvelo.h"
 
 #include "payroll/TnFpaDMPlanilha.h"
 #include "relatorio/BancoExemplo.h"
@@ -26,9 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -118,12 +117,9 @@ protected:
     void esperarComoOLote(const spreadsheet::Workbook& relatorio, const QString& banco)
     {
         const QString saida = caminho(QStringLiteral("lote.nxs"));
-        QProcess lote;
-        lote.start(QStringLiteral(DARVELO_BINARY), {QStringLiteral("gerar"), Amostra::instancia().modelo,
-                                                    QStringLiteral("--banco"), banco, QStringLiteral("-o"), saida,
-                                                    QStringLiteral("--silencioso")});
-        ASSERT_TRUE(lote.waitForFinished(60000));
-        ASSERT_EQ(lote.exitCode(), 0) << lote.readAllStandardError().toStdString();
+        const Saida lote = darvelo({QStringLiteral("gerar"), Amostra::instancia().modelo, QStringLiteral("--banco"),
+                                    banco, QStringLiteral("-o"), saida, QStringLiteral("--silencioso")});
+        ASSERT_EQ(lote.codigo, 0) << lote.err.toStdString();
         const auto esperado = spreadsheet::io::WorkbookFile::load(saida);
         QStringList paginas;
         for (int i = 0; i < esperado.workbook->sheetCount(); ++i) {
@@ -161,8 +157,8 @@ TEST_F(RelatorioTeste, TheDialogRunsTheTemplateAndTheReportOpensAsTheBatchComman
     ASSERT_NE(gerar, nullptr);
     EXPECT_EQ(gerar->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+G")));
     bool respondido = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialogo = qobject_cast<DialogoGerarRelatorio*>(QApplication::activeModalWidget());
+    aoAbrirModal([&](QWidget* modal) {
+        auto* dialogo = qobject_cast<DialogoGerarRelatorio*>(modal);
         ASSERT_NE(dialogo, nullptr);
         // The template's own values, and the demo database offered first.
         EXPECT_FALSE(dialogo->campo(QStringLiteral("Empresas"))->text().isEmpty());

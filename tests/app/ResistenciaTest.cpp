@@ -11,7 +11,6 @@
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/widgets/SpreadsheetView.h>
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>

@@ -7,7 +7,6 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,17 +54,10 @@ TEST_F(DialogosJanelaTeste, PerguntarDevolveOIndiceDoBotaoPressionado)
         titulo = caixa->windowTitle();
         QTest::keyClick(caixa, Qt::Key_Escape);
     });
-    dialogos.perguntar(QStringLiteral("Salvar?"), TipoMensagem::Confirmacao, botoes, QStringLiteral("Pasta2"));
+    // Closed without a button, the answer is the last one.
+    EXPECT_EQ(dialogos.perguntar(QStringLiteral("Salvar?"), TipoMensagem::Aviso, botoes, QStringLiteral("Pasta2")), 2);
     EXPECT_EQ(titulo, QStringLiteral("Pasta2"));
     EXPECT_EQ(ordemNaTela, botoes);
-}
-
-TEST_F(DialogosJanelaTeste, FecharSemBotaoEscolheOUltimo)
-{
-    aoAbrirModal([](QWidget* caixa) { QTest::keyClick(caixa, Qt::Key_Escape); });
-    EXPECT_EQ(dialogos.perguntar(QStringLiteral("Continuar?"), TipoMensagem::Aviso,
-                                 {QStringLiteral("Sim"), QStringLiteral("Não")}, {}),
-              1);
 }
 
 TEST_F(DialogosJanelaTeste, MensagemTemUmBotaoOK)

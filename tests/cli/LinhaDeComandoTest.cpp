@@ -1,6 +1,6 @@
 // Command-line conventions every command keeps: help and version on
 // standard output with exit 0, usage errors on standard error with exit 2.
-#include <QProcess>
+#include "ExecutarDarvelo.h"
 
 #include <gtest/gtest.h>
 
@@ -39,15 +39,11 @@ TEST(LinhaDeComandoTest, AjudaVersaoEErrosDeUso)
         {{"demo", "--xyz"}, 2, Canal::Erro, "Opção desconhecida: --xyz"},
     };
     for (const Caso& caso : casos) {
-        QProcess p;
-        p.start(QStringLiteral(DARVELO_BINARY), caso.argumentos);
-        ASSERT_TRUE(p.waitForFinished(60000));
-        const QString saida = QString::fromUtf8(p.readAllStandardOutput());
-        const QString erro = QString::fromUtf8(p.readAllStandardError());
+        const Saida r = darvelo(caso.argumentos);
         const std::string onde = caso.argumentos.join(u' ').toStdString();
-        EXPECT_EQ(p.exitCode(), caso.codigo) << onde;
-        const QString& resposta = caso.canal == Canal::Saida ? saida : erro;
-        const QString& outro = caso.canal == Canal::Saida ? erro : saida;
+        EXPECT_EQ(r.codigo, caso.codigo) << onde;
+        const QString& resposta = caso.canal == Canal::Saida ? r.out : r.err;
+        const QString& outro = caso.canal == Canal::Saida ? r.err : r.out;
         EXPECT_TRUE(resposta.contains(QString::fromUtf8(caso.texto))) << onde << ": " << resposta.toStdString();
         EXPECT_TRUE(outro.isEmpty()) << onde << ": " << outro.toStdString();
     }

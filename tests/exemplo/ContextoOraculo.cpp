@@ -3,7 +3,6 @@
 #include "BancoOraculo.h"
 #include "ExecucaoModelo.h"
 #include "FuncaoOraculo.h"
-#include "TextoOraculo.h"
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>

@@ -82,12 +82,12 @@ ExecucaoModelo::ExecucaoModelo(const QString& caminho) : FArquivo(QFileInfo(cami
 
 ExecucaoModelo::~ExecucaoModelo() = default;
 
-QString ExecucaoModelo::parametro(const QString& nome) const
+QString parametroDe(const spreadsheet::Workbook& pasta, const QString& nome)
 {
-    const spreadsheet::DefinedName* definido = FPasta->findName(nome);
+    const spreadsheet::DefinedName* definido = pasta.findName(nome);
     if (!definido)
         return {};
-    const auto areas = definido->areas(*FPasta);
+    const auto areas = definido->areas(pasta);
     if (areas.empty() || !areas.front().sheet)
         return {};
     const spreadsheet::Value valor = areas.front().sheet->value(areas.front().range.top, areas.front().range.left);

@@ -34,6 +34,10 @@ struct FotoPagina {
     spreadsheet::Value valor(int row, int column) const;
 };
 
+// The text of the cell a defined name of the workbook refers to; empty
+// without the name.
+QString parametroDe(const spreadsheet::Workbook& pasta, const QString& nome);
+
 // One template generated in this process on the program's connection, as
 // the report framework runs it: through the action registry.
 class ExecucaoModelo {
@@ -48,8 +52,7 @@ public:
     // The workbook after the run, with its finished pages.
     const spreadsheet::Workbook& pasta() const { return *FPasta; }
     const std::vector<spreadsheet::CalculationFailure>& falhas() const { return FFalhas; }
-    // The text of the cell a defined name of the template refers to.
-    QString parametro(const QString& nome) const;
+    QString parametro(const QString& nome) const { return parametroDe(*FPasta, nome); }
 
 private:
     QString FArquivo;

@@ -1,6 +1,9 @@
 // "darvelo exemplo" as users and scripts run it: what it writes, when it
 // keeps the database, and how it fails.
+#include "BancoOraculo.h"
 #include "DemoDatabases.h"
+#include "ExecucaoModelo.h"
+#include "ExecutarDarvelo.h"
 #include "PastaExemplo.h"
 
 #include <spreadsheet/DefinedName.h>
@@ -12,26 +15,14 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 
 namespace {
 
-struct Resultado {
-    int codigo;
-    QString saida;
-    QString erro;
-};
-
-Resultado darvelo(const QStringList& argumentos)
+Saida rodarExemplo(const QStringList& argumentos)
 {
-    QProcess processo;
-    processo.start(QStringLiteral(DARVELO_BINARY), QStringList{QStringLiteral("exemplo")} + argumentos);
-    processo.waitForFinished(120000);
-    return {processo.exitCode(), QString::fromUtf8(processo.readAllStandardOutput()),
-            QString::fromUtf8(processo.readAllStandardError())};
+    return darvelo(QStringList{QStringLiteral("exemplo")} + argumentos);
 }
 
 QByteArray resumo(const QString& caminho)
@@ -39,16 +30,6 @@ QByteArray resumo(const QString& caminho)
     QFile arquivo(caminho);
     arquivo.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(arquivo.readAll(), QCryptographicHash::Sha256);
-}
-
-// The text of the cell a defined name of the workbook refers to.
-QString parametro(const spreadsheet::Workbook& pasta, const QString& nome)
-{
-    const spreadsheet::DefinedName* definido = pasta.findName(nome);
-    if (!definido)
-        return QStringLiteral("(sem o nome)");
-    const auto areas = definido->areas(pasta);
-    return areas.empty() ? QString() : areas.front().sheet->text(areas.front().range.top, areas.front().range.left);
 }
 
 // "1..3;5" as "1;2;3;5".
@@ -65,20 +46,10 @@ QString expandir(const QString& lista)
 
 QString primeiraColuna(const QString& banco, const QString& sql)
 {
-    QString resultado;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("teste-exemplo"));
-        db.setDatabaseName(banco);
-        db.open();
-        QSqlQuery query(db);
-        query.exec(sql);
-        QStringList valores;
-        while (query.next())
-            valores << query.value(0).toString();
-        resultado = valores.join(QLatin1Char(';'));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("teste-exemplo"));
-    return resultado;
+    QStringList valores;
+    for (const QSqlRecord& linha : exemplo::testes::BancoOraculo(banco).linhas(sql))
+        valores << linha.value(0).toString();
+    return valores.join(u';');
 }
 
 }  // namespace
@@ -115,18 +86,18 @@ TEST(ExemploCommandTest, OsModelosSeguemAsConvencoesDoEditor)
 TEST(ExemploCommandTest, OsParametrosVemDoBanco)
 {
     QTemporaryDir dir;
-    const Resultado r = darvelo({dir.path(), QStringLiteral("--empresas"), QStringLiteral("3"),
+    const Saida r = rodarExemplo({dir.path(), QStringLiteral("--empresas"), QStringLiteral("3"),
                                  QStringLiteral("--funcionarios"), QStringLiteral("4"), QStringLiteral("--periodos"),
                                  QStringLiteral("2")});
-    ASSERT_EQ(r.codigo, 0) << r.erro.toStdString();
+    ASSERT_EQ(r.codigo, 0) << r.err.toStdString();
     const QString banco = dir.filePath(QStringLiteral("folha-demo.sqlite"));
     const auto resumoFolha = spreadsheet::io::WorkbookFile::load(dir.filePath(QStringLiteral("resumo-folha.nxs")));
     const auto rateio = spreadsheet::io::WorkbookFile::load(dir.filePath(QStringLiteral("rateio.nxs")));
-    EXPECT_EQ(parametro(*resumoFolha.workbook, QStringLiteral("Empresas")), QStringLiteral("1..3"));
-    EXPECT_EQ(expandir(parametro(*rateio.workbook, QStringLiteral("Empresas"))),
+    EXPECT_EQ(exemplo::testes::parametroDe(*resumoFolha.workbook, QStringLiteral("Empresas")), QStringLiteral("1..3"));
+    EXPECT_EQ(expandir(exemplo::testes::parametroDe(*rateio.workbook, QStringLiteral("Empresas"))),
               primeiraColuna(banco, QStringLiteral("SELECT DISTINCT CODIGOEMPRESA FROM CALCULORATEIO ORDER BY 1")));
     // Two months from November 2023: the preferred January is not there.
-    const QString periodo = parametro(*resumoFolha.workbook, QStringLiteral("PeriodoCalculo"));
+    const QString periodo = exemplo::testes::parametroDe(*resumoFolha.workbook, QStringLiteral("PeriodoCalculo"));
     EXPECT_EQ(primeiraColuna(banco, QStringLiteral("SELECT TIPOPERCALCULO FROM PERIODOCALCULO"
                                                    " WHERE CODIGOEMPRESA = 1 AND CODIGOPERCALCULO = %1")
                                         .arg(periodo)),
@@ -138,17 +109,17 @@ TEST(ExemploCommandTest, OBancoSoERecriadoQuandoPedido)
     QTemporaryDir dir;
     const QString banco = dir.filePath(QStringLiteral("folha-demo.sqlite"));
     const QStringList pequeno = {dir.path(), QStringLiteral("--funcionarios"), QStringLiteral("3")};
-    ASSERT_EQ(darvelo(pequeno).codigo, 0);
+    ASSERT_EQ(rodarExemplo(pequeno).codigo, 0);
     const QByteArray primeiro = resumo(banco);
 
-    const Resultado mantido = darvelo({dir.path()});
-    ASSERT_EQ(mantido.codigo, 0) << mantido.erro.toStdString();
-    EXPECT_TRUE(mantido.saida.contains(QStringLiteral("mantido"))) << mantido.saida.toStdString();
+    const Saida mantido = rodarExemplo({dir.path()});
+    ASSERT_EQ(mantido.codigo, 0) << mantido.err.toStdString();
+    EXPECT_TRUE(mantido.out.contains(QStringLiteral("mantido"))) << mantido.out.toStdString();
     EXPECT_EQ(resumo(banco), primeiro);
 
-    const Resultado recriado = darvelo(pequeno + QStringList{QStringLiteral("--semente"), QStringLiteral("7")});
-    ASSERT_EQ(recriado.codigo, 0) << recriado.erro.toStdString();
-    EXPECT_TRUE(recriado.saida.contains(QStringLiteral("criado"))) << recriado.saida.toStdString();
+    const Saida recriado = rodarExemplo(pequeno + QStringList{QStringLiteral("--semente"), QStringLiteral("7")});
+    ASSERT_EQ(recriado.codigo, 0) << recriado.err.toStdString();
+    EXPECT_TRUE(recriado.out.contains(QStringLiteral("criado"))) << recriado.out.toStdString();
     EXPECT_NE(resumo(banco), primeiro);
 }
 
@@ -158,17 +129,17 @@ TEST(ExemploCommandTest, ErrosDeUsoEFalhas)
     for (const QStringList& argumentos : {QStringList{dir.path(), QStringLiteral("--tamanho")},
                                           QStringList{dir.path(), dir.path()},
                                           QStringList{dir.path(), QStringLiteral("--empresas"), QStringLiteral("0")}}) {
-        const Resultado r = darvelo(argumentos);
+        const Saida r = rodarExemplo(argumentos);
         EXPECT_EQ(r.codigo, 2) << argumentos.join(u' ').toStdString();
-        EXPECT_TRUE(r.erro.contains(QStringLiteral("Uso: darvelo exemplo"))) << r.erro.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Uso: darvelo exemplo"))) << r.err.toStdString();
     }
     // A file where the folder should be.
     QFile ocupado(dir.filePath(QStringLiteral("ocupado")));
     ASSERT_TRUE(ocupado.open(QIODevice::WriteOnly));
     ocupado.close();
-    const Resultado r = darvelo({ocupado.fileName()});
+    const Saida r = rodarExemplo({ocupado.fileName()});
     EXPECT_EQ(r.codigo, 1);
-    EXPECT_TRUE(r.erro.contains(QStringLiteral("Não foi possível criar a pasta"))) << r.erro.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Não foi possível criar a pasta"))) << r.err.toStdString();
 }
 
 // On a server the database is kept the same way, and no SQLite file is
@@ -179,13 +150,13 @@ TEST(ExemploCommandTest, NoPostgreSQLOBancoFicaNoServidor)
     const QString conexao =
         host::testing::DemoDatabases::instance().postgresConnection(QStringLiteral("exemplo_tests"));
     QTemporaryDir dir;
-    const Resultado mantido = darvelo({dir.path(), QStringLiteral("--banco"), conexao});
-    ASSERT_EQ(mantido.codigo, 0) << mantido.erro.toStdString();
-    EXPECT_TRUE(mantido.saida.contains(QStringLiteral("mantido"))) << mantido.saida.toStdString();
+    const Saida mantido = rodarExemplo({dir.path(), QStringLiteral("--banco"), conexao});
+    ASSERT_EQ(mantido.codigo, 0) << mantido.err.toStdString();
+    EXPECT_TRUE(mantido.out.contains(QStringLiteral("mantido"))) << mantido.out.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("folha-demo.sqlite"))));
 
-    const Resultado recriado = darvelo({dir.path(), QStringLiteral("--banco"), conexao, QStringLiteral("--empresas"),
+    const Saida recriado = rodarExemplo({dir.path(), QStringLiteral("--banco"), conexao, QStringLiteral("--empresas"),
                                         QStringLiteral("2"), QStringLiteral("--funcionarios"), QStringLiteral("3")});
-    ASSERT_EQ(recriado.codigo, 0) << recriado.erro.toStdString();
-    EXPECT_TRUE(recriado.saida.contains(QStringLiteral("empresas 1..2"))) << recriado.saida.toStdString();
+    ASSERT_EQ(recriado.codigo, 0) << recriado.err.toStdString();
+    EXPECT_TRUE(recriado.out.contains(QStringLiteral("empresas 1..2"))) << recriado.out.toStdString();
 }

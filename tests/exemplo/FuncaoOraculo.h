@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TextoOraculo.h"
-
+#include <QString>
 #include <QVariant>
 
 #include <algorithm>
@@ -10,6 +9,18 @@
 #include <string>
 
 namespace exemplo::testes {
+
+// The kinds of database column whose text forms differ.
+enum class Tipo { Texto, Inteiro, Real, Data };
+
+// The text a payroll function shows for a column value read by the
+// oracle's own SQL: dates in the locale's short form, reals in their
+// shortest form, a null as the empty text.
+QString textoColuna(const QVariant& valor, Tipo tipo);
+// At most 15 significant digits, the locale's decimal separator, no grouping.
+QString textoReal(double valor);
+// To the nearest whole number, halves to the even neighbour.
+int arredondarPar(double valor);
 
 class ArgumentosOraculo;
 struct ContextoCelula;
@@ -41,5 +52,15 @@ class NaoCoberto : public std::runtime_error {
 public:
     explicit NaoCoberto(const std::string& oque) : std::runtime_error("oráculo não cobre " + oque) {}
 };
+
+// The three families of functions the oracle knows. Cadastro: registration
+// data looked up by key (employee, totals, GPS, other company, organogram,
+// the four histories, the company and page functions). Movimento: amounts
+// of the run step summed over a cell's break (events, apportioned events,
+// calculated taxes). Provisão: vacation and 13th-salary provisions of the
+// run's competence months, plain and apportioned.
+std::span<const FuncaoOraculo> funcoesCadastro();
+std::span<const FuncaoOraculo> funcoesMovimento();
+std::span<const FuncaoOraculo> funcoesProvisao();
 
 }  // namespace exemplo::testes

@@ -2,10 +2,7 @@
 
 #include "ChamadaFolha.h"
 #include "ContextoOraculo.h"
-#include "OraculoCadastro.h"
-#include "OraculoMovimento.h"
-#include "OraculoProvisao.h"
-#include "TextoOraculo.h"
+#include "FuncaoOraculo.h"
 
 #include <QLocale>
 
@@ -24,9 +21,9 @@ struct Familia {
 };
 
 constexpr std::array<Familia, 3> kFamilias{{
-    {"cadastro", OraculoCadastro::funcoes},
-    {"movimento", OraculoMovimento::funcoes},
-    {"provisão", OraculoProvisao::funcoes},
+    {"cadastro", funcoesCadastro},
+    {"movimento", funcoesMovimento},
+    {"provisão", funcoesProvisao},
 }};
 
 std::optional<double> numero(const spreadsheet::Value& valor)

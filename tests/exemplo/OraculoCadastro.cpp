@@ -1,7 +1,6 @@
-#include "OraculoCadastro.h"
-
 #include "BancoOraculo.h"
 #include "ContextoOraculo.h"
+#include "FuncaoOraculo.h"
 
 #include <array>
 
@@ -301,7 +300,7 @@ constexpr std::array<FuncaoOraculo, 11> kFuncoes{{
 
 }  // namespace
 
-std::span<const FuncaoOraculo> OraculoCadastro::funcoes()
+std::span<const FuncaoOraculo> funcoesCadastro()
 {
     return kFuncoes;
 }

@@ -1,7 +1,6 @@
-#include "OraculoMovimento.h"
-
 #include "BancoOraculo.h"
 #include "ContextoOraculo.h"
+#include "FuncaoOraculo.h"
 
 #include <QLocale>
 #include <QSqlRecord>
@@ -214,7 +213,7 @@ constexpr std::array<FuncaoOraculo, 9> kFuncoes{{
 
 }  // namespace
 
-std::span<const FuncaoOraculo> OraculoMovimento::funcoes()
+std::span<const FuncaoOraculo> funcoesMovimento()
 {
     return kFuncoes;
 }

@@ -1,7 +1,6 @@
-#include "OraculoProvisao.h"
-
 #include "BancoOraculo.h"
 #include "ContextoOraculo.h"
+#include "FuncaoOraculo.h"
 
 #include "host/TnConfig.h"
 
@@ -16,35 +15,16 @@ constexpr Tipo R = Tipo::Real;
 // The columns of the day-based vacation table under the numbers of the
 // function; the old table names them as the numbers' captions do.
 constexpr ColunaOraculo kFeriasEmDias[] = {
-    {1, "P.AVOS", R},
-    {2, "P.SALARIOBASE", R},
-    {3, "P.ADICIONAL", R},
-    {4, "P.MEDIAHORAEXTRA", R},
-    {5, "P.MEDIAVALORVARIAVEL", R},
-    {6, "P.AJUSTEREMUNERACAO", R},
-    {7, "P.AJUSTETERCOFERIAS", R},
-    {8, "P.AJUSTEINSS", R},
-    {9, "P.AJUSTEFGTS", R},
-    {10, "P.AJUSTEPIS", R},
-    {11, "P.PROVISAOMESREMUNERACAO", R},
-    {12, "P.PROVISAOMESTERCOFERIAS", R},
-    {13, "P.PROVISAOMESINSS", R},
-    {14, "P.PROVISAOMESFGTS", R},
-    {15, "P.PROVISAOMESPIS", R},
-    {16, "P.PAGOREMUNERACAO", R},
-    {17, "P.PAGOTERCOFERIAS", R},
-    {18, "P.PAGOINSS", R},
-    {19, "P.PAGOFGTS", R},
-    {20, "P.PAGOPIS", R},
+    {1, "P.AVOS", R}, {2, "P.SALARIOBASE", R}, {3, "P.ADICIONAL", R}, {4, "P.MEDIAHORAEXTRA", R},
+    {5, "P.MEDIAVALORVARIAVEL", R}, {6, "P.AJUSTEREMUNERACAO", R}, {7, "P.AJUSTETERCOFERIAS", R},
+    {8, "P.AJUSTEINSS", R}, {9, "P.AJUSTEFGTS", R}, {10, "P.AJUSTEPIS", R}, {11, "P.PROVISAOMESREMUNERACAO", R},
+    {12, "P.PROVISAOMESTERCOFERIAS", R}, {13, "P.PROVISAOMESINSS", R}, {14, "P.PROVISAOMESFGTS", R},
+    {15, "P.PROVISAOMESPIS", R}, {16, "P.PAGOREMUNERACAO", R}, {17, "P.PAGOTERCOFERIAS", R}, {18, "P.PAGOINSS", R},
+    {19, "P.PAGOFGTS", R}, {20, "P.PAGOPIS", R},
     {21, "COALESCE(P.DIFERENCAPAGAMENTOREMUNERACAO, 0) + COALESCE(P.DIFERENCAPAGAMENTOTERCOFERIAS, 0)", R},
-    {22, "P.DIFERENCAPAGAMENTOINSS", R},
-    {23, "P.DIFERENCAPAGAMENTOFGTS", R},
-    {24, "P.DIFERENCAPAGAMENTOPIS", R},
-    {25, "P.SALDOFINALREMUNERACAO", R},
-    {26, "P.SALDOFINALTERCOFERIAS", R},
-    {27, "P.SALDOFINALINSS", R},
-    {28, "P.SALDOFINALFGTS", R},
-    {29, "P.SALDOFINALPIS", R},
+    {22, "P.DIFERENCAPAGAMENTOINSS", R}, {23, "P.DIFERENCAPAGAMENTOFGTS", R}, {24, "P.DIFERENCAPAGAMENTOPIS", R},
+    {25, "P.SALDOFINALREMUNERACAO", R}, {26, "P.SALDOFINALTERCOFERIAS", R}, {27, "P.SALDOFINALINSS", R},
+    {28, "P.SALDOFINALFGTS", R}, {29, "P.SALDOFINALPIS", R},
 };
 
 constexpr ColunaOraculo kFeriasAntiga[] = {
@@ -70,24 +50,12 @@ constexpr ColunaOraculo kDecimo[] = {
 };
 
 constexpr ColunaOraculo kFeriasRateioEmDias[] = {
-    {3, "P.AJUSTEREMUNERACAO", R},
-    {4, "P.AJUSTETERCOFERIAS", R},
-    {5, "P.AJUSTEINSS", R},
-    {6, "P.AJUSTEFGTS", R},
-    {7, "P.AJUSTEPIS", R},
-    {8, "P.PROVISAOMESREMUNERACAO", R},
-    {9, "P.PROVISAOMESTERCOFERIAS", R},
-    {10, "P.PROVISAOMESINSS", R},
-    {11, "P.PROVISAOMESFGTS", R},
-    {12, "P.PROVISAOMESPIS", R},
+    {3, "P.AJUSTEREMUNERACAO", R}, {4, "P.AJUSTETERCOFERIAS", R}, {5, "P.AJUSTEINSS", R}, {6, "P.AJUSTEFGTS", R},
+    {7, "P.AJUSTEPIS", R}, {8, "P.PROVISAOMESREMUNERACAO", R}, {9, "P.PROVISAOMESTERCOFERIAS", R},
+    {10, "P.PROVISAOMESINSS", R}, {11, "P.PROVISAOMESFGTS", R}, {12, "P.PROVISAOMESPIS", R},
     {13, "COALESCE(P.DIFERENCAPAGAMENTOREMUNERACAO, 0) + COALESCE(P.DIFERENCAPAGAMENTOTERCOFERIAS, 0)", R},
-    {14, "P.DIFERENCAPAGAMENTOINSS", R},
-    {15, "P.DIFERENCAPAGAMENTOFGTS", R},
-    {16, "P.DIFERENCAPAGAMENTOPIS", R},
-    {17, "P.PAGOREMUNERACAO", R},
-    {18, "P.PAGOTERCOFERIAS", R},
-    {19, "P.PAGOINSS", R},
-    {20, "P.PAGOFGTS", R},
+    {14, "P.DIFERENCAPAGAMENTOINSS", R}, {15, "P.DIFERENCAPAGAMENTOFGTS", R}, {16, "P.DIFERENCAPAGAMENTOPIS", R},
+    {17, "P.PAGOREMUNERACAO", R}, {18, "P.PAGOTERCOFERIAS", R}, {19, "P.PAGOINSS", R}, {20, "P.PAGOFGTS", R},
     {21, "P.PAGOPIS", R},
 };
 
@@ -211,7 +179,7 @@ constexpr std::array<FuncaoOraculo, 4> kFuncoes{{
 
 }  // namespace
 
-std::span<const FuncaoOraculo> OraculoProvisao::funcoes()
+std::span<const FuncaoOraculo> funcoesProvisao()
 {
     return kFuncoes;
 }

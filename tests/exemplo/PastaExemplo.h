@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ExecutarDarvelo.h"
+
 #include <QDir>
-#include <QProcess>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <stdexcept>
@@ -27,13 +27,11 @@ public:
 private:
     PastaExemplo()
     {
-        QProcess processo;
-        processo.start(QStringLiteral(DARVELO_BINARY), {QStringLiteral("exemplo"), FPasta.path()});
-        if (!processo.waitForFinished(120000) || processo.exitCode() != 0) {
-            throw std::runtime_error("darvelo exemplo falhou: "
-                                     + processo.readAllStandardError().toStdString());
+        const Saida r = darvelo({QStringLiteral("exemplo"), FPasta.path()});
+        if (r.codigo != 0) {
+            throw std::runtime_error("darvelo exemplo falhou: " + r.err.toStdString());
         }
-        FSaida = QString::fromUtf8(processo.readAllStandardOutput());
+        FSaida = r.out;
     }
 
     QTemporaryDir FPasta;

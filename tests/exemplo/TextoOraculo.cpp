@@ -1,4 +1,4 @@
-#include "TextoOraculo.h"
+#include "FuncaoOraculo.h"
 
 #include <QDate>
 #include <QLocale>

@@ -14,17 +14,11 @@ protected:
     void SetUp() override
     {
         GeracaoTeste::SetUp();
-        modelo.parametro(QStringLiteral("Empresas"), QStringLiteral("1..2"))
-            .parametro(QStringLiteral("PeriodoCalculo"), QStringLiteral("3"))
-            .parametro(QStringLiteral("Replicacao"), QStringLiteral("A"))
-            .linha(0, {"ESTAB", "", "Estab", "=fpaEvValor(100;$A1;\"\";-1)"})
-            .linha(1, {"...", "", "Fim"});
+        modelo.porEstabelecimento(QStringLiteral("1..2"), 3).linha(1, {"...", "", "Fim"});
         for (int row = 2; row < 2 + kFormulas; ++row) {
             modelo.linha(row, {"", "", "", QStringLiteral("=%1*2").arg(row)});
         }
     }
-
-    ModeloTeste modelo;
 };
 
 TEST_F(CancelamentoTest, CancelarNoRecalculoParaAntesDoFimDoRecalculo)

@@ -11,22 +11,8 @@ protected:
     void SetUp() override
     {
         GeracaoTeste::SetUp();
-        modelo.parametro(QStringLiteral("Empresas"), QStringLiteral("1..2"))
-            .parametro(QStringLiteral("PeriodoCalculo"), QString::number(kPeriodo))
-            .parametro(QStringLiteral("Replicacao"), QStringLiteral("A"))
-            .linha(0, {"ESTAB", "", "Estab", "=fpaEvValor(100;$A1;\"\";-1)"})
-            .linha(1, {"...", "", "Fim"});
+        modelo.porEstabelecimento(QStringLiteral("1..2"), kPeriodo).linha(1, {"...", "", "Fim"});
     }
-
-    static QStringList estabelecimentos(int empresa)
-    {
-        return linhasSql(
-            movimento(QStringLiteral("DISTINCT FL.CODIGOESTAB"), empresa, kPeriodo, QStringLiteral("ORDER BY 1")));
-    }
-
-    // Declared before the template, so it outlives the workbook pointing at it.
-    spreadsheet::WorkbookTag outroDono;
-    ModeloTeste modelo;
 };
 
 TEST_F(ExecucaoTest, LinhasDeProgressoDeUmaEmpresaNaOrdemDosPassos)

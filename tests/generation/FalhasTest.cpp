@@ -18,10 +18,7 @@ protected:
     void SetUp() override
     {
         GeracaoTeste::SetUp();
-        modelo.parametro(QStringLiteral("Empresas"), QStringLiteral("1"))
-            .parametro(QStringLiteral("PeriodoCalculo"), QStringLiteral("3"))
-            .parametro(QStringLiteral("Replicacao"), QStringLiteral("A"))
-            .linha(0, {"ESTAB", "", "Estab", "=fpaEvValor(100;$A1;\"\";-1)"});
+        modelo.porEstabelecimento(QStringLiteral("1"), 3);
         modelo.wb.setTag(&outroDono);
         modelo.wb.setActiveSheet(0);
         dm->curGPS = host::ExecutarSQL(host::PegarSQL(QStringLiteral("SELECT 1 AS X")));
@@ -44,10 +41,6 @@ protected:
         }
         return {};
     }
-
-    // Declared before the template, so it outlives the workbook pointing at it.
-    spreadsheet::WorkbookTag outroDono;
-    ModeloTeste modelo;
 };
 
 TEST_F(FalhasTest, EmpresasSemNomeDefinidoParaComOErroDoHospedeiro)

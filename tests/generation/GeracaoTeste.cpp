@@ -98,6 +98,12 @@ QString GeracaoTeste::movimento(const QString& campos, int empresa, int periodo,
         .arg(campos, juncao, QString::number(empresa), QString::number(periodo), resto);
 }
 
+QStringList GeracaoTeste::estabelecimentos(int empresa, int periodo)
+{
+    return linhasSql(
+        movimento(QStringLiteral("DISTINCT FL.CODIGOESTAB"), empresa, periodo, QStringLiteral("ORDER BY 1")));
+}
+
 double GeracaoTeste::numero(const QString& texto)
 {
     bool ok = false;

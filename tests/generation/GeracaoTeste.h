@@ -19,6 +19,9 @@
 // Layout columns by letter.
 enum Coluna : int { A, B, C, D, E };
 
+// Money is compared to a thousandth of a cent: a cell keeps 15 digits.
+constexpr double kCentavos = 1e-5;
+
 // A generation run as the report framework starts it: the payroll module
 // created by class name from the action registry, with a recording
 // progress frame, on the demo database unless a case connects another.
@@ -43,9 +46,14 @@ protected:
     static QString movimento(const QString& campos, int empresa, int periodo, const QString& resto = {},
                              const QString& juncao = {});
 
+    // The establishments of the company's movement in the period, in order.
+    static QStringList estabelecimentos(int empresa, int periodo = 3);
     // A payroll function's text read as a number of the pt-BR locale.
     static double numero(const QString& texto);
 
+    // Declared before the template, so it outlives the workbook pointing at it.
+    spreadsheet::WorkbookTag outroDono;
+    ModeloTeste modelo;
     std::unique_ptr<host::TnDM> modulo;
     payroll::TnFpaDMPlanilha* dm = nullptr;
     ProgressoTeste* progresso = nullptr;

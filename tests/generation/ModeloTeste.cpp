@@ -29,6 +29,14 @@ ModeloTeste& ModeloTeste::parametro(const QString& nome, const QString& valor)
     return *this;
 }
 
+ModeloTeste& ModeloTeste::porEstabelecimento(const QString& empresas, int periodo)
+{
+    return parametro(QStringLiteral("Empresas"), empresas)
+        .parametro(QStringLiteral("PeriodoCalculo"), QString::number(periodo))
+        .parametro(QStringLiteral("Replicacao"), QStringLiteral("A"))
+        .linha(0, {"ESTAB", "", "Estab", "=fpaEvValor(100;$A1;\"\";-1)"});
+}
+
 ModeloTeste& ModeloTeste::linha(int row, const QStringList& celulas)
 {
     for (int column = 0; column < celulas.size(); ++column) {

@@ -20,6 +20,9 @@ public:
 
     // Writes a parameter as plain text, so "1..3" and "4;7" stay lists.
     ModeloTeste& parametro(const QString& nome, const QString& valor);
+    // The companies and period, replicated by establishment in column A,
+    // with event 100 of each establishment in D and "Estab" in C.
+    ModeloTeste& porEstabelecimento(const QString& empresas, int periodo);
     // One layout row from column A on; texts starting with "=" are formulas.
     ModeloTeste& linha(int row, const QStringList& celulas);
 

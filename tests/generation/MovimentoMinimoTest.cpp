@@ -5,9 +5,6 @@ namespace {
 
 using Contrato = BaseMinima::Contrato;
 
-// Money is compared to a thousandth of a cent: a cell keeps 15 digits.
-constexpr double kCentavos = 1e-5;
-
 // Runs on a database holding only the movement rows each case lists.
 class MovimentoMinimoTest : public GeracaoTeste {
 protected:
@@ -25,7 +22,6 @@ protected:
         conectar(base->conexao());
     }
 
-    ModeloTeste modelo;
     std::unique_ptr<BaseMinima> base;
 };
 

@@ -9,9 +9,6 @@ namespace {
 constexpr int kEmpresa = 1;
 constexpr int kPeriodo = 3;
 
-// Money is compared to a thousandth of a cent: a cell keeps 15 digits.
-constexpr double kCentavos = 1e-5;
-
 // Event 100 of the contract in the period, 0 when it has none.
 const QString kValorEvento100 = QStringLiteral(
     "COALESCE((SELECT SUM(CE.VALOREVENTO) FROM CALCULOEVENTO CE WHERE CE.CODIGOEMPRESA = FPC.CODIGOEMPRESA"
@@ -30,12 +27,6 @@ protected:
     {
         m.parametro(QStringLiteral("Empresas"), QString::number(kEmpresa));
         m.parametro(QStringLiteral("PeriodoCalculo"), QString::number(kPeriodo));
-    }
-
-    static QStringList estabelecimentos(int empresa = kEmpresa)
-    {
-        return linhasSql(
-            movimento(QStringLiteral("DISTINCT FL.CODIGOESTAB"), empresa, kPeriodo, QStringLiteral("ORDER BY 1")));
     }
 
     // The labels of column C, one per page row.
@@ -114,8 +105,6 @@ protected:
             EXPECT_EQ(numero(valor), 0.0);
         }
     }
-
-    ModeloTeste modelo;
 };
 
 TEST_F(ReplicacaoTest, AninhadaFiltraCadaBlocoInternoPeloValorExternoDeMesmaOrdem)
@@ -146,7 +135,7 @@ TEST_F(ReplicacaoTest, DuasSecoesNaMesmaColunaSaoReplicadas)
     const spreadsheet::Sheet* pagina = modelo.pagina(kEmpresa);
     ASSERT_NE(pagina, nullptr);
 
-    const QStringList estabs = estabelecimentos();
+    const QStringList estabs = estabelecimentos(kEmpresa);
     const QStringList funcionarios = linhasSql(movimento(QStringLiteral("FPC.CODIGOFUNCCONTR"), kEmpresa, kPeriodo,
                                                          QStringLiteral("ORDER BY FL.CODIGOESTAB, 1")));
     EXPECT_EQ(ModeloTeste::coluna(*pagina, A, C, QStringLiteral("Seção 1")), estabs);
@@ -170,7 +159,7 @@ TEST_F(ReplicacaoTest, SegundaSecaoAninhadaUsaOsValoresExternosSeguintes)
     const QStringList pares = linhasSql(movimento(QStringLiteral("FL.CODIGOESTAB, FPC.CODIGOFUNCCONTR"), kEmpresa,
                                                   kPeriodo, QStringLiteral("ORDER BY 1, 2")));
     ASSERT_GT(pares.size(), 1);
-    EXPECT_EQ(ModeloTeste::coluna(*pagina, A, C, QStringLiteral("Seção 2")), estabelecimentos());
+    EXPECT_EQ(ModeloTeste::coluna(*pagina, A, C, QStringLiteral("Seção 2")), estabelecimentos(kEmpresa));
     EXPECT_EQ(paresDaPagina(*pagina, QStringLiteral("Funcionário 1")), pares);
     EXPECT_EQ(paresDaPagina(*pagina, QStringLiteral("Funcionário 2")), pares);
 }
@@ -217,7 +206,7 @@ TEST_F(ReplicacaoTest, PalavraEmMinusculasValeComoEmMaiusculas)
         .linha(1, {"...", "", "Fim"});
     ASSERT_EQ(executar(modelo), QString());
     ASSERT_NE(modelo.pagina(kEmpresa), nullptr);
-    EXPECT_EQ(ModeloTeste::coluna(*modelo.pagina(kEmpresa), A, C, QStringLiteral("Chave")), estabelecimentos());
+    EXPECT_EQ(ModeloTeste::coluna(*modelo.pagina(kEmpresa), A, C, QStringLiteral("Chave")), estabelecimentos(kEmpresa));
 
     // "outemp" needs the apportionment movement: keyed by other company,
     // which in the demo data differs from the establishments.
@@ -235,7 +224,7 @@ TEST_F(ReplicacaoTest, PalavraEmMinusculasValeComoEmMaiusculas)
                       "JOIN CALCULORATEIO CR ON CR.CODIGOEMPRESA = FPC.CODIGOEMPRESA"
                       " AND CR.CODIGOFUNCCONTR = FPC.CODIGOFUNCCONTR AND CR.CODIGOPERCALCULO = FPC.CODIGOPERCALCULO")));
     ASSERT_FALSE(outrasEmpresas.isEmpty());
-    ASSERT_NE(outrasEmpresas, estabelecimentos());
+    ASSERT_NE(outrasEmpresas, estabelecimentos(kEmpresa));
     ASSERT_NE(rateio.pagina(kEmpresa), nullptr);
     EXPECT_EQ(ModeloTeste::coluna(*rateio.pagina(kEmpresa), A, C, QStringLiteral("Chave")), outrasEmpresas);
     EXPECT_EQ(ModeloTeste::coluna(*rateio.pagina(kEmpresa), A, C, QStringLiteral("Fim")), outrasEmpresas);

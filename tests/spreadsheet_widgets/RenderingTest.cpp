@@ -121,21 +121,16 @@ TEST_F(RenderingTest, FormulasShowWhenAskedFor)
     EXPECT_GT(darkPixels(render(), leftHalf), 0);
 }
 
-TEST_F(RenderingTest, HeadersTakeRoomOnlyWhenShown)
+TEST_F(RenderingTest, HeadersTakeRoomOnlyWhenShownAndSizesMoveTheCellsBelow)
 {
     const QRect withHeaders = view->cellRect(0, 0);
     EXPECT_GT(withHeaders.left(), 0);
     EXPECT_GT(withHeaders.top(), 0);
+    sheet->setRowHeight(2, 40);
+    sheet->setColumnWidth(1, 100);
     sheet->setHeaders(TriState::Off);
     view->refresh();
     EXPECT_EQ(view->cellRect(0, 0).topLeft(), QPoint(0, 0));
-}
-
-TEST_F(RenderingTest, SizeChangesMoveTheCellsBelow)
-{
-    sheet->setRowHeight(2, 40);
-    sheet->setColumnWidth(1, 100);
-    view->refresh();
     EXPECT_EQ(view->cellRect(3, 0).top() - view->cellRect(2, 0).top(), 40);
     EXPECT_EQ(view->cellRect(0, 2).left() - view->cellRect(0, 1).left(), 100);
 }
@@ -156,15 +151,6 @@ TEST_F(RenderingTest, LongTextRunsOverEmptyNeighboursOnly)
     const QRect afterX = c3.adjusted(c3.width() / 2, 1, -1, -1);
     EXPECT_EQ(darkPixels(image, afterX), 0) << "text ran into a filled neighbour";
     EXPECT_EQ(darkPixels(image, inner(3, 2)), 0);
-}
-
-TEST_F(RenderingTest, RightAlignedTextRunsLeft)
-{
-    sheet->setText(1, 4, QStringLiteral("Total do estabelecimento e das filiais"));
-    sheet->setStyle(1, 4, rightAligned());
-    const QImage image = render();
-    EXPECT_GT(darkPixels(image, inner(1, 3)), 0);
-    EXPECT_EQ(darkPixels(image, inner(1, 5)), 0);
 }
 
 TEST_F(RenderingTest, TextFromACellOffTheScreenStillRunsIntoIt)
@@ -278,12 +264,18 @@ TEST_F(RenderingTest, RunningTextHidesGridLinesButNotBorders)
     EXPECT_TRUE(isDark(edgeBefore(3, 3))) << "a later text blanked an earlier border";
 }
 
-TEST_F(RenderingTest, ShownFormulasReadFromTheLeftAndRunOver)
+// Right-aligned text runs left; a shown formula, right-aligned, still reads
+// from the left and runs right.
+TEST_F(RenderingTest, RightAlignedTextRunsLeftButShownFormulasReadFromTheLeft)
 {
+    sheet->setText(3, 4, QStringLiteral("Total do estabelecimento e das filiais"));
+    sheet->setStyle(3, 4, rightAligned());
     sheet->setText(1, 1, QStringLiteral("=1+2+3+4+5+6+7+8+9+10+11+12+13+14"));
     sheet->setStyle(1, 1, rightAligned());
     sheet->setShowFormulas(TriState::On);
     const QImage image = render();
+    EXPECT_GT(darkPixels(image, inner(3, 3)), 0);
+    EXPECT_EQ(darkPixels(image, inner(3, 5)), 0);
     const QRect b2 = inner(1, 1);
     EXPECT_GT(darkPixels(image, b2.adjusted(0, 0, -b2.width() / 2, 0)), 0);
     EXPECT_GT(darkPixels(image, inner(1, 2)), 0);
