@@ -15,20 +15,18 @@ namespace {
 
 using Zona = spreadsheet::widgets::SpreadsheetView::ContextZone;
 
-TEST_F(EditorTeste, TheCellBarSpeaksTheBrazilianConventionAndFollowsTyping)
+TEST_F(JanelaTeste, TheCellBarSpeaksTheBrazilianConventionAndFollowsTyping)
 {
-    TVandrelFilhaForm& janela = principal->NewSheet(QString());
-    spreadsheet::Sheet& folha = janela.workbook().activeSheet();
     QLineEdit& caixa = principal->caixaFormula();
     caixa.setFocus();
     QTest::keyClicks(&caixa, QStringLiteral("=1,5+1"));
     QTest::keyClick(&caixa, Qt::Key_Return);
-    EXPECT_EQ(folha.text(0, 0), QStringLiteral("=1.5+1"));
-    EXPECT_EQ(folha.value(0, 0).number(), 2.5);
+    EXPECT_EQ(folha->text(0, 0), QStringLiteral("=1.5+1"));
+    EXPECT_EQ(folha->value(0, 0).number(), 2.5);
     EXPECT_EQ(caixa.text(), QStringLiteral("=1,5+1"));
 
-    spreadsheet::widgets::SpreadsheetView& grade = janela.cxSpreadBook();
-    grade.setSelection(spreadsheet::CellRange::cell(1, 0), {1, 0});
+    selecionar(spreadsheet::CellRange::cell(1, 0));
+    spreadsheet::widgets::SpreadsheetView& grade = janela->cxSpreadBook();
     grade.setFocus();
     QTest::keyClicks(&grade, QStringLiteral("="));
     QTest::keyClicks(grade.findChild<QLineEdit*>(), QStringLiteral("SOMA("));
@@ -54,9 +52,8 @@ TEST_F(EditorTeste, TheConventionComesFromTheSettingAndAWrongOneIsReported)
     host::nConfig().redefinir();
 }
 
-TEST_F(EditorTeste, RightClickMenusOfferTheCommandsThatWorkThere)
+TEST_F(JanelaTeste, RightClickMenusOfferTheCommandsThatWorkThere)
 {
-    principal->NewSheet(QString());
     const auto legendas = [this](Zona zona) {
         QStringList lista;
         if (const std::unique_ptr<QMenu> menu = principal->menuContexto(zona))

@@ -51,10 +51,15 @@ constexpr ColunaOraculo kEmpresa[] = {
     {13, "S.CODIGOMUNIC", I},  {14, "M.NOMEMUNIC", T},   {15, "S.CEP", T},          {26, "S.INSCRFEDERAL", T},
 };
 
-// A history: its columns and the query of the record in force at :data.
+// A history: its columns, its table under an alias, the join that names
+// its records and any further choice among the records of the same day.
 struct Historico {
     std::span<const ColunaOraculo> colunas;
-    const char* consulta;
+    const char* nome;
+    const char* tabela;
+    const char* alias;
+    const char* juncao;
+    const char* desempate;
 };
 
 constexpr ColunaOraculo kCargo[] = {{0, "FC.CODIGOCARGO", I}, {1, "C.DESCRCARGO", T}, {2, "C.CBO", T}};
@@ -77,33 +82,17 @@ constexpr ColunaOraculo kSindicato[] = {
     {9, "FS.MESCONTRIBSIND", I},
 };
 
-const Historico kHistCargo{kCargo,
-                           "FROM FUNCCARGO FC JOIN CARGO C ON C.CODIGOCARGO = FC.CODIGOCARGO"
-                           " WHERE FC.CODIGOEMPRESA = :empresa AND FC.CODIGOFUNCCONTR = :func"
-                           " AND FC.DATAINICIAL = (SELECT MAX(X.DATAINICIAL) FROM FUNCCARGO X"
-                           " WHERE X.CODIGOEMPRESA = FC.CODIGOEMPRESA AND X.CODIGOFUNCCONTR = FC.CODIGOFUNCCONTR"
-                           " AND X.DATAINICIAL <= :data)"};
-const Historico kHistEscala{kEscala,
-                            "FROM FUNCESCALA FE JOIN ESCALA E ON E.CODIGOESCALA = FE.CODIGOESCALA"
-                            " WHERE FE.CODIGOEMPRESA = :empresa AND FE.CODIGOFUNCCONTR = :func"
-                            " AND FE.DATAINICIAL = (SELECT MAX(X.DATAINICIAL) FROM FUNCESCALA X"
-                            " WHERE X.CODIGOEMPRESA = FE.CODIGOEMPRESA AND X.CODIGOFUNCCONTR = FE.CODIGOFUNCCONTR"
-                            " AND X.DATAINICIAL <= :data)"};
-const Historico kHistSalario{kSalario,
-                             "FROM FUNCSALARIO FS JOIN MOTIVO M ON M.CODIGOMOTIVO = FS.CODIGOMOTIVO"
-                             " WHERE FS.CODIGOEMPRESA = :empresa AND FS.CODIGOFUNCCONTR = :func"
-                             " AND FS.DATAINICIAL = (SELECT MAX(X.DATAINICIAL) FROM FUNCSALARIO X"
-                             " WHERE X.CODIGOEMPRESA = FS.CODIGOEMPRESA AND X.CODIGOFUNCCONTR = FS.CODIGOFUNCCONTR"
-                             " AND X.DATAINICIAL <= :data)"
+constexpr Historico kHistCargo{kCargo, "fpaFuncHistCargo", "FUNCCARGO", "FC",
+                           "JOIN CARGO C ON C.CODIGOCARGO = FC.CODIGOCARGO", ""};
+constexpr Historico kHistEscala{kEscala, "fpaFuncHistEscala", "FUNCESCALA", "FE",
+                            "JOIN ESCALA E ON E.CODIGOESCALA = FE.CODIGOESCALA", ""};
+constexpr Historico kHistSalario{kSalario, "fpaFuncHistSalario", "FUNCSALARIO", "FS",
+                             "JOIN MOTIVO M ON M.CODIGOMOTIVO = FS.CODIGOMOTIVO",
                              " AND FS.SEQ = (SELECT MAX(X.SEQ) FROM FUNCSALARIO X"
                              " WHERE X.CODIGOEMPRESA = FS.CODIGOEMPRESA"
                              " AND X.CODIGOFUNCCONTR = FS.CODIGOFUNCCONTR AND X.DATAINICIAL = FS.DATAINICIAL)"};
-const Historico kHistSindicato{kSindicato,
-                               "FROM FUNCSINDICATO FS JOIN SINDICATO S ON S.CODIGOSIND = FS.CODIGOSIND"
-                               " WHERE FS.CODIGOEMPRESA = :empresa AND FS.CODIGOFUNCCONTR = :func"
-                               " AND FS.DATAINICIAL = (SELECT MAX(X.DATAINICIAL) FROM FUNCSINDICATO X"
-                               " WHERE X.CODIGOEMPRESA = FS.CODIGOEMPRESA AND X.CODIGOFUNCCONTR = FS.CODIGOFUNCCONTR"
-                               " AND X.DATAINICIAL <= :data)"};
+constexpr Historico kHistSindicato{kSindicato, "fpaFuncHistSindicato", "FUNCSINDICATO", "FS",
+                               "JOIN SINDICATO S ON S.CODIGOSIND = FS.CODIGOSIND", ""};
 
 QString lista(const char* coluna, const QString& texto)
 {
@@ -229,33 +218,19 @@ QVariant organograma(const ArgumentosOraculo& a, const ContextoCelula& c)
 
 // The histories ignore the run's lists: the record in force at the
 // reference date, or the empty text.
-QVariant historico(const Historico& h, const char* nome, const ArgumentosOraculo& a, const ContextoCelula& c)
+QVariant historico(const Historico& h, const ArgumentosOraculo& a, const ContextoCelula& c)
 {
     const ColunaOraculo* coluna = acharColuna(h.colunas, a.numero(0));
     if (!coluna)
-        throw NaoCoberto(std::string(nome) + " coluna " + std::to_string(a.numero(0)));
-    QString resto = QString::fromUtf8(h.consulta);
-    resto.replace(QStringLiteral(":empresa"), QString::number(c.empresa))
-        .replace(QStringLiteral(":func"), QString::number(a.numero(1)))
-        .replace(QStringLiteral(":data"), QLatin1Char('\'') + c.dataReferencia() + QLatin1Char('\''));
+        throw NaoCoberto(std::string(h.nome) + " coluna " + std::to_string(a.numero(0)));
+    const QString resto =
+        QStringLiteral("FROM %1 %2 %3 WHERE %2.CODIGOEMPRESA = %4 AND %2.CODIGOFUNCCONTR = %5"
+                       " AND %2.DATAINICIAL = (SELECT MAX(X.DATAINICIAL) FROM %1 X"
+                       " WHERE X.CODIGOEMPRESA = %2.CODIGOEMPRESA AND X.CODIGOFUNCCONTR = %2.CODIGOFUNCCONTR"
+                       " AND X.DATAINICIAL <= '%6')%7")
+            .arg(QLatin1String(h.tabela), QLatin1String(h.alias), QLatin1String(h.juncao), QString::number(c.empresa),
+                 QString::number(a.numero(1)), c.dataReferencia(), QLatin1String(h.desempate));
     return buscar(c, *coluna, resto, QString());
-}
-
-QVariant histCargo(const ArgumentosOraculo& a, const ContextoCelula& c)
-{
-    return historico(kHistCargo, "fpaFuncHistCargo", a, c);
-}
-QVariant histSalario(const ArgumentosOraculo& a, const ContextoCelula& c)
-{
-    return historico(kHistSalario, "fpaFuncHistSalario", a, c);
-}
-QVariant histSindicato(const ArgumentosOraculo& a, const ContextoCelula& c)
-{
-    return historico(kHistSindicato, "fpaFuncHistSindicato", a, c);
-}
-QVariant histEscala(const ArgumentosOraculo& a, const ContextoCelula& c)
-{
-    return historico(kHistEscala, "fpaFuncHistEscala", a, c);
 }
 
 // Without an establishment, the company's first one answers.
@@ -290,10 +265,11 @@ constexpr std::array<FuncaoOraculo, 11> kFuncoes{{
     {"fpaGPS", gps},
     {"fpaOutEmp", outraEmpresa},
     {"fpaOrganDescr", organograma},
-    {"fpaFuncHistCargo", histCargo},
-    {"fpaFuncHistSalario", histSalario},
-    {"fpaFuncHistSindicato", histSindicato},
-    {"fpaFuncHistEscala", histEscala},
+    {kHistCargo.nome, [](const ArgumentosOraculo& a, const ContextoCelula& c) { return historico(kHistCargo, a, c); }},
+    {kHistSalario.nome, [](const ArgumentosOraculo& a, const ContextoCelula& c) { return historico(kHistSalario, a, c); }},
+    {kHistSindicato.nome,
+     [](const ArgumentosOraculo& a, const ContextoCelula& c) { return historico(kHistSindicato, a, c); }},
+    {kHistEscala.nome, [](const ArgumentosOraculo& a, const ContextoCelula& c) { return historico(kHistEscala, a, c); }},
     {"gerEMP", empresa},
     {"gerPAG", pagina},
 }};

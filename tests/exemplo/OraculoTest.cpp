@@ -187,12 +187,9 @@ TEST_F(OraculoTest, CadaEmpresaGanhaSuaPagina)
 TEST_F(OraculoTest, AsPaginasProntasNaoTemFormulasErrosNemMensagens)
 {
     const QStringList proibidos = {QStringLiteral("não encontrad"), QStringLiteral("Campo não existe.")};
-    const QStringList marcadores = {QStringLiteral("Func("),      QStringLiteral("OutraEmp("),
-                                    QStringLiteral("OrganDescr("), QStringLiteral("Cargo("),
-                                    QStringLiteral("Salario("),   QStringLiteral("Sindicato("),
-                                    QStringLiteral("Escala("),    QStringLiteral("FuncTotais("),
-                                    QStringLiteral("GPS("),       QStringLiteral("Emp("),
-                                    QStringLiteral("Pag()")};
+    const QStringList marcadores =
+        QStringLiteral("Func( OutraEmp( OrganDescr( Cargo( Salario( Sindicato( Escala( FuncTotais( GPS( Emp( Pag()")
+            .split(u' ');
     int paginas = 0;
     for (const auto& execucao : execucoes()) {
         const spreadsheet::Workbook& pasta = execucao->pasta();
