@@ -2,7 +2,6 @@
 
 #include "ModeloTeste.h"
 #include "ProgressoTeste.h"
-#include "TestPrinters.h"
 
 #include "payroll/TnFpaDMPlanilha.h"
 
@@ -14,7 +13,15 @@
 #include <QStringList>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Lets GoogleTest show QString values (and lists of them) as text in
+// failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Layout columns by letter.
 enum Coluna : int { A, B, C, D, E };
