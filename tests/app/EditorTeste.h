@@ -22,7 +22,6 @@
 #include <QTimer>
 
 #include <functional>
-
 #include <memory>
 #include <ostream>
 

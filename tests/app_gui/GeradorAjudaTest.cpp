@@ -72,13 +72,6 @@ TEST_F(GeradorAjudaTeste, APaginaDaPlanilhaListaCadaFuncaoComSeusDoisNomes)
     }
 }
 
-TEST_F(GeradorAjudaTeste, FuncoesSoDosMenusTambemTemPagina)
-{
-    for (const catalog::AcaoFormula& acao : catalog::acoesFormula()) {
-        EXPECT_FALSE(pagina(GeradorAjuda::arquivoDaFuncao(acao.funcao)).isEmpty()) << acao.funcao.toStdString();
-    }
-}
-
 TEST_F(GeradorAjudaTeste, PaginaDeFuncaoDeDadosListaTodosOsCampos)
 {
     for (const catalog::Catalogo& catalogo : catalog::catalogos()) {
@@ -99,9 +92,11 @@ TEST_F(GeradorAjudaTeste, PaginaDeFuncaoDeDadosListaTodosOsCampos)
             << funcao;
 }
 
-TEST_F(GeradorAjudaTeste, ArgumentosNaOrdemDasTabelasDosMenus)
+// The functions only the menus know have their page too.
+TEST_F(GeradorAjudaTeste, FuncoesDosMenusTemPaginaComOsArgumentosNaOrdemDasTabelas)
 {
     for (const catalog::AcaoFormula& acao : catalog::acoesFormula()) {
+        EXPECT_FALSE(pagina(GeradorAjuda::arquivoDaFuncao(acao.funcao)).isEmpty()) << acao.funcao.toStdString();
         QStringList esperados;
         for (const catalog::ParametroCatalogo& parametro : acao.parametros) {
             esperados.append(QString::fromUtf8(parametro.legenda));
@@ -118,11 +113,9 @@ TEST_F(GeradorAjudaTeste, ArgumentosNaOrdemDasTabelasDosMenus)
 TEST_F(GeradorAjudaTeste, LinksLevamAArquivosExistentes)
 {
     const QStringList doIndice = links(pagina(GeradorAjuda::indice()));
-    for (const QString& funcao : GeradorAjuda::funcoes()) {
-        EXPECT_TRUE(doIndice.contains(GeradorAjuda::arquivoDaFuncao(funcao))) << funcao.toStdString();
-    }
     QStringList todos = doIndice;
     for (const QString& funcao : GeradorAjuda::funcoes()) {
+        EXPECT_TRUE(doIndice.contains(GeradorAjuda::arquivoDaFuncao(funcao))) << funcao.toStdString();
         todos += links(pagina(GeradorAjuda::arquivoDaFuncao(funcao)));
     }
     for (const QString& destino : todos) {
