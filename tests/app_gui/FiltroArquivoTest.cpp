@@ -12,8 +12,9 @@ TEST(FiltroArquivo, ParesViramFiltrosDoQt)
         {"Planilhas|*.nxs; *.xls|Todos|*.*", "Planilhas (*.nxs *.xls);;Todos (*.*)"},  // several patterns in a pair
         {"Planilhas|*.nxs|Sobra", "Planilhas (*.nxs)"},                               // a description without one
     };
-    for (const auto& [pares, filtro] : casos)
+    for (const auto& [pares, filtro] : casos) {
         EXPECT_EQ(FiltroArquivo::paraQt(QString::fromUtf8(pares)), QString::fromUtf8(filtro)) << pares;
+    }
     EXPECT_TRUE(FiltroArquivo::paraQt(QString()).isEmpty());
 }
 

@@ -13,6 +13,7 @@ protected:
         GeracaoTeste::SetUp();
         modelo.porEstabelecimento(QStringLiteral("1..2"), kPeriodo).linha(1, {"...", "", "Fim"});
     }
+    static QStringList estabelecimentos(int empresa) { return GeracaoTeste::estabelecimentos(empresa, kPeriodo); }
 };
 
 TEST_F(ExecucaoTest, LinhasDeProgressoDeUmaEmpresaNaOrdemDosPassos)

@@ -54,7 +54,7 @@ protected:
                              const QString& juncao = {});
 
     // The establishments of the company's movement in the period, in order.
-    static QStringList estabelecimentos(int empresa, int periodo = 3);
+    static QStringList estabelecimentos(int empresa, int periodo);
     // A payroll function's text read as a number of the pt-BR locale.
     static double numero(const QString& texto);
 

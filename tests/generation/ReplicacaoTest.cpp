@@ -22,6 +22,7 @@ protected:
         GeracaoTeste::SetUp();
         parametros(modelo);
     }
+    static QStringList estabelecimentos(int empresa) { return GeracaoTeste::estabelecimentos(empresa, kPeriodo); }
 
     static void parametros(ModeloTeste& m)
     {
