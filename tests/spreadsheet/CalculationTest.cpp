@@ -181,6 +181,18 @@ TEST(CalculationTest, ReplacingAndClearingFormulasUpdatesDependents)
     EXPECT_EQ(s.value(0, 1).number(), 0.0);
     s.setText(0, 0, "4");
     EXPECT_EQ(s.value(0, 1).number(), 8.0);
+
+    // A spilling formula takes its spilled cells with it.
+    s.setText(0, 3, "=SEQUENCE(3)");  // D1:D3
+    s.setText(0, 4, "=SUM(D1:D3)");
+    EXPECT_EQ(s.value(2, 3).number(), 3.0);
+    EXPECT_EQ(s.value(0, 4).number(), 6.0);
+    s.setText(0, 3, "=SEQUENCE(2)");
+    EXPECT_TRUE(s.value(2, 3).isEmpty());
+    EXPECT_EQ(s.value(0, 4).number(), 3.0);
+    s.clearCell(0, 3);
+    EXPECT_TRUE(s.value(1, 3).isEmpty());
+    EXPECT_EQ(s.value(0, 4).number(), 0.0);
 }
 
 namespace {
