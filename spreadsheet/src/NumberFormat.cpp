@@ -8,7 +8,10 @@
 #include <QHash>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
+#include <string_view>
 
 namespace spreadsheet {
 
@@ -376,10 +379,48 @@ QString shortScientific(const DecimalDigits& magnitude, const QLocale& locale, i
     return digitsText(mantissa, locale) + QLatin1Char('E') + exponentText(lead, true, 2);
 }
 
+// Most numbers a sheet shows are short: the shortest text that reads back
+// as the same double already fits the General width. Rounding the exact
+// binary value to the width's decimals gives that same text, because the
+// two differ by far less than half a unit in its last place; such numbers
+// skip the exact decimal expansion, which costs some thousand times more.
+bool shortGeneral(double number, const QLocale& locale, QString& shown)
+{
+    const double magnitude = std::fabs(number);
+    if (!(magnitude < 1e11) || magnitude < 1e-10) {
+        return false;
+    }
+    char digits[32];
+    const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), magnitude, std::chars_format::fixed);
+    if (error != std::errc()) {
+        return false;
+    }
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    const std::size_t point = std::min(text.find('.'), text.size());
+    const std::size_t decimals = point == text.size() ? 0 : text.size() - point - 1;
+    const auto allowed = static_cast<std::size_t>(std::max(0, kGeneralWidth - static_cast<int>(point) - 1));
+    if (decimals > allowed) {
+        return false;
+    }
+    shown.reserve(static_cast<qsizetype>(text.size()) + 2);
+    if (number < 0.0) {
+        shown += QLatin1Char('-');
+    }
+    shown += QLatin1StringView(text.data(), static_cast<qsizetype>(point));
+    if (decimals > 0) {
+        shown += locale.decimalPoint();
+        shown += QLatin1StringView(text.data() + point + 1, static_cast<qsizetype>(decimals));
+    }
+    return true;
+}
+
 }  // namespace
 
 QString NumberFormat::generalShown(double number, const QLocale& locale)
 {
+    if (QString shown; shortGeneral(number, locale, shown)) {
+        return shown;
+    }
     DecimalDigits magnitude(std::fabs(number));
     if (magnitude.isZero()) {
         return QStringLiteral("0");

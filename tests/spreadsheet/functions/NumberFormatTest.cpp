@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <iomanip>
+#include <random>
+
 using spreadsheet::ErrorCode;
 using spreadsheet::NumberFormat;
 using spreadsheet::Value;
@@ -47,6 +52,37 @@ TEST_F(NumberFormatTest, NumbersShowAsTheirCodeSays)
         ++cases;
     }
     EXPECT_EQ(cases, 80);
+}
+
+// General shows what a fixed code with as many decimals as the width leaves
+// shows, whenever those digits hold the number (the tiny and huge ones go
+// scientific instead). Sheets mostly hold short numbers, which General
+// renders by a quicker path than the fixed code's exact rounding; the two
+// must agree on every one of them.
+TEST_F(NumberFormatTest, GeneralAgreesWithTheExactRoundingOfAFixedCode)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_int_distribution<long long> mantissa(1, 99999999999LL);
+    std::uniform_int_distribution<int> scale(-10, 10);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 20000; ++i) {
+        double number = static_cast<double>(mantissa(random)) * std::pow(10.0, scale(random));
+        if (i % 4 == 3) {
+            number = std::bit_cast<double>(bits(random) & 0x3FFFFFFFFFFFFFFFULL) ;  // any positive double
+        }
+        number = i % 2 ? -number : number;
+        const QString shown = NumberFormat::generalShown(number, kBrazil);
+        if (shown.contains(u'E')) {
+            continue;
+        }
+        const int integerWidth = std::max(1, static_cast<int>(std::floor(std::log10(std::fabs(number)))) + 1);
+        const QString code = QStringLiteral("0.") + QString(std::max(0, 10 - integerWidth), u'#');
+        QString fixed = NumberFormat::format(Value(number), code, kBrazil);
+        if (fixed.endsWith(u',')) {
+            fixed.chop(1);
+        }
+        ASSERT_EQ(shown, fixed) << std::setprecision(17) << number;
+    }
 }
 
 TEST_F(NumberFormatTest, TextUsesItsOwnSectionOrStaysAsIs)
