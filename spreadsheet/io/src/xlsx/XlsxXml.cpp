@@ -6,6 +6,7 @@
 
 #include <zlib.h>
 
+#include <array>
 #include <cctype>
 
 namespace spreadsheet::io::xml {
@@ -36,6 +37,9 @@ bool isUtf16(const std::vector<unsigned char>& bytes)
 // Where a construct that may hold '>' or quotes ends.
 std::size_t skipSpecial(std::string_view text, std::size_t at)
 {
+    if (at + 1 < text.size() && text[at + 1] != '!' && text[at + 1] != '?') {
+        return at;  // an element's tag, by far the most common
+    }
     struct Special {
         std::string_view open;
         std::string_view close;
@@ -66,38 +70,53 @@ bool isReference(std::string_view text, std::size_t at)
     return end > first && end < text.size() && text[end] == ';';
 }
 
+constexpr std::array<bool, 256> kFrameCharacters = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : std::string_view("<>\"'&")) {
+        table[c] = true;
+    }
+    return table;
+}();
+
 // What is wrong, if anything, with the lexical frame of a part: every tag
 // must be closed by a '>' outside its quoted values, whose references must
 // be well formed (the parser reads past a broken one), and every comment,
 // section and instruction must be closed. Much cheaper than the parse it
-// protects.
+// protects: parts run to tens of megabytes of short tags, so the frame is
+// walked in one pass that stops only at the characters of the table above.
 const char* tagFault(std::string_view text)
 {
     constexpr const char* kOpen = "a parte termina no meio de um elemento";
-    std::size_t at = 0;
-    while ((at = text.find('<', at)) != std::string_view::npos) {
-        const std::size_t special = skipSpecial(text, at);
-        if (special == std::string_view::npos) {
-            return kOpen;
-        }
-        if (special != at) {
-            at = special;
+    enum class Inside { Text, Tag, Quote };
+    Inside inside = Inside::Text;
+    char quote = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (!kFrameCharacters[static_cast<unsigned char>(c)]) {
             continue;
         }
-        char quote = 0;
-        for (++at; at < text.size() && (quote || text[at] != '>'); ++at) {
-            if (quote && text[at] == '&' && !isReference(text, at)) {
-                return "referência malformada num atributo";
+        if (inside == Inside::Text && c == '<') {
+            const std::size_t special = skipSpecial(text, at);
+            if (special == std::string_view::npos) {
+                return kOpen;
             }
-            if (quote ? text[at] == quote : text[at] == '"' || text[at] == '\'') {
-                quote = quote ? 0 : text[at];
+            if (special != at) {
+                at = special - 1;  // the loop steps past the special's end
+            } else {
+                inside = Inside::Tag;
             }
-        }
-        if (at >= text.size()) {
-            return kOpen;
+        } else if (inside == Inside::Tag && c == '>') {
+            inside = Inside::Text;
+        } else if (inside == Inside::Tag && (c == '"' || c == '\'')) {
+            inside = Inside::Quote;
+            quote = c;
+        } else if (inside == Inside::Quote && c == quote) {
+            inside = Inside::Tag;
+        } else if (inside == Inside::Quote && c == '&' && !isReference(text, at)) {
+            return "referência malformada num atributo";
         }
     }
-    return nullptr;
+    return inside == Inside::Text ? nullptr : kOpen;
 }
 
 }  // namespace
