@@ -116,9 +116,37 @@ QString ExcelFormula::text(const QString& canonical)
     return out;
 }
 
+namespace {
+
+// A case-insensitive search through a whole formula costs far more than a
+// look around its few parentheses and underscores, and files hold hundreds
+// of thousands of formulas.
+bool callsAnchorArray(QStringView formula)
+{
+    constexpr QLatin1StringView kName("ANCHORARRAY");
+    for (qsizetype at = formula.indexOf(u'('); at >= 0; at = formula.indexOf(u'(', at + 1)) {
+        if (at >= kName.size() && formula.sliced(at - kName.size(), kName.size()).compare(kName, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasExcelPrefix(QStringView formula)
+{
+    for (qsizetype at = formula.indexOf(u'_'); at >= 0; at = formula.indexOf(u'_', at + 1)) {
+        if (formula.sliced(at).startsWith(QLatin1StringView("_xl"), Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
 QString ExcelFormula::fromExcel(const QString& excel)
 {
-    if (excel.contains(QLatin1StringView("ANCHORARRAY("), Qt::CaseInsensitive)) {
+    if (callsAnchorArray(excel)) {
         static const QRegularExpression anchor(QStringLiteral("(?:_xlfn\\.)?ANCHORARRAY\\(([^()\"]+)\\)"),
                                                QRegularExpression::CaseInsensitiveOption);
         QString spilled = excel;
@@ -127,7 +155,7 @@ QString ExcelFormula::fromExcel(const QString& excel)
     }
     static const QLatin1StringView kPrefixes[] = {QLatin1StringView("_xlfn."), QLatin1StringView("_xlws."),
                                                   QLatin1StringView("_xludf."), QLatin1StringView("_xlpm.")};
-    if (!excel.contains(QLatin1StringView("_xl"), Qt::CaseInsensitive)) {
+    if (!hasExcelPrefix(excel)) {
         return excel;
     }
     QString out;
