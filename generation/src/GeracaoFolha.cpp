@@ -157,6 +157,7 @@ void GeracaoFolha::empresa(int codigo)
         throw ExecucaoCancelada();
     dm_.FCodigoEmpresa = codigo;
     lerCompetencia();
+    dm_.AnteciparConsultasDaEmpresa();
     const std::unique_ptr<PaginaEmpresa> pagina = PaginaEmpresa::Criar(dm_, codigo, FContexto.colunas);
     if (!pagina)
         return;

@@ -2,11 +2,12 @@
 
 #include "payroll/RotinasEvento.h"
 
-#include "host/TParams.h"
-
+#include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QVariantList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -23,7 +24,16 @@ namespace payroll {
 // its procedure code and structure class, the employee's contract and union.
 class TfpaOMascEvento {
 public:
-    TfpaOMascEvento();  // opens the event table
+    // A contract or union query: its text for this database and its values
+    // by position.
+    struct Consulta {
+        QString texto;
+        QVariantList valores;
+    };
+    // Runs those queries; by default on the program's connection.
+    using Executor = std::function<std::unique_ptr<host::TnClientDataSet>(const Consulta&)>;
+
+    explicit TfpaOMascEvento(Executor executar = {});  // opens the event table
     ~TfpaOMascEvento();
     TfpaOMascEvento(const TfpaOMascEvento&) = delete;
     TfpaOMascEvento& operator=(const TfpaOMascEvento&) = delete;
@@ -43,6 +53,11 @@ public:
                                  bool arredondarHoraCentesimal, bool complReferencia,
                                  const QString& proporcCalculo13Dia, const QString& proporcCalculoFeriasDia,
                                  bool mascara = false);
+    // The contract and the union rows of a company's employees at a date:
+    // the one text and values that the formatter and the run's read-ahead
+    // both send.
+    static Consulta ConsultaDadosContrato(int empresa, const QDate& data);
+    static Consulta ConsultaSindicato(int empresa, const QDate& data);
 
 private:
     QString Base(int codFunc, int codEvento, double valor, bool mascara);
@@ -59,7 +74,7 @@ private:
     std::unique_ptr<host::TnClientDataSet> FCurSindicato;
     QString FHoraCent;
     bool FArredondaHoraCent = false;
-    host::TParams FParSindicato;
+    Executor FExecutar;
     int FCodigoEmpresa = 0;
     std::unique_ptr<host::TnClientDataSet> FCurEvento;
     QDateTime FCompet;

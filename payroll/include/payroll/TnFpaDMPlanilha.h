@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace payroll {
 
@@ -95,6 +96,10 @@ public:
     // each in a thread and on a session of its own, so that they are read
     // while the pages are prepared. Names compare without case.
     void AnteciparConsultas(const QStringList& funcoes);
+    // Starts, for the company now being built, the queries that depend on
+    // the company (the formatter's contract and union rows) among those the
+    // functions named to AnteciparConsultas need.
+    void AnteciparConsultasDaEmpresa();
 
     // Releases every dataset of the run (and the formatter), and stops the
     // queries started ahead, waiting for their threads.
@@ -143,11 +148,14 @@ protected:
     QString PeriodosDaExecucao() const override { return FPeriodoCalculo; }
 
 private:
+    void Antecipar(const std::vector<Antecipavel>& antecipaveis);
+
     Execucao FExecucao;
     std::unique_ptr<TfpaOMascEvento> FMasckEvento;
     // Taken from by the functions' first evaluations, which only read the
     // rest of the module.
     mutable std::unique_ptr<ConsultasAntecipadas> FAntecipadas;
+    QStringList FFuncoesAntecipadas;
     // Competences already read in this run, by company and period list.
     std::map<std::pair<int, QString>, std::array<QDateTime, 2>> FCompetencias;
 };

@@ -10,6 +10,7 @@
 
 #include "host/HostError.h"
 #include "host/QueryServices.h"
+#include "host/SqlParameters.h"
 #include "host/TnClientDataSet.h"
 #include "host/TnConfig.h"
 #include "host/VariantRoutines.h"
@@ -38,18 +39,29 @@ QString textoOuVazio(const host::TnField* campo, bool achado)
 
 // Opens the company's rows on first use or when the company changed, and
 // goes to the employee's row.
-bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<int>& lidaPara, const char* sql,
-                const host::TParams& parametros, int empresa, int codFunc)
+bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<int>& lidaPara,
+                const std::function<TfpaOMascEvento::Consulta()>& consulta,
+                const TfpaOMascEvento::Executor& executar, int empresa, int codFunc)
 {
     if (!dataset || lidaPara != empresa) {
         // A failed query must leave nothing behind, so the next call retries.
         host::DestruirSQL(dataset);
         lidaPara.reset();
-        dataset = host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(sql)), parametros);
+        dataset = executar(consulta());
         dataset->SetIndexFieldNames(kChaveFuncionario);
         lidaPara = empresa;
     }
     return dataset->FindKey({empresa, codFunc});
+}
+
+// The values of a formatter query, in the order its parameters appear.
+TfpaOMascEvento::Consulta consultaDaEmpresa(const char* sql, int empresa, const QDate& data)
+{
+    TfpaOMascEvento::Consulta consulta{host::PegarSQL(QString::fromUtf8(sql)), {}};
+    for (const QString& nome : host::SqlParameters::parse(consulta.texto).names())
+        consulta.valores.push_back(nome.compare(QLatin1String("pData"), Qt::CaseInsensitive) == 0 ? QVariant(data)
+                                                                                                : QVariant(empresa));
+    return consulta;
 }
 
 QString unidadeQuebraCaixa(int tipo)
@@ -92,14 +104,23 @@ const ClasseSindical* classeSindical(const QString& codigoEstrut)
 
 }  // namespace
 
-TfpaOMascEvento::TfpaOMascEvento()
-    : FCurEvento(host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(SqlEventoMascara)))),
+TfpaOMascEvento::TfpaOMascEvento(Executor executar)
+    : FExecutar(executar ? std::move(executar)
+                         : [](const Consulta& c) { return host::ExecutarSQL(c.texto, c.valores); }),
+      FCurEvento(host::ExecutarSQL(host::PegarSQL(QString::fromUtf8(SqlEventoMascara)))),
       FCompet(QDateTime::currentDateTime())
 {
     FCurEvento->SetIndexFieldNames(QStringLiteral("CodigoEvento"));
-    FParSindicato.CreateParam(host::FieldType::Integer, QStringLiteral("pCodigoEmpresa"));
-    FParSindicato.CreateParam(host::FieldType::Integer, QStringLiteral("pCodigoFuncContr"));
-    FParSindicato.CreateParam(host::FieldType::Date, QStringLiteral("pData"));
+}
+
+TfpaOMascEvento::Consulta TfpaOMascEvento::ConsultaDadosContrato(int empresa, const QDate& data)
+{
+    return consultaDaEmpresa(SqlDadosContrato, empresa, data);
+}
+
+TfpaOMascEvento::Consulta TfpaOMascEvento::ConsultaSindicato(int empresa, const QDate& data)
+{
+    return consultaDaEmpresa(SqlSindicato, empresa, data);
 }
 
 TfpaOMascEvento::~TfpaOMascEvento()
@@ -218,15 +239,12 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
         && FEmpresaSindicato == empresa)
         return;
     FFuncionarioPosicionado.reset();
-    // The parameters matter only to a query about to run.
-    if (!FCurDadosContrato || !FCurSindicato || FEmpresaContrato != empresa || FEmpresaSindicato != empresa) {
-        FParSindicato.ParamByName(QStringLiteral("pCodigoEmpresa")).valor = empresa;
-        FParSindicato.ParamByName(QStringLiteral("pCodigoFuncContr")).valor = codFunc;
-        FParSindicato.ParamByName(QStringLiteral("pData")).valor = FCompet.date();
-    }
-    FContratoAchado =
-        posicionar(FCurDadosContrato, FEmpresaContrato, SqlDadosContrato, FParSindicato, empresa, codFunc);
-    FSindicatoAchado = posicionar(FCurSindicato, FEmpresaSindicato, SqlSindicato, FParSindicato, empresa, codFunc);
+    const QDate data = FCompet.date();
+    FContratoAchado = posicionar(
+        FCurDadosContrato, FEmpresaContrato, [&] { return ConsultaDadosContrato(empresa, data); }, FExecutar, empresa,
+        codFunc);
+    FSindicatoAchado = posicionar(
+        FCurSindicato, FEmpresaSindicato, [&] { return ConsultaSindicato(empresa, data); }, FExecutar, empresa, codFunc);
     FFuncionarioPosicionado = std::pair{empresa, codFunc};
 }
 

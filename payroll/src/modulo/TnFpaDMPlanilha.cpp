@@ -4,6 +4,7 @@
 #include "cadastro/FuncoesCadastro.h"
 #include "movimento/FuncoesMovimento.h"
 #include "movimento/QuebraFolha.h"
+#include "movimento/TextoEvento.h"
 #include "payroll/TfpaOMascEvento.h"
 
 #include "host/DateRoutines.h"
@@ -153,7 +154,7 @@ void TnFpaDMPlanilha::CarregarCompetencia()
 TfpaOMascEvento& TnFpaDMPlanilha::MasckEvento()
 {
     if (!FMasckEvento)
-        FMasckEvento = std::make_unique<TfpaOMascEvento>();
+        FMasckEvento = std::make_unique<TfpaOMascEvento>([this](const TfpaOMascEvento::Consulta& c) { return ExecutarConsulta({c.texto, c.valores}); });
     return *FMasckEvento;
 }
 
@@ -172,14 +173,27 @@ std::unique_ptr<host::TnClientDataSet> TnFpaDMPlanilha::ExecutarConsulta(const C
 void TnFpaDMPlanilha::AnteciparConsultas(const QStringList& funcoes)
 {
     FAntecipadas.reset();
+    FFuncoesAntecipadas.clear();
     if (!host::TnDMSQLDataSet::Conectado())
         return;
-    auto antecipadas = std::make_unique<ConsultasAntecipadas>(host::TnDMSQLDataSet::Padrao().conexao());
+    FAntecipadas = std::make_unique<ConsultasAntecipadas>(host::TnDMSQLDataSet::Padrao().conexao());
+    FFuncoesAntecipadas = funcoes;
     std::vector<Antecipavel> antecipaveis = FuncoesMovimento::Antecipaveis();
     for (const Antecipavel& antecipavel : FuncoesCadastro::Antecipaveis())
         antecipaveis.push_back(antecipavel);
+    Antecipar(antecipaveis);
+}
+
+void TnFpaDMPlanilha::AnteciparConsultasDaEmpresa()
+{
+    if (FAntecipadas)
+        Antecipar(TextoEvento::Antecipaveis());
+}
+
+void TnFpaDMPlanilha::Antecipar(const std::vector<Antecipavel>& antecipaveis)
+{
     for (const Antecipavel& antecipavel : antecipaveis) {
-        if (!funcoes.contains(QLatin1String(antecipavel.funcao), Qt::CaseInsensitive))
+        if (!FFuncoesAntecipadas.contains(QLatin1String(antecipavel.funcao), Qt::CaseInsensitive))
             continue;
         Consulta consulta;
         try {
@@ -187,9 +201,8 @@ void TnFpaDMPlanilha::AnteciparConsultas(const QStringList& funcoes)
         } catch (const std::exception&) {
             continue;
         }
-        antecipadas->Iniciar(consulta);
+        FAntecipadas->Iniciar(consulta);
     }
-    FAntecipadas = std::move(antecipadas);
 }
 
 void TnFpaDMPlanilha::DestruirCursores()

@@ -6,6 +6,33 @@
 
 namespace payroll {
 
+namespace {
+
+// The formatter reads the rows of the run's day (see TfpaOMascEvento).
+TnFpaDMPlanilha::Consulta consultaDadosContrato(const TnFpaDMPlanilha& dm)
+{
+    auto [texto, valores] = TfpaOMascEvento::ConsultaDadosContrato(dm.FCodigoEmpresa, QDate::currentDate());
+    return {std::move(texto), std::move(valores)};
+}
+
+TnFpaDMPlanilha::Consulta consultaSindicato(const TnFpaDMPlanilha& dm)
+{
+    auto [texto, valores] = TfpaOMascEvento::ConsultaSindicato(dm.FCodigoEmpresa, QDate::currentDate());
+    return {std::move(texto), std::move(valores)};
+}
+
+}  // namespace
+
+std::vector<TnFpaDMPlanilha::Antecipavel> TextoEvento::Antecipaveis()
+{
+    std::vector<TnFpaDMPlanilha::Antecipavel> antecipaveis;
+    for (const char* funcao : {"fpaEvBase", "fpaEvRefer", "fpaRatBase", "fpaRatRefer"}) {
+        antecipaveis.push_back({funcao, consultaDadosContrato});
+        antecipaveis.push_back({funcao, consultaSindicato});
+    }
+    return antecipaveis;
+}
+
 QString TextoEvento::Formatar(TnFpaDMPlanilha& dm, int func, int kind, double soma, int evento) const
 {
     if (soma < 0.0)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "payroll/TnFpaDMPlanilha.h"
+
 #include <QString>
 
-namespace payroll {
+#include <vector>
 
-class TnFpaDMPlanilha;
+namespace payroll {
 
 // The text an event or apportionment cell shows for a sum: bases and
 // references in the event's unit, then without the unit words, so that the
@@ -16,6 +18,9 @@ public:
     TextoEvento(int kindBase, int kindRefer) : FKindBase(kindBase), FKindRefer(kindRefer) {}
 
     QString Formatar(TnFpaDMPlanilha& dm, int func, int kind, double soma, int evento) const;
+    // The formatter's queries for the company being built, read ahead for
+    // the functions that format bases and references.
+    static std::vector<TnFpaDMPlanilha::Antecipavel> Antecipaveis();
 
 private:
     int FKindBase;

@@ -5,6 +5,7 @@
 
 #include "cadastro/FuncoesCadastro.h"
 #include "movimento/FuncoesMovimento.h"
+#include "movimento/TextoEvento.h"
 
 #include "host/HostError.h"
 
@@ -21,6 +22,8 @@ std::vector<TnFpaDMPlanilha::Antecipavel> antecipaveis()
 {
     auto todas = payroll::FuncoesMovimento::Antecipaveis();
     for (const auto& antecipavel : payroll::FuncoesCadastro::Antecipaveis())
+        todas.push_back(antecipavel);
+    for (const auto& antecipavel : payroll::TextoEvento::Antecipaveis())
         todas.push_back(antecipavel);
     return todas;
 }
@@ -57,6 +60,7 @@ TEST_F(AntecipacaoTest, DatasetLidoAntesEhOMesmoDaPropriaFuncao)
         const TnFpaDMPlanilha::Consulta consulta = antecipavel.consulta(dm);
         auto propria = dm.ExecutarConsulta(consulta);
         dm.AnteciparConsultas({QString::fromLatin1(antecipavel.funcao).toUpper()});
+        dm.AnteciparConsultasDaEmpresa();
         auto antecipada = dm.ExecutarConsulta(consulta);
         EXPECT_EQ(erroDe([&] { host::RefreshSQL(*antecipada, {}); }),
                   QStringLiteral("A conexão que abriu a consulta foi encerrada."))
