@@ -129,7 +129,9 @@ int convert(const Options& o, QTextStream& out, QTextStream& err)
             err << QStringLiteral("Aviso: ") << warning << '\n';
         }
         if (o.recalculate) {
-            loaded.workbook->calculate();
+            // A file without stored results was calculated in full as it
+            // was read; only one that brought its own results needs it.
+            loaded.workbook->calculateIfChanged();
             for (const auto& f : loaded.workbook->calculationFailures()) {
                 err << QStringLiteral("Aviso: %1!%2: %3\n")
                            .arg(f.sheetName, spreadsheet::cellAddressText(f.row, f.column), f.message);

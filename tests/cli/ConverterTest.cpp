@@ -89,3 +89,17 @@ TEST_F(ConverterTest, ExitCodesTellUsageFromBadInput)
     EXPECT_FALSE(QFile::exists(path("x.json")));
     EXPECT_EQ(converter({path("modelo.nxs"), path("a.csv"), "--folha", "Nenhuma"}).codigo, 1);
 }
+
+// A file's stored results are shown as they are, unless the user asks for
+// them to be calculated again. The file says A1*2 is 99; A1 is 1.5.
+TEST_F(ConverterTest, RecalcularReplacesStoredResults)
+{
+    const QString guardado = QStringLiteral(TEST_DATA_DIR "/cli/stale_result.xlsx");
+    for (const bool recalcular : {false, true}) {
+        QStringList args{guardado, path("guardado.csv")};
+        if (recalcular)
+            args << "--recalcular";
+        ASSERT_EQ(converter(args).codigo, 0);
+        EXPECT_TRUE(read("guardado.csv").endsWith(recalcular ? "\n3\r\n" : "\n99\r\n")) << recalcular;
+    }
+}
