@@ -1,6 +1,8 @@
 #include "FormatoNumero.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace payroll {
 
@@ -33,10 +35,33 @@ bool soZeros(const QString& digitos)
 
 }  // namespace
 
+// Qt's conversion costs thousands of instructions a number, and base and
+// reference cells format two or three numbers each. std::to_chars gives the
+// same correctly rounded digits except at an exact tie, which Qt rounds up
+// and to_chars to even; a tie shows as "50" in the next two digits, and such
+// numbers (and non-finite ones) are left to Qt.
+QString FormatoNumero::cientifico(double valor)
+{
+    const double magnitude = std::abs(valor);
+    if (std::isfinite(magnitude)) {
+        char texto[32];
+        char seguintes[32];
+        const auto [fim, erro] = std::to_chars(std::begin(texto), std::end(texto), magnitude,
+                                               std::chars_format::scientific, kDigitosSignificativos - 1);
+        const auto [fim2, erro2] = std::to_chars(std::begin(seguintes), std::end(seguintes), magnitude,
+                                                 std::chars_format::scientific, kDigitosSignificativos + 1);
+        // "d." and then digits 2 to 17: the 16th and 17th are at 16 and 17.
+        const bool empate = seguintes[16] == '5' && seguintes[17] == '0';
+        if (erro == std::errc() && erro2 == std::errc() && !empate) {
+            return QString::fromLatin1(texto, fim - texto);
+        }
+    }
+    return QString::number(magnitude, 'e', kDigitosSignificativos - 1);
+}
+
 QString FormatoNumero::escalado(double valor, int decimais)
 {
-    // "d.dddddddddddddde+XX": the 15 significant digits and the exponent.
-    const QString cientifico = QString::number(std::abs(valor), 'e', kDigitosSignificativos - 1);
+    const QString cientifico = FormatoNumero::cientifico(valor);
     const qsizetype posE = cientifico.indexOf(QLatin1Char('e'));
     const QString mantissa = cientifico.left(1) + cientifico.mid(2, posE - 2);
     const int expoente = cientifico.mid(posE + 1).toInt();

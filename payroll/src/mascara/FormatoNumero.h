@@ -14,6 +14,9 @@ class FormatoNumero {
 public:
     static QString agrupado(double valor, int decimais, const QLocale& locale = QLocale());
     static QString inteiro(double valor, int digitos);
+    // |valor|'s first 15 significant digits and exponent, "d.dddddddddddddde+XX",
+    // exactly as QString::number(|valor|, 'e', 14) writes them.
+    static QString cientifico(double valor);
 
 private:
     // |valor| × 10^decimais rounded, as a string of decimal digits.

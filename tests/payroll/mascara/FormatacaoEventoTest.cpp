@@ -6,6 +6,12 @@
 
 #include <QLocale>
 
+#include <bit>
+#include <cmath>
+#include <iomanip>
+#include <random>
+#include <vector>
+
 namespace payroll {
 namespace {
 
@@ -62,6 +68,25 @@ TEST_F(FormatacaoEventoTest, FormatoNumeroArredondaComoDecimal)
     EXPECT_EQ(FormatoNumero::inteiro(-1, 3), "-001");
     EXPECT_EQ(FormatoNumero::inteiro(1.5, 2), "02");
     EXPECT_EQ(FormatoNumero::inteiro(1234, 3), "1234");
+}
+
+// The digits every event number is rounded from must be Qt's, ties included:
+// payroll amounts, hours, random doubles and exact ties at the 15th digit.
+TEST_F(FormatacaoEventoTest, DigitosCientificosSaoOsDoQt)
+{
+    std::mt19937_64 aleatorio(20261208);
+    std::uniform_int_distribution<long long> centavos(0, 99999999999LL);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    std::vector<double> valores = {0.0, 1e15 + 5, 1234567890123455.0, 123456789012.0625, 0.5, 2.675, 1e-300, 5e-324,
+                                   1.7976931348623157e308};
+    for (int i = 0; i < 30000; ++i) {
+        valores.push_back(static_cast<double>(centavos(aleatorio)) / (i % 3 ? 100.0 : 60.0));
+        valores.push_back(std::bit_cast<double>(bits(aleatorio) & 0x7FEFFFFFFFFFFFFFULL));
+    }
+    for (const double v : valores) {
+        ASSERT_EQ(FormatoNumero::cientifico(v).toStdString(), QString::number(std::abs(v), 'e', 14).toStdString())
+            << std::setprecision(17) << v;
+    }
 }
 
 TEST_F(FormatacaoEventoTest, EscolherHoraOuValorPelaUnidade)
