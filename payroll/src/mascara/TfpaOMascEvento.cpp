@@ -58,7 +58,8 @@ bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<i
 TfpaOMascEvento::Consulta consultaDaEmpresa(const char* sql, int empresa, const QDate& data)
 {
     TfpaOMascEvento::Consulta consulta{host::PegarSQL(QString::fromUtf8(sql)), {}};
-    for (const QString& nome : host::SqlParameters::parse(consulta.texto).names())
+    const host::SqlParameters parametros = host::SqlParameters::parse(consulta.texto);
+    for (const QString& nome : parametros.names())
         consulta.valores.push_back(nome.compare(QLatin1String("pData"), Qt::CaseInsensitive) == 0 ? QVariant(data)
                                                                                                 : QVariant(empresa));
     return consulta;
