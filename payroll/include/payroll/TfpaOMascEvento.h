@@ -1,11 +1,11 @@
 #pragma once
 
+#include "payroll/ConsultaFolha.h"
 #include "payroll/RotinasEvento.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <QVariantList>
 
 #include <functional>
 #include <map>
@@ -24,13 +24,9 @@ namespace payroll {
 // its procedure code and structure class, the employee's contract and union.
 class TfpaOMascEvento {
 public:
-    // A contract or union query: its text for this database and its values
-    // by position.
-    struct Consulta {
-        QString texto;
-        QVariantList valores;
-    };
-    // Runs those queries; by default on the program's connection.
+    using Consulta = ConsultaFolha;
+    // Runs the contract and union queries; by default on the program's
+    // connection.
     using Executor = std::function<std::unique_ptr<host::TnClientDataSet>(const Consulta&)>;
 
     explicit TfpaOMascEvento(Executor executar = {});  // opens the event table

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/FpaFuncoes.h"
+#include "payroll/ConsultaFolha.h"
 
 #include "host/TnClientDataSet.h"
 #include "host/TnDMPlanilha.h"
@@ -75,13 +76,7 @@ public:
     // run's datasets.
     TfpaOMascEvento& MasckEvento();
 
-    // The query of a run dataset as its function builds it: the text for
-    // this database and the parameter values by position.
-    struct Consulta {
-        QString texto;
-        QVariantList valores;
-        bool operator==(const Consulta&) const = default;
-    };
+    using Consulta = ConsultaFolha;
     // A function whose run dataset can be read ahead, and the one builder
     // of that dataset's query, shared with the function's own first call.
     struct Antecipavel {

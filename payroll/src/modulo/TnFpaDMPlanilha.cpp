@@ -154,7 +154,7 @@ void TnFpaDMPlanilha::CarregarCompetencia()
 TfpaOMascEvento& TnFpaDMPlanilha::MasckEvento()
 {
     if (!FMasckEvento)
-        FMasckEvento = std::make_unique<TfpaOMascEvento>([this](const TfpaOMascEvento::Consulta& c) { return ExecutarConsulta({c.texto, c.valores}); });
+        FMasckEvento = std::make_unique<TfpaOMascEvento>([this](const Consulta& c) { return ExecutarConsulta(c); });
     return *FMasckEvento;
 }
 

@@ -11,14 +11,12 @@ namespace {
 // The formatter reads the rows of the run's day (see TfpaOMascEvento).
 TnFpaDMPlanilha::Consulta consultaDadosContrato(const TnFpaDMPlanilha& dm)
 {
-    auto [texto, valores] = TfpaOMascEvento::ConsultaDadosContrato(dm.FCodigoEmpresa, QDate::currentDate());
-    return {std::move(texto), std::move(valores)};
+    return TfpaOMascEvento::ConsultaDadosContrato(dm.FCodigoEmpresa, QDate::currentDate());
 }
 
 TnFpaDMPlanilha::Consulta consultaSindicato(const TnFpaDMPlanilha& dm)
 {
-    auto [texto, valores] = TfpaOMascEvento::ConsultaSindicato(dm.FCodigoEmpresa, QDate::currentDate());
-    return {std::move(texto), std::move(valores)};
+    return TfpaOMascEvento::ConsultaSindicato(dm.FCodigoEmpresa, QDate::currentDate());
 }
 
 }  // namespace
