@@ -125,7 +125,8 @@ bool callsAnchorArray(QStringView formula)
 {
     constexpr QLatin1StringView kName("ANCHORARRAY");
     for (qsizetype at = formula.indexOf(u'('); at >= 0; at = formula.indexOf(u'(', at + 1)) {
-        if (at >= kName.size() && formula.sliced(at - kName.size(), kName.size()).compare(kName, Qt::CaseInsensitive) == 0) {
+        const QStringView before = at >= kName.size() ? formula.sliced(at - kName.size(), kName.size()) : QStringView();
+        if (before.compare(kName, Qt::CaseInsensitive) == 0) {
             return true;
         }
     }
