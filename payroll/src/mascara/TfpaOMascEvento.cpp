@@ -240,12 +240,13 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
         && FEmpresaSindicato == empresa)
         return;
     FFuncionarioPosicionado.reset();
-    const QDate data = FCompet.date();
+    // The queries are built only when one is about to run, not at every cell.
     FContratoAchado = posicionar(
-        FCurDadosContrato, FEmpresaContrato, [&] { return ConsultaDadosContrato(empresa, data); }, FExecutar, empresa,
-        codFunc);
+        FCurDadosContrato, FEmpresaContrato, [&] { return ConsultaDadosContrato(empresa, FCompet.date()); },
+        FExecutar, empresa, codFunc);
     FSindicatoAchado = posicionar(
-        FCurSindicato, FEmpresaSindicato, [&] { return ConsultaSindicato(empresa, data); }, FExecutar, empresa, codFunc);
+        FCurSindicato, FEmpresaSindicato, [&] { return ConsultaSindicato(empresa, FCompet.date()); }, FExecutar,
+        empresa, codFunc);
     FFuncionarioPosicionado = std::pair{empresa, codFunc};
 }
 
