@@ -127,7 +127,10 @@ void DatabaseConnection::tuneSqlite(QSqlDatabase& db) const
         sqlite3_progress_handler(handle, kStepsBetweenChecks, askInterruption,
                                  const_cast<std::atomic<bool>*>(stop_));
     }
-    for (const char* pragma : {"PRAGMA temp_store = MEMORY"}) {
+    // The sorts and DISTINCTs of a large company's queries go to temporary
+    // files, which the system caches, not to the heap: kept in memory they
+    // add some 40 MB to a 50,000-employee run, on top of the datasets.
+    for (const char* pragma : {"PRAGMA temp_store = FILE"}) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromLatin1(pragma)))
             fail(QStringLiteral("Não foi possível configurar o banco de dados"), query.lastError(), {});
