@@ -252,7 +252,7 @@ std::unique_ptr<Formula> readFormula(QDataStream& in, const ClipboardData& d)
     if (tokens.empty() && (!extras || extras->parseError.isEmpty())) {
         invalid();
     }
-    return std::make_unique<Formula>(std::move(tokens), std::move(extras));
+    return Formula::create(tokens, std::move(extras));
 }
 
 void writeLines(QDataStream& out, const std::map<int, LineFormat>& lines)

@@ -3,34 +3,40 @@
 #include "functions/BuiltinFunctions.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace spreadsheet {
 
-Formula::Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras)
-    : heap_(tokens.size() > kInlineTokens ? std::make_unique<Token[]>(tokens.size()) : nullptr),
-      tokenCount_(static_cast<std::uint32_t>(tokens.size())),
-      extras_(std::move(extras))
+std::unique_ptr<Formula> Formula::allocate(std::size_t tokenCount)
 {
+    void* memory = ::operator new(sizeof(Formula) + tokenCount * sizeof(Token));
+    auto* formula = ::new (memory) Formula(static_cast<std::uint32_t>(tokenCount));
+    std::uninitialized_default_construct_n(formula->data(), tokenCount);
+    return std::unique_ptr<Formula>(formula);
+}
+
+std::unique_ptr<Formula> Formula::create(std::span<const Token> tokens, std::unique_ptr<FormulaExtras> extras)
+{
+    std::unique_ptr<Formula> formula = allocate(tokens.size());
+    formula->extras_ = std::move(extras);
     const auto builtins = builtinFunctions();
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        data()[i] = tokens[i];
+        formula->data()[i] = tokens[i];
         // A1:INDEX(...) reaches cells that no token names.
-        volatile_ = volatile_ || tokens[i].op == OpCode::RangeOp;
+        formula->volatile_ = formula->volatile_ || tokens[i].op == OpCode::RangeOp;
         if (tokens[i].op != OpCode::Builtin) {
             continue;
         }
         const BuiltinFunction& f = builtins[static_cast<std::size_t>(tokens[i].a)];
-        volatile_ = volatile_ || f.isVolatile;
-        positional_ = positional_ || qstrcmp(f.name, "ROW") == 0 || qstrcmp(f.name, "COLUMN") == 0;
+        formula->volatile_ = formula->volatile_ || f.isVolatile;
+        formula->positional_ = formula->positional_ || qstrcmp(f.name, "ROW") == 0 || qstrcmp(f.name, "COLUMN") == 0;
     }
+    return formula;
 }
 
 std::unique_ptr<Formula> Formula::clone() const
 {
-    std::unique_ptr<Formula> copy(new Formula);
-    copy->tokenCount_ = tokenCount_;
-    if (tokenCount_ > kInlineTokens)
-        copy->heap_ = std::make_unique<Token[]>(tokenCount_);
+    std::unique_ptr<Formula> copy = allocate(tokenCount_);
     std::copy(tokens().begin(), tokens().end(), copy->data());
     copy->volatile_ = volatile_;
     copy->positional_ = positional_;
@@ -63,7 +69,7 @@ std::unique_ptr<Formula> Formula::invalid(const QString& text, const QString& re
     auto extras = std::make_unique<FormulaExtras>();
     extras->sourceText = text;
     extras->parseError = reason;
-    return std::make_unique<Formula>(std::vector<Token>{}, std::move(extras));
+    return create({}, std::move(extras));
 }
 
 }  // namespace spreadsheet

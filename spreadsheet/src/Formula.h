@@ -32,9 +32,16 @@ struct FormulaExtras {
     int arrayColumns = 0;
 };
 
+// A formula and its tokens are one allocation: a replicated report holds
+// hundreds of thousands of them, and a second block per formula would cost
+// a third of their memory.
 class Formula {
 public:
-    Formula(std::vector<Token> tokens, std::unique_ptr<FormulaExtras> extras);
+    static std::unique_ptr<Formula> create(std::span<const Token> tokens, std::unique_ptr<FormulaExtras> extras);
+    Formula(const Formula&) = delete;
+    Formula& operator=(const Formula&) = delete;
+    ~Formula() = default;
+    static void operator delete(void* memory) { ::operator delete(memory); }
     // A formula whose text did not parse: it keeps the text and shows an error.
     static std::unique_ptr<Formula> invalid(const QString& text, const QString& reason);
 
@@ -42,7 +49,7 @@ public:
     std::unique_ptr<Formula> clone() const;
     // Tokens can be rewritten in place by structural edits.
     std::span<Token> mutableTokens() { return {data(), tokenCount_}; }
-    std::span<const Token> tokens() const { return {const_cast<Formula*>(this)->data(), tokenCount_}; }
+    std::span<const Token> tokens() const { return {data(), tokenCount_}; }
     const QString& string(int index) const { return extras_->strings[static_cast<std::size_t>(index)]; }
     bool isValid() const { return !extras_ || extras_->parseError.isEmpty(); }
     const FormulaExtras* extras() const { return extras_.get(); }
@@ -63,21 +70,20 @@ public:
     StoredValue cached;
 
 private:
-    Formula() = default;
+    explicit Formula(std::uint32_t tokenCount) : tokenCount_(tokenCount) {}
+    // Room for the object and its tokens, which follow it.
+    static std::unique_ptr<Formula> allocate(std::size_t tokenCount);
+    Token* data() { return reinterpret_cast<Token*>(this + 1); }
+    const Token* data() const { return reinterpret_cast<const Token*>(this + 1); }
 
-    // Short formulas keep their tokens inside the object: one allocation, and
-    // one memory access less when a structural edit walks every formula.
-    static constexpr std::uint32_t kInlineTokens = 4;
-    Token* data() { return tokenCount_ <= kInlineTokens ? inline_ : heap_.get(); }
-
-    Token inline_[kInlineTokens];
-    std::unique_ptr<Token[]> heap_;
-    std::uint32_t tokenCount_ = 0;
-    bool volatile_ = false;
-    bool positional_ = false;
     // Shared by the copies of a formula (a replicated row holds thousands):
     // only setArrayArea writes to it, and it copies first.
     std::shared_ptr<FormulaExtras> extras_;
+    std::uint32_t tokenCount_;
+    bool volatile_ = false;
+    bool positional_ = false;
 };
+
+static_assert(sizeof(Formula) % alignof(Token) == 0);
 
 }  // namespace spreadsheet

@@ -20,7 +20,7 @@ std::unique_ptr<Formula> FormulaParser::parse(const QString& text) const
         extras = std::make_unique<FormulaExtras>();
         extras->strings = std::move(state.strings);
     }
-    return std::make_unique<Formula>(std::move(state.tokens), std::move(extras));
+    return Formula::create(state.tokens, std::move(extras));
 }
 
 }  // namespace spreadsheet
