@@ -37,6 +37,16 @@ KeyValue KeyValue::convert(const QVariant& value, FieldType type, const QString&
         return key;
     }
     key.null_ = false;
+    // The keys of the payroll functions' breaks are codes held as int or
+    // double: these skip the general conversion, which costs far more.
+    if (type == FieldType::Integer && value.typeId() == QMetaType::Int) {
+        key.integer_ = value.value<int>();
+        return key;
+    }
+    if (type == FieldType::Float && value.typeId() == QMetaType::Double) {
+        key.real_ = value.value<double>();
+        return key;
+    }
     switch (type) {
     case FieldType::Integer:
         key.integer_ = require(conversion::toInteger(value), value, fieldName);

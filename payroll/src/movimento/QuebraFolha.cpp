@@ -47,6 +47,26 @@ host::TnQuebra porCompetencia(TnFpaDMPlanilha& dm, host::TnQuebra quebra)
     return quebra;
 }
 
+// Whether the dataset's index names ("A;B;C", any case) are the break's
+// fields in order.
+bool mesmoIndice(QStringView atual, const std::vector<host::TnQuebra::Valor>& pares)
+{
+    qsizetype inicio = 0;
+    for (std::size_t i = 0; i < pares.size(); ++i) {
+        if (i > 0) {
+            if (inicio >= atual.size() || atual[inicio] != u';')
+                return false;
+            ++inicio;
+        }
+        const QString& campo = pares[i].campo;
+        const QStringView parte = atual.mid(inicio, campo.size());
+        if (parte != campo && parte.compare(campo, Qt::CaseInsensitive) != 0)
+            return false;
+        inicio += campo.size();
+    }
+    return inicio == atual.size();
+}
+
 }  // namespace
 
 host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func, const QString& organ, int outEmp,
@@ -80,10 +100,10 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
 // are the index's leading key values, in order: one positional range.
 void QuebraFolha::AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQuebra& quebra)
 {
-    const QString indice = quebra.GetIndexFieldNames();
-    const QString& atual = dataset.GetIndexFieldNames();
-    if (atual != indice && atual.compare(indice, Qt::CaseInsensitive) != 0)
-        dataset.SetIndexFieldNames(indice);
+    // Every payroll cell applies its break: the names are compared in place,
+    // and the index list is joined only when it has to change.
+    if (!mesmoIndice(dataset.GetIndexFieldNames(), quebra.GetValores()))
+        dataset.SetIndexFieldNames(quebra.GetIndexFieldNames());
     QVariantList valores;
     valores.reserve(static_cast<qsizetype>(quebra.GetValores().size()));
     for (const auto& par : quebra.GetValores())
