@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace host {
@@ -52,12 +53,16 @@ QString normalizada(const QString& chave)
 // and the keys are plain ASCII names.
 QByteArray variavelDeAmbiente(const QString& chave)
 {
-    QByteArray nome("DARVELO_");
-    nome.reserve(nome.size() + chave.size());
+    constexpr char kPrefixo[] = "DARVELO_";
+    constexpr qsizetype kTamanho = sizeof kPrefixo - 1;
+    QByteArray nome(kTamanho + chave.size(), Qt::Uninitialized);
+    std::memcpy(nome.data(), kPrefixo, kTamanho);
+    char* letra = nome.data() + kTamanho;
     for (const QChar c : chave) {
-        if (c.unicode() >= 0x80)
-            return QByteArray("DARVELO_") + chave.toUpper().toLocal8Bit();
-        nome.append(static_cast<char>(c.toUpper().unicode()));
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return QByteArray(kPrefixo) + chave.toUpper().toLocal8Bit();
+        *letra++ = static_cast<char>(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
     }
     return nome;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <string>
 
 namespace payroll {
 
@@ -11,16 +12,16 @@ namespace {
 constexpr int kDigitosSignificativos = 15;
 
 // Adds one unit in the last place of a string of decimal digits.
-QString somarUm(QString digitos)
+std::string somarUm(std::string digitos)
 {
-    for (qsizetype i = digitos.size() - 1; i >= 0; --i) {
-        if (digitos[i] != QLatin1Char('9')) {
-            digitos[i] = QChar(digitos[i].unicode() + 1);
+    for (std::size_t i = digitos.size(); i-- > 0;) {
+        if (digitos[i] != '9') {
+            ++digitos[i];
             return digitos;
         }
-        digitos[i] = QLatin1Char('0');
+        digitos[i] = '0';
     }
-    return QLatin1Char('1') + digitos;
+    return '1' + digitos;
 }
 
 bool soZeros(const QString& digitos)
@@ -40,7 +41,7 @@ bool soZeros(const QString& digitos)
 // same correctly rounded digits except at an exact tie, which Qt rounds up
 // and to_chars to even; a tie shows as "50" in the next two digits, and such
 // numbers (and non-finite ones) are left to Qt.
-QString FormatoNumero::cientifico(double valor)
+std::string FormatoNumero::cientificoAscii(double valor)
 {
     const double magnitude = std::abs(valor);
     if (std::isfinite(magnitude)) {
@@ -53,27 +54,39 @@ QString FormatoNumero::cientifico(double valor)
         // "d." and then digits 2 to 17: the 16th and 17th are at 16 and 17.
         const bool empate = seguintes[16] == '5' && seguintes[17] == '0';
         if (erro == std::errc() && erro2 == std::errc() && !empate) {
-            return QString::fromLatin1(texto, fim - texto);
+            return std::string(texto, fim);
         }
     }
-    return QString::number(magnitude, 'e', kDigitosSignificativos - 1);
+    return QString::number(magnitude, 'e', kDigitosSignificativos - 1).toStdString();
+}
+
+QString FormatoNumero::cientifico(double valor)
+{
+    return QString::fromStdString(cientificoAscii(valor));
 }
 
 QString FormatoNumero::escalado(double valor, int decimais)
 {
-    const QString cientifico = FormatoNumero::cientifico(valor);
-    const qsizetype posE = cientifico.indexOf(QLatin1Char('e'));
-    const QString mantissa = cientifico.left(1) + cientifico.mid(2, posE - 2);
-    const int expoente = cientifico.mid(posE + 1).toInt();
+    // Worked on in ASCII: the event cells format two or three numbers each.
+    const std::string cientifico = cientificoAscii(valor);
+    const std::size_t posE = cientifico.find('e');
+    const std::string mantissa = cientifico.substr(0, 1) + cientifico.substr(2, posE - 2);
+    const char* expoenteInicio = cientifico.data() + posE + 1;
+    if (*expoenteInicio == '+') {
+        ++expoenteInicio;
+    }
+    int expoente = 0;
+    std::from_chars(expoenteInicio, cientifico.data() + cientifico.size(), expoente);
     const int manter = expoente + 1 + decimais;
     if (manter < 0) {
         return QStringLiteral("0");
     }
-    if (manter >= mantissa.size()) {
-        return mantissa + QString(manter - mantissa.size(), QLatin1Char('0'));
+    const auto tamanho = static_cast<int>(mantissa.size());
+    if (manter >= tamanho) {
+        return QString::fromStdString(mantissa + std::string(static_cast<std::size_t>(manter - tamanho), '0'));
     }
-    const QString mantidos = manter == 0 ? QStringLiteral("0") : mantissa.left(manter);
-    return mantissa[manter] >= QLatin1Char('5') ? somarUm(mantidos) : mantidos;
+    const std::string mantidos = manter == 0 ? std::string("0") : mantissa.substr(0, static_cast<std::size_t>(manter));
+    return QString::fromStdString(mantissa[static_cast<std::size_t>(manter)] >= '5' ? somarUm(mantidos) : mantidos);
 }
 
 QString FormatoNumero::agrupar(const QString& digitos, const QString& separador)

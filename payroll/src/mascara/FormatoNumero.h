@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <string>
+
 namespace payroll {
 
 // Numbers written the way the event texts show them: a fixed number of
@@ -21,6 +23,7 @@ public:
 private:
     // |valor| × 10^decimais rounded, as a string of decimal digits.
     static QString escalado(double valor, int decimais);
+    static std::string cientificoAscii(double valor);
     static QString agrupar(const QString& digitos, const QString& separador);
 };
 

@@ -9,8 +9,30 @@
 #include <QLocale>
 
 #include <cmath>
+#include <optional>
 
 namespace payroll {
+
+namespace {
+
+// Up to nine digits, perhaps after a minus: read without Qt's general
+// conversion, as every payroll cell reads several codes.
+std::optional<int> digitos(QStringView text)
+{
+    const bool negativo = text.startsWith(u'-');
+    const QStringView corpo = negativo ? text.mid(1) : text;
+    if (corpo.isEmpty() || corpo.size() > 9)
+        return std::nullopt;
+    int valor = 0;
+    for (const QChar c : corpo) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        valor = valor * 10 + (c.unicode() - u'0');
+    }
+    return negativo ? -valor : valor;
+}
+
+}  // namespace
 
 ArgumentosFolha::ArgumentosFolha(spreadsheet::FormulaResult& result, const spreadsheet::ArgumentTokens& arguments)
     : result_(result), arguments_(arguments), count_(result.GetParamsCount(arguments))
@@ -34,6 +56,8 @@ double ArgumentosFolha::numeroReal(int index) const
         const QString text = value.toString().trimmed();
         // A code written as digits reads the same in every locale, and
         // most text arguments are codes.
+        if (const std::optional<int> codigo = digitos(text))
+            return *codigo;
         number = text.toInt(&ok);
         if (!ok)
             number = QLocale().toDouble(text, &ok);
