@@ -208,8 +208,13 @@ void DataSetCore::applyRange()
     if (!loaded_) {
         return;
     }
-    range_ = AppliedRange{start.values(start.count()), end.values(end.count())};
-    const SortedIndex& index = indexes_.get(keyFields(std::max(start.count(), end.count())));
+    if (!range_) {
+        range_.emplace();
+    }
+    start.copyTo(range_->start, start.count());
+    end.copyTo(range_->end, end.count());
+    const std::size_t count = std::max(start.count(), end.count());
+    const SortedIndex& index = indexFields_.empty() ? indexes_.get(keyFields(count)) : indexes_.get(indexFields_);
     const Bounds bounds = boundsIn(index);
     cursor_.show(&index, bounds.lo, bounds.hi);
     cursor_.first();

@@ -20,9 +20,17 @@ void KeyBuffer::assign(std::size_t position, KeyValue value)
 
 std::vector<KeyValue> KeyBuffer::values(std::size_t count) const
 {
-    std::vector<KeyValue> key(count);
-    std::copy_n(values_.begin(), std::min(count, values_.size()), key.begin());
+    std::vector<KeyValue> key;
+    copyTo(key, count);
     return key;
+}
+
+void KeyBuffer::copyTo(std::vector<KeyValue>& key, std::size_t count) const
+{
+    key.resize(count);
+    const std::size_t given = std::min(count, values_.size());
+    std::copy_n(values_.begin(), given, key.begin());
+    std::fill(key.begin() + static_cast<std::ptrdiff_t>(given), key.end(), KeyValue());
 }
 
 }  // namespace host

@@ -19,6 +19,9 @@ public:
     std::size_t count() const { return explicitCount_.value_or(values_.size()); }
     // The first `count` values, padded with nulls.
     std::vector<KeyValue> values(std::size_t count) const;
+    // The same into a vector that keeps its storage: a break's range is
+    // applied at every payroll cell.
+    void copyTo(std::vector<KeyValue>& key, std::size_t count) const;
 
 private:
     std::vector<KeyValue> values_;

@@ -13,6 +13,11 @@ TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) co
 
 TnQuebra TnQuebra::NewQuebra(const QString& fieldName, const QVariant& value) &&
 {
+    // A chain is built pair by pair at every payroll cell; a few slots at
+    // the start spare it the growth steps.
+    constexpr std::size_t kParesComuns = 6;
+    if (FValores.capacity() < kParesComuns)
+        FValores.reserve(kParesComuns);
     FValores.push_back({fieldName, value});
     return std::move(*this);
 }

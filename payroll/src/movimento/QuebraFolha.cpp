@@ -14,7 +14,7 @@ namespace {
 
 // A break field a cell may give, with the argument that stands for it.
 struct CampoQuebra {
-    const char* nome;
+    QLatin1StringView nome;
     QVariant valor;
     bool informado;
 };
@@ -23,11 +23,11 @@ struct CampoQuebra {
 std::array<CampoQuebra, 5> camposDaCelula(int estab, int func, const QString& organ, int outEmp, double cenCusto)
 {
     return {{
-        {"CODIGOESTAB", estab, estab != -1},
-        {"CODIGOOUTEMP", outEmp, outEmp != -1},
-        {"CODIGOCENTROCUSTO", cenCusto, cenCusto != -1.0},
-        {"CLASSIFORGAN", organ, !organ.isEmpty()},
-        {"CODIGOFUNCCONTR", func, func != -1},
+        {QLatin1StringView("CODIGOESTAB"), estab, estab != -1},
+        {QLatin1StringView("CODIGOOUTEMP"), outEmp, outEmp != -1},
+        {QLatin1StringView("CODIGOCENTROCUSTO"), cenCusto, cenCusto != -1.0},
+        {QLatin1StringView("CLASSIFORGAN"), organ, !organ.isEmpty()},
+        {QLatin1StringView("CODIGOFUNCCONTR"), func, func != -1},
     }};
 }
 
@@ -81,14 +81,14 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
         // The replication's own fields, in its order, whatever the cell gave.
         for (const QString& nome : dm.FIndiceQuebra) {
             for (const CampoQuebra& campo : campos) {
-                if (nome == QLatin1String(campo.nome))
+                if (nome == campo.nome)
                     quebra = std::move(quebra).NewQuebra(nome, campo.valor);
             }
         }
     } else {
         for (const CampoQuebra& campo : campos) {
             if (campo.informado)
-                quebra = std::move(quebra).NewQuebra(QString::fromLatin1(campo.nome), campo.valor);
+                quebra = std::move(quebra).NewQuebra(QString(campo.nome), campo.valor);
         }
     }
     if (evento != -1)
