@@ -3,8 +3,12 @@
 #include "host/TnClientDataSet.h"
 #include "host/TnDMSQLDataSet.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
+#include <mutex>
 
 namespace payroll {
 
@@ -13,7 +17,44 @@ namespace {
 // How often a wait for a worker listens for the user's cancel.
 constexpr std::chrono::milliseconds kEscuta{50};
 
+// Scheduling levels (nice) of the workers: below the calculation, and
+// further below once the calculation waits for another worker's query.
+constexpr int kNiceLeitura = 10;
+constexpr int kNiceAposEspera = 19;
+
 }  // namespace
+
+// The cells are calculated on one thread, the run's critical path: reading
+// ahead yields the processor to it, and while it waits for one query the
+// other queries yield to that one. An idle core still goes to them in full.
+// Only lowering a thread's priority needs no privilege, so every step
+// lowers. The thread is named only while it runs the query, so that a
+// number the system has given to another thread is never touched.
+struct ConsultasAntecipadas::Prioridade {
+    std::mutex mutex;
+    pid_t thread = 0;
+    int nice = kNiceLeitura;
+
+    void entrar()
+    {
+        const std::lock_guard<std::mutex> trava(mutex);
+        thread = gettid();
+        aplicar();
+    }
+    void sair()
+    {
+        const std::lock_guard<std::mutex> trava(mutex);
+        thread = 0;
+    }
+    void cederAEspera()
+    {
+        const std::lock_guard<std::mutex> trava(mutex);
+        nice = kNiceAposEspera;
+        if (thread != 0)
+            aplicar();
+    }
+    void aplicar() const { setpriority(PRIO_PROCESS, static_cast<id_t>(thread), nice); }
+};
 
 ConsultasAntecipadas::ConsultasAntecipadas(host::ConnectionText conexao) : FConexao(std::move(conexao)) {}
 
@@ -31,8 +72,14 @@ ConsultasAntecipadas::~ConsultasAntecipadas()
 // have without a worker, and reports whatever that gives.
 ConsultasAntecipadas::Leitura ConsultasAntecipadas::ler(const host::ConnectionText& conexao,
                                                         const TnFpaDMPlanilha::Consulta& consulta,
-                                                        const std::atomic<bool>& parar)
+                                                        const std::atomic<bool>& parar,
+                                                        const std::shared_ptr<Prioridade>& prioridade)
 {
+    prioridade->entrar();
+    struct Saida {
+        Prioridade& prioridade;
+        ~Saida() { prioridade.sair(); }
+    } saida{*prioridade};
     std::unique_ptr<host::TnDMSQLDataSet> sessao;
     try {
         sessao = std::make_unique<host::TnDMSQLDataSet>(conexao, parar);
@@ -52,8 +99,10 @@ void ConsultasAntecipadas::Iniciar(const TnFpaDMPlanilha::Consulta& consulta)
                                         [&](const Pendente& pendente) { return pendente.consulta == consulta; });
     if (existente != FPendentes.end())
         return;
-    FPendentes.push_back(
-        {consulta, std::async(std::launch::async, &ConsultasAntecipadas::ler, FConexao, consulta, std::cref(FParar))});
+    auto prioridade = std::make_shared<Prioridade>();
+    FPendentes.push_back({consulta, prioridade,
+                          std::async(std::launch::async, &ConsultasAntecipadas::ler, FConexao, consulta,
+                                     std::cref(FParar), prioridade)});
 }
 
 // The function's own query would have heard the cancel while it ran; the
@@ -75,6 +124,10 @@ std::unique_ptr<host::TnClientDataSet> ConsultasAntecipadas::Retirar(const TnFpa
         return nullptr;
     std::future<Leitura> futuro = std::move(pendente->leitura);
     FPendentes.erase(pendente);
+    if (futuro.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        for (Pendente& outra : FPendentes)
+            outra.prioridade->cederAEspera();
+    }
     esperar(futuro);
     Leitura leitura = futuro.get();
     if (leitura.falha)

@@ -39,13 +39,15 @@ private:
         std::unique_ptr<host::TnClientDataSet> dataset;
         std::exception_ptr falha;
     };
+    struct Prioridade;
     struct Pendente {
         TnFpaDMPlanilha::Consulta consulta;
+        std::shared_ptr<Prioridade> prioridade;
         std::future<Leitura> leitura;
     };
 
     static Leitura ler(const host::ConnectionText& conexao, const TnFpaDMPlanilha::Consulta& consulta,
-                       const std::atomic<bool>& parar);
+                       const std::atomic<bool>& parar, const std::shared_ptr<Prioridade>& prioridade);
     void esperar(std::future<Leitura>& leitura);
 
     host::ConnectionText FConexao;
