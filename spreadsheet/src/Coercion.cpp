@@ -86,7 +86,7 @@ std::optional<double> plainNumber(QStringView t, QChar decimalPoint, QChar group
             }
             mark = true;
             digits[n++] = '.';
-        } else if (c == groupSeparator && !mark && leadingDigits > 0 && leadingDigits <= 3 && groupDigits != 0
+        } else if (c == groupSeparator && !mark && leadingDigits > 0 && leadingDigits <= 3
                    && (groupDigits < 0 || groupDigits == 3)) {
             groupDigits = 0;
         } else {
