@@ -122,14 +122,14 @@ int DataSetCore::keyField(std::size_t position) const
     return indexFields_.empty() ? static_cast<int>(position) : indexFields_[position];
 }
 
-std::vector<int> DataSetCore::keyFields(std::size_t count) const
+const SortedIndex& DataSetCore::keyIndex(std::size_t count)
 {
     if (!indexFields_.empty()) {
-        return indexFields_;
+        return indexes_.get(indexFields_);
     }
     std::vector<int> leading(count);
     std::iota(leading.begin(), leading.end(), 0);
-    return leading;
+    return indexes_.get(leading);
 }
 
 void DataSetCore::checkKeyCount(std::size_t count) const
@@ -213,8 +213,7 @@ void DataSetCore::applyRange()
     }
     start.copyTo(range_->start, start.count());
     end.copyTo(range_->end, end.count());
-    const std::size_t count = std::max(start.count(), end.count());
-    const SortedIndex& index = indexFields_.empty() ? indexes_.get(keyFields(count)) : indexes_.get(indexFields_);
+    const SortedIndex& index = keyIndex(std::max(start.count(), end.count()));
     const Bounds bounds = boundsIn(index);
     cursor_.show(&index, bounds.lo, bounds.hi);
     cursor_.first();
@@ -262,7 +261,7 @@ const SortedIndex& DataSetCore::searchIndex(std::size_t count)
     if (!indexFields_.empty() || count <= view.fields().size()) {
         return view;
     }
-    return indexes_.get(keyFields(count));
+    return keyIndex(count);
 }
 
 bool DataSetCore::locate(const std::vector<KeyValue>& key, SearchMode mode)

@@ -76,7 +76,9 @@ private:
     };
 
     int keyField(std::size_t position) const;
-    std::vector<int> keyFields(std::size_t count) const;
+    // The index a key of `count` values is searched in: the view's fields, or
+    // the leading columns when none are named.
+    const SortedIndex& keyIndex(std::size_t count);
     void checkKeyCount(std::size_t count) const;
     KeyValue convertKey(std::size_t position, const QVariant& value);
     void fillKey(KeyState state, const QVariantList& values);
