@@ -3,7 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <string>
+#include <string_view>
 
 namespace payroll {
 
@@ -24,38 +26,71 @@ std::string somarUm(std::string digitos)
     return '1' + digitos;
 }
 
-bool soZeros(const QString& digitos)
+// The shortest digits that read back as the same double, "d[.ddd]e±XX" as
+// std::to_chars writes them. When there are no more than 15 they are also
+// the number's 15-digit rounding, ties and all: a double lies within 2^-53 of
+// them, far less than half a unit in the 15th digit. Not so below the normal
+// range, where doubles are sparser; those go the long way.
+struct Curtos {
+    char texto[32];
+    std::size_t tamanho = 0;
+    std::size_t posE = 0;
+    int digitos = 0;
+    int expoente = 0;
+};
+
+bool curtos(double valor, Curtos& c)
 {
-    for (const QChar c : digitos) {
-        if (c != QLatin1Char('0')) {
-            return false;
-        }
-    }
-    return true;
+    if (std::abs(valor) < std::numeric_limits<double>::min())
+        return false;
+    const auto [fim, erro] =
+        std::to_chars(std::begin(c.texto), std::end(c.texto), valor, std::chars_format::scientific);
+    if (erro != std::errc())
+        return false;
+    c.tamanho = static_cast<std::size_t>(fim - c.texto);
+    const std::string_view texto(c.texto, c.tamanho);
+    c.posE = texto.find('e');
+    const std::size_t sinal = texto.front() == '-' ? 1 : 0;
+    c.digitos = static_cast<int>(c.posE - sinal) - (c.posE - sinal > 1 ? 1 : 0);
+    const char* expoente = c.texto + c.posE + 1;
+    if (*expoente == '+')
+        ++expoente;
+    std::from_chars(expoente, fim, c.expoente);
+    return c.digitos <= kDigitosSignificativos;
 }
 
 }  // namespace
 
 // Qt's conversion costs thousands of instructions a number, and base and
-// reference cells format two or three numbers each. std::to_chars gives the
-// same correctly rounded digits except at an exact tie, which Qt rounds up
-// and to_chars to even; a tie shows as "50" in the next two digits, and such
-// numbers (and non-finite ones) are left to Qt.
+// reference cells format two or three numbers each. Most amounts have few
+// digits and take the shortest form; the others get std::to_chars' correctly
+// rounded digits, except at an exact tie, which Qt rounds up and to_chars to
+// even; a tie shows as "50" in the next two digits, and such numbers (and
+// non-finite ones) are left to Qt.
 std::string FormatoNumero::cientificoAscii(double valor)
 {
     const double magnitude = std::abs(valor);
-    if (std::isfinite(magnitude)) {
-        char texto[32];
-        char seguintes[32];
-        const auto [fim, erro] = std::to_chars(std::begin(texto), std::end(texto), magnitude,
-                                               std::chars_format::scientific, kDigitosSignificativos - 1);
-        const auto [fim2, erro2] = std::to_chars(std::begin(seguintes), std::end(seguintes), magnitude,
-                                                 std::chars_format::scientific, kDigitosSignificativos + 1);
-        // "d." and then digits 2 to 17: the 16th and 17th are at 16 and 17.
-        const bool empate = seguintes[16] == '5' && seguintes[17] == '0';
-        if (erro == std::errc() && erro2 == std::errc() && !empate) {
-            return std::string(texto, fim);
-        }
+    if (!std::isfinite(magnitude))
+        return QString::number(magnitude, 'e', kDigitosSignificativos - 1).toStdString();
+    Curtos c;
+    if (curtos(magnitude, c)) {
+        std::string texto(c.texto, 1);
+        texto += '.';
+        if (c.posE > 1)
+            texto.append(c.texto + 2, c.posE - 2);
+        texto.append(static_cast<std::size_t>(kDigitosSignificativos - c.digitos), '0');
+        return texto.append(c.texto + c.posE, c.tamanho - c.posE);
+    }
+    char texto[32];
+    char seguintes[32];
+    const auto [fim, erro] = std::to_chars(std::begin(texto), std::end(texto), magnitude,
+                                           std::chars_format::scientific, kDigitosSignificativos - 1);
+    const auto [fim2, erro2] = std::to_chars(std::begin(seguintes), std::end(seguintes), magnitude,
+                                             std::chars_format::scientific, kDigitosSignificativos + 1);
+    // "d." and then digits 2 to 17: the 16th and 17th are at 16 and 17.
+    const bool empate = seguintes[16] == '5' && seguintes[17] == '0';
+    if (erro == std::errc() && erro2 == std::errc() && !empate) {
+        return std::string(texto, fim);
     }
     return QString::number(magnitude, 'e', kDigitosSignificativos - 1).toStdString();
 }
@@ -65,12 +100,31 @@ QString FormatoNumero::cientifico(double valor)
     return QString::fromStdString(cientificoAscii(valor));
 }
 
-QString FormatoNumero::escalado(double valor, int decimais)
+QString FormatoNumero::geral(double valor)
+{
+    // Qt writes a negative zero as "0".
+    if (valor == 0.0)
+        return QStringLiteral("0");
+    Curtos c;
+    if (std::isfinite(valor) && curtos(valor, c)) {
+        // %g's choice: the exponent form below 1e-4 and from 1e15 on.
+        if (c.expoente < -4 || c.expoente >= kDigitosSignificativos)
+            return QString::fromLatin1(c.texto, static_cast<qsizetype>(c.tamanho));
+        char fixo[48];
+        const auto [fim, erro] = std::to_chars(std::begin(fixo), std::end(fixo), valor, std::chars_format::fixed);
+        if (erro == std::errc())
+            return QString::fromLatin1(fixo, fim - fixo);
+    }
+    return QString::number(valor, 'g', kDigitosSignificativos);
+}
+
+std::string FormatoNumero::escalado(double valor, int decimais)
 {
     // Worked on in ASCII: the event cells format two or three numbers each.
     const std::string cientifico = cientificoAscii(valor);
     const std::size_t posE = cientifico.find('e');
-    const std::string mantissa = cientifico.substr(0, 1) + cientifico.substr(2, posE - 2);
+    std::string mantissa(cientifico, 0, 1);
+    mantissa.append(cientifico, 2, posE - 2);
     const char* expoenteInicio = cientifico.data() + posE + 1;
     if (*expoenteInicio == '+') {
         ++expoenteInicio;
@@ -79,26 +133,28 @@ QString FormatoNumero::escalado(double valor, int decimais)
     std::from_chars(expoenteInicio, cientifico.data() + cientifico.size(), expoente);
     const int manter = expoente + 1 + decimais;
     if (manter < 0) {
-        return QStringLiteral("0");
+        return "0";
     }
     const auto tamanho = static_cast<int>(mantissa.size());
     if (manter >= tamanho) {
-        return QString::fromStdString(mantissa + std::string(static_cast<std::size_t>(manter - tamanho), '0'));
+        return mantissa.append(static_cast<std::size_t>(manter - tamanho), '0');
     }
-    const std::string mantidos = manter == 0 ? std::string("0") : mantissa.substr(0, static_cast<std::size_t>(manter));
-    return QString::fromStdString(mantissa[static_cast<std::size_t>(manter)] >= '5' ? somarUm(mantidos) : mantidos);
+    const bool subir = mantissa[static_cast<std::size_t>(manter)] >= '5';
+    if (manter == 0)
+        mantissa = "0";
+    else
+        mantissa.resize(static_cast<std::size_t>(manter));
+    return subir ? somarUm(std::move(mantissa)) : mantissa;
 }
 
-QString FormatoNumero::agrupar(const QString& digitos, const QString& separador)
+void FormatoNumero::agrupar(QString& texto, std::string_view digitos, const QString& separador)
 {
-    QString texto;
-    for (qsizetype i = 0; i < digitos.size(); ++i) {
+    for (std::size_t i = 0; i < digitos.size(); ++i) {
         if (i > 0 && (digitos.size() - i) % 3 == 0) {
             texto += separador;
         }
-        texto += digitos[i];
+        texto += QLatin1Char(digitos[i]);
     }
-    return texto;
 }
 
 QString FormatoNumero::agrupado(double valor, int decimais, const QLocale& locale)
@@ -106,14 +162,21 @@ QString FormatoNumero::agrupado(double valor, int decimais, const QLocale& local
     if (!std::isfinite(valor)) {
         return QString::number(valor);
     }
-    QString digitos = escalado(valor, decimais);
-    if (digitos.size() <= decimais) {
-        digitos = QString(decimais + 1 - digitos.size(), QLatin1Char('0')) + digitos;
+    std::string digitos = escalado(valor, decimais);
+    const auto casas = static_cast<std::size_t>(decimais);
+    if (digitos.size() <= casas) {
+        digitos.insert(0, casas + 1 - digitos.size(), '0');
     }
-    const QString sinal = valor < 0 && !soZeros(digitos) ? locale.negativeSign() : QString();
-    QString texto = sinal + agrupar(digitos.left(digitos.size() - decimais), locale.groupSeparator());
+    const std::size_t inteiros = digitos.size() - casas;
+    QString texto;
+    texto.reserve(static_cast<qsizetype>(digitos.size() + inteiros / 3 + 3));
+    if (valor < 0 && digitos.find_first_not_of('0') != std::string::npos) {
+        texto += locale.negativeSign();
+    }
+    agrupar(texto, std::string_view(digitos).substr(0, inteiros), locale.groupSeparator());
     if (decimais > 0) {
-        texto += locale.decimalPoint() + digitos.right(decimais);
+        texto += locale.decimalPoint();
+        texto += QLatin1StringView(digitos.data() + inteiros, static_cast<qsizetype>(casas));
     }
     return texto;
 }
@@ -123,12 +186,14 @@ QString FormatoNumero::inteiro(double valor, int digitos)
     if (!std::isfinite(valor)) {
         return QString::number(valor);
     }
-    QString texto = escalado(valor, 0);
-    const bool negativo = valor < 0 && !soZeros(texto);
-    if (texto.size() < digitos) {
-        texto = QString(digitos - texto.size(), QLatin1Char('0')) + texto;
+    std::string texto = escalado(valor, 0);
+    const bool negativo = valor < 0 && texto.find_first_not_of('0') != std::string::npos;
+    if (texto.size() < static_cast<std::size_t>(digitos)) {
+        texto.insert(0, static_cast<std::size_t>(digitos) - texto.size(), '0');
     }
-    return negativo ? QLatin1Char('-') + texto : texto;
+    if (negativo)
+        texto.insert(0, 1, '-');
+    return QString::fromLatin1(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
 }  // namespace payroll

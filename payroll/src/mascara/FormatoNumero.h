@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace payroll {
 
@@ -19,12 +20,14 @@ public:
     // |valor|'s first 15 significant digits and exponent, "d.dddddddddddddde+XX",
     // exactly as QString::number(|valor|, 'e', 14) writes them.
     static QString cientifico(double valor);
+    // valor as QString::number(valor, 'g', 15) writes it.
+    static QString geral(double valor);
 
 private:
     // |valor| × 10^decimais rounded, as a string of decimal digits.
-    static QString escalado(double valor, int decimais);
+    static std::string escalado(double valor, int decimais);
     static std::string cientificoAscii(double valor);
-    static QString agrupar(const QString& digitos, const QString& separador);
+    static void agrupar(QString& texto, std::string_view digitos, const QString& separador);
 };
 
 }  // namespace payroll

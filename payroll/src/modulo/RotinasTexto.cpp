@@ -1,5 +1,7 @@
 #include "payroll/RotinasTexto.h"
 
+#include "mascara/FormatoNumero.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -50,7 +52,7 @@ QString EntreAspas(const QString& texto)
 
 QString TextoReal(double valor)
 {
-    QString text = QString::number(valor, 'g', 15);
+    QString text = FormatoNumero::geral(valor);
     return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 

@@ -70,22 +70,27 @@ TEST_F(FormatacaoEventoTest, FormatoNumeroArredondaComoDecimal)
     EXPECT_EQ(FormatoNumero::inteiro(1234, 3), "1234");
 }
 
-// The digits every event number is rounded from must be Qt's, ties included:
-// payroll amounts, hours, random doubles and exact ties at the 15th digit.
+// The digits every event number is rounded from must be Qt's, ties included,
+// and so must the plain text of a value: payroll amounts, hours, random
+// doubles, exact ties at the 15th digit and both sides of %g's notation limits.
 TEST_F(FormatacaoEventoTest, DigitosCientificosSaoOsDoQt)
 {
     std::mt19937_64 aleatorio(20261208);
     std::uniform_int_distribution<long long> centavos(0, 99999999999LL);
     std::uniform_int_distribution<std::uint64_t> bits;
     std::vector<double> valores = {0.0, 1e15 + 5, 1234567890123455.0, 123456789012.0625, 0.5, 2.675, 1e-300, 5e-324,
-                                   1.7976931348623157e308};
+                                   1.7976931348623157e308, 1e15, 999999999999999.0, 1e-4, 1.5e-5, 123.25, 1e14};
     for (int i = 0; i < 30000; ++i) {
         valores.push_back(static_cast<double>(centavos(aleatorio)) / (i % 3 ? 100.0 : 60.0));
         valores.push_back(std::bit_cast<double>(bits(aleatorio) & 0x7FEFFFFFFFFFFFFFULL));
     }
     for (const double v : valores) {
-        ASSERT_EQ(FormatoNumero::cientifico(v).toStdString(), QString::number(std::abs(v), 'e', 14).toStdString())
-            << std::setprecision(17) << v;
+        for (const double x : {v, -v, v * 1e-8, v * 1e-17}) {
+            ASSERT_EQ(FormatoNumero::cientifico(x).toStdString(), QString::number(std::abs(x), 'e', 14).toStdString())
+                << std::setprecision(17) << x;
+            ASSERT_EQ(FormatoNumero::geral(x).toStdString(), QString::number(x, 'g', 15).toStdString())
+                << std::setprecision(17) << x;
+        }
     }
 }
 
