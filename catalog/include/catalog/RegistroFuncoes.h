@@ -2,6 +2,8 @@
 
 #include <spreadsheet/Workbook.h>
 
+#include <typeinfo>
+
 namespace spreadsheet {
 class FormulaResult;
 }
@@ -34,8 +36,22 @@ T* PegarDM(const spreadsheet::FormulaResult& result)
     spreadsheet::WorkbookTag* tag = tagDaPasta(result);
     if (!tag)
         return nullptr;
-    if (T* module = dynamic_cast<T*>(tag))
+    // Every payroll cell asks, and the cast across the module's bases costs
+    // hundreds of instructions. Its result depends only on the object's
+    // address and class, so the last answer serves while both are the same.
+    struct Ultimo {
+        const spreadsheet::WorkbookTag* tag = nullptr;
+        const std::type_info* classe = nullptr;
+        T* module = nullptr;
+    };
+    thread_local Ultimo ultimo;
+    const std::type_info& classe = typeid(*tag);
+    if (ultimo.tag == tag && ultimo.classe == &classe)
+        return ultimo.module;
+    if (T* module = dynamic_cast<T*>(tag)) {
+        ultimo = {tag, &classe, module};
         return module;
+    }
     falhaPegarDM();
 }
 
