@@ -2,11 +2,16 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace payroll {
 
 // Small text routines of the payroll functions.
 // True when the code is one of the ";"-separated codes (blanks ignored).
 bool ListaContemCodigo(const QString& lista, int codigo);
+// The codes ListaContemCodigo finds in the list, read once for a loop:
+// a code is written as QString::number writes it, so "007" names none.
+std::vector<int> CodigosDaLista(const QString& lista);
 // Every occurrence of old replaced by new, ignoring case.
 QString SubstituirTexto(const QString& texto, const QString& antigo, const QString& novo);
 // Without "Dias", "Dia", "%", "hs", "Divs" (in this order, ignoring case), trimmed.

@@ -11,12 +11,21 @@ namespace payroll {
 
 bool ListaContemCodigo(const QString& lista, int codigo)
 {
-    const QString wanted = QString::number(codigo);
-    for (const QStringView code : QStringView(lista).tokenize(u';')) {
-        if (code.trimmed() == wanted)
-            return true;
+    const std::vector<int> codigos = CodigosDaLista(lista);
+    return std::find(codigos.begin(), codigos.end(), codigo) != codigos.end();
+}
+
+std::vector<int> CodigosDaLista(const QString& lista)
+{
+    std::vector<int> codigos;
+    for (const QStringView item : QStringView(lista).tokenize(u';')) {
+        const QStringView codigo = item.trimmed();
+        bool ok = false;
+        const int valor = codigo.toInt(&ok);
+        if (ok && codigo == QString::number(valor))
+            codigos.push_back(valor);
     }
-    return false;
+    return codigos;
 }
 
 QString SubstituirTexto(const QString& texto, const QString& antigo, const QString& novo)

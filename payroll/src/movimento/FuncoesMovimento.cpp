@@ -146,10 +146,11 @@ void FuncoesMovimento::EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, cons
 
     const host::TnField& codigo = dataset.Fields(kColunaEvento);
     const host::TnField& coluna = dataset.Fields(kind);
+    const std::vector<int> somados = CodigosDaLista(auxiliares);
     double soma = 0.0;
     for (dataset.First(); !dataset.Eof(); dataset.Next()) {
         const int codigoEvento = codigo.AsInteger();
-        if (codigoEvento == evento || (!auxiliares.isEmpty() && ListaContemCodigo(auxiliares, codigoEvento)))
+        if (codigoEvento == evento || std::find(somados.begin(), somados.end(), codigoEvento) != somados.end())
             soma += coluna.AsFloat();
     }
     const TextoEvento texto(kEventoBase, kEventoRefer);

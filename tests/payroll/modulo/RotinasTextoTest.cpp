@@ -15,6 +15,8 @@ TEST(RotinasTexto, EventListsIgnoreBlanksAroundCodes)
     EXPECT_TRUE(ListaContemCodigo(QStringLiteral(" 35"), 35));
     EXPECT_FALSE(ListaContemCodigo(QStringLiteral("35;370"), 37));
     EXPECT_FALSE(ListaContemCodigo(QString(), 0));
+    EXPECT_FALSE(ListaContemCodigo(QStringLiteral("035;+37"), 35)) << "codes are compared as written";
+    EXPECT_EQ(CodigosDaLista(QStringLiteral("35; 37 ;;x;-4;037;49")), (std::vector<int>{35, 37, -4, 49}));
 }
 
 TEST(RotinasTexto, UnitsAreRemovedIgnoringCaseAndNumbersKeptAsTheyAre)
