@@ -199,6 +199,73 @@ QString toText(const QVariant& value)
     return value.toString();
 }
 
+namespace {
+
+// A short date format made only of "dd", "MM", "yyyy" and separators, as
+// most locales' are ("dd/MM/yyyy" here); empty for any other.
+struct FormatoCurto {
+    QLocale locale;
+    QString partes;  // 'd', 'M', 'y' for the fields, anything else as written
+};
+
+QString partesSimples(const QString& formato)
+{
+    QString partes;
+    for (qsizetype i = 0; i < formato.size();) {
+        const QChar c = formato[i];
+        const QStringView resto = QStringView(formato).mid(i);
+        if (resto.startsWith(u"yyyy") && !resto.mid(4).startsWith(u'y')) {
+            partes += u'y';
+            i += 4;
+        } else if ((c == u'd' || c == u'M') && resto.size() >= 2 && resto[1] == c
+                   && !(resto.size() > 2 && resto[2] == c)) {
+            partes += c;
+            i += 2;
+        } else if (c.isLetter() || c == u'\'') {
+            return {};
+        } else {
+            partes += c;
+            ++i;
+        }
+    }
+    return partes;
+}
+
+void doisDigitos(QString& texto, int valor)
+{
+    texto += QLatin1Char(char('0' + valor / 10));
+    texto += QLatin1Char(char('0' + valor % 10));
+}
+
+// Every date field a payroll cell shows comes here, and Qt reads the
+// format again at each call.
+QString shortDate(const QDate& date)
+{
+    const QLocale locale;
+    thread_local FormatoCurto ultimo{QLocale::c(), partesSimples(QLocale::c().dateFormat(QLocale::ShortFormat))};
+    if (!(ultimo.locale == locale))
+        ultimo = {locale, partesSimples(locale.dateFormat(QLocale::ShortFormat))};
+    if (ultimo.partes.isEmpty() || !date.isValid() || date.year() < 1000 || date.year() > 9999)
+        return locale.toString(date, QLocale::ShortFormat);
+    QString texto;
+    texto.reserve(ultimo.partes.size() + 8);
+    for (const QChar parte : ultimo.partes) {
+        if (parte == u'd') {
+            doisDigitos(texto, date.day());
+        } else if (parte == u'M') {
+            doisDigitos(texto, date.month());
+        } else if (parte == u'y') {
+            doisDigitos(texto, date.year() / 100);
+            doisDigitos(texto, date.year() % 100);
+        } else {
+            texto += parte;
+        }
+    }
+    return texto;
+}
+
+}  // namespace
+
 QString displayText(const QVariant& value)
 {
     switch (kindOf(value)) {
@@ -208,7 +275,7 @@ QString displayText(const QVariant& value)
         return locale.toString(value.toDouble(), 'g', 15);
     }
     case Kind::Date:
-        return QLocale().toString(value.toDate(), QLocale::ShortFormat);
+        return shortDate(value.toDate());
     default:
         return toText(value);
     }

@@ -1,4 +1,5 @@
 #include "DataSetBuilder.h"
+#include "ValueConversion.h"
 #include "host/HostError.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,21 @@ TEST_F(FieldValueTest, DateConversions)
     dataset->Last();
     dataset->Prior();
     EXPECT_EQ(field("Texto").AsDate(), QDate(2023, 5, 1));
+}
+
+// Dates show in the locale's short format, whichever locale is the default
+// and whether or not its format is one the quick path writes.
+TEST_F(FieldValueTest, DatesShowAsTheLocaleWritesThem)
+{
+    const QDate datas[] = {QDate(2023, 5, 1), QDate(1899, 12, 31), QDate(999, 1, 9), QDate(12345, 6, 7), QDate()};
+    for (const QLocale::Language lingua : {QLocale::Portuguese, QLocale::English, QLocale::German, QLocale::C,
+                                           QLocale::French, QLocale::Japanese, QLocale::Finnish}) {
+        QLocale::setDefault(QLocale(lingua));
+        for (const QDate& data : datas) {
+            EXPECT_EQ(host::conversion::displayText(data), QLocale().toString(data, QLocale::ShortFormat))
+                << QLocale().name().toStdString() << " " << data.toString(Qt::ISODate).toStdString();
+        }
+    }
 }
 
 }  // namespace
