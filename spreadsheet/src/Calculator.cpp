@@ -370,19 +370,19 @@ Value Calculator::callProcedure(const FunctionEntry& entry, Evaluator& evaluator
 {
     FormulaResult result(evaluator, evaluator.sheet(), evaluator.position());
     const ArgumentTokens tokens(args);
-    const QString prefix = entry.name + QStringLiteral(": ");
+    const auto prefix = [&entry] { return entry.name + QStringLiteral(": "); };
     try {
         entry.procedure(result, tokens);
     } catch (const NeedsCalculation&) {
         throw;
     } catch (const SpreadsheetError& e) {
-        evaluator.recordFailure(prefix + e.message());
+        evaluator.recordFailure(prefix() + e.message());
         return Value::error(ErrorCode::Value);
     } catch (const std::exception& e) {
-        evaluator.recordFailure(prefix + QString::fromLocal8Bit(e.what()));
+        evaluator.recordFailure(prefix() + QString::fromLocal8Bit(e.what()));
         return Value::error(ErrorCode::Value);
     } catch (...) {
-        evaluator.recordFailure(prefix + QStringLiteral("erro desconhecido."));
+        evaluator.recordFailure(prefix() + QStringLiteral("erro desconhecido."));
         return Value::error(ErrorCode::Value);
     }
     return result.value();

@@ -624,7 +624,11 @@ void Evaluator::callCustom(const Token& t, const Formula& formula)
         result = Value::error(ErrorCode::Value);
     } else {
         // Arguments are read as values: an error among them is the result.
-        std::vector<Operand> resolved(args.begin(), args.end());
+        // A procedure may calculate other cells, which call procedures too.
+        if (customArguments_.size() == customDepth_)
+            customArguments_.emplace_back();
+        std::vector<Operand>& resolved = customArguments_[customDepth_];
+        resolved.assign(args.begin(), args.end());
         for (Operand& o : resolved) {
             if (o.kind == Operand::Kind::Reference) {
                 o.value = scalar(o);
@@ -635,8 +639,15 @@ void Evaluator::callCustom(const Token& t, const Formula& formula)
             }
         }
         if (!result.isError()) {
+            ++customDepth_;
+            struct Nivel {
+                std::size_t& depth;
+                ~Nivel() { --depth; }
+            } nivel{customDepth_};
             result = calculator_.callProcedure(*entry, *this, resolved);
         }
+        // Not through `resolved`: a nested call may have moved the lists.
+        customArguments_[customDepth_].clear();
     }
     stack_.resize(base);
     pushValue(std::move(result));

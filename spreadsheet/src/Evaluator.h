@@ -89,6 +89,10 @@ private:
     Workbook& workbook_;
     Calculator& calculator_;
     std::vector<Operand> stack_;
+    // The resolved arguments of the custom calls under way, one list per
+    // level of nesting, kept between calls so that they rarely allocate.
+    std::vector<std::vector<Operand>> customArguments_;
+    std::size_t customDepth_ = 0;
     std::optional<Operand> referenceResult_;
     std::vector<std::pair<QString, Operand>> locals_;  // names of the LETs being run
     const Sheet* sheet_ = nullptr;
