@@ -41,7 +41,7 @@ struct Curtos {
 
 bool curtos(double valor, Curtos& c)
 {
-    if (std::abs(valor) < std::numeric_limits<double>::min())
+    if (valor != 0.0 && std::abs(valor) < std::numeric_limits<double>::min())
         return false;
     const auto [fim, erro] =
         std::to_chars(std::begin(c.texto), std::end(c.texto), valor, std::chars_format::scientific);
@@ -121,16 +121,26 @@ QString FormatoNumero::geral(double valor)
 std::string FormatoNumero::escalado(double valor, int decimais)
 {
     // Worked on in ASCII: the event cells format two or three numbers each.
-    const std::string cientifico = cientificoAscii(valor);
-    const std::size_t posE = cientifico.find('e');
-    std::string mantissa(cientifico, 0, 1);
-    mantissa.append(cientifico, 2, posE - 2);
-    const char* expoenteInicio = cientifico.data() + posE + 1;
-    if (*expoenteInicio == '+') {
-        ++expoenteInicio;
-    }
+    // Digits left off the shortest form are zeros and round nothing up.
+    std::string mantissa;
     int expoente = 0;
-    std::from_chars(expoenteInicio, cientifico.data() + cientifico.size(), expoente);
+    Curtos c;
+    if (curtos(std::abs(valor), c)) {
+        mantissa.assign(c.texto, 1);
+        if (c.posE > 1)
+            mantissa.append(c.texto + 2, c.posE - 2);
+        expoente = c.expoente;
+    } else {
+        const std::string cientifico = cientificoAscii(valor);
+        const std::size_t posE = cientifico.find('e');
+        mantissa.assign(cientifico, 0, 1);
+        mantissa.append(cientifico, 2, posE - 2);
+        const char* expoenteInicio = cientifico.data() + posE + 1;
+        if (*expoenteInicio == '+') {
+            ++expoenteInicio;
+        }
+        std::from_chars(expoenteInicio, cientifico.data() + cientifico.size(), expoente);
+    }
     const int manter = expoente + 1 + decimais;
     if (manter < 0) {
         return "0";

@@ -94,6 +94,28 @@ TEST_F(FormatacaoEventoTest, DigitosCientificosSaoOsDoQt)
     }
 }
 
+// Amounts in cents and in sixtieths, within fifteen digits, where rounding
+// on the decimal digits and on the binary value agree.
+TEST_F(FormatacaoEventoTest, ValoresAgrupadosComoOsDoQt)
+{
+    const QLocale eua(QLocale::English, QLocale::UnitedStates);
+    std::mt19937_64 aleatorio(8122026);
+    for (int i = 0; i < 20000; ++i) {
+        const bool nove = i % 2 == 0;
+        const long long limite = nove ? 50000000LL : 100000000000000LL;
+        const long long k = std::uniform_int_distribution<long long>(-limite, limite)(aleatorio) >> (i % 40);
+        const double v = static_cast<double>(k) / (i % 3 ? 100.0 : 60.0);
+        const int decimais = nove ? 9 : 2;
+        ASSERT_EQ(FormatoNumero::agrupado(v, decimais, eua).toStdString(), eua.toString(v, 'f', decimais).toStdString())
+            << std::setprecision(17) << v;
+        const double inteiro = static_cast<double>(k);
+        ASSERT_EQ(FormatoNumero::inteiro(inteiro, 3).toStdString(),
+                  ((k < 0 ? QStringLiteral("-") : QString()) + QString::number(std::abs(k)).rightJustified(3, u'0'))
+                      .toStdString())
+            << k;
+    }
+}
+
 TEST_F(FormatacaoEventoTest, EscolherHoraOuValorPelaUnidade)
 {
     const QString um = QStringLiteral("1");
