@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace spreadsheet::io {
@@ -160,8 +161,15 @@ void writeArrayFormula(lxw_worksheet* target, const Sheet& sheet, const ArrayFor
 void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& formats)
 {
     std::vector<ArrayFormula> arrays;
+    // A sheet's styles stay in place while it is written, so a style's
+    // address names it; hashing the whole style for every cell cost more.
+    std::unordered_map<const CellStyle*, lxw_format*> byAddress;
     sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
-        lxw_format* format = formats.get(sheet.style(row, column));
+        const CellStyle& style = sheet.style(row, column);
+        auto [known, added] = byAddress.try_emplace(&style, nullptr);
+        if (added)
+            known->second = formats.get(style);
+        lxw_format* format = known->second;
         const Value value = sheet.value(row, column);
         const Formula* formula = formulaAt(sheet, row, column);
         if (formula && formula->isValid()) {
