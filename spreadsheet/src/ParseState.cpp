@@ -7,12 +7,35 @@
 #include <spreadsheet/FunctionRepository.h>
 #include <spreadsheet/Workbook.h>
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace spreadsheet {
 
 namespace {
+
+// A number as the formula writes it: ASCII digits, a point, an exponent.
+// std::from_chars reads it exactly as the locale-free conversion does, and
+// without its cost; a result out of range goes to Qt, which decides.
+double numberText(QStringView text, bool& ok)
+{
+    char ascii[64];
+    const bool plain = text.size() < qsizetype(sizeof ascii)
+                       && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (plain) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            ascii[i] = static_cast<char>(text[i].unicode());
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(ascii, ascii + text.size(), value);
+        if (error == std::errc() && end == ascii + text.size()) {
+            ok = true;
+            return value;
+        }
+    }
+    return text.toDouble(&ok);
+}
 
 struct BinaryOperator {
     const char16_t* text;
@@ -368,7 +391,7 @@ void ParseState::number()
         }
     }
     bool ok = false;
-    const double value = text_.mid(start, pos_ - start).toDouble(&ok);
+    const double value = numberText(text_.mid(start, pos_ - start), ok);
     if (!ok || !std::isfinite(value)) {
         fail(QStringLiteral("Número inválido: %1").arg(text_.mid(start, pos_ - start)));
     }

@@ -38,8 +38,10 @@ CellAddress usedExtent(const Sheet& sheet)
 
 QString field(const QString& text, QChar separator)
 {
-    const bool needsQuotes = text.contains(separator) || text.contains(u'"') || text.contains(u'\n')
-                             || text.contains(u'\r');
+    // One pass over the text: most fields are short numbers.
+    const bool needsQuotes = std::any_of(text.cbegin(), text.cend(), [separator](QChar c) {
+        return c == separator || c == u'"' || c == u'\n' || c == u'\r';
+    });
     if (!needsQuotes) {
         return text;
     }
