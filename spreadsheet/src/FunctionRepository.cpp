@@ -1,5 +1,7 @@
 #include <spreadsheet/FunctionRepository.h>
 
+#include "FormulaWords.h"
+
 #include <spreadsheet/SpreadsheetError.h>
 
 namespace spreadsheet {
@@ -43,7 +45,7 @@ void FunctionRepository::Add(const QString& name, FunctionProcedure procedure, P
 
 int FunctionRepository::indexOf(QStringView name) const
 {
-    return byName_.value(name.toString().toUpper(), -1);
+    return byName_.value(functionNameKey(name), -1);
 }
 
 const FunctionEntry* FunctionRepository::find(QStringView name) const

@@ -1,5 +1,7 @@
 #include "BuiltinFunctions.h"
 
+#include "../FormulaWords.h"
+
 #include "FunctionTables.h"
 
 #include "DateFunctions.h"
@@ -135,7 +137,7 @@ std::span<const BuiltinFunction> builtinFunctions()
 int findBuiltin(QStringView name)
 {
     static const QHash<QString, int> index = buildNameIndex();
-    return index.value(name.toString().toUpper(), -1);
+    return index.value(functionNameKey(name), -1);
 }
 
 }  // namespace spreadsheet
