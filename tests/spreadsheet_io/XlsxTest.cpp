@@ -336,6 +336,20 @@ TEST_F(XlsxWriterTest, RoundTripKeepsValuesAndFormulas)
     EXPECT_EQ(copy->sheet(1).value(0, 0).number(), 42.0);
 }
 
+// Parts are stored with zlib's fastest level, which the zip records in the
+// deflate bits of each entry's flags (both set: "super fast").
+TEST_F(XlsxWriterTest, PartsAreCompressedAtTheFastestLevel)
+{
+    XlsxWriter::write(*sampleWorkbook(), path(QStringLiteral("saida.xlsx")), {});
+    const QByteArray bytes = fileBytes(path(QStringLiteral("saida.xlsx")));
+    ASSERT_GT(bytes.size(), 30);
+    ASSERT_TRUE(bytes.startsWith("PK\x03\x04"));
+    const int flags = static_cast<unsigned char>(bytes[6]) | static_cast<unsigned char>(bytes[7]) << 8;
+    const int method = static_cast<unsigned char>(bytes[8]);
+    EXPECT_EQ(method, 8) << "deflated";
+    EXPECT_EQ((flags >> 1) & 3, 3);
+}
+
 TEST_F(XlsxWriterTest, RoundTripKeepsStylesMergesSizesAndNames)
 {
     const auto original = sampleWorkbook();
