@@ -8,18 +8,19 @@ namespace host {
 // Id 0 is the empty text, which null rows point at.
 TextPool::TextPool()
 {
-    intern(QString());
+    lookup_.insert(QString(), 0);
+    texts_.push_back(QString());
 }
 
+// One lookup a text: a new text finds its slot holding 0, which only the
+// empty text owns.
 quint32 TextPool::intern(const QString& text)
 {
-    const auto found = lookup_.constFind(text);
-    if (found != lookup_.cend()) {
-        return *found;
+    quint32& id = lookup_[text];
+    if (id == 0 && !text.isEmpty()) {
+        id = static_cast<quint32>(texts_.size());
+        texts_.push_back(text);
     }
-    const auto id = static_cast<quint32>(texts_.size());
-    lookup_.insert(text, id);
-    texts_.push_back(text);
     return id;
 }
 
