@@ -21,7 +21,8 @@ struct ParseFailure : std::runtime_error {
 // The recursive-descent reader behind FormulaParser: one instance per text.
 class ParseState {
 public:
-    ParseState(const Workbook& workbook, QStringView text) : workbook_(workbook), text_(text) {}
+    // Room for the tokens of a usual formula, so that they take one allocation.
+    ParseState(const Workbook& workbook, QStringView text) : workbook_(workbook), text_(text) { tokens.reserve(16); }
 
     void parseFormula();
     std::vector<Token> tokens;

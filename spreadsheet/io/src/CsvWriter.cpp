@@ -63,8 +63,10 @@ void CsvWriter::write(const Sheet& sheet, QIODevice& out, QChar separator)
 {
     put(out, QByteArray(kByteOrderMark));
     const CellAddress extent = usedExtent(sheet);
+    QString line;
     for (int row = 0; row <= extent.row; ++row) {
-        QString line;
+        // One buffer for every line: most lines are about as long as the last.
+        line.resize(0);
         for (int column = 0; column <= extent.column; ++column) {
             if (column > 0) {
                 line += separator;
