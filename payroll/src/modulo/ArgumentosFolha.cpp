@@ -47,6 +47,17 @@ QVariant ArgumentosFolha::valor(int index) const
 // An omitted argument and an empty cell both mean "not given".
 double ArgumentosFolha::numeroReal(int index) const
 {
+    // Codes come as numbers or as digits in a text: both are read from the
+    // argument's value, without the variant every other case goes through.
+    if (index < count_) {
+        const spreadsheet::Value direto = result_.argumentValue(arguments_, index);
+        if (direto.isNumber() && std::isfinite(direto.number()))
+            return direto.number();
+        if (direto.isText()) {
+            if (const std::optional<int> codigo = digitos(QStringView(direto.text()).trimmed()))
+                return *codigo;
+        }
+    }
     const QVariant value = valor(index);
     if (!value.isValid())
         return -1.0;

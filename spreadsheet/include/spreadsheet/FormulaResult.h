@@ -36,6 +36,9 @@ public:
     QVariant ExtractStringParameter(const ArgumentTokens& arguments, int index) const;
     // The argument converted to a number; false when it is not numeric.
     bool ExtractNumericParameter(QVariant& value, const ArgumentTokens& arguments, int index) const;
+    // The argument's own value, without a variant: empty for an empty cell
+    // or an omitted argument.
+    Value argumentValue(const ArgumentTokens& arguments, int index) const;
 
     // Sets the result: numbers (any arithmetic QVariant), text or booleans.
     void AddValue(const QVariant& value);
@@ -49,8 +52,6 @@ public:
     const Value& value() const { return value_; }
 
 private:
-    Value argumentValue(const ArgumentTokens& arguments, int index) const;
-
     Evaluator& evaluator_;
     const Sheet& sheet_;
     CellAddress position_;
