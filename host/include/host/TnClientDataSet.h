@@ -62,6 +62,9 @@ public:
     bool IsEmpty() const;
     int RecordCount() const;
     int RecNo() const;
+    // Goes to the record at that position of the rows shown (1 for the
+    // first); raises for a position outside them.
+    void SetRecNo(int recNo);
 
     void SetIndexFieldNames(const QString& names);
     QString GetIndexFieldNames() const;

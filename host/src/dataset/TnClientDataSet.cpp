@@ -140,6 +140,15 @@ int TnClientDataSet::RecNo() const
     return IsEmpty() ? 0 : static_cast<int>(core_->view().position()) + 1;
 }
 
+void TnClientDataSet::SetRecNo(int recNo)
+{
+    ViewCursor& cursor = core_->navigate();
+    if (recNo < 1 || static_cast<std::size_t>(recNo) > cursor.count()) {
+        throw HostError(QStringLiteral("Registro %1 fora do conjunto de dados, que mostra %2.").arg(recNo).arg(cursor.count()));
+    }
+    cursor.moveTo(static_cast<std::size_t>(recNo) - 1);
+}
+
 void TnClientDataSet::SetIndexFieldNames(const QString& names)
 {
     core_->setIndexFieldNames(names);

@@ -19,6 +19,8 @@ class TnClientDataSet;
 
 namespace payroll {
 
+class LinhasDoFuncionario;
+
 
 // Turns an event's base or reference into text in the event's unit, from
 // its procedure code and structure class, the employee's contract and union.
@@ -79,6 +81,8 @@ private:
     // found in it; an employee missing reads as empty data.
     std::optional<int> FEmpresaContrato;
     std::optional<int> FEmpresaSindicato;
+    std::unique_ptr<LinhasDoFuncionario> FLinhasContrato;
+    std::unique_ptr<LinhasDoFuncionario> FLinhasSindicato;
     bool FContratoAchado = false;
     bool FSindicatoAchado = false;
     std::optional<std::pair<int, int>> FFuncionarioPosicionado;  // company and employee

@@ -1,6 +1,7 @@
 #include "payroll/TfpaOMascEvento.h"
 
 #include "FormatoNumero.h"
+#include "LinhasDoFuncionario.h"
 #include "TnMapDadosContrato.h"
 #include "TnMapSindicato.h"
 #include "TnMapTabelaAnuidade.h"
@@ -40,6 +41,7 @@ QString textoOuVazio(const host::TnField* campo, bool achado)
 // Opens the company's rows on first use or when the company changed, and
 // goes to the employee's row.
 bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<int>& lidaPara,
+                std::unique_ptr<LinhasDoFuncionario>& linhas,
                 const std::function<TfpaOMascEvento::Consulta()>& consulta,
                 const TfpaOMascEvento::Executor& executar, int empresa, int codFunc)
 {
@@ -47,11 +49,13 @@ bool posicionar(std::unique_ptr<host::TnClientDataSet>& dataset, std::optional<i
         // A failed query must leave nothing behind, so the next call retries.
         host::DestruirSQL(dataset);
         lidaPara.reset();
+        linhas.reset();
         dataset = executar(consulta());
         dataset->SetIndexFieldNames(kChaveFuncionario);
+        linhas = LinhasDoFuncionario::ler(*dataset, empresa);
         lidaPara = empresa;
     }
-    return dataset->FindKey({empresa, codFunc});
+    return linhas ? linhas->posicionar(*dataset, codFunc) : dataset->FindKey({empresa, codFunc});
 }
 
 // The values of a formatter query, in the order its parameters appear.
@@ -242,11 +246,11 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
     FFuncionarioPosicionado.reset();
     // The queries are built only when one is about to run, not at every cell.
     FContratoAchado = posicionar(
-        FCurDadosContrato, FEmpresaContrato, [&] { return ConsultaDadosContrato(empresa, FCompet.date()); },
-        FExecutar, empresa, codFunc);
+        FCurDadosContrato, FEmpresaContrato, FLinhasContrato,
+        [&] { return ConsultaDadosContrato(empresa, FCompet.date()); }, FExecutar, empresa, codFunc);
     FSindicatoAchado = posicionar(
-        FCurSindicato, FEmpresaSindicato, [&] { return ConsultaSindicato(empresa, FCompet.date()); }, FExecutar,
-        empresa, codFunc);
+        FCurSindicato, FEmpresaSindicato, FLinhasSindicato, [&] { return ConsultaSindicato(empresa, FCompet.date()); },
+        FExecutar, empresa, codFunc);
     FFuncionarioPosicionado = std::pair{empresa, codFunc};
 }
 

@@ -40,6 +40,24 @@ TEST(NavigationTest, FlagsAtBothEnds)
     EXPECT_EQ(dataset->RecNo(), 3);
 }
 
+// A record number goes to that row of the rows shown, in index order.
+TEST(NavigationTest, GoingToARecordNumber)
+{
+    auto dataset = numbers(5);
+    dataset->SetIndexFieldNames(QStringLiteral("N"));
+    dataset->SetRecNo(4);
+    EXPECT_EQ(dataset->Fields(0).AsInteger(), 4);
+    EXPECT_EQ(dataset->RecNo(), 4);
+    EXPECT_FALSE(dataset->Eof());
+    dataset->Next();
+    EXPECT_EQ(dataset->Fields(0).AsInteger(), 5);
+    dataset->SetRange({2}, {3});
+    dataset->SetRecNo(2);
+    EXPECT_EQ(dataset->Fields(0).AsInteger(), 3);
+    EXPECT_THROW(dataset->SetRecNo(3), HostError);
+    EXPECT_THROW(dataset->SetRecNo(0), HostError);
+}
+
 TEST(NavigationTest, EmptyDataSet)
 {
     auto dataset = numbers(0);
