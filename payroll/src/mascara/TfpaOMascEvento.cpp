@@ -257,7 +257,9 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
 void TfpaOMascEvento::LerAjustesHora()
 {
     FHoraCent = host::PegarValorExternalVar(QStringLiteral("gHoraCent"));
-    FArredondaHoraCent = host::VarToIntDef(host::PegarValorExternalVar(QStringLiteral("gArrendCentHora")), 0) == 1;
+    // Usually unset or "1"; any other text is read as the host reads a number.
+    const QString arredonda = host::PegarValorExternalVar(QStringLiteral("gArrendCentHora"));
+    FArredondaHoraCent = arredonda == u"1" || (!arredonda.isEmpty() && host::VarToIntDef(arredonda, 0) == 1);
 }
 
 int TfpaOMascEvento::TipoAnuidade(const QString& codigoEstrut)
