@@ -6,8 +6,8 @@
 
 #include <zlib.h>
 
-#include <array>
 #include <cctype>
+#include <cstring>
 
 namespace spreadsheet::io::xml {
 
@@ -70,53 +70,55 @@ bool isReference(std::string_view text, std::size_t at)
     return end > first && end < text.size() && text[end] == ';';
 }
 
-constexpr std::array<bool, 256> kFrameCharacters = [] {
-    std::array<bool, 256> table{};
-    for (const unsigned char c : std::string_view("<>\"'&")) {
-        table[c] = true;
-    }
-    return table;
-}();
-
 // What is wrong, if anything, with the lexical frame of a part: every tag
 // must be closed by a '>' outside its quoted values, whose references must
 // be well formed (the parser reads past a broken one), and every comment,
 // section and instruction must be closed. Much cheaper than the parse it
-// protects: parts run to tens of megabytes of short tags, so the frame is
-// walked in one pass that stops only at the characters of the table above.
+// protects: parts run to tens of megabytes of short tags, so text between
+// tags and quoted values are skipped with memchr, and only the few
+// characters of a tag outside its quotes are looked at one by one.
 const char* tagFault(std::string_view text)
 {
     constexpr const char* kOpen = "a parte termina no meio de um elemento";
-    enum class Inside { Text, Tag, Quote };
-    Inside inside = Inside::Text;
-    char quote = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (!kFrameCharacters[static_cast<unsigned char>(c)]) {
+    const char* const begin = text.data();
+    const std::size_t size = text.size();
+    const auto next = [&](char c, std::size_t from, std::size_t to) {
+        const void* found = std::memchr(begin + from, c, to - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - begin) : to;
+    };
+    std::size_t at = 0;
+    while ((at = next('<', at, size)) < size) {
+        const std::size_t special = skipSpecial(text, at);
+        if (special == std::string_view::npos) {
+            return kOpen;
+        }
+        if (special != at) {
+            at = special;
             continue;
         }
-        if (inside == Inside::Text && c == '<') {
-            const std::size_t special = skipSpecial(text, at);
-            if (special == std::string_view::npos) {
+        for (++at;; ++at) {
+            while (at < size && text[at] != '>' && text[at] != '"' && text[at] != '\'') {
+                ++at;
+            }
+            if (at == size) {
                 return kOpen;
             }
-            if (special != at) {
-                at = special - 1;  // the loop steps past the special's end
-            } else {
-                inside = Inside::Tag;
+            if (text[at] == '>') {
+                break;
             }
-        } else if (inside == Inside::Tag && c == '>') {
-            inside = Inside::Text;
-        } else if (inside == Inside::Tag && (c == '"' || c == '\'')) {
-            inside = Inside::Quote;
-            quote = c;
-        } else if (inside == Inside::Quote && c == quote) {
-            inside = Inside::Tag;
-        } else if (inside == Inside::Quote && c == '&' && !isReference(text, at)) {
-            return "referência malformada num atributo";
+            const std::size_t close = next(text[at], at + 1, size);
+            for (std::size_t amp = next('&', at + 1, close); amp < close; amp = next('&', amp + 1, close)) {
+                if (!isReference(text, amp)) {
+                    return "referência malformada num atributo";
+                }
+            }
+            if (close == size) {
+                return kOpen;
+            }
+            at = close;
         }
     }
-    return inside == Inside::Text ? nullptr : kOpen;
+    return nullptr;
 }
 
 }  // namespace
