@@ -387,10 +387,22 @@ QString shortScientific(const DecimalDigits& magnitude, const QLocale& locale, i
 bool shortGeneral(double number, const QLocale& locale, QString& shown)
 {
     const double magnitude = std::fabs(number);
-    if (!(magnitude < 1e11) || magnitude < 1e-10) {
+    if (!(magnitude < 1e11)) {
         return false;
     }
     char digits[32];
+    // Whole numbers, the most common of all, are their integer's digits.
+    if (magnitude == std::floor(magnitude)) {
+        // digits[0] is kept for the sign.
+        const char* end = std::to_chars(digits + 1, std::end(digits), static_cast<long long>(magnitude)).ptr;
+        const bool negative = number < 0.0;
+        digits[0] = '-';
+        shown = QLatin1StringView(negative ? digits : digits + 1, end);
+        return true;
+    }
+    if (magnitude < 1e-10) {
+        return false;
+    }
     const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), magnitude, std::chars_format::fixed);
     if (error != std::errc()) {
         return false;
