@@ -80,3 +80,47 @@ TEST(WorkbookBuilderTest, ContentPastTheMemoryBudgetIsRefused)
         EXPECT_NO_THROW(enough.finish());
     }
 }
+
+// A file with many formulas has them parsed in slices on several threads:
+// every cell, at the slices' edges too, gets the formula typing it gives.
+TEST(WorkbookBuilderTest, ManyFormulasLoadAsTypedOnes)
+{
+    constexpr int kRows = 65001;
+    const auto textOf = [](int row) {
+        switch (row % 5) {
+        case 0: return QStringLiteral("Dados!A1+%1").arg(row);
+        case 1: return QStringLiteral("=SUM(A1;%1)").arg(row);
+        case 2: return QStringLiteral("1+");  // does not parse
+        case 3: return QString();              // "=" alone is a text
+        default: return QStringLiteral("=Total*%1").arg(row);
+        }
+    };
+    WorkbookBuilder builder;
+    const int sheet = builder.addSheet("Resumo");
+    for (int row = 0; row < kRows; ++row)
+        builder.setFormula(sheet, row, 0, textOf(row), Value());
+    builder.setArrayFormula(sheet, CellRange::normalized(0, 1, 1, 1), "=A1:A2", Value(), true);
+    builder.addSheet("Dados");
+    builder.defineName("Total", "Dados!$A$1");
+    const auto loaded = builder.finish();
+
+    Workbook typed;
+    typed.setAutomaticCalculation(false);
+    Sheet& expected = typed.addSheet("Resumo");
+    typed.addSheet("Dados");
+    typed.defineName("Total", "Dados!$A$1");
+    for (int row = 0; row < kRows; ++row) {
+        const QString text = textOf(row);
+        expected.setText(row, 0, text.startsWith(u'=') ? text : u'=' + text);
+    }
+    const Sheet& got = loaded->sheet(0);
+    int differing = 0;
+    for (int row = 0; row < kRows; ++row)
+        differing += got.text(row, 0) != expected.text(row, 0) || got.formulaError(row, 0) != expected.formulaError(row, 0);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(got.text(kRows - 1, 0), QStringLiteral("=Dados!A1+65000"));
+    EXPECT_EQ(got.text(3, 0), QStringLiteral("="));
+    EXPECT_FALSE(got.formulaError(2, 0).isEmpty());
+    EXPECT_TRUE(got.formulaError(1, 0).isEmpty());
+    EXPECT_TRUE(got.text(0, 1).contains(QStringLiteral("A1:A2")));
+}

@@ -10,7 +10,10 @@
 #include <spreadsheet/Workbook.h>
 
 #include <algorithm>
+#include <exception>
+#include <functional>
 #include <optional>
+#include <thread>
 
 namespace spreadsheet::io {
 
@@ -54,6 +57,17 @@ std::optional<ValueArray> cachedArray(const Sheet& sheet, const CellRange& area,
     return values;
 }
 
+// A parsed formula goes in keeping the cell's style.
+void writeFormula(Sheet& sheet, int row, int column, std::unique_ptr<Formula> formula)
+{
+    CellSnapshot content;
+    content.kind = CellKind::Formula;
+    content.formula = std::move(formula);
+    const Cell* cell = sheet.data().cells.find(row, column);
+    content.style = cell ? cell->style : 0;
+    CellWriter::write(sheet, row, column, std::move(content), QString());
+}
+
 // The formula goes in the range's top left cell; the other cells are
 // emptied, keeping their styles. `fixed`: entered over the range ({=...}),
 // its result fitted to it; otherwise it spills by itself.
@@ -69,15 +83,11 @@ void writeArrayFormula(Sheet& sheet, const CellRange& area, const QString& text,
     for (const CellAddress& at : filled) {
         sheet.setValue(at.row, at.column, Value());
     }
-    CellSnapshot content;
-    content.kind = CellKind::Formula;
-    content.formula = FormulaParser(sheet.workbook()).parse(text);
+    std::unique_ptr<Formula> formula = FormulaParser(sheet.workbook()).parse(text);
     if (fixed) {
-        content.formula->setArrayArea(area.rowCount(), area.columnCount());
+        formula->setArrayArea(area.rowCount(), area.columnCount());
     }
-    const Cell* cell = sheet.data().cells.find(area.top, area.left);
-    content.style = cell ? cell->style : 0;
-    CellWriter::write(sheet, area.top, area.left, std::move(content), QString());
+    writeFormula(sheet, area.top, area.left, std::move(formula));
 }
 
 // The cell text of a stored formula, built in one allocation: a workbook
@@ -91,6 +101,38 @@ QString formulaText(const QString& stored)
     text.append(u'=');
     text.append(stored);
     return text;
+}
+
+// Runs work(first, last) over [0, count) in slices, one per core, the
+// calling thread taking the first; what a slice throws is rethrown here.
+void inSlices(std::size_t count, const std::function<void(std::size_t, std::size_t)>& work)
+{
+    // Below this a second thread costs more than it saves.
+    constexpr std::size_t kMinSlice = 20000;
+    constexpr std::size_t kMaxSlices = 8;
+    const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxSlices);
+    const std::size_t slices = std::clamp<std::size_t>(count / kMinSlice, 1, cores);
+    const std::size_t step = (count + slices - 1) / std::max<std::size_t>(slices, 1);
+    std::vector<std::exception_ptr> failures(slices);
+    const auto slice = [&](std::size_t s) {
+        try {
+            work(std::min(count, s * step), std::min(count, (s + 1) * step));
+        } catch (...) {
+            failures[s] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> workers;
+        for (std::size_t s = 1; s < slices; ++s) {
+            workers.emplace_back(slice, s);
+        }
+        slice(0);
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
 }
 
 }  // namespace
@@ -273,8 +315,29 @@ void WorkbookBuilder::setWorkbookOptions(bool r1c1, bool automaticCalculation, b
 
 std::unique_ptr<Workbook> WorkbookBuilder::finish()
 {
-    for (const PendingFormula& f : formulas_) {
+    // A file of hundreds of thousands of formulas spends much of its load
+    // parsing them, and parsing reads nothing of the workbook but its sheet
+    // names: the single-cell ones are parsed on every core first.
+    std::vector<std::unique_ptr<Formula>> parsed(formulas_.size());
+    const FormulaParser parser(*workbook_);
+    inSlices(formulas_.size(), [&](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i) {
+            const PendingFormula& f = formulas_[i];
+            const QString text = formulaText(f.text);
+            // A lone "=" is a text, as when it is typed.
+            if (f.area.isSingleCell() && text.size() > 1) {
+                parsed[i] = parser.parse(text);
+            }
+        }
+    });
+    for (std::size_t i = 0; i < formulas_.size(); ++i) {
+        const PendingFormula& f = formulas_[i];
         Sheet& s = workbook_->sheet(f.sheet);
+        if (parsed[i]) {
+            writeFormula(s, f.row, f.column, std::move(parsed[i]));
+            s.setCachedValue(f.row, f.column, f.cached);
+            continue;
+        }
         const QString text = formulaText(f.text);
         if (f.area.isSingleCell()) {
             s.setText(f.row, f.column, text);
