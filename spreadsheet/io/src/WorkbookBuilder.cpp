@@ -112,7 +112,7 @@ void inSlices(std::size_t count, const std::function<void(std::size_t, std::size
     constexpr std::size_t kMaxSlices = 8;
     const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxSlices);
     const std::size_t slices = std::clamp<std::size_t>(count / kMinSlice, 1, cores);
-    const std::size_t step = (count + slices - 1) / std::max<std::size_t>(slices, 1);
+    const std::size_t step = (count + slices - 1) / slices;
     std::vector<std::exception_ptr> failures(slices);
     const auto slice = [&](std::size_t s) {
         try {
