@@ -3,6 +3,7 @@
 #include "CellWriter.h"
 #include "FormulaParser.h"
 #include "SheetData.h"
+#include "Slices.h"
 #include "StylePool.h"
 
 #include <spreadsheet/io/FileFormatError.h>
@@ -10,10 +11,7 @@
 #include <spreadsheet/Workbook.h>
 
 #include <algorithm>
-#include <exception>
-#include <functional>
 #include <optional>
-#include <thread>
 
 namespace spreadsheet::io {
 
@@ -101,38 +99,6 @@ QString formulaText(const QString& stored)
     text.append(u'=');
     text.append(stored);
     return text;
-}
-
-// Runs work(first, last) over [0, count) in slices, one per core, the
-// calling thread taking the first; what a slice throws is rethrown here.
-void inSlices(std::size_t count, const std::function<void(std::size_t, std::size_t)>& work)
-{
-    // Below this a second thread costs more than it saves.
-    constexpr std::size_t kMinSlice = 20000;
-    constexpr std::size_t kMaxSlices = 8;
-    const std::size_t cores = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMaxSlices);
-    const std::size_t slices = std::clamp<std::size_t>(count / kMinSlice, 1, cores);
-    const std::size_t step = (count + slices - 1) / slices;
-    std::vector<std::exception_ptr> failures(slices);
-    const auto slice = [&](std::size_t s) {
-        try {
-            work(std::min(count, s * step), std::min(count, (s + 1) * step));
-        } catch (...) {
-            failures[s] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> workers;
-        for (std::size_t s = 1; s < slices; ++s) {
-            workers.emplace_back(slice, s);
-        }
-        slice(0);
-    }
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
 }
 
 }  // namespace
@@ -318,9 +284,11 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
     // A file of hundreds of thousands of formulas spends much of its load
     // parsing them, and parsing reads nothing of the workbook but its sheet
     // names: the single-cell ones are parsed on every core first.
+    // Below this a second thread costs more than it saves.
+    constexpr std::size_t kMinSlice = 20000;
     std::vector<std::unique_ptr<Formula>> parsed(formulas_.size());
     const FormulaParser parser(*workbook_);
-    inSlices(formulas_.size(), [&](std::size_t first, std::size_t last) {
+    Slices(formulas_.size(), kMinSlice).run([&](std::size_t, std::size_t first, std::size_t last) {
         for (std::size_t i = first; i < last; ++i) {
             const PendingFormula& f = formulas_[i];
             const QString text = formulaText(f.text);
