@@ -100,3 +100,28 @@ TEST(CsvWriterTest, ADeviceThatRefusesTheTextIsAnError)
 }
 
 }  // namespace
+
+// A long sheet is written in blocks made on several threads and in rounds:
+// every line comes once, in order, across the blocks' and rounds' edges.
+TEST(CsvWriterTest, LongSheetsKeepEveryLineInOrder)
+{
+    constexpr int kRows = 140001;
+    Workbook workbook;
+    workbook.setAutomaticCalculation(false);
+    Sheet& sheet = workbook.addSheet();
+    for (int row = 0; row < kRows; ++row) {
+        sheet.setValue(row, 0, row);
+        if (row % 7 == 0)
+            sheet.setValue(row, 1, Value(QStringLiteral("a;%1").arg(row)));
+    }
+    const QList<QByteArray> lines = csv(sheet).mid(kBom.size()).split('\n');
+    ASSERT_EQ(lines.size(), kRows + 1);  // the last line break ends an empty piece
+    int wrong = 0;
+    for (int row = 0; row < kRows; ++row) {
+        const QByteArray expected = QByteArray::number(row) + ';' +
+                                    (row % 7 == 0 ? "\"a;" + QByteArray::number(row) + '"' : QByteArray()) + '\r';
+        wrong += lines[row] != expected;
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_TRUE(lines.back().isEmpty());
+}

@@ -1,6 +1,7 @@
 #include "CsvWriter.h"
 
 #include "SheetData.h"
+#include "Slices.h"
 
 #include <spreadsheet/Sheet.h>
 #include <spreadsheet/SpreadsheetError.h>
@@ -8,6 +9,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <vector>
 
 namespace spreadsheet::io {
 
@@ -57,24 +59,45 @@ void put(QIODevice& out, const QByteArray& bytes)
     }
 }
 
+// The lines of rows [first, last), in UTF-8.
+QByteArray lines(const Sheet& sheet, int first, int last, int lastColumn, QChar separator)
+{
+    QString text;
+    for (int row = first; row < last; ++row) {
+        for (int column = 0; column <= lastColumn; ++column) {
+            if (column > 0) {
+                text += separator;
+            }
+            text += field(sheet.displayText(row, column), separator);
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
 }  // namespace
 
 void CsvWriter::write(const Sheet& sheet, QIODevice& out, QChar separator)
 {
     put(out, QByteArray(kByteOrderMark));
     const CellAddress extent = usedExtent(sheet);
-    QString line;
-    for (int row = 0; row <= extent.row; ++row) {
-        // One buffer for every line: most lines are about as long as the last.
-        line.resize(0);
-        for (int column = 0; column <= extent.column; ++column) {
-            if (column > 0) {
-                line += separator;
-            }
-            line += field(sheet.displayText(row, column), separator);
+    // The cells' texts are most of the work, and reading a sheet is safe
+    // from several threads: each round's rows are cut into one block per
+    // core, and the blocks are written in order. A round bounds the text
+    // held in memory.
+    constexpr int kRoundRows = 1 << 16;
+    constexpr std::size_t kMinBlockRows = 8192;
+    for (int first = 0; first <= extent.row; first += kRoundRows) {
+        const int last = std::min(extent.row + 1, first + kRoundRows);
+        const Slices blocks(static_cast<std::size_t>(last - first), kMinBlockRows);
+        std::vector<QByteArray> texts(blocks.count());
+        blocks.run([&](std::size_t block, std::size_t from, std::size_t to) {
+            texts[block] = lines(sheet, first + static_cast<int>(from), first + static_cast<int>(to), extent.column,
+                                 separator);
+        });
+        for (const QByteArray& text : texts) {
+            put(out, text);
         }
-        line += QStringLiteral("\r\n");
-        put(out, line.toUtf8());
     }
 }
 
