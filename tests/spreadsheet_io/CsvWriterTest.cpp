@@ -109,17 +109,20 @@ TEST(CsvWriterTest, LongSheetsKeepEveryLineInOrder)
     Workbook workbook;
     workbook.setAutomaticCalculation(false);
     Sheet& sheet = workbook.addSheet();
+    constexpr int kWidth = 16;  // rounds of 65,536 rows, blocks of at least 8,192
     for (int row = 0; row < kRows; ++row) {
         sheet.setValue(row, 0, row);
         if (row % 7 == 0)
             sheet.setValue(row, 1, Value(QStringLiteral("a;%1").arg(row)));
     }
+    sheet.setValue(kRows - 1, kWidth - 1, 1.0);
     const QList<QByteArray> lines = csv(sheet).mid(kBom.size()).split('\n');
     ASSERT_EQ(lines.size(), kRows + 1);  // the last line break ends an empty piece
     int wrong = 0;
     for (int row = 0; row < kRows; ++row) {
         const QByteArray expected = QByteArray::number(row) + ';' +
-                                    (row % 7 == 0 ? "\"a;" + QByteArray::number(row) + '"' : QByteArray()) + '\r';
+                                    (row % 7 == 0 ? "\"a;" + QByteArray::number(row) + '"' : QByteArray()) +
+                                    QByteArray(kWidth - 2, ';') + (row == kRows - 1 ? "1" : "") + '\r';
         wrong += lines[row] != expected;
     }
     EXPECT_EQ(wrong, 0);

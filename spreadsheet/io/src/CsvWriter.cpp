@@ -83,13 +83,16 @@ void CsvWriter::write(const Sheet& sheet, QIODevice& out, QChar separator)
     const CellAddress extent = usedExtent(sheet);
     // The cells' texts are most of the work, and reading a sheet is safe
     // from several threads: each round's rows are cut into one block per
-    // core, and the blocks are written in order. A round bounds the text
-    // held in memory.
-    constexpr int kRoundRows = 1 << 16;
-    constexpr std::size_t kMinBlockRows = 8192;
-    for (int first = 0; first <= extent.row; first += kRoundRows) {
-        const int last = std::min(extent.row + 1, first + kRoundRows);
-        const Slices blocks(static_cast<std::size_t>(last - first), kMinBlockRows);
+    // core, and the blocks are written in order. A round of about a million
+    // cells bounds the text held in memory, however wide the rows.
+    constexpr int kRoundCells = 1 << 20;
+    constexpr int kMinBlockCells = 1 << 17;
+    const int width = std::max(1, extent.column + 1);  // an empty sheet has no column
+    const int roundRows = std::max(1, kRoundCells / width);
+    const auto minBlockRows = static_cast<std::size_t>(std::max(1, kMinBlockCells / width));
+    for (int first = 0; first <= extent.row; first += roundRows) {
+        const int last = std::min(extent.row + 1, first + roundRows);
+        const Slices blocks(static_cast<std::size_t>(last - first), minBlockRows);
         std::vector<QByteArray> texts(blocks.count());
         blocks.run([&](std::size_t block, std::size_t from, std::size_t to) {
             texts[block] = lines(sheet, first + static_cast<int>(from), first + static_cast<int>(to), extent.column,
