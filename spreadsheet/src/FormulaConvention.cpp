@@ -268,10 +268,11 @@ bool ScannedFormula::isBareWord(std::size_t i) const
 // same name hides it.
 const BuiltinFunction* builtinCalled(QStringView name)
 {
-    if (FunctionRepository::instance().indexOf(name) >= 0) {
+    const QString key = functionNameKey(name);
+    if (FunctionRepository::instance().indexOfKey(key) >= 0) {
         return nullptr;
     }
-    const int row = findBuiltin(name);
+    const int row = findBuiltinKey(key);
     return row < 0 ? nullptr : &builtinFunctions()[static_cast<std::size_t>(row)];
 }
 

@@ -45,7 +45,7 @@ void FunctionRepository::Add(const QString& name, FunctionProcedure procedure, P
 
 int FunctionRepository::indexOf(QStringView name) const
 {
-    return byName_.value(functionNameKey(name), -1);
+    return indexOfKey(functionNameKey(name));
 }
 
 const FunctionEntry* FunctionRepository::find(QStringView name) const

@@ -711,8 +711,10 @@ void ParseState::functionCall(const QString& name)
         }
     }
     --depth_;
-    const int custom = FunctionRepository::instance().indexOf(name);
-    const int builtin = custom < 0 ? findBuiltin(name) : -1;
+    // Both tables are keyed by the upper-cased name: it is made once.
+    const QString key = functionNameKey(name);
+    const int custom = FunctionRepository::instance().indexOfKey(key);
+    const int builtin = custom < 0 ? findBuiltinKey(key) : -1;
     if (builtin >= 0) {
         const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(builtin)];
         if (argc < f.minArgs || (f.maxArgs >= 0 && argc > f.maxArgs)) {

@@ -48,6 +48,9 @@ public:
     int count() const { return static_cast<int>(entries_.size()); }
     const FunctionEntry& entry(int index) const { return *entries_.at(index); }
     int indexOf(QStringView name) const;  // ignores case; -1 when absent; entries keep their index
+    // The same by a name already upper-cased as the name tables keep it,
+    // for a caller that looks the name up in the built-ins too.
+    int indexOfKey(const QString& key) const { return byName_.value(key, -1); }
     const FunctionEntry* find(QStringView name) const;
 
 private:

@@ -283,17 +283,19 @@ std::unique_ptr<Workbook> WorkbookBuilder::finish()
 {
     // A file of hundreds of thousands of formulas spends much of its load
     // parsing them, and parsing reads nothing of the workbook but its sheet
-    // names: the single-cell ones are parsed on every core first.
-    // Below this a second thread costs more than it saves.
+    // names: the single-cell ones are parsed on every core first. Below
+    // kMinSlice formulas a second thread costs more than it saves.
     constexpr std::size_t kMinSlice = 20000;
     std::vector<std::unique_ptr<Formula>> parsed(formulas_.size());
     const FormulaParser parser(*workbook_);
     Slices(formulas_.size(), kMinSlice).run([&](std::size_t, std::size_t first, std::size_t last) {
         for (std::size_t i = first; i < last; ++i) {
             const PendingFormula& f = formulas_[i];
+            if (!f.area.isSingleCell()) {
+                continue;  // parsed where it is written, over its range
+            }
             const QString text = formulaText(f.text);
-            // A lone "=" is a text, as when it is typed.
-            if (f.area.isSingleCell() && text.size() > 1) {
+            if (text.size() > 1) {  // a lone "=" is a text, as when it is typed
                 parsed[i] = parser.parse(text);
             }
         }

@@ -136,8 +136,13 @@ std::span<const BuiltinFunction> builtinFunctions()
 
 int findBuiltin(QStringView name)
 {
+    return findBuiltinKey(functionNameKey(name));
+}
+
+int findBuiltinKey(const QString& key)
+{
     static const QHash<QString, int> index = buildNameIndex();
-    return index.value(functionNameKey(name), -1);
+    return index.value(key, -1);
 }
 
 }  // namespace spreadsheet

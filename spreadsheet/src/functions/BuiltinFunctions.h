@@ -51,5 +51,7 @@ inline bool takesRange(const BuiltinFunction& f, int i)
 std::span<const BuiltinFunction> builtinFunctions();
 // Case-insensitive lookup by canonical name or alias; -1 when unknown.
 int findBuiltin(QStringView name);
+// The same by a name already upper-cased by functionNameKey.
+int findBuiltinKey(const QString& key);
 
 }  // namespace spreadsheet
