@@ -38,6 +38,7 @@ public:
     void appendInteger(int column, qint64 value);
     void appendFloat(int column, double value);
     void appendText(int column, const QString& value);
+    void appendUtf8Text(int column, const char* data, qsizetype size);
     void appendDate(int column, QDate value);
     void finishLoad();
     // Takes the rows of a fresh load of the same fields. The index field

@@ -123,7 +123,8 @@ void append(TnClientDataSet& dataset, int column, const FieldDef& field, sqlite3
         return;
     }
     if (field.type == FieldType::Text && kind == SQLITE_TEXT) {
-        dataset.appendText(column, textOf(statement, column));
+        dataset.appendUtf8Text(column, reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                               sqlite3_column_bytes(statement, column));
         return;
     }
     QDate date;

@@ -119,6 +119,12 @@ void Column::appendText(const QString& value)
     appended(false);
 }
 
+void Column::appendUtf8Text(const char* data, qsizetype size)
+{
+    textIds_.push_back(pool_.internUtf8(data, size));
+    appended(false);
+}
+
 void Column::appendDate(QDate value)
 {
     days_.push_back(static_cast<qint32>(value.toJulianDay()));

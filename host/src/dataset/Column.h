@@ -29,6 +29,7 @@ public:
     void appendInteger(qint64 value);
     void appendFloat(double value);
     void appendText(const QString& value);
+    void appendUtf8Text(const char* data, qsizetype size);
     void appendDate(QDate value);
     void finish();
 

@@ -5,6 +5,13 @@
 
 namespace host {
 
+namespace {
+
+// New texts a column may bring before its repeats are weighed.
+constexpr qsizetype kTrialTexts = 256;
+
+}  // namespace
+
 // Id 0 is the empty text, which null rows point at.
 TextPool::TextPool()
 {
@@ -24,9 +31,31 @@ quint32 TextPool::intern(const QString& text)
     return id;
 }
 
+quint32 TextPool::internUtf8(const char* data, qsizetype size)
+{
+    if (bytesOff_)
+        return intern(QString::fromUtf8(data, size));
+    const auto known = bytes_.constFind(QByteArray::fromRawData(data, size));
+    if (known != bytes_.cend()) {
+        ++byteHits_;
+        return *known;
+    }
+    // Two spellings of one text (a malformed sequence read as U+FFFD, say)
+    // still get one id: the new bytes go through the text's own lookup.
+    const quint32 id = intern(QString::fromUtf8(data, size));
+    if (++byteMisses_ > kTrialTexts && byteHits_ < byteMisses_) {
+        bytesOff_ = true;
+        bytes_ = {};
+    } else {
+        bytes_.insert(QByteArray(data, size), id);
+    }
+    return id;
+}
+
 void TextPool::finish()
 {
     lookup_ = {};
+    bytes_ = {};
     texts_.shrink_to_fit();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -16,6 +17,9 @@ public:
     TextPool();
 
     quint32 intern(const QString& text);
+    // The same for a text still in UTF-8, as databases hand it over. A text
+    // seen before costs one lookup of its bytes and no conversion.
+    quint32 internUtf8(const char* data, qsizetype size);
     const QString& text(quint32 id) const { return texts_[id]; }
     std::size_t size() const { return texts_.size(); }
     // Loading is over: the lookup table is no longer needed.
@@ -30,6 +34,12 @@ public:
 private:
     std::vector<QString> texts_;
     QHash<QString, quint32> lookup_;
+    QHash<QByteArray, quint32> bytes_;
+    // Counts that tell whether the column repeats its texts: when most are
+    // new (names, say), keeping their bytes as well only costs.
+    qsizetype byteHits_ = 0;
+    qsizetype byteMisses_ = 0;
+    bool bytesOff_ = false;
     mutable std::vector<quint32> ranks_;
     mutable std::vector<quint32> byRank_;
 };

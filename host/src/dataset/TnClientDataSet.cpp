@@ -44,6 +44,11 @@ void TnClientDataSet::appendText(int column, const QString& value)
     core_->loadingColumn(column, FieldType::Text).appendText(value);
 }
 
+void TnClientDataSet::appendUtf8Text(int column, const char* data, qsizetype size)
+{
+    core_->loadingColumn(column, FieldType::Text).appendUtf8Text(data, size);
+}
+
 // Databases hand over unreadable or zero dates as invalid ones: they hold
 // no date.
 void TnClientDataSet::appendDate(int column, QDate value)
