@@ -5,6 +5,7 @@
 
 #include <spreadsheet/CellRange.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -55,6 +56,11 @@ public:
         walk(range, true, visit);
     }
 
+    // The same cells row by row, left to right: writers whose output goes
+    // by rows keep their place instead of seeking a row for every cell.
+    template <typename Visit>
+    void forEachByRow(Visit&& visit) const;
+
     int lastRow() const;     // -1 when empty
     int lastColumn() const;  // -1 when empty
 
@@ -100,6 +106,42 @@ void CellStore::walk(const CellRange& range, bool formulasOnly, Visit&& visit) c
                 if (formulasOnly ? cell.kind == CellKind::Formula : cell.exists()) {
                     visit(b * kBlockRows + i, column, cell);
                 }
+            }
+        }
+    }
+}
+
+// Band by band of 64 rows, over the columns that still have blocks there:
+// the work follows the blocks allocated, however wide or tall the sheet.
+template <typename Visit>
+void CellStore::forEachByRow(Visit&& visit) const
+{
+    std::vector<int> active;
+    std::size_t bands = 0;
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        if (!columns_[column].blocks.empty()) {
+            active.push_back(static_cast<int>(column));
+            bands = std::max(bands, columns_[column].blocks.size());
+        }
+    }
+    std::vector<const Block*> band;
+    std::vector<int> bandColumns;
+    for (std::size_t b = 0; b < bands; ++b) {
+        std::erase_if(active, [&](int column) { return columns_[static_cast<std::size_t>(column)].blocks.size() <= b; });
+        band.clear();
+        bandColumns.clear();
+        for (int column : active) {
+            const Block* block = columns_[static_cast<std::size_t>(column)].blocks[b].get();
+            if (block && block->used > 0) {
+                band.push_back(block);
+                bandColumns.push_back(column);
+            }
+        }
+        for (int i = 0; i < kBlockRows && !band.empty(); ++i) {
+            for (std::size_t k = 0; k < band.size(); ++k) {
+                const Cell& cell = band[k]->cells[static_cast<std::size_t>(i)];
+                if (cell.exists())
+                    visit(static_cast<int>(b) * kBlockRows + i, bandColumns[k], cell);
             }
         }
     }

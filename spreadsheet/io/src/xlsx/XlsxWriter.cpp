@@ -166,7 +166,7 @@ void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& form
     // A sheet's styles stay in place while it is written, so a style's
     // address names it; hashing the whole style for every cell cost more.
     std::unordered_map<const CellStyle*, lxw_format*> byAddress;
-    sheet.forEachCell({0, 0, kMaxColumns - 1, kMaxRows - 1}, [&](int row, int column) {
+    sheet.data().cells.forEachByRow([&](int row, int column, const Cell&) {
         const CellStyle& style = sheet.style(row, column);
         auto [known, added] = byAddress.try_emplace(&style, nullptr);
         if (added)
