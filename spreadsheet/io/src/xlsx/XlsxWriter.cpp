@@ -166,14 +166,14 @@ void writeCells(lxw_worksheet* target, const Sheet& sheet, XlsxFormatCache& form
     // A sheet's styles stay in place while it is written, so a style's
     // address names it; hashing the whole style for every cell cost more.
     std::unordered_map<const CellStyle*, lxw_format*> byAddress;
-    sheet.data().cells.forEachByRow([&](int row, int column, const Cell&) {
+    sheet.data().cells.forEachByRow([&](int row, int column, const Cell& cell) {
         const CellStyle& style = sheet.style(row, column);
         auto [known, added] = byAddress.try_emplace(&style, nullptr);
         if (added)
             known->second = formats.get(style);
         lxw_format* format = known->second;
         const Value value = sheet.value(row, column);
-        const Formula* formula = formulaAt(sheet, row, column);
+        const Formula* formula = cell.kind == CellKind::Formula ? cell.formula : nullptr;
         if (formula && formula->isValid()) {
             if (std::optional<ArrayFormula> array = arrayFormulaAt(sheet, *formula, row, column)) {
                 arrays.push_back(*array);  // after the cells it covers, which it writes over
