@@ -3,6 +3,7 @@
 #include "xlsx/ExcelFormula.h"
 #include "xlsx/XlsxNumberFormats.h"
 #include "xlsx/XlsxPackageScan.h"
+#include "xlsx/XlsxText.h"
 #include "xlsx/XlsxUnits.h"
 
 #include "FormulaParser.h"
@@ -12,6 +13,10 @@
 #include <spreadsheet/Workbook.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdio>
+#include <limits>
+#include <random>
 #include <cmath>
 #include <map>
 
@@ -118,6 +123,34 @@ TEST(ExcelFormulaTest, SeparatorsChangeOutsideLiteralsAndArraysAndNewerFunctions
     };
     for (const auto& [ours, excel] : cases) {
         EXPECT_EQ(ExcelFormula::text(ours), excel) << ours.toStdString();
+    }
+}
+
+// Values go out as C's %.16G writes them. The shortcut for numbers with
+// few decimals must agree with it everywhere, next to the halfway points
+// of the 16th digit most of all.
+TEST(XlsxTextTest, NumbersAreWrittenAsPrintfWritesSixteenDigits)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1 + 0.2, 1.0 / 3, 1e-3, 9.995e-4, 1e-4, 1e12, 1e12 - 0.001,
+                                  999999999999.9995, 9.9999999999999995, 0.0005, 1e15, 1e16, 123456789012.345, 0.125,
+                                  1e300, 5e-324, inf, -inf, std::nan(""), 4503599627370496.5, 99.995, 1.0005};
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 100000; ++i) {
+        const double cents = static_cast<double>(static_cast<long long>(random() % 200000000000) - 100000000000) / 100;
+        const double thousandths = static_cast<double>(random() % 1000000000000000) / 1000;
+        values.insert(values.end(), {cents, thousandths, std::bit_cast<double>(random()),
+                                     std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 70))});
+        double near = thousandths;  // a few units in the last place away
+        for (int step = 0; step < 4; ++step)
+            values.push_back(near = std::nextafter(near, (random() & 1) ? inf : -inf));
+    }
+    for (const double value : values) {
+        std::string ours;
+        XlsxText::appendNumber(ours, value);
+        std::array<char, 64> expected;
+        std::snprintf(expected.data(), expected.size(), "%.16G", value);
+        ASSERT_EQ(ours, expected.data()) << std::hexfloat << value;
     }
 }
 

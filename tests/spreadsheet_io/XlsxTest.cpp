@@ -1,6 +1,8 @@
 // Excel files: reading LibreOffice-made fixtures, writing with libxlsxwriter
 // and reading the result back.
 #include "IoTestSupport.h"
+#include "Cell.h"
+#include "SheetData.h"
 #include "xlsx/SharedFormulaExpander.h"
 #include "xlsx/XlsxReader.h"
 #include "xlsx/XlsxWriter.h"
@@ -18,8 +20,11 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <minizip/unzip.h>
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 using namespace spreadsheet;
@@ -478,6 +483,136 @@ TEST_F(XlsxWriterTest, BrokenFormulasGoOutAsValuesAndTheFileIsRecognised)
     EXPECT_EQ(copy->sheet(0).value(0, 0), sheet.value(0, 0));
     EXPECT_TRUE(copy->sheet(0).formulaError(0, 0).isEmpty());
     EXPECT_TRUE(XlsxReader::looksLikeXlsx(fileBytes(path(QStringLiteral("saida.xlsx"))).left(64)));
+}
+
+// The parts of a package by name, in their order.
+std::vector<std::pair<std::string, QByteArray>> packageParts(const QString& path)
+{
+    std::vector<std::pair<std::string, QByteArray>> parts;
+    unzFile zip = unzOpen64(QFile::encodeName(path).constData());
+    if (!zip)
+        return parts;
+    for (int at = unzGoToFirstFile(zip); at == UNZ_OK; at = unzGoToNextFile(zip)) {
+        std::array<char, 512> name{};
+        unz_file_info64 info{};
+        unzGetCurrentFileInfo64(zip, &info, name.data(), name.size() - 1, nullptr, 0, nullptr, 0);
+        QByteArray text(static_cast<qsizetype>(info.uncompressed_size), '\0');
+        // A checksum that does not match makes the close fail.
+        const bool read = unzOpenCurrentFile(zip) == UNZ_OK
+                          && unzReadCurrentFile(zip, text.data(), static_cast<unsigned>(text.size())) == text.size()
+                          && unzCloseCurrentFile(zip) == UNZ_OK;
+        parts.emplace_back(name.data(), read ? text : QByteArray("(ilegível)"));
+    }
+    unzClose(zip);
+    return parts;
+}
+
+// A sheet of every kind of cell and line the writer treats apart.
+void fillMixedSheet(Sheet& sheet, Workbook& workbook)
+{
+    const double numbers[] = {1.5, 0.1 + 0.2, 1e20, -3, 123456789012345678.0, 1e-7, 1.0 / 3, -0.0, 1234.56, 0.001,
+                              999999999999.999, 2.5e-5, 1e15, -7.125, 99.995, 12345678.9};
+    for (int i = 0; i < static_cast<int>(std::size(numbers)); ++i)
+        sheet.setValue(i, 0, numbers[i]);
+    const QString texts[] = {QStringLiteral("olá & <b> \"q\""), QStringLiteral("  espaço "), QStringLiteral("linha\nnova"),
+                             QStringLiteral("a\x01" "b\rc"), QStringLiteral("_x0041_"), QString(),
+                             QStringLiteral("olá & <b> \"q\""), QStringLiteral("\tinício")};
+    for (int i = 0; i < static_cast<int>(std::size(texts)); ++i)
+        sheet.setText(i, 1, texts[i], TextMode::Plain);
+    sheet.setValue(0, 2, Value::boolean(true));
+    sheet.setValue(1, 2, Value::boolean(false));
+    sheet.setValue(2, 2, Value::error(ErrorCode::Div0));
+    const QString formulas[] = {QStringLiteral("=A1*2"), QStringLiteral("=\"a\"&\"<b>\""), QStringLiteral("=1/0"),
+                                QStringLiteral("=A1>0"), QStringLiteral("=\"\""), QStringLiteral("=Total+A4"),
+                                QStringLiteral("=SUM(A1:A16)")};
+    for (int i = 0; i < static_cast<int>(std::size(formulas)); ++i)
+        sheet.setText(i, 3, formulas[i]);
+    sheet.setText(7, 3, QStringLiteral("=1+"));  // broken: goes out as its text
+    sheet.setStyle(3, 2, richStyle());  // a style alone
+    sheet.setStyle(0, 1, underlinedStyle());
+    sheet.mergeCells({4, 1, 6, 2});   // over cells and empty ones
+    sheet.mergeCells({3, 40, 5, 42});  // rows with nothing else
+    sheet.setStyle(40, 3, underlinedStyle());
+    sheet.setRowHeight(2, 30);
+    sheet.setRowHidden(4, true);
+    sheet.setRowHeight(6, 0);
+    sheet.setRowHeight(100, 25);  // lines beyond the cells
+    sheet.setRowHidden(5000, true);
+    sheet.setColumnWidth(1, 120);
+    sheet.setValue(70000, 16383, 5.0);  // XFD70001
+    for (int row = 200; row < 1400; ++row) {  // enough to fill several pieces
+        sheet.setValue(row, 5, row * 1.01);
+        sheet.setText(row, 6, QStringLiteral("nome %1").arg(row % 97), TextMode::Plain);
+    }
+    workbook.defineName(QStringLiteral("Total"), QStringLiteral("$A$1"));
+}
+
+// Cells written apart must give the package the library would have made,
+// part for part and byte for byte; only the time of writing differs.
+TEST_F(XlsxWriterTest, CellsWrittenApartMatchTheLibrarysOwnByteForByte)
+{
+    const auto expectSameParts = [&](const Workbook& workbook) {
+        const QString apart = path(QStringLiteral("apart.xlsx"));
+        const QString library = path(QStringLiteral("library.xlsx"));
+        XlsxWriter::write(workbook, apart, {});
+        XlsxWriter::write(workbook, library, {}, XlsxWriter::Cells::ByLibrary);
+        const auto expected = packageParts(library);
+        const auto written = packageParts(apart);
+        ASSERT_EQ(written.size(), expected.size());
+        ASSERT_GE(expected.size(), 9u);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(written[i].first, expected[i].first);
+            if (expected[i].first != "docProps/core.xml")
+                EXPECT_EQ(written[i].second.toStdString(), expected[i].second.toStdString()) << expected[i].first;
+        }
+    };
+    Workbook mixed;
+    fillMixedSheet(mixed.addSheet(QStringLiteral("Mista")), mixed);
+    mixed.addSheet(QStringLiteral("Vazia"));
+    Sheet& lines = mixed.addSheet(QStringLiteral("Só linhas"));
+    lines.setRowHeight(3, 40);
+    lines.setRowHidden(9, true);
+    Sheet& texts = mixed.addSheet(QStringLiteral("Textos"));
+    texts.setText(0, 0, QStringLiteral("olá & <b> \"q\""), TextMode::Plain);
+    texts.setText(1, 0, QStringLiteral("só aqui"), TextMode::Plain);
+    texts.mergeCells({0, 5, 2, 5});
+    expectSameParts(mixed);
+    Workbook numbers;  // no texts: no table of them
+    Sheet& sheet = numbers.addSheet(QStringLiteral("Números"));
+    sheet.setValue(3, 2, 4.25);
+    sheet.setRowHeight(8, 40);
+    sheet.mergeCells({0, 10, 1, 11});
+    expectSameParts(numbers);
+}
+
+// A sheet with arrays goes to the library whole, and still opens.
+TEST_F(XlsxWriterTest, SheetsWithArraysAreLeftToTheLibrary)
+{
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.setValue(0, 0, 2.0);
+    sheet.setText(0, 1, QStringLiteral("=SEQUENCE(3)"));
+    sheet.setText(5, 0, QStringLiteral("texto"), TextMode::Plain);
+    const auto copy = roundTrip(workbook);
+    EXPECT_EQ(copy->sheet(0).value(2, 1).number(), 3.0);
+    EXPECT_EQ(copy->sheet(0).value(5, 0).text(), QStringLiteral("texto"));
+}
+
+// Readers put texts in cells without the editor's limit; Excel's holds.
+TEST_F(XlsxWriterTest, ATextTooLongForExcelIsRefusedNamingItsCell)
+{
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.data().cells.obtain(2, 1).setValue(Value(QString(32768, u'á')));
+    try {
+        XlsxWriter::write(workbook, path(QStringLiteral("saida.xlsx")), {});
+        FAIL() << "gravou";
+    } catch (const SpreadsheetError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("(B3)"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(leftovers(), QStringList{});
+    sheet.data().cells.obtain(2, 1).setValue(Value(QString(32767, u'á')));
+    EXPECT_EQ(roundTrip(workbook)->sheet(0).value(2, 1).text().size(), 32767);
 }
 
 TEST_F(XlsxWriterTest, AFailedWriteLeavesTheTargetAsItWas)

@@ -6,7 +6,10 @@
 #include "SheetData.h"
 #include "XlsxFormatCache.h"
 #include "XlsxOwnProperties.h"
+#include "XlsxPackageRewrite.h"
 #include "XlsxPageSetup.h"
+#include "XlsxSharedStrings.h"
+#include "XlsxSheetDataWriter.h"
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/SpreadsheetError.h>
@@ -198,7 +201,7 @@ lxw_row_col_options lineOptions(const LineFormat& line)
     return options;
 }
 
-void writeLines(lxw_worksheet* target, const Sheet& sheet)
+void writeColumns(lxw_worksheet* target, const Sheet& sheet)
 {
     for (const auto& [column, line] : sheet.data().columns) {
         lxw_row_col_options options = lineOptions(line);
@@ -206,11 +209,29 @@ void writeLines(lxw_worksheet* target, const Sheet& sheet)
         check(worksheet_set_column_pixels_opt(target, column, column, width, nullptr, &options),
               QStringLiteral("coluna %1").arg(columnName(column)));
     }
-    for (const auto& [row, line] : sheet.data().rows) {
-        lxw_row_col_options options = lineOptions(line);
-        const auto height = static_cast<std::uint32_t>(line.size >= 0 ? line.size : sheet.defaultRowHeight());
-        check(worksheet_set_row_pixels_opt(target, row, height, nullptr, &options), QStringLiteral("linha %1").arg(row + 1));
+}
+
+void writeRow(lxw_worksheet* target, const Sheet& sheet, int row, const LineFormat& line)
+{
+    lxw_row_col_options options = lineOptions(line);
+    const auto height = static_cast<std::uint32_t>(line.size >= 0 ? line.size : sheet.defaultRowHeight());
+    check(worksheet_set_row_pixels_opt(target, row, height, nullptr, &options), QStringLiteral("linha %1").arg(row + 1));
+}
+
+// Rows whose cells are written apart are written there too: the library
+// needs only the first and the last, for the sheet's dimension.
+void writeRows(lxw_worksheet* target, const Sheet& sheet, bool all)
+{
+    const auto& rows = sheet.data().rows;
+    if (rows.empty())
+        return;
+    if (!all) {
+        writeRow(target, sheet, rows.begin()->first, rows.begin()->second);
+        writeRow(target, sheet, rows.rbegin()->first, rows.rbegin()->second);
+        return;
     }
+    for (const auto& [row, line] : rows)
+        writeRow(target, sheet, row, line);
 }
 
 // Excel keeps at most 1023 manual breaks, and a break before the first row
@@ -258,7 +279,25 @@ void writeView(lxw_worksheet* target, const Sheet& sheet)
     }
 }
 
-lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormatCache& formats, const PrintSettings& print)
+// The cells of the sheets this writer writes itself, and their texts.
+struct OwnCells {
+    XlsxSharedStrings strings;
+    std::vector<std::vector<DeflatePieces::Piece>> sheets;
+};
+
+// The library takes the sheet's dimension from the cells it is given: the
+// corners of those written apart give the same.
+void writeCorners(lxw_worksheet* target, const XlsxSheetDataWriter::Result& cells)
+{
+    if (!cells.extent)
+        return;
+    const CellRange& e = *cells.extent;
+    check(worksheet_write_blank(target, e.top, e.left, cells.format), CellAddress{e.top, e.left});
+    check(worksheet_write_blank(target, e.bottom, e.right, cells.format), CellAddress{e.bottom, e.right});
+}
+
+lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormatCache& formats, const PrintSettings& print,
+                          OwnCells* own)
 {
     lxw_worksheet* target = workbook_add_worksheet(workbook, utf8(sheet.name()).constData());
     if (!target) {
@@ -268,10 +307,17 @@ lxw_worksheet* writeSheet(lxw_workbook* workbook, const Sheet& sheet, XlsxFormat
     XlsxPageSetup::write(target, print, sheet.gridLines() != TriState::Off);
     writePrintArea(target, sheet, print);
     writeView(target, sheet);
-    writeLines(target, sheet);
+    writeColumns(target, sheet);
+    writeRows(target, sheet, own == nullptr);
     writePageBreaks(target, sheet);
     writeMerges(target, sheet, formats);
-    writeCells(target, sheet, formats);
+    if (own) {
+        XlsxSheetDataWriter::Result cells = XlsxSheetDataWriter::write(sheet, formats, own->strings);
+        writeCorners(target, cells);
+        own->sheets.push_back(std::move(cells.pieces));
+    } else {
+        writeCells(target, sheet, formats);
+    }
     return target;
 }
 
@@ -294,12 +340,12 @@ void writeProperties(lxw_workbook* target, const Workbook& workbook, const Print
     }
 }
 
-void writeWorkbook(lxw_workbook* target, const Workbook& workbook, const PrintSettings& print)
+void writeWorkbook(lxw_workbook* target, const Workbook& workbook, const PrintSettings& print, OwnCells* own)
 {
     XlsxFormatCache formats(target);
     writeProperties(target, workbook, print);
     for (int i = 0; i < workbook.sheetCount(); ++i) {
-        lxw_worksheet* sheet = writeSheet(target, workbook.sheet(i), formats, print);
+        lxw_worksheet* sheet = writeSheet(target, workbook.sheet(i), formats, print, own);
         if (i == workbook.activeSheetIndex()) {
             worksheet_activate(sheet);
         }
@@ -308,6 +354,67 @@ void writeWorkbook(lxw_workbook* target, const Workbook& workbook, const PrintSe
         check(workbook_define_name(target, utf8(name.name).constData(), utf8(nameFormula(workbook, name)).constData()),
               QStringLiteral("nome %1").arg(name.name));
     }
+}
+
+bool writesOwnCells(const Workbook& workbook)
+{
+    for (int i = 0; i < workbook.sheetCount(); ++i) {
+        if (!XlsxSheetDataWriter::canWrite(workbook.sheet(i)))
+            return false;
+    }
+    return true;
+}
+
+// The library's sheet part with the cells written apart in place of its
+// own <sheetData> element.
+std::vector<DeflatePieces::Piece> spliceCells(const QByteArray& part, std::vector<DeflatePieces::Piece>& cells)
+{
+    const qsizetype start = part.indexOf("<sheetData");
+    const QByteArray empty = "<sheetData/>";
+    const QByteArray close = "</sheetData>";
+    qsizetype end = part.indexOf(empty, start) == start ? start + empty.size() : part.indexOf(close, start);
+    if (start < 0 || end < 0)
+        throw SpreadsheetError(QStringLiteral("Não foi possível exportar para o Excel: a planilha gerada não tem células."));
+    if (end != start + empty.size())
+        end += close.size();
+    std::vector<DeflatePieces::Piece> pieces;
+    pieces.push_back(DeflatePieces::deflate(part.first(start).toStdString(), false));
+    for (DeflatePieces::Piece& piece : cells)
+        pieces.push_back(std::move(piece));
+    pieces.push_back(DeflatePieces::deflate(part.sliced(end).toStdString(), true));
+    return pieces;
+}
+
+// Inserts a text into a part the library wrote: after the last of a mark,
+// or else before the end tag.
+QByteArray inserted(QByteArray text, const QByteArray& mark, const QByteArray& endTag, const QByteArray& insert)
+{
+    const qsizetype last = mark.isEmpty() ? -1 : text.lastIndexOf(mark);
+    const qsizetype at = last >= 0 ? last + mark.size() : text.lastIndexOf(endTag);
+    if (at < 0)
+        throw SpreadsheetError(QStringLiteral("Não foi possível exportar para o Excel: o pacote gerado está incompleto."));
+    return text.insert(at, insert);
+}
+
+// The shared strings part, where the library would have put it.
+void addStrings(XlsxPackageRewrite& rewrite, const XlsxSharedStrings& strings)
+{
+    rewrite.replace("[Content_Types].xml", [](const QByteArray& text) {
+        return XlsxPackageRewrite::whole(
+            inserted(text, "spreadsheetml.worksheet+xml\"/>", "</Types>",
+                     "<Override PartName=\"/xl/sharedStrings.xml\" "
+                     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>"));
+    });
+    rewrite.replace("xl/_rels/workbook.xml.rels", [](const QByteArray& text) {
+        const QByteArray id = QByteArray::number(text.count("<Relationship ") + 1);
+        return XlsxPackageRewrite::whole(inserted(
+            text, {}, "</Relationships>",
+            "<Relationship Id=\"rId" + id
+                + "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings\" "
+                  "Target=\"sharedStrings.xml\"/>"));
+    });
+    rewrite.add("xl/sharedStrings.xml", XlsxPackageRewrite::whole(QByteArray::fromStdString(strings.xml())),
+                "xl/workbook.xml");
 }
 
 void replaceTarget(QTemporaryFile& temporary, const QString& path)
@@ -327,7 +434,7 @@ void replaceTarget(QTemporaryFile& temporary, const QString& path)
 
 }  // namespace
 
-void XlsxWriter::write(const Workbook& workbook, const QString& path, const PrintSettings& print)
+void XlsxWriter::write(const Workbook& workbook, const QString& path, const PrintSettings& print, Cells cells)
 {
     const QFileInfo target(path);
     QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
@@ -335,12 +442,32 @@ void XlsxWriter::write(const Workbook& workbook, const QString& path, const Prin
         throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, temporary.errorString()));
     }
     temporary.close();
-    WorkbookHandle handle(workbook_new(QFile::encodeName(temporary.fileName()).constData()));
+    // The sheets' cells are most of a large file, and the library writes
+    // them a cell at a time on one core: they are written apart, on every
+    // core, and put in the package the library makes.
+    const bool own = cells == Cells::Fastest && writesOwnCells(workbook);
+    QTemporaryFile library(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (own && !library.open()) {
+        throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\": %2").arg(path, library.errorString()));
+    }
+    library.close();
+    WorkbookHandle handle(workbook_new(QFile::encodeName((own ? library : temporary).fileName()).constData()));
     if (!handle) {
         throw SpreadsheetError(QStringLiteral("Não foi possível gravar \"%1\".").arg(path));
     }
-    writeWorkbook(handle.get(), workbook, print);
+    OwnCells apart;
+    writeWorkbook(handle.get(), workbook, print, own ? &apart : nullptr);
     check(workbook_close(handle.release()), path);
+    if (own) {
+        XlsxPackageRewrite rewrite;
+        for (std::size_t i = 0; i < apart.sheets.size(); ++i) {
+            rewrite.replace("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml",
+                            [&apart, i](const QByteArray& part) { return spliceCells(part, apart.sheets[i]); });
+        }
+        if (!apart.strings.empty())
+            addStrings(rewrite, apart.strings);
+        rewrite.run(library.fileName(), temporary.fileName());
+    }
     replaceTarget(temporary, path);
 }
 

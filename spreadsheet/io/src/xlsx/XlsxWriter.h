@@ -18,9 +18,14 @@ namespace spreadsheet::io {
 // Excel's markup cannot hold goes in custom document properties.
 class XlsxWriter {
 public:
+    // Who writes the sheets' cells: this writer, on every core, unless a
+    // sheet holds arrays, or the library, a cell at a time.
+    enum class Cells { Fastest, ByLibrary };
+
     // Writes beside the target and renames over it at the end: a failure
     // never leaves a half-written target. Throws SpreadsheetError.
-    static void write(const Workbook& workbook, const QString& path, const PrintSettings& print);
+    static void write(const Workbook& workbook, const QString& path, const PrintSettings& print,
+                      Cells cells = Cells::Fastest);
 };
 
 }  // namespace spreadsheet::io
