@@ -369,14 +369,21 @@ bool writesOwnCells(const Workbook& workbook)
 // own <sheetData> element.
 std::vector<DeflatePieces::Piece> spliceCells(const QByteArray& part, std::vector<DeflatePieces::Piece>& cells)
 {
-    const qsizetype start = part.indexOf("<sheetData");
+    const auto missing = [] {
+        return SpreadsheetError(QStringLiteral("Não foi possível exportar para o Excel: a planilha gerada não tem células."));
+    };
     const QByteArray empty = "<sheetData/>";
     const QByteArray close = "</sheetData>";
-    qsizetype end = part.indexOf(empty, start) == start ? start + empty.size() : part.indexOf(close, start);
-    if (start < 0 || end < 0)
-        throw SpreadsheetError(QStringLiteral("Não foi possível exportar para o Excel: a planilha gerada não tem células."));
-    if (end != start + empty.size())
+    const qsizetype start = part.indexOf("<sheetData");
+    if (start < 0)
+        throw missing();
+    qsizetype end = start + empty.size();
+    if (!part.sliced(start).startsWith(empty)) {
+        end = part.indexOf(close, start);
+        if (end < 0)
+            throw missing();
         end += close.size();
+    }
     std::vector<DeflatePieces::Piece> pieces;
     pieces.push_back(DeflatePieces::deflate(part.first(start).toStdString(), false));
     for (DeflatePieces::Piece& piece : cells)
@@ -415,6 +422,19 @@ void addStrings(XlsxPackageRewrite& rewrite, const XlsxSharedStrings& strings)
     });
     rewrite.add("xl/sharedStrings.xml", XlsxPackageRewrite::whole(QByteArray::fromStdString(strings.xml())),
                 "xl/workbook.xml");
+}
+
+// The library's package, copied with the cells written apart in it.
+void putCells(OwnCells& apart, const QString& from, const QString& to)
+{
+    XlsxPackageRewrite rewrite;
+    for (std::size_t i = 0; i < apart.sheets.size(); ++i) {
+        rewrite.replace("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml",
+                        [&apart, i](const QByteArray& part) { return spliceCells(part, apart.sheets[i]); });
+    }
+    if (!apart.strings.empty())
+        addStrings(rewrite, apart.strings);
+    rewrite.run(from, to);
 }
 
 void replaceTarget(QTemporaryFile& temporary, const QString& path)
@@ -458,16 +478,8 @@ void XlsxWriter::write(const Workbook& workbook, const QString& path, const Prin
     OwnCells apart;
     writeWorkbook(handle.get(), workbook, print, own ? &apart : nullptr);
     check(workbook_close(handle.release()), path);
-    if (own) {
-        XlsxPackageRewrite rewrite;
-        for (std::size_t i = 0; i < apart.sheets.size(); ++i) {
-            rewrite.replace("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml",
-                            [&apart, i](const QByteArray& part) { return spliceCells(part, apart.sheets[i]); });
-        }
-        if (!apart.strings.empty())
-            addStrings(rewrite, apart.strings);
-        rewrite.run(library.fileName(), temporary.fileName());
-    }
+    if (own)
+        putCells(apart, library.fileName(), temporary.fileName());
     replaceTarget(temporary, path);
 }
 
