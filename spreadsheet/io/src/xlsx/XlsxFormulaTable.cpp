@@ -34,6 +34,7 @@ bool XlsxFormulaTable::lacksResults() const
 
 void XlsxFormulaTable::flush(ImportSink& sink, const std::vector<QString>& sheetNames)
 {
+    sink.expectFormulas(cells_.size());
     // Shared groups are numbered per sheet.
     std::map<std::pair<int, std::size_t>, const XlsxFormulaCell*> masters;
     for (const XlsxFormulaCell& cell : cells_) {

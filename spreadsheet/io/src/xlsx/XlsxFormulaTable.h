@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -31,6 +32,13 @@ struct XlsxFormulaCell {
 class XlsxFormulaTable {
 public:
     void add(XlsxFormulaCell cell);
+    // Room for as many more cells; growing still doubles, so a file of
+    // many sheets does not copy the cells once for each.
+    void reserveMore(std::size_t count)
+    {
+        if (cells_.size() + count > cells_.capacity())
+            cells_.reserve(std::max(cells_.size() + count, 2 * cells_.capacity()));
+    }
     // True when some formula came without the value it gives.
     bool lacksResults() const;
     // Our writer can cache a result only as a number or a text, so in our

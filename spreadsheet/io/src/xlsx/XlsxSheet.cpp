@@ -219,6 +219,8 @@ void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats, const CellStyl
     }
     const Formatted cellFormats = formatted(formats.size());
     const std::map<std::uint64_t, CellStyle> bordered = moveBorders(formats, cellFormats);
+    context_.formulas.reserveMore(static_cast<std::size_t>(
+        std::count_if(cells_->begin(), cells_->end(), [](const XlsxCell& cell) { return cell.formula != nullptr; })));
     for (const XlsxCell& cell : *cells_) {
         addCell(cell, formats, cellFormats, bordered);
     }

@@ -4,7 +4,9 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace spreadsheet::io {
 
@@ -108,6 +110,16 @@ std::optional<std::pair<int, int>> cellAddress(std::string_view a1)
     return std::make_pair(*row - 1, static_cast<int>(column - 1));
 }
 
+std::optional<CellRange> rangeAddress(std::string_view ref)
+{
+    const std::size_t colon = ref.find(':');
+    const auto first = cellAddress(ref.substr(0, colon));
+    const auto last = colon == std::string_view::npos ? first : cellAddress(ref.substr(colon + 1));
+    if (!first || !last)
+        return std::nullopt;
+    return CellRange::normalized(first->first, first->second, last->first, last->second);
+}
+
 void XlsxTextCollector::open(std::string_view name)
 {
     if (name == "rPh") {
@@ -160,13 +172,10 @@ void XlsxCellsVisitor::open(std::string_view name, const xml::Attributes& attrib
     if (name == "c") {
         openCell(attributes);
     } else if (name == "mergeCell") {
-        const std::string_view ref = xml::find(attributes, "ref");
-        const std::size_t colon = ref.find(':');
-        const auto first = cellAddress(ref.substr(0, colon));
-        const auto last = colon == std::string_view::npos ? first : cellAddress(ref.substr(colon + 1));
-        if (first && last) {
-            merges.push_back(CellRange::normalized(first->first, first->second, last->first, last->second));
-        }
+        if (const std::optional<CellRange> area = rangeAddress(xml::find(attributes, "ref")))
+            merges.push_back(*area);
+    } else if (name == "dimension") {
+        reserveFor(xml::find(attributes, "ref"));
     } else if (!inCell_) {
         return;
     } else if (name == "f") {
@@ -178,6 +187,19 @@ void XlsxCellsVisitor::open(std::string_view name, const xml::Attributes& attrib
         inInline_ = true;
     } else if (inInline_) {
         inline_.open(name);
+    }
+}
+
+// A sheet names its used range before its cells: room for them all at
+// once saves copying a growing list of cells, and touching its memory
+// again, at every doubling. A file may name a range larger than its cells,
+// so the room is bounded.
+void XlsxCellsVisitor::reserveFor(std::string_view ref)
+{
+    constexpr std::int64_t kMostCells = 1 << 20;
+    if (const std::optional<CellRange> area = rangeAddress(ref)) {
+        const std::int64_t count = std::int64_t{area->rowCount()} * area->columnCount();
+        cells.reserve(static_cast<std::size_t>(std::min(count, kMostCells)));
     }
 }
 

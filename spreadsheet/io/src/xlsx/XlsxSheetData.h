@@ -53,6 +53,7 @@ public:
     std::vector<CellRange> merges;
 
 private:
+    void reserveFor(std::string_view ref);
     void openCell(const xml::Attributes& attributes);
     void openFormula(const xml::Attributes& attributes);
     void closeCell();
@@ -75,5 +76,7 @@ private:
 
 // "B7" to (6, 1); nothing for anything else.
 std::optional<std::pair<int, int>> cellAddress(std::string_view a1);
+// "B7:C9" (or "B7") to its range; nothing for anything else.
+std::optional<CellRange> rangeAddress(std::string_view ref);
 
 }  // namespace spreadsheet::io

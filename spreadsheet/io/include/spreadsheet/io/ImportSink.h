@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace spreadsheet::io {
@@ -34,6 +35,8 @@ public:
         (void)spills;
         setFormula(sheet, area.top, area.left, text, cached);
     }
+    // About as many formulas follow: room can be made for them at once.
+    virtual void expectFormulas(std::size_t count) { (void)count; }
     virtual void setStyle(int sheet, int row, int column, const CellStyle& style) = 0;
     virtual void setRowFormat(int sheet, int row, int heightPixels, bool hidden) = 0;  // height < 0: default
     virtual void setColumnFormat(int sheet, int column, int widthPixels, bool hidden) = 0;

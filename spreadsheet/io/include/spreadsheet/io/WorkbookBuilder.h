@@ -28,6 +28,7 @@ public:
 
     int addSheet(const QString& name) override;
     void setValue(int sheet, int row, int column, const Value& value) override;
+    void expectFormulas(std::size_t count) override { formulas_.reserve(formulas_.size() + count); }
     void setFormula(int sheet, int row, int column, const QString& text, const Value& cached) override;
     void setArrayFormula(int sheet, const CellRange& area, const QString& text, const Value& cached,
                          bool spills) override;
