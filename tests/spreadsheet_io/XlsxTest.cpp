@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
@@ -583,6 +584,25 @@ TEST_F(XlsxWriterTest, CellsWrittenApartMatchTheLibrarysOwnByteForByte)
     sheet.setRowHeight(8, 40);
     sheet.mergeCells({0, 10, 1, 11});
     expectSameParts(numbers);
+}
+
+// A control character in a formula's text result goes out escaped, as
+// Excel escapes it: written as it is, it made the sheet part invalid XML,
+// which Excel and strict XML readers refuse.
+TEST_F(XlsxWriterTest, ControlCharactersInFormulaResultsGoOutEscaped)
+{
+    Workbook workbook;
+    Sheet& sheet = workbook.addSheet(QStringLiteral("Folha"));
+    sheet.setText(0, 0, QStringLiteral("=\"a\"&CHAR(1)&\"b\""));
+    ASSERT_EQ(sheet.value(0, 0).text(), QStringLiteral("a\x01" "b"));
+    const auto copy = roundTrip(workbook);
+    EXPECT_EQ(copy->sheet(0).value(0, 0).text(), QStringLiteral("a\x01" "b"));
+    const auto parts = packageParts(path(QStringLiteral("saida.xlsx")));
+    const auto sheetPart = std::find_if(parts.begin(), parts.end(),
+                                        [](const auto& part) { return part.first == "xl/worksheets/sheet1.xml"; });
+    ASSERT_NE(sheetPart, parts.end());
+    EXPECT_FALSE(sheetPart->second.contains('\x01'));
+    EXPECT_TRUE(sheetPart->second.contains("<v>a_x0001_b</v>")) << sheetPart->second.toStdString();
 }
 
 // A sheet with arrays goes to the library whole, and still opens.
