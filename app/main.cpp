@@ -9,6 +9,7 @@
 #include "catalog/RegistroFuncoes.h"
 
 #include "host/FileAssociation.h"
+#include "host/HugePages.h"
 #include "host/TnDialogos.h"
 
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ int semJanela(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    host::useHugePages(argv);
     if (const int resultado = semJanela(argc, argv); resultado >= 0) {
         return resultado;
     }

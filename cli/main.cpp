@@ -7,6 +7,7 @@
 
 #include "catalog/RegistroFuncoes.h"
 #include "generation/RegistroGeracao.h"
+#include "host/HugePages.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -16,7 +17,9 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -24,6 +27,7 @@ namespace {
 struct Command {
     const char* name;
     int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    bool large;  // works on whole workbooks or databases: worth a restart with huge pages
 };
 
 int demo(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -44,12 +48,21 @@ int demo(const QStringList& arguments, QTextStream& out, QTextStream& err)
 }
 
 constexpr std::array<Command, 5> kCommands{{
-    {"banco-demo", runDemoDatabase},
-    {"converter", runConverter},
-    {"demo", demo},
-    {"exemplo", runExemplo},
-    {"gerar", runGerar},
+    {"banco-demo", runDemoDatabase, true},
+    {"converter", runConverter, true},
+    {"demo", demo, false},
+    {"exemplo", runExemplo, true},
+    {"gerar", runGerar, true},
 }};
+
+// The restart costs a few hundredths of a second: only commands that read
+// or make large files and databases win it back.
+bool worksLarge(int argc, char* argv[])
+{
+    return argc > 1 && std::any_of(kCommands.begin(), kCommands.end(), [&](const Command& command) {
+               return command.large && std::strcmp(argv[1], command.name) == 0;
+           });
+}
 
 const char* const kUso =
     "Uso: darvelo COMANDO [opções]\n"
@@ -128,6 +141,8 @@ std::unique_ptr<QCoreApplication> aplicacao(int& argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (worksLarge(argc, argv))
+        host::useHugePages(argv);
     const std::unique_ptr<QCoreApplication> app = aplicacao(argc, argv);
     // Payroll staff read dates, decimals and function texts the Brazilian
     // way, whatever the machine's own settings.
