@@ -89,12 +89,17 @@ QString Sheet::text(int row, int column) const
 
 QString Sheet::displayText(int row, int column) const
 {
+    return displayText(row, column, QLocale());
+}
+
+QString Sheet::displayText(int row, int column, const QLocale& locale) const
+{
     const Cell* cell = data_->cells.find(row, column);
     const Value v = value(row, column);
     if (v.isError()) {
         return errorText(v.error());
     }
-    return NumberFormat::format(v, styleOf(*this, cell ? cell->style : 0).numberFormat, QLocale());
+    return NumberFormat::format(v, styleOf(*this, cell ? cell->style : 0).numberFormat, locale);
 }
 
 QString Sheet::formulaError(int row, int column) const

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QLocale;
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -48,6 +50,9 @@ public:
     Value value(int row, int column) const;   // a formula gives its calculated value
     QString text(int row, int column) const;  // "=..." for a formula, else the edit text
     QString displayText(int row, int column) const;  // as shown, with number format and locale
+    // The same in a given locale: a writer of many cells makes the default
+    // locale once, not once a cell.
+    QString displayText(int row, int column, const QLocale& locale) const;
     QString formulaError(int row, int column) const;  // why a formula's text did not parse
     void setText(int row, int column, const QString& text, TextMode mode = TextMode::Recognize);
     void setText(int row, int column, const QString& text, bool recognizeFormula)

@@ -7,6 +7,7 @@
 #include <spreadsheet/SpreadsheetError.h>
 
 #include <QIODevice>
+#include <QLocale>
 
 #include <algorithm>
 #include <vector>
@@ -62,13 +63,16 @@ void put(QIODevice& out, const QByteArray& bytes)
 // The lines of rows [first, last), in UTF-8.
 QByteArray lines(const Sheet& sheet, int first, int last, int lastColumn, QChar separator)
 {
+    // One locale for the block: each one made is shared state the threads
+    // would count up and down for every cell.
+    const QLocale locale;
     QString text;
     for (int row = first; row < last; ++row) {
         for (int column = 0; column <= lastColumn; ++column) {
             if (column > 0) {
                 text += separator;
             }
-            text += field(sheet.displayText(row, column), separator);
+            text += field(sheet.displayText(row, column, locale), separator);
         }
         text += QStringLiteral("\r\n");
     }
