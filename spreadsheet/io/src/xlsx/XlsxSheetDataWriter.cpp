@@ -7,6 +7,7 @@
 #include "XlsxFormatCache.h"
 #include "XlsxSharedStrings.h"
 #include "XlsxText.h"
+#include "XlsxUnits.h"
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/Sheet.h>
@@ -26,7 +27,6 @@ namespace {
 constexpr int kSpanRowsShift = 4;
 // A piece of about a megabyte keeps both cores busy without holding much.
 constexpr std::size_t kPieceBytes = 1 << 20;
-constexpr double kPointsPerPixel = 0.75;
 constexpr double kExcelDefaultRowPoints = 15;
 constexpr qsizetype kMaxTextLength = 32767;  // code points, as Excel counts them
 
@@ -231,11 +231,10 @@ const XlsxSheetDataWriter::Format& XlsxSheetDataWriter::format(const CellStyle& 
     auto [known, added] = byStyle_.try_emplace(&style, Format{nullptr, 0});
     if (added) {
         known->second.format = formats_.get(style);
+        // The library numbers the formats as the cells first use them.
+        known->second.index = lxw_format_get_xf_index(known->second.format);
         result_.format = known->second.format;
     }
-    // The library numbers the formats as the cells first use them.
-    if (known->second.index == 0)
-        known->second.index = lxw_format_get_xf_index(known->second.format);
     return known->second;
 }
 

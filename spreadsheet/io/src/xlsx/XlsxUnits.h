@@ -6,6 +6,9 @@ namespace spreadsheet::io {
 // default font's widest digit (column widths); the workbook keeps whole
 // screen pixels at 96 dpi. Both give -1 for a negative or absurd size.
 
+// A point of a row's height is three quarters of a pixel at 96 dpi.
+inline constexpr double kPointsPerPixel = 0.75;
+
 // Excel's own rounding of a column width, cell padding included.
 int digitWidthPixels(double width);
 // A length given in a unit that is pixelsPerUnit pixels long.

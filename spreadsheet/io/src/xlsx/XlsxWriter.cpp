@@ -10,6 +10,7 @@
 #include "XlsxPageSetup.h"
 #include "XlsxSharedStrings.h"
 #include "XlsxSheetDataWriter.h"
+#include "XlsxUnits.h"
 
 #include <spreadsheet/Reference.h>
 #include <spreadsheet/SpreadsheetError.h>
@@ -39,8 +40,6 @@ struct WorkbookCloser {
     void operator()(lxw_workbook* workbook) const { workbook_close(workbook); }
 };
 using WorkbookHandle = std::unique_ptr<lxw_workbook, WorkbookCloser>;
-
-constexpr double kPointsPerPixel = 0.75;
 
 void check(lxw_error error, const QString& what)
 {
