@@ -6,7 +6,7 @@ namespace spreadsheet::io {
 // default font's widest digit (column widths); the workbook keeps whole
 // screen pixels at 96 dpi. Both give -1 for a negative or absurd size.
 
-// A point of a row's height is three quarters of a pixel at 96 dpi.
+// At 96 dpi a pixel is three quarters of a point (rows are sized in points).
 inline constexpr double kPointsPerPixel = 0.75;
 
 // Excel's own rounding of a column width, cell padding included.
