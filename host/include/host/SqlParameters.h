@@ -14,6 +14,8 @@ public:
 
     // The text with every parameter occurrence replaced by "?".
     QString positionalText() const { return positionalText_; }
+    // The same with "$1", "$2"... in their place, as PostgreSQL numbers them.
+    QString numberedText() const { return numberedText_; }
     // The parameter name of each "?", in order. Names are matched ignoring
     // case and spelled as at their first appearance.
     const QStringList& occurrences() const { return occurrences_; }
@@ -22,6 +24,7 @@ public:
 
 private:
     QString positionalText_;
+    QString numberedText_;
     QStringList occurrences_;
     QStringList names_;
 };

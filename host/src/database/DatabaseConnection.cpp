@@ -1,5 +1,6 @@
 #include "DatabaseConnection.h"
 
+#include "PgReader.h"
 #include "QueryLoader.h"
 #include "SqliteReader.h"
 
@@ -14,6 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace host {
@@ -208,6 +210,17 @@ std::unique_ptr<TnClientDataSet> DatabaseConnection::run(const QString& sql, con
         } catch (const SqliteReader::Error& error) {
             fail(QStringLiteral("Falha ao consultar o banco de dados"),
                  QSqlError(QString(), error.text, QSqlError::StatementError), sql);
+        }
+    }
+    if (PGconn* handle = PgReader::handle(db)) {
+        try {
+            return PgReader::load(handle, parsed.occurrences().isEmpty() ? sql : parsed.numberedText(), values,
+                                  fixedFields);
+        } catch (const PgReader::Error& error) {
+            fail(QStringLiteral("Falha ao consultar o banco de dados"),
+                 QSqlError(QString(), error.text, error.lost ? QSqlError::ConnectionError : QSqlError::StatementError,
+                           error.state),
+                 sql);
         }
     }
     QSqlQuery query(db);

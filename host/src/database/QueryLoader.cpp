@@ -1,5 +1,7 @@
 #include "QueryLoader.h"
 
+#include "RowLoading.h"
+
 #include "host/HostError.h"
 #include "host/PayrollSchema.h"
 #include "host/TnClientDataSet.h"
@@ -10,15 +12,10 @@
 #include <QSqlRecord>
 
 #include <cmath>
-#include <deque>
 
 namespace host {
 
 namespace {
-
-// Rows held back while the column types are not yet known: a column whose
-// first values are null takes its type from a later row.
-constexpr int kSampleRows = 256;
 
 bool isIntegerType(const QVariant& value)
 {
@@ -167,42 +164,33 @@ std::vector<FieldDef> QueryLoader::fieldsFor(const QStringList& names, const std
     return fields;
 }
 
-std::unique_ptr<TnClientDataSet> QueryLoader::load(QSqlQuery& query, const std::vector<FieldDef>* fixedFields)
-{
-    const QSqlRecord record = query.record();
-    const int columns = record.count();
-    std::vector<QVariant> samples(columns);
-    std::deque<std::vector<QVariant>> held;
-    int unknown = columns;
-    bool more = query.next();
-    while (more && unknown > 0 && static_cast<int>(held.size()) < kSampleRows && !fixedFields) {
-        std::vector<QVariant> row(columns);
-        for (int c = 0; c < columns; ++c) {
-            row[c] = query.value(c);
-            if (!samples[c].isValid() && !row[c].isNull()) {
-                samples[c] = row[c];
-                --unknown;
-            }
-        }
-        held.push_back(std::move(row));
-        more = query.next();
+namespace {
+
+// The rows of an executed Qt query, every value as the driver gives it.
+class QtRows {
+public:
+    explicit QtRows(QSqlQuery& query) : query_(query), record_(query.record()) {}
+
+    bool next() { return query_.next(); }
+    int columns() const { return record_.count(); }
+    QString name(int c) const { return record_.fieldName(c); }
+    QVariant value(int c) const { return query_.value(c); }
+    void append(TnClientDataSet& dataset, int c, const FieldDef& field) const
+    {
+        QueryLoader::append(dataset, c, field.type, query_.value(c), field.name);
     }
 
-    QStringList names;
-    for (int c = 0; c < columns; ++c)
-        names << record.fieldName(c);
-    const std::vector<FieldDef> fields = fieldsFor(names, samples, fixedFields);
-    auto dataset = std::make_unique<TnClientDataSet>(fields);
-    for (const auto& row : held) {
-        for (int c = 0; c < columns; ++c)
-            append(*dataset, c, fields[c].type, row[c], fields[c].name);
-    }
-    for (; more; more = query.next()) {
-        for (int c = 0; c < columns; ++c)
-            append(*dataset, c, fields[c].type, query.value(c), fields[c].name);
-    }
-    dataset->finishLoad();
-    return dataset;
+private:
+    QSqlQuery& query_;
+    QSqlRecord record_;
+};
+
+}  // namespace
+
+std::unique_ptr<TnClientDataSet> QueryLoader::load(QSqlQuery& query, const std::vector<FieldDef>* fixedFields)
+{
+    QtRows rows(query);
+    return loadRows(rows, fixedFields);
 }
 
 }  // namespace host

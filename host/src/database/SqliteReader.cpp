@@ -1,6 +1,7 @@
 #include "SqliteReader.h"
 
 #include "QueryLoader.h"
+#include "RowLoading.h"
 
 #include "host/HostError.h"
 #include "host/TnClientDataSet.h"
@@ -12,15 +13,10 @@
 #include <sqlite3.h>
 
 #include <cmath>
-#include <deque>
 
 namespace host {
 
 namespace {
-
-// Rows held back while the column types are not yet known, as the loader
-// does: a column whose first values are null takes its type from a later row.
-constexpr int kSampleRows = 256;
 
 using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
 
@@ -84,30 +80,16 @@ QVariant variantOf(sqlite3_stmt* statement, int column)
     }
 }
 
-// "2024-05-31", alone or followed by a time, read without building texts.
 bool isoDate(sqlite3_stmt* statement, int column, QDate& date)
 {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    const int n = sqlite3_column_bytes(statement, column);
-    const auto digits = [p](int from, int count) {
-        int value = 0;
-        for (int i = from; i < from + count; ++i) {
-            if (p[i] < '0' || p[i] > '9')
-                return -1;
-            value = value * 10 + (p[i] - '0');
-        }
-        return value;
-    };
-    if (n < 10 || p[4] != '-' || p[7] != '-' || (n > 10 && p[10] != ' ' && p[10] != 'T'))
-        return false;
-    date = QDate(digits(0, 4), digits(5, 2), digits(8, 2));
-    return date.isValid();
+    return readIsoDate(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                       sqlite3_column_bytes(statement, column), date);
 }
 
 // The common cases straight into the column; everything else (and every
 // value that does not fit its field) goes through the loader's conversion,
 // which also raises its errors.
-void append(TnClientDataSet& dataset, int column, const FieldDef& field, sqlite3_stmt* statement)
+void appendValue(TnClientDataSet& dataset, int column, const FieldDef& field, sqlite3_stmt* statement)
 {
     const int kind = sqlite3_column_type(statement, column);
     if (kind == SQLITE_NULL) {
@@ -135,6 +117,31 @@ void append(TnClientDataSet& dataset, int column, const FieldDef& field, sqlite3
     QueryLoader::append(dataset, column, field.type, variantOf(statement, column), field.name);
 }
 
+// A prepared statement's rows, stepped as the loader asks for them.
+class SqliteRows {
+public:
+    SqliteRows(sqlite3* database, sqlite3_stmt* statement) : database_(database), statement_(statement) {}
+
+    bool next()
+    {
+        const int rc = sqlite3_step(statement_);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+            raise(database_);
+        return rc == SQLITE_ROW;
+    }
+    int columns() const { return sqlite3_column_count(statement_); }
+    QString name(int c) const { return QString::fromUtf8(sqlite3_column_name(statement_, c)); }
+    QVariant value(int c) const { return variantOf(statement_, c); }
+    void append(TnClientDataSet& dataset, int c, const FieldDef& field) const
+    {
+        appendValue(dataset, c, field, statement_);
+    }
+
+private:
+    sqlite3* database_;
+    sqlite3_stmt* statement_;
+};
+
 }  // namespace
 
 sqlite3* SqliteReader::handle(const QSqlDatabase& database)
@@ -159,41 +166,8 @@ std::unique_ptr<TnClientDataSet> SqliteReader::load(sqlite3* database, const QSt
     for (std::size_t i = 0; i < values.size(); ++i)
         bind(database, raw, static_cast<int>(i + 1), values[i]);
 
-    const int columns = sqlite3_column_count(raw);
-    std::vector<QVariant> samples(columns);
-    std::deque<std::vector<QVariant>> held;
-    int unknown = columns;
-    int rc = sqlite3_step(raw);
-    while (rc == SQLITE_ROW && unknown > 0 && static_cast<int>(held.size()) < kSampleRows && !fixedFields) {
-        std::vector<QVariant> row(columns);
-        for (int c = 0; c < columns; ++c) {
-            row[c] = variantOf(raw, c);
-            if (!samples[c].isValid() && !row[c].isNull()) {
-                samples[c] = row[c];
-                --unknown;
-            }
-        }
-        held.push_back(std::move(row));
-        rc = sqlite3_step(raw);
-    }
-
-    QStringList names;
-    for (int c = 0; c < columns; ++c)
-        names << QString::fromUtf8(sqlite3_column_name(raw, c));
-    const std::vector<FieldDef> fields = QueryLoader::fieldsFor(names, samples, fixedFields);
-    auto dataset = std::make_unique<TnClientDataSet>(fields);
-    for (const auto& row : held) {
-        for (int c = 0; c < columns; ++c)
-            QueryLoader::append(*dataset, c, fields[c].type, row[c], fields[c].name);
-    }
-    for (; rc == SQLITE_ROW; rc = sqlite3_step(raw)) {
-        for (int c = 0; c < columns; ++c)
-            append(*dataset, c, fields[c], raw);
-    }
-    if (rc != SQLITE_DONE)
-        raise(database);
-    dataset->finishLoad();
-    return dataset;
+    SqliteRows rows(database, raw);
+    return loadRows(rows, fixedFields);
 }
 
 }  // namespace host

@@ -74,11 +74,15 @@ SqlParameters SqlParameters::parse(const QString& sql)
             result.names_.append(name.toString());
         }
         result.occurrences_.append(result.names_[known]);
-        result.positionalText_ += QStringView(sql).sliced(copied, tokens[i].begin - copied);
+        const QStringView before = QStringView(sql).sliced(copied, tokens[i].begin - copied);
+        result.positionalText_ += before;
         result.positionalText_ += u'?';
+        result.numberedText_ += before;
+        result.numberedText_ += u'$' + QString::number(result.occurrences_.size());
         copied = tokens[i].end() + name.size();
     }
     result.positionalText_ += QStringView(sql).sliced(copied);
+    result.numberedText_ += QStringView(sql).sliced(copied);
     return result;
 }
 

@@ -42,6 +42,11 @@ TEST(SqlParameters, ParametersBecomePlaceholders)
         SCOPED_TRACE(c.rule);
         const SqlParameters p = SqlParameters::parse(c.text);
         EXPECT_EQ(p.positionalText(), c.positional);
+        // No case holds a "?" of its own, so each one is a parameter's.
+        QString numbered = c.positional;
+        for (qsizetype at = numbered.indexOf(u'?'), n = 1; at >= 0; at = numbered.indexOf(u'?', at), ++n)
+            numbered.replace(at, 1, u'$' + QString::number(n));
+        EXPECT_EQ(p.numberedText(), numbered);
         EXPECT_EQ(p.occurrences(), c.occurrences);
         EXPECT_EQ(p.names(), c.names);
     }
