@@ -60,15 +60,10 @@ QString stateOf(const PGresult* result)
     return QString::fromLatin1(result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr);
 }
 
-bool readInteger(const char* p, int n, qint64& value)
-{
-    const auto [end, error] = std::from_chars(p, p + n, value);
-    return error == std::errc() && end == p + n;
-}
-
-// The server writes "NaN", "Infinity" and "-Infinity", which from_chars reads
-// too.
-bool readNumber(const char* p, int n, double& value)
+// A whole value or nothing. For doubles the server writes "NaN",
+// "Infinity" and "-Infinity", which from_chars reads too.
+template <class Number>
+bool readAll(const char* p, int n, Number& value)
 {
     const auto [end, error] = std::from_chars(p, p + n, value);
     return error == std::errc() && end == p + n;
@@ -127,11 +122,11 @@ public:
             return QVariant(p[0] == 't');
         case Kind::Integer: {
             qint64 number = 0;
-            return readInteger(p, n, number) ? QVariant(qlonglong(number)) : QVariant();
+            return readAll(p, n, number) ? QVariant(qlonglong(number)) : QVariant();
         }
         case Kind::Number: {
             double number = 0;
-            return readNumber(p, n, number) ? QVariant(number) : QVariant();
+            return readAll(p, n, number) ? QVariant(number) : QVariant();
         }
         case Kind::Date: {
             QDate date;
@@ -176,23 +171,23 @@ private:
         QDate date;
         switch (type) {
         case FieldType::Integer:
-            if (kind == Kind::Integer && readInteger(p, n, integer)) {
+            if (kind == Kind::Integer && readAll(p, n, integer)) {
                 dataset.appendInteger(c, integer);
                 return true;
             }
             // Sums of whole numbers come back as numerics.
-            if (kind == Kind::Number && readNumber(p, n, number) && number == std::trunc(number)
+            if (kind == Kind::Number && readAll(p, n, number) && number == std::trunc(number)
                 && std::fabs(number) < 9.2e18) {
                 dataset.appendInteger(c, static_cast<qint64>(number));
                 return true;
             }
             return false;
         case FieldType::Float:
-            if (kind == Kind::Number && readNumber(p, n, number)) {
+            if (kind == Kind::Number && readAll(p, n, number)) {
                 dataset.appendFloat(c, number);
                 return true;
             }
-            if (kind == Kind::Integer && readInteger(p, n, integer)) {
+            if (kind == Kind::Integer && readAll(p, n, integer)) {
                 dataset.appendFloat(c, static_cast<double>(integer));
                 return true;
             }
