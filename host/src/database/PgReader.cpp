@@ -1,19 +1,17 @@
 #include "PgReader.h"
 
+#include "DriverHandle.h"
 #include "QueryLoader.h"
 #include "RowLoading.h"
 
 #include "host/TnClientDataSet.h"
 
 #include <QDateTime>
-#include <QSqlDatabase>
-#include <QSqlDriver>
 
 #include <libpq-fe.h>
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace host {
 
@@ -57,7 +55,7 @@ Result take(PGconn* connection)
 
 QString stateOf(const PGresult* result)
 {
-    return QString::fromLatin1(result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr);
+    return QString::fromLatin1(PQresultErrorField(result, PG_DIAG_SQLSTATE));
 }
 
 // A whole value or nothing. For doubles the server writes "NaN",
@@ -252,12 +250,7 @@ QByteArray textOf(const QVariant& value)
 
 PGconn* PgReader::handle(const QSqlDatabase& database)
 {
-    if (!database.isOpen() || !database.driver())
-        return nullptr;
-    const QVariant value = database.driver()->handle();
-    if (!value.isValid() || qstrcmp(value.typeName(), "pg_conn*") != 0)
-        return nullptr;
-    return *static_cast<PGconn* const*>(value.constData());
+    return driverHandle<PGconn>(database, "pg_conn*");
 }
 
 std::unique_ptr<TnClientDataSet> PgReader::load(PGconn* connection, const QString& sql,

@@ -96,6 +96,25 @@ double toFloat(const QVariant& value, const QString& columnName)
     return number;
 }
 
+// The rows of an executed Qt query, every value as the driver gives it.
+class QtRows {
+public:
+    explicit QtRows(QSqlQuery& query) : query_(query), record_(query.record()) {}
+
+    bool next() { return query_.next(); }
+    int columns() const { return record_.count(); }
+    QString name(int c) const { return record_.fieldName(c); }
+    QVariant value(int c) const { return query_.value(c); }
+    void append(TnClientDataSet& dataset, int c, const FieldDef& field) const
+    {
+        QueryLoader::append(dataset, c, field.type, query_.value(c), field.name);
+    }
+
+private:
+    QSqlQuery& query_;
+    QSqlRecord record_;
+};
+
 }  // namespace
 
 FieldType QueryLoader::decideType(const QVariant& sample, const QString& columnName)
@@ -163,29 +182,6 @@ std::vector<FieldDef> QueryLoader::fieldsFor(const QStringList& names, const std
         fields.push_back(FieldDef{names[c], decideType(samples[static_cast<std::size_t>(c)], names[c])});
     return fields;
 }
-
-namespace {
-
-// The rows of an executed Qt query, every value as the driver gives it.
-class QtRows {
-public:
-    explicit QtRows(QSqlQuery& query) : query_(query), record_(query.record()) {}
-
-    bool next() { return query_.next(); }
-    int columns() const { return record_.count(); }
-    QString name(int c) const { return record_.fieldName(c); }
-    QVariant value(int c) const { return query_.value(c); }
-    void append(TnClientDataSet& dataset, int c, const FieldDef& field) const
-    {
-        QueryLoader::append(dataset, c, field.type, query_.value(c), field.name);
-    }
-
-private:
-    QSqlQuery& query_;
-    QSqlRecord record_;
-};
-
-}  // namespace
 
 std::unique_ptr<TnClientDataSet> QueryLoader::load(QSqlQuery& query, const std::vector<FieldDef>* fixedFields)
 {

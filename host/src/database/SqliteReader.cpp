@@ -1,5 +1,6 @@
 #include "SqliteReader.h"
 
+#include "DriverHandle.h"
 #include "QueryLoader.h"
 #include "RowLoading.h"
 
@@ -7,8 +8,6 @@
 #include "host/TnClientDataSet.h"
 
 #include <QDate>
-#include <QSqlDatabase>
-#include <QSqlDriver>
 
 #include <sqlite3.h>
 
@@ -146,12 +145,7 @@ private:
 
 sqlite3* SqliteReader::handle(const QSqlDatabase& database)
 {
-    if (!database.isOpen() || !database.driver())
-        return nullptr;
-    const QVariant value = database.driver()->handle();
-    if (!value.isValid() || qstrcmp(value.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(value.constData());
+    return driverHandle<sqlite3>(database, "sqlite3*");
 }
 
 std::unique_ptr<TnClientDataSet> SqliteReader::load(sqlite3* database, const QString& sql,
