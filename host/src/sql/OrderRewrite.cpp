@@ -45,6 +45,19 @@ std::optional<std::size_t> OrderRewrite::positionalOrderBy(SqlNodes statement)
     return std::nullopt;
 }
 
+bool OrderRewrite::readsSubquery(SqlNodes statement)
+{
+    for (const SqlNode& node : statement) {
+        if (!node.isGroup(u'('))
+            continue;
+        const SqlNodes inner(node.children);
+        const std::size_t first = SqlTree::skipSpacing(inner, 0);
+        if (first < inner.size() && isWord(inner[first], u"SELECT"))
+            return true;
+    }
+    return false;
+}
+
 QString OrderRewrite::materialized(const QString& query, const QString& orderBy)
 {
     return QStringLiteral("WITH darvelo_ordenado AS MATERIALIZED (%1) SELECT * FROM darvelo_ordenado %2")

@@ -34,7 +34,7 @@ QString SqlTranslator::translate(const QString& text, SqlDialect dialect)
     std::vector<sql::SqlNode> nodes = sql::SqlTree::build(text);
     dropTrailingSemicolon(nodes);
     const sql::SqlRenderer renderer(dialect);
-    if (dialect == SqlDialect::SQLite) {
+    if (dialect == SqlDialect::SQLite && sql::OrderRewrite::readsSubquery(nodes)) {
         if (const auto order = sql::OrderRewrite::positionalOrderBy(nodes)) {
             const sql::SqlNodes all(nodes);
             return sql::OrderRewrite::materialized(renderer.render(all.first(*order)),

@@ -132,10 +132,12 @@ TEST(SqlTranslatorRewrites, PositionalOrderOfTheStatementOnSqliteOnly)
     EXPECT_EQ(sqlite(text), QStringLiteral("WITH darvelo_ordenado AS MATERIALIZED (SELECT a, b FROM t JOIN (SELECT a, MAX(d) d FROM u "
                                            "GROUP BY a) x ON x.a = t.a ) SELECT * FROM darvelo_ordenado order by 1, 2 DESC "));
     EXPECT_EQ(postgres(text), text);
-    // Named orders, orders of a subquery and orders followed by more stay.
+    // Named orders, orders of a subquery, orders followed by more and
+    // statements without a subquery stay.
     for (const QString& kept : {QStringLiteral("SELECT a FROM t ORDER BY t.a"), QStringLiteral("SELECT a FROM t ORDER BY 1 LIMIT 3"),
                                 QStringLiteral("SELECT * FROM (SELECT a FROM t ORDER BY 1) x"),
-                                QStringLiteral("SELECT a FROM t ORDER BY 1, a")})
+                                QStringLiteral("SELECT a FROM t ORDER BY 1, a"),
+                                QStringLiteral("SELECT a, b FROM t JOIN u ON u.a = t.a WHERE t.c IN (1, 2) ORDER BY 1, 2")})
         EXPECT_EQ(sqlite(kept), kept);
 }
 
