@@ -1,6 +1,9 @@
 #include "XlsxPackageScan.h"
 
 #include "XlsxSheetData.h"
+#include "XlsxSheetPieces.h"
+
+#include "../Slices.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 
@@ -12,6 +15,8 @@
 
 #include <array>
 #include <charconv>
+#include <deque>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -385,6 +390,44 @@ std::string sheetPart(const std::string& target)
     return target.starts_with('/') ? target.substr(1) : "xl/" + target;
 }
 
+// A sheet of many rows is parsed on every core: the part without its rows
+// on this thread, then the rows in pieces, whose cells and hidden rows
+// follow in the order of the part.
+void readSheet(const xml::Package& package, const std::string& part, SheetVisitor& sheet,
+               const std::vector<QString>& strings)
+{
+    constexpr std::size_t kPieceBytes = 1 << 20;
+    std::vector<unsigned char> buffer;
+    if (!package.loadUnchecked(part, buffer)) {
+        return;
+    }
+    const std::string_view utf8(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+    const Slices cores(utf8.size(), kPieceBytes);
+    const std::optional<XlsxSheetPieces> pieces = XlsxSheetPieces::cut(utf8, cores.count());
+    if (!pieces) {
+        xml::Package::checkText(part, utf8);
+        xml::Package::parse(part, utf8, sheet);
+        return;
+    }
+    std::vector<unsigned char>().swap(buffer);
+    xml::Package::checkText(part, pieces->outer());
+    xml::Package::parse(part, pieces->outer(), sheet);
+    std::deque<SheetVisitor> rows;
+    for (std::size_t i = 0; i < pieces->count(); ++i) {
+        rows.emplace_back(strings);
+    }
+    Slices(pieces->count(), 1).run([&](std::size_t, std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i) {
+            xml::Package::checkText(part, pieces->piece(i));
+            xml::Package::parse(part, pieces->piece(i), rows[i]);
+        }
+    });
+    for (SheetVisitor& piece : rows) {
+        std::move(piece.cells.cells.begin(), piece.cells.cells.end(), std::back_inserter(sheet.cells.cells));
+        sheet.hiddenRows.insert(sheet.hiddenRows.end(), piece.hiddenRows.begin(), piece.hiddenRows.end());
+    }
+}
+
 std::string sharedStringsPart(const RelationsVisitor& relations)
 {
     return relations.sharedStrings.empty() ? std::string("xl/sharedStrings.xml") : sheetPart(relations.sharedStrings);
@@ -410,7 +453,7 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
             SheetVisitor sheet(strings.strings);
             const auto target = relations.targets.find(list.relationIds[i]);
             if (target != relations.targets.end()) {
-                package.read(sheetPart(target->second), sheet);
+                readSheet(package, sheetPart(target->second), sheet, strings.strings);
             }
             sheets_.push_back({list.names[i], std::move(sheet.hiddenRows), std::move(sheet.hiddenColumns),
                                std::move(sheet.cells.cells), std::move(sheet.cells.merges),

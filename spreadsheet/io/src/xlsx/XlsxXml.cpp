@@ -144,6 +144,11 @@ void Package::malformed(std::string_view part, const char* reason)
 void Package::checkEnding(std::string_view part, std::string_view utf8) const
 {
     checked_.emplace(part);
+    checkText(part, utf8);
+}
+
+void Package::checkText(std::string_view part, std::string_view utf8)
+{
     if (const char* fault = tagFault(utf8)) {
         malformed(part, fault);
     }

@@ -113,11 +113,34 @@ public:
     void read(std::string_view part, Visitor& visitor) const
     {
         std::vector<unsigned char> buffer;
-        if (!load(part, buffer)) {
-            return;
+        if (loadUnchecked(part, buffer)) {
+            const std::string_view utf8(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+            checkText(part, utf8);
+            parse(part, utf8, visitor);
         }
-        const std::string_view utf8(reinterpret_cast<const char*>(buffer.data()), buffer.size());
-        checkEnding(part, utf8);
+    }
+
+    // The part, inflated, for a caller that parses it in pieces and checks
+    // each piece with checkText before parsing it; false when the package
+    // has no such part.
+    bool loadUnchecked(std::string_view part, std::vector<unsigned char>& buffer) const
+    {
+        if (!load(part, buffer)) {
+            return false;
+        }
+        checked_.emplace(part);
+        return true;
+    }
+    // The check of a part's ending, on a text of the part; touches nothing
+    // of the package.
+    static void checkText(std::string_view part, std::string_view utf8);
+
+    // Parses text of the part: all of it, or a piece made a document of its
+    // own. The text must end in a null byte, as liborcus reads one past it.
+    // Touches nothing of the package, so pieces may be parsed at once.
+    template <typename Visitor>
+    static void parse(std::string_view part, std::string_view utf8, Visitor& visitor)
+    {
         ElementReader<Visitor> reader(visitor);
         orcus::sax_parser<ElementReader<Visitor>> parser(utf8.data(), utf8.size(), reader);
         try {
