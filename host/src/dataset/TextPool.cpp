@@ -23,11 +23,18 @@ TextPool::TextPool()
 // empty text owns.
 quint32 TextPool::intern(const QString& text)
 {
-    quint32& id = lookup_[text];
-    if (id == 0 && !text.isEmpty()) {
-        id = static_cast<quint32>(texts_.size());
-        texts_.push_back(text);
+    if (text.isEmpty())
+        return 0;
+    if (!keepsDistinct_)
+        return append(text);
+    quint32& slot = lookup_[text];
+    if (slot != 0) {
+        ++repeats_;
+        return slot;
     }
+    slot = append(text);
+    const quint32 id = slot;
+    weighRepeats();
     return id;
 }
 
@@ -38,6 +45,7 @@ quint32 TextPool::internUtf8(const char* data, qsizetype size)
     const auto known = bytes_.constFind(QByteArray::fromRawData(data, size));
     if (known != bytes_.cend()) {
         ++byteHits_;
+        ++repeats_;
         return *known;
     }
     // Two spellings of one text (a malformed sequence read as U+FFFD, say)
@@ -46,10 +54,30 @@ quint32 TextPool::internUtf8(const char* data, qsizetype size)
     if (++byteMisses_ > kTrialTexts && byteHits_ < byteMisses_) {
         bytesOff_ = true;
         bytes_ = {};
-    } else {
+    } else if (keepsDistinct_) {
         bytes_.insert(QByteArray(data, size), id);
     }
     return id;
+}
+
+quint32 TextPool::append(const QString& text)
+{
+    texts_.push_back(text);
+    return static_cast<quint32>(texts_.size() - 1);
+}
+
+// Once the trial is over, a column where fewer than one text in
+// kRepeatShare comes again stops looking its texts up.
+void TextPool::weighRepeats()
+{
+    constexpr qsizetype kRepeatShare = 8;
+    const auto distinct = static_cast<qsizetype>(texts_.size());
+    if (distinct > kTrialTexts && repeats_ * kRepeatShare < distinct) {
+        keepsDistinct_ = false;
+        lookup_ = {};
+        bytesOff_ = true;
+        bytes_ = {};
+    }
 }
 
 void TextPool::finish()
@@ -69,8 +97,11 @@ const std::vector<quint32>& TextPool::ranks() const
     std::sort(byRank_.begin(), byRank_.end(),
               [this](quint32 a, quint32 b) { return QString::compare(texts_[a], texts_[b]) < 0; });
     ranks_.assign(texts_.size(), 0);
-    for (std::size_t rank = 0; rank < byRank_.size(); ++rank) {
-        ranks_[byRank_[rank]] = static_cast<quint32>(rank);
+    quint32 rank = 0;
+    for (std::size_t i = 1; i < byRank_.size(); ++i) {
+        if (texts_[byRank_[i]] != texts_[byRank_[i - 1]])
+            ++rank;
+        ranks_[byRank_[i]] = rank;
     }
     return ranks_;
 }
@@ -80,8 +111,9 @@ std::pair<quint32, bool> TextPool::rankOf(const QString& text) const
     ranks();
     const auto found = std::partition_point(byRank_.begin(), byRank_.end(),
                                             [&](quint32 id) { return QString::compare(texts_[id], text) < 0; });
-    const bool present = found != byRank_.end() && texts_[*found] == text;
-    return {static_cast<quint32>(found - byRank_.begin()), present};
+    if (found == byRank_.end())
+        return {byRank_.empty() ? 0 : ranks_[byRank_.back()] + 1, false};
+    return {ranks_[*found], texts_[*found] == text};
 }
 
 }  // namespace host

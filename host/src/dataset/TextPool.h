@@ -10,8 +10,12 @@
 
 namespace host {
 
-// The distinct texts of one column. Rows hold a 32-bit id instead of a
-// string, and sorting compares ranks instead of strings.
+// The texts of one column. Rows hold a 32-bit id instead of a string, and
+// sorting compares ranks instead of strings. A column that repeats its
+// texts keeps each once; one that mostly brings new texts (names,
+// documents) keeps them as they come, since looking each up would cost more
+// than it saves: there, a text that does come again gets another id, with
+// the same rank.
 class TextPool {
 public:
     TextPool();
@@ -25,13 +29,17 @@ public:
     // Loading is over: the lookup table is no longer needed.
     void finish();
 
-    // Rank of every id in case-sensitive text order, computed on first use.
+    // Rank of every id in case-sensitive text order, computed on first use;
+    // equal texts have equal ranks.
     const std::vector<quint32>& ranks() const;
     // The rank a text has or would have among the pool's texts, and
     // whether the pool holds it.
     std::pair<quint32, bool> rankOf(const QString& text) const;
 
 private:
+    quint32 append(const QString& text);
+    void weighRepeats();
+
     std::vector<QString> texts_;
     QHash<QString, quint32> lookup_;
     QHash<QByteArray, quint32> bytes_;
@@ -40,6 +48,8 @@ private:
     qsizetype byteHits_ = 0;
     qsizetype byteMisses_ = 0;
     bool bytesOff_ = false;
+    qsizetype repeats_ = 0;
+    bool keepsDistinct_ = true;
     mutable std::vector<quint32> ranks_;
     mutable std::vector<quint32> byRank_;
 };
