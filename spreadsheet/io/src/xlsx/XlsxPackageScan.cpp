@@ -3,7 +3,7 @@
 #include "XlsxSheetData.h"
 #include "XlsxSheetPieces.h"
 
-#include "../Slices.h"
+#include "Slices.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 
