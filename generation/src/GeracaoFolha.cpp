@@ -14,7 +14,6 @@
 #include <spreadsheet/Workbook.h>
 
 #include <QRegularExpression>
-#include <QSet>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -51,19 +50,20 @@ void GeracaoFolha::linha(const QString& texto, int n)
 QStringList GeracaoFolha::FuncoesDasFormulas(const spreadsheet::Sheet& folha)
 {
     static const QRegularExpression chamada(QStringLiteral("([A-Za-z_][A-Za-z0-9_.]*)\\s*\\("));
-    QSet<QString> nomes;
+    QStringList nomes;
     if (folha.rowCount() == 0 || folha.columnCount() == 0)
         return {};
     folha.forEachCell({0, 0, folha.columnCount() - 1, folha.rowCount() - 1}, [&](int row, int column) {
         if (!folha.isFormula(row, column))
             return;
         auto encontrados = chamada.globalMatch(folha.text(row, column));
-        while (encontrados.hasNext())
-            nomes.insert(encontrados.next().captured(1).toUpper());
+        while (encontrados.hasNext()) {
+            const QString nome = encontrados.next().captured(1).toUpper();
+            if (!nomes.contains(nome))
+                nomes.append(nome);
+        }
     });
-    QStringList lista(nomes.begin(), nomes.end());
-    lista.sort();
-    return lista;
+    return nomes;
 }
 
 void GeracaoFolha::Executar()

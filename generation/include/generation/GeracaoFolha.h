@@ -25,7 +25,9 @@ public:
     // The whole run; returns normally when the user cancels.
     void Executar();
 
-    // The names of the functions called by the sheet's formulas, upper case.
+    // The names of the functions called by the sheet's formulas, upper case,
+    // in the order the calculation meets them: column by column, each
+    // column from the top.
     static QStringList FuncoesDasFormulas(const spreadsheet::Sheet& folha);
 
 private:

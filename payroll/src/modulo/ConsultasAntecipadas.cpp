@@ -17,6 +17,9 @@ namespace {
 // How often a wait for a worker listens for the user's cancel.
 constexpr std::chrono::milliseconds kEscuta{50};
 
+// At most this many queries run at once, whatever the cores.
+constexpr std::size_t kMaisTrabalhadores = 8;
+
 // Scheduling levels (nice) of the workers: below the calculation, and
 // further below once the calculation waits for another worker's query.
 constexpr int kNiceLeitura = 10;
@@ -28,7 +31,8 @@ constexpr int kNiceAposEspera = 19;
 // ahead yields the processor to it, and while it waits for one query the
 // other queries yield to that one. An idle core still goes to them in full.
 // Only lowering a thread's priority needs no privilege, so every step
-// lowers. The thread is named only while it runs the query, so that a
+// lowers; a thread that took a query lowered further keeps that level for
+// its next. The thread is named only while it runs the query, so that a
 // number the system has given to another thread is never touched.
 struct ConsultasAntecipadas::Prioridade {
     std::mutex mutex;
@@ -61,10 +65,13 @@ ConsultasAntecipadas::ConsultasAntecipadas(host::ConnectionText conexao) : FCone
 ConsultasAntecipadas::~ConsultasAntecipadas()
 {
     FParar = true;
-    for (Pendente& pendente : FPendentes) {
-        if (pendente.leitura.valid())
-            pendente.leitura.wait();
+    {
+        const std::lock_guard<std::mutex> trava(FMutex);
+        FFim = true;
     }
+    FSinal.notify_all();
+    for (std::thread& trabalhador : FTrabalhadores)
+        trabalhador.join();
 }
 
 // A session that cannot be opened yields nothing rather than its failure:
@@ -95,14 +102,53 @@ ConsultasAntecipadas::Leitura ConsultasAntecipadas::ler(const host::ConnectionTe
 
 void ConsultasAntecipadas::Iniciar(const TnFpaDMPlanilha::Consulta& consulta)
 {
-    const auto existente = std::find_if(FPendentes.begin(), FPendentes.end(),
-                                        [&](const Pendente& pendente) { return pendente.consulta == consulta; });
-    if (existente != FPendentes.end())
-        return;
-    auto prioridade = std::make_shared<Prioridade>();
-    FPendentes.push_back({consulta, prioridade,
-                          std::async(std::launch::async, &ConsultasAntecipadas::ler, FConexao, consulta,
-                                     std::cref(FParar), prioridade)});
+    {
+        const std::lock_guard<std::mutex> trava(FMutex);
+        const auto existente = std::find_if(FPendentes.begin(), FPendentes.end(),
+                                            [&](const auto& pendente) { return pendente->consulta == consulta; });
+        if (existente != FPendentes.end())
+            return;
+        auto pendente = std::make_shared<Pendente>();
+        pendente->consulta = consulta;
+        pendente->prioridade = std::make_shared<Prioridade>();
+        pendente->leitura = pendente->promessa.get_future();
+        FPendentes.push_back(std::move(pendente));
+        const std::size_t nucleos = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 2, kMaisTrabalhadores);
+        while (FNaFila < nucleos) {
+            FTrabalhadores.emplace_back(&ConsultasAntecipadas::trabalhar, this);
+            ++FNaFila;
+        }
+    }
+    FSinal.notify_one();
+}
+
+void ConsultasAntecipadas::executar(const std::shared_ptr<Pendente>& pendente)
+{
+    pendente->promessa.set_value(ler(FConexao, pendente->consulta, FParar, pendente->prioridade));
+}
+
+void ConsultasAntecipadas::trabalhar()
+{
+    while (const std::shared_ptr<Pendente> pendente = proxima())
+        executar(pendente);
+}
+
+// The first query started that no thread has taken; none once the reading
+// ahead is over.
+std::shared_ptr<ConsultasAntecipadas::Pendente> ConsultasAntecipadas::proxima()
+{
+    std::unique_lock<std::mutex> trava(FMutex);
+    for (;;) {
+        if (FFim)
+            return nullptr;
+        const auto livre = std::find_if(FPendentes.begin(), FPendentes.end(),
+                                        [](const auto& pendente) { return !pendente->tomada; });
+        if (livre != FPendentes.end()) {
+            (*livre)->tomada = true;
+            return *livre;
+        }
+        FSinal.wait(trava);
+    }
 }
 
 // The function's own query would have heard the cancel while it ran; the
@@ -118,18 +164,26 @@ void ConsultasAntecipadas::esperar(std::future<Leitura>& leitura)
 
 std::unique_ptr<host::TnClientDataSet> ConsultasAntecipadas::Retirar(const TnFpaDMPlanilha::Consulta& consulta)
 {
-    const auto pendente = std::find_if(FPendentes.begin(), FPendentes.end(),
-                                       [&](const Pendente& p) { return p.consulta == consulta; });
-    if (pendente == FPendentes.end())
-        return nullptr;
-    std::future<Leitura> futuro = std::move(pendente->leitura);
-    FPendentes.erase(pendente);
-    if (futuro.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-        for (Pendente& outra : FPendentes)
-            outra.prioridade->cederAEspera();
+    std::shared_ptr<Pendente> pendente;
+    {
+        const std::lock_guard<std::mutex> trava(FMutex);
+        const auto achada = std::find_if(FPendentes.begin(), FPendentes.end(),
+                                         [&](const auto& p) { return p->consulta == consulta; });
+        if (achada == FPendentes.end())
+            return nullptr;
+        pendente = *achada;
+        FPendentes.erase(achada);
+        if (!pendente->tomada) {
+            pendente->tomada = true;
+            FTrabalhadores.emplace_back([this, pendente] { executar(pendente); });
+        }
+        if (pendente->leitura.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            for (const auto& outra : FPendentes)
+                outra->prioridade->cederAEspera();
+        }
     }
-    esperar(futuro);
-    Leitura leitura = futuro.get();
+    esperar(pendente->leitura);
+    Leitura leitura = pendente->leitura.get();
     if (leitura.falha)
         std::rethrow_exception(leitura.falha);
     return std::move(leitura.dataset);

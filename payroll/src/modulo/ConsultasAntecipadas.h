@@ -5,9 +5,12 @@
 #include "host/ConnectionText.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <future>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace host {
@@ -16,9 +19,12 @@ class TnClientDataSet;
 
 namespace payroll {
 
-// Queries of a run read ahead: each runs in a thread of its own on a
-// read-only session of its own, opened and closed in that thread; the
-// dataset (or the failure) waits for the function that needs it.
+// Queries of a run read ahead, each on a read-only session of its own,
+// opened and closed in the thread that runs it; the dataset (or the
+// failure) waits for the function that needs it. The queries run in the
+// order they were started, as many at once as there are cores, so that
+// the first the calculation needs is ready first; one the calculation
+// waits for before its turn starts at once on a thread of its own.
 class ConsultasAntecipadas {
 public:
     explicit ConsultasAntecipadas(host::ConnectionText conexao);
@@ -43,16 +49,27 @@ private:
     struct Pendente {
         TnFpaDMPlanilha::Consulta consulta;
         std::shared_ptr<Prioridade> prioridade;
+        std::promise<Leitura> promessa;
         std::future<Leitura> leitura;
+        bool tomada = false;  // a thread has taken it
     };
 
     static Leitura ler(const host::ConnectionText& conexao, const TnFpaDMPlanilha::Consulta& consulta,
                        const std::atomic<bool>& parar, const std::shared_ptr<Prioridade>& prioridade);
+    void executar(const std::shared_ptr<Pendente>& pendente);
+    void trabalhar();
+    std::shared_ptr<Pendente> proxima();
     void esperar(std::future<Leitura>& leitura);
 
     host::ConnectionText FConexao;
     std::atomic<bool> FParar{false};
-    std::vector<Pendente> FPendentes;
+    std::mutex FMutex;
+    std::condition_variable FSinal;
+    bool FFim = false;
+    std::size_t FNaFila = 0;  // threads that take the queries in turn
+    // Started and not yet taken by the calculation, in the order started.
+    std::vector<std::shared_ptr<Pendente>> FPendentes;
+    std::vector<std::thread> FTrabalhadores;
 };
 
 }  // namespace payroll

@@ -190,18 +190,22 @@ void TnFpaDMPlanilha::AnteciparConsultasDaEmpresa()
         Antecipar(TextoEvento::Antecipaveis());
 }
 
+// The queries are started in the order of the names, which is the order
+// the calculation will want them in.
 void TnFpaDMPlanilha::Antecipar(const std::vector<Antecipavel>& antecipaveis)
 {
-    for (const Antecipavel& antecipavel : antecipaveis) {
-        if (!FFuncoesAntecipadas.contains(QLatin1String(antecipavel.funcao), Qt::CaseInsensitive))
-            continue;
-        Consulta consulta;
-        try {
-            consulta = antecipavel.consulta(*this);
-        } catch (const std::exception&) {
-            continue;
+    for (const QString& funcao : FFuncoesAntecipadas) {
+        for (const Antecipavel& antecipavel : antecipaveis) {
+            if (funcao.compare(QLatin1String(antecipavel.funcao), Qt::CaseInsensitive) != 0)
+                continue;
+            Consulta consulta;
+            try {
+                consulta = antecipavel.consulta(*this);
+            } catch (const std::exception&) {
+                continue;
+            }
+            FAntecipadas->Iniciar(consulta);
         }
-        FAntecipadas->Iniciar(consulta);
     }
 }
 
