@@ -70,8 +70,11 @@ std::size_t rowAt(std::string_view text, std::string_view rowOpen, std::size_t f
 
 std::optional<XlsxSheetPieces> XlsxSheetPieces::cut(std::string_view part, std::size_t count)
 {
+    if (count < 2) {
+        return std::nullopt;
+    }
     const auto tag = dataTag(part);
-    if (!tag || count < 2) {
+    if (!tag) {
         return std::nullopt;
     }
     const auto [open, name] = *tag;

@@ -141,12 +141,6 @@ void Package::malformed(std::string_view part, const char* reason)
                               .arg(text(part), QString::fromUtf8(reason)));
 }
 
-void Package::checkEnding(std::string_view part, std::string_view utf8) const
-{
-    checked_.emplace(part);
-    checkText(part, utf8);
-}
-
 void Package::checkText(std::string_view part, std::string_view utf8)
 {
     if (const char* fault = tagFault(utf8)) {
@@ -163,7 +157,7 @@ void Package::checkOtherParts() const
         }
         std::vector<unsigned char> buffer;
         if (load(name, buffer)) {
-            checkEnding(name, std::string_view(reinterpret_cast<const char*>(buffer.data()), buffer.size()));
+            checkText(name, std::string_view(reinterpret_cast<const char*>(buffer.data()), buffer.size()));
         }
     }
 }

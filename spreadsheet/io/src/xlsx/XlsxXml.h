@@ -131,8 +131,10 @@ public:
         checked_.emplace(part);
         return true;
     }
-    // The check of a part's ending, on a text of the part; touches nothing
-    // of the package.
+    // The parser of liborcus 0.17 reads past the end of a text that stops
+    // inside a tag (after an attribute's value, or inside a value that holds
+    // an entity), so such a text is refused before it is parsed. Touches
+    // nothing of the package.
     static void checkText(std::string_view part, std::string_view utf8);
 
     // Parses text of the part: all of it, or a piece made a document of its
@@ -163,10 +165,6 @@ private:
     // inflater fills the size the directory declares whatever the stream
     // holds, so the part must match the directory's size and checksum.
     bool load(std::string_view part, std::vector<unsigned char>& utf8) const;
-    // The parser of liborcus 0.17 reads past the end of a part that stops
-    // inside a tag (after an attribute's value, or inside a value that holds
-    // an entity), so such a part is refused before it is parsed.
-    void checkEnding(std::string_view part, std::string_view utf8) const;
     [[noreturn]] static void malformed(std::string_view part, const char* reason);
 
     ZipDirectory::Entries entries_;
