@@ -27,7 +27,7 @@ constexpr const char* k13Proporcional = "05.13.01.01";
 bool EhEventoDiasAvos(int codigoProced, const QString& codigoEstrut)
 {
     return codigoProced == kProcedimentoDias
-        || ListaEstruturas::contem(kGruposDiasAvos, codigoEstrut.left(kTamanhoGrupo))
+        || ListaEstruturas::contem(kGruposDiasAvos, QStringView(codigoEstrut).left(kTamanhoGrupo))
         || ListaEstruturas::contem(kEstruturasDiasAvos, codigoEstrut);
 }
 

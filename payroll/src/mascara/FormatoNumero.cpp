@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,21 @@ bool curtos(double valor, Curtos& c)
         ++expoente;
     std::from_chars(expoente, fim, c.expoente);
     return c.digitos <= kDigitosSignificativos;
+}
+
+// The digits of a whole number of at most 15 digits, which are exactly what
+// escalado gives for it by the long way; hours and minutes are such numbers.
+std::optional<std::string> digitosInteiros(double valor)
+{
+    constexpr double kExato = 1e15;
+    const double magnitude = std::abs(valor);
+    if (!(magnitude < kExato) || magnitude != std::trunc(magnitude))
+        return std::nullopt;
+    char texto[20];
+    const auto [fim, erro] = std::to_chars(std::begin(texto), std::end(texto), static_cast<long long>(magnitude));
+    if (erro != std::errc())
+        return std::nullopt;
+    return std::string(texto, fim);
 }
 
 }  // namespace
@@ -196,7 +212,8 @@ QString FormatoNumero::inteiro(double valor, int digitos)
     if (!std::isfinite(valor)) {
         return QString::number(valor);
     }
-    std::string texto = escalado(valor, 0);
+    const std::optional<std::string> exatos = digitosInteiros(valor);
+    std::string texto = exatos ? *exatos : escalado(valor, 0);
     const bool negativo = valor < 0 && texto.find_first_not_of('0') != std::string::npos;
     if (texto.size() < static_cast<std::size_t>(digitos)) {
         texto.insert(0, static_cast<std::size_t>(digitos) - texto.size(), '0');

@@ -4,16 +4,18 @@
 
 namespace payroll {
 
-bool ListaEstruturas::contem(Lista lista, const QString& codigoEstrut)
+// Views, so that a caller tests a group (the code's first characters)
+// without copying it.
+bool ListaEstruturas::contem(Lista lista, QStringView codigoEstrut)
 {
     return std::any_of(lista.begin(), lista.end(),
-                       [&codigoEstrut](const char* codigo) { return codigoEstrut == QLatin1String(codigo); });
+                       [codigoEstrut](const char* codigo) { return codigoEstrut == QLatin1StringView(codigo); });
 }
 
-bool ListaEstruturas::prefixoDe(Lista prefixos, const QString& codigoEstrut)
+bool ListaEstruturas::prefixoDe(Lista prefixos, QStringView codigoEstrut)
 {
-    return std::any_of(prefixos.begin(), prefixos.end(), [&codigoEstrut](const char* prefixo) {
-        return codigoEstrut.startsWith(QLatin1String(prefixo));
+    return std::any_of(prefixos.begin(), prefixos.end(), [codigoEstrut](const char* prefixo) {
+        return codigoEstrut.startsWith(QLatin1StringView(prefixo));
     });
 }
 

@@ -12,8 +12,8 @@ class ListaEstruturas {
 public:
     using Lista = std::span<const char* const>;
 
-    static bool contem(Lista lista, const QString& codigoEstrut);
-    static bool prefixoDe(Lista prefixos, const QString& codigoEstrut);
+    static bool contem(Lista lista, QStringView codigoEstrut);
+    static bool prefixoDe(Lista prefixos, QStringView codigoEstrut);
     static bool contemProcedimento(std::span<const int> lista, int codigoProced);
 };
 

@@ -103,7 +103,7 @@ QString porEstrutura(const ClasseEvento& evento, const Contexto& c)
         return c.formatar(kValorNumero);
     }
     if (ListaEstruturas::prefixoDe(kParcelas, estrut)
-        || ListaEstruturas::contem(kParcelasGrupo, estrut.left(kTamanhoGrupo))) {
+        || ListaEstruturas::contem(kParcelasGrupo, QStringView(estrut).left(kTamanhoGrupo))) {
         return c.mascara ? kMascaraNumero : parcelas(c.valor);
     }
     if (ListaEstruturas::prefixoDe(kSindicais, estrut)) {

@@ -92,6 +92,15 @@ int ArgumentosFolha::numero(int index) const
 
 QString ArgumentosFolha::texto(int index) const
 {
+    // Most text arguments are plain texts or left empty: those are taken
+    // from the argument's value, without the variant.
+    if (index >= count_)
+        return {};
+    const spreadsheet::Value direto = result_.argumentValue(arguments_, index);
+    if (direto.isText())
+        return direto.text();
+    if (direto.isEmpty())
+        return {};
     const QVariant value = valor(index);
     if (!value.isValid())
         return {};

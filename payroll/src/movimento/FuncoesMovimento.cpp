@@ -31,8 +31,9 @@ constexpr int kRateioCentroCusto = 3;
 const QString kCampoNaoExiste = QStringLiteral("Campo não existe.");
 
 // The tax query's columns that hold codes rather than amounts.
-constexpr std::array<const char*, 5> kCodigosImposto = {"CODIGOFUNCCONTR", "CODIGOESTAB", "CODIGOCENTROCUSTO",
-                                                        "CODIGOOUTEMP", "CODIGOPERCALCULO"};
+constexpr std::array<QLatin1StringView, 5> kCodigosImposto = {
+    QLatin1StringView("CODIGOFUNCCONTR"), QLatin1StringView("CODIGOESTAB"), QLatin1StringView("CODIGOCENTROCUSTO"),
+    QLatin1StringView("CODIGOOUTEMP"), QLatin1StringView("CODIGOPERCALCULO")};
 
 QString filtro(const char* coluna, const QString& lista, bool conjuncao)
 {
@@ -106,10 +107,26 @@ host::TnClientDataSet& cursor(std::unique_ptr<host::TnClientDataSet>& campo, con
     return *campo;
 }
 
+// Every cell of a column names the same auxiliary events: the list is read
+// again only when its text changes.
+const std::vector<int>& codigosSomados(const QString& lista)
+{
+    thread_local QString lida;
+    thread_local std::vector<int> codigos;
+    if (lista != lida) {
+        codigos = CodigosDaLista(lista);
+        lida = lista;
+    }
+    return codigos;
+}
+
 bool ehColunaDeCodigo(const QString& nome)
 {
-    return std::any_of(kCodigosImposto.begin(), kCodigosImposto.end(),
-                       [&](const char* codigo) { return nome.compare(QLatin1String(codigo), Qt::CaseInsensitive) == 0; });
+    // Every tax cell asks: the lengths rule out most names before a
+    // comparison without case.
+    return std::any_of(kCodigosImposto.begin(), kCodigosImposto.end(), [&](QLatin1StringView codigo) {
+        return nome.size() == codigo.size() && nome.compare(codigo, Qt::CaseInsensitive) == 0;
+    });
 }
 
 }  // namespace
@@ -146,7 +163,7 @@ void FuncoesMovimento::EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, cons
 
     const host::TnField& codigo = dataset.Fields(kColunaEvento);
     const host::TnField& coluna = dataset.Fields(kind);
-    const std::vector<int> somados = CodigosDaLista(auxiliares);
+    const std::vector<int>& somados = codigosSomados(auxiliares);
     double soma = 0.0;
     for (dataset.First(); !dataset.Eof(); dataset.Next()) {
         const int codigoEvento = codigo.AsInteger();

@@ -12,23 +12,37 @@ namespace payroll {
 
 namespace {
 
-// A break field a cell may give, with the argument that stands for it.
-struct CampoQuebra {
-    QLatin1StringView nome;
-    QVariant valor;
-    bool informado;
+// What a cell gives for its break.
+struct ArgumentosQuebra {
+    int estab;
+    int func;
+    const QString& organ;
+    int outEmp;
+    double cenCusto;
 };
 
+// A break field a cell may give, with the argument that stands for it. The
+// value is made only for the fields the chain takes.
+struct CampoQuebra {
+    QString nome;
+    bool (*informado)(const ArgumentosQuebra&);
+    QVariant (*valor)(const ArgumentosQuebra&);
+};
+
+using Celula = const ArgumentosQuebra&;
+
 // In the order the chain takes them when no replication is in force.
-std::array<CampoQuebra, 5> camposDaCelula(int estab, int func, const QString& organ, int outEmp, double cenCusto)
+const std::array<CampoQuebra, 5>& camposDaCelula()
 {
-    return {{
-        {QLatin1StringView("CODIGOESTAB"), estab, estab != -1},
-        {QLatin1StringView("CODIGOOUTEMP"), outEmp, outEmp != -1},
-        {QLatin1StringView("CODIGOCENTROCUSTO"), cenCusto, cenCusto != -1.0},
-        {QLatin1StringView("CLASSIFORGAN"), organ, !organ.isEmpty()},
-        {QLatin1StringView("CODIGOFUNCCONTR"), func, func != -1},
+    static const std::array<CampoQuebra, 5> campos{{
+        {QStringLiteral("CODIGOESTAB"), [](Celula a) { return a.estab != -1; }, [](Celula a) { return QVariant(a.estab); }},
+        {QStringLiteral("CODIGOOUTEMP"), [](Celula a) { return a.outEmp != -1; }, [](Celula a) { return QVariant(a.outEmp); }},
+        {QStringLiteral("CODIGOCENTROCUSTO"), [](Celula a) { return a.cenCusto != -1.0; },
+         [](Celula a) { return QVariant(a.cenCusto); }},
+        {QStringLiteral("CLASSIFORGAN"), [](Celula a) { return !a.organ.isEmpty(); }, [](Celula a) { return QVariant(a.organ); }},
+        {QStringLiteral("CODIGOFUNCCONTR"), [](Celula a) { return a.func != -1; }, [](Celula a) { return QVariant(a.func); }},
     }};
+    return campos;
 }
 
 // One COMPET pair per month of the run's competence range. The walk moves
@@ -76,19 +90,19 @@ host::TnQuebra QuebraFolha::CriarQuebra(TnFpaDMPlanilha& dm, int estab, int func
     if (competencia && !dm.FEhMultiplosPeriodoCalculo)
         quebra = porCompetencia(dm, quebra);
 
-    const auto campos = camposDaCelula(estab, func, organ, outEmp, cenCusto);
+    const ArgumentosQuebra argumentos{estab, func, organ, outEmp, cenCusto};
     if (!dm.FIndiceQuebra.isEmpty()) {
         // The replication's own fields, in its order, whatever the cell gave.
         for (const QString& nome : dm.FIndiceQuebra) {
-            for (const CampoQuebra& campo : campos) {
+            for (const CampoQuebra& campo : camposDaCelula()) {
                 if (nome == campo.nome)
-                    quebra = std::move(quebra).NewQuebra(nome, campo.valor);
+                    quebra = std::move(quebra).NewQuebra(nome, campo.valor(argumentos));
             }
         }
     } else {
-        for (const CampoQuebra& campo : campos) {
-            if (campo.informado)
-                quebra = std::move(quebra).NewQuebra(QString(campo.nome), campo.valor);
+        for (const CampoQuebra& campo : camposDaCelula()) {
+            if (campo.informado(argumentos))
+                quebra = std::move(quebra).NewQuebra(campo.nome, campo.valor(argumentos));
         }
     }
     if (evento != -1)
@@ -104,8 +118,9 @@ void QuebraFolha::AplicarQuebra(host::TnClientDataSet& dataset, const host::TnQu
     // and the index list is joined only when it has to change.
     if (!mesmoIndice(dataset.GetIndexFieldNames(), quebra.GetValores()))
         dataset.SetIndexFieldNames(quebra.GetIndexFieldNames());
-    QVariantList valores;
-    valores.reserve(static_cast<qsizetype>(quebra.GetValores().size()));
+    // The list keeps its storage from cell to cell.
+    thread_local QVariantList valores;
+    valores.resize(0);
     for (const auto& par : quebra.GetValores())
         valores << par.valor;
     dataset.SetRange(valores, valores);

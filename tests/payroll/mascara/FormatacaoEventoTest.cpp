@@ -68,6 +68,10 @@ TEST_F(FormatacaoEventoTest, FormatoNumeroArredondaComoDecimal)
     EXPECT_EQ(FormatoNumero::inteiro(-1, 3), "-001");
     EXPECT_EQ(FormatoNumero::inteiro(1.5, 2), "02");
     EXPECT_EQ(FormatoNumero::inteiro(1234, 3), "1234");
+    EXPECT_EQ(FormatoNumero::inteiro(-0.0, 3), "000");
+    EXPECT_EQ(FormatoNumero::inteiro(999999999999999.0, 3), "999999999999999");
+    EXPECT_EQ(FormatoNumero::inteiro(1234567890123456789.0, 3), "1234567890123460000")
+        << "beyond fifteen digits a whole number is rounded like any other";
 }
 
 // The digits every event number is rounded from must be Qt's, ties included,
