@@ -185,6 +185,36 @@ std::uint64_t Column::sortKey(std::size_t row) const
     return 0;
 }
 
+namespace {
+
+template <class T, class Key>
+std::vector<std::uint64_t> keysOf(const std::vector<T>& values, std::size_t size, Key key)
+{
+    std::vector<std::uint64_t> keys(size);
+    for (std::size_t row = 0; row < size; ++row)
+        keys[row] = key(values[row]);
+    return keys;
+}
+
+}  // namespace
+
+std::vector<std::uint64_t> Column::sortKeys() const
+{
+    switch (type_) {
+    case FieldType::Integer:
+        return narrow_.empty() ? keysOf(integers_, size_, integerKey) : keysOf(narrow_, size_, integerKey);
+    case FieldType::Float:
+        return keysOf(reals_, size_, realKey);
+    case FieldType::Date:
+        return keysOf(days_, size_, integerKey);
+    case FieldType::Text: {
+        const std::vector<quint32>& ranks = pool_.ranks();
+        return keysOf(textIds_, size_, [&ranks](quint32 id) { return std::uint64_t{ranks[id]}; });
+    }
+    }
+    return std::vector<std::uint64_t>(size_);
+}
+
 int Column::compareRows(std::size_t a, std::size_t b) const
 {
     const bool nullA = isNull(a);

@@ -46,6 +46,9 @@ public:
     // An unsigned key whose order is the order of the column's non-null
     // values, so that sorting needs no knowledge of the type.
     std::uint64_t sortKey(std::size_t row) const;
+    // Every row's sort key in one pass, null rows included (their key is
+    // meaningless): an index is built from whole columns.
+    std::vector<std::uint64_t> sortKeys() const;
     // Nulls first, then the values' order.
     int compareRows(std::size_t a, std::size_t b) const;
     // The smallest and largest sort keys of the non-null rows; (0, 0) when

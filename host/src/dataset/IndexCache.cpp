@@ -4,14 +4,19 @@ namespace host {
 
 const SortedIndex& IndexCache::get(const std::vector<int>& fields)
 {
-    std::unique_ptr<SortedIndex>& slot = indexes_[fields];
-    if (!slot) {
-        slot = std::make_unique<SortedIndex>(columns_, fields);
+    if (last_ && *lastFields_ == fields)
+        return *last_;
+    const auto entry = indexes_.try_emplace(fields).first;
+    // Also an entry whose build failed before.
+    if (!entry->second) {
+        entry->second = std::make_unique<SortedIndex>(columns_, fields);
         if (!fields.empty()) {
             ++builds_;
         }
     }
-    return *slot;
+    lastFields_ = &entry->first;
+    last_ = entry->second.get();
+    return *last_;
 }
 
 }  // namespace host

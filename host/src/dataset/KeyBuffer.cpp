@@ -12,7 +12,12 @@ void KeyBuffer::clear()
 
 void KeyBuffer::assign(std::size_t position, KeyValue value)
 {
-    if (position >= values_.size()) {
+    // Keys are mostly filled in order, field after field.
+    if (position == values_.size()) {
+        values_.push_back(std::move(value));
+        return;
+    }
+    if (position > values_.size()) {
         values_.resize(position + 1);
     }
     values_[position] = std::move(value);

@@ -62,6 +62,22 @@ std::uint64_t KeyPacking::rowCode(std::size_t row) const
     return code;
 }
 
+std::vector<std::uint64_t> KeyPacking::rowCodes(std::size_t rows) const
+{
+    std::vector<std::uint64_t> codes(rows, 0);
+    for (const Field& field : fields_) {
+        const Column& column = *field.column;
+        const std::vector<std::uint64_t> keys = column.sortKeys();
+        // Unsigned arithmetic wraps, so key + offset is key - lowest + 1.
+        const std::uint64_t offset = column.type() == FieldType::Text ? 1 : 1 - field.lowest;
+        for (std::size_t row = 0; row < rows; ++row) {
+            if (!column.isNull(row))
+                codes[row] |= (keys[row] + offset) << field.shift;
+        }
+    }
+    return codes;
+}
+
 KeyPacking::Code KeyPacking::keyCode(const Field& field, const KeyValue& value) const
 {
     if (value.isNull()) {

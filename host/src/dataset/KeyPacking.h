@@ -24,6 +24,8 @@ public:
     static std::optional<KeyPacking> plan(const std::vector<Column>& columns, const std::vector<int>& fields);
 
     std::uint64_t rowCode(std::size_t row) const;
+    // rowCode of every row, built a column at a time.
+    std::vector<std::uint64_t> rowCodes(std::size_t rows) const;
 
     // Codes bracketing the rows whose first `count` key fields equal the
     // key: they sort at or after `low` and before `high`.

@@ -117,9 +117,10 @@ SortedIndex::SortedIndex(const std::vector<Column>& columns, std::vector<int> fi
 // order among equal keys.
 void SortedIndex::sortPacked()
 {
+    const std::vector<std::uint64_t> codes = packing_->rowCodes(rows_);
     std::vector<Codificada> keyed(rows_);
     for (std::size_t r = 0; r < rows_; ++r) {
-        keyed[r] = {packing_->rowCode(r), static_cast<quint32>(r)};
+        keyed[r] = {codes[r], static_cast<quint32>(r)};
     }
     ordenarPorCodigo(keyed);
     order_.resize(rows_);
