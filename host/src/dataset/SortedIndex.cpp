@@ -27,39 +27,39 @@ std::size_t partitionPoint(std::size_t lo, std::size_t hi, auto&& before)
     return lo;
 }
 
-using Codificada = std::pair<std::uint64_t, quint32>;
+using CodedRow = std::pair<std::uint64_t, quint32>;
 
 // Sorts (code, row) pairs given in row order by code, keeping row order
 // among equal codes, byte by byte from the lowest: each pass is stable, so
 // the result is the pairs' own order. The tens of thousands of rows of a
 // payroll query are sorted in a few linear passes instead of a comparison
 // sort's many steps per row.
-void ordenarPorCodigo(std::vector<Codificada>& pares)
+void sortByCode(std::vector<CodedRow>& pairs)
 {
-    constexpr std::size_t kPoucos = 256;
-    constexpr int kBitsPorPassada = 8;
-    constexpr std::size_t kBaldes = std::size_t{1} << kBitsPorPassada;
-    if (pares.size() < kPoucos) {
-        std::sort(pares.begin(), pares.end());
+    constexpr std::size_t kFew = 256;
+    constexpr int kBitsPerPass = 8;
+    constexpr std::size_t kBuckets = std::size_t{1} << kBitsPerPass;
+    if (pairs.size() < kFew) {
+        std::sort(pairs.begin(), pairs.end());
         return;
     }
-    std::uint64_t bitsUsados = 0;
-    for (const Codificada& par : pares)
-        bitsUsados |= par.first;
-    std::vector<Codificada> destino(pares.size());
-    const int largura = static_cast<int>(std::bit_width(bitsUsados));
-    for (int deslocamento = 0; deslocamento < largura; deslocamento += kBitsPorPassada) {
-        const auto balde = [deslocamento](const Codificada& par) { return (par.first >> deslocamento) & (kBaldes - 1); };
-        std::array<std::size_t, kBaldes> inicio{};
-        for (const Codificada& par : pares)
-            ++inicio[balde(par)];
+    std::uint64_t usedBits = 0;
+    for (const CodedRow& pair : pairs)
+        usedBits |= pair.first;
+    std::vector<CodedRow> sorted(pairs.size());
+    const int width = static_cast<int>(std::bit_width(usedBits));
+    for (int shift = 0; shift < width; shift += kBitsPerPass) {
+        const auto bucket = [shift](const CodedRow& pair) { return (pair.first >> shift) & (kBuckets - 1); };
+        std::array<std::size_t, kBuckets> start{};
+        for (const CodedRow& pair : pairs)
+            ++start[bucket(pair)];
         // A byte that is the same in every code moves nothing.
-        if (std::find(inicio.begin(), inicio.end(), pares.size()) != inicio.end())
+        if (std::find(start.begin(), start.end(), pairs.size()) != start.end())
             continue;
-        std::exclusive_scan(inicio.begin(), inicio.end(), inicio.begin(), std::size_t{0});
-        for (const Codificada& par : pares)
-            destino[inicio[balde(par)]++] = par;
-        pares.swap(destino);
+        std::exclusive_scan(start.begin(), start.end(), start.begin(), std::size_t{0});
+        for (const CodedRow& pair : pairs)
+            sorted[start[bucket(pair)]++] = pair;
+        pairs.swap(sorted);
     }
 }
 
@@ -118,11 +118,11 @@ SortedIndex::SortedIndex(const std::vector<Column>& columns, std::vector<int> fi
 void SortedIndex::sortPacked()
 {
     const std::vector<std::uint64_t> codes = packing_->rowCodes(rows_);
-    std::vector<Codificada> keyed(rows_);
+    std::vector<CodedRow> keyed(rows_);
     for (std::size_t r = 0; r < rows_; ++r) {
         keyed[r] = {codes[r], static_cast<quint32>(r)};
     }
-    ordenarPorCodigo(keyed);
+    sortByCode(keyed);
     order_.resize(rows_);
     packed_.resize(rows_);
     for (std::size_t p = 0; p < rows_; ++p) {

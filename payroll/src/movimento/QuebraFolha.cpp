@@ -35,12 +35,16 @@ using Celula = const ArgumentosQuebra&;
 const std::array<CampoQuebra, 5>& camposDaCelula()
 {
     static const std::array<CampoQuebra, 5> campos{{
-        {QStringLiteral("CODIGOESTAB"), [](Celula a) { return a.estab != -1; }, [](Celula a) { return QVariant(a.estab); }},
-        {QStringLiteral("CODIGOOUTEMP"), [](Celula a) { return a.outEmp != -1; }, [](Celula a) { return QVariant(a.outEmp); }},
+        {QStringLiteral("CODIGOESTAB"), [](Celula a) { return a.estab != -1; },
+         [](Celula a) { return QVariant(a.estab); }},
+        {QStringLiteral("CODIGOOUTEMP"), [](Celula a) { return a.outEmp != -1; },
+         [](Celula a) { return QVariant(a.outEmp); }},
         {QStringLiteral("CODIGOCENTROCUSTO"), [](Celula a) { return a.cenCusto != -1.0; },
          [](Celula a) { return QVariant(a.cenCusto); }},
-        {QStringLiteral("CLASSIFORGAN"), [](Celula a) { return !a.organ.isEmpty(); }, [](Celula a) { return QVariant(a.organ); }},
-        {QStringLiteral("CODIGOFUNCCONTR"), [](Celula a) { return a.func != -1; }, [](Celula a) { return QVariant(a.func); }},
+        {QStringLiteral("CLASSIFORGAN"), [](Celula a) { return !a.organ.isEmpty(); },
+         [](Celula a) { return QVariant(a.organ); }},
+        {QStringLiteral("CODIGOFUNCCONTR"), [](Celula a) { return a.func != -1; },
+         [](Celula a) { return QVariant(a.func); }},
     }};
     return campos;
 }
