@@ -37,6 +37,13 @@ QVariant TnField::Value() const
 
 QString TnField::AsString() const
 {
+    // Texts are read straight from their column: names and codes are read
+    // at every payroll cell.
+    const std::optional<std::size_t> row = core_->currentRow();
+    if (row && type_ == FieldType::Text) {
+        const Column& column = core_->column(index_);
+        return column.isNull(*row) ? QString() : column.text(*row);
+    }
     return conversion::displayText(Value());
 }
 
