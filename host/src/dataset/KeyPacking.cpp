@@ -48,6 +48,14 @@ std::optional<KeyPacking> KeyPacking::plan(const std::vector<Column>& columns, c
     return packing;
 }
 
+// A row's code for the field is its sort key plus this: texts rank from 1,
+// numbers count from the column's smallest, which is 1. Unsigned arithmetic
+// wraps, so key + offset is key - lowest + 1.
+std::uint64_t KeyPacking::offset(const Field& field)
+{
+    return field.column->type() == FieldType::Text ? 1 : 1 - field.lowest;
+}
+
 std::uint64_t KeyPacking::rowCode(std::size_t row) const
 {
     std::uint64_t code = 0;
@@ -56,8 +64,7 @@ std::uint64_t KeyPacking::rowCode(std::size_t row) const
         if (column.isNull(row)) {
             continue;
         }
-        const std::uint64_t key = column.sortKey(row);
-        code |= (column.type() == FieldType::Text ? key + 1 : key - field.lowest + 1) << field.shift;
+        code |= (column.sortKey(row) + offset(field)) << field.shift;
     }
     return code;
 }
@@ -68,11 +75,10 @@ std::vector<std::uint64_t> KeyPacking::rowCodes(std::size_t rows) const
     for (const Field& field : fields_) {
         const Column& column = *field.column;
         const std::vector<std::uint64_t> keys = column.sortKeys();
-        // Unsigned arithmetic wraps, so key + offset is key - lowest + 1.
-        const std::uint64_t offset = column.type() == FieldType::Text ? 1 : 1 - field.lowest;
+        const std::uint64_t add = offset(field);
         for (std::size_t row = 0; row < rows; ++row) {
             if (!column.isNull(row))
-                codes[row] |= (keys[row] + offset) << field.shift;
+                codes[row] |= (keys[row] + add) << field.shift;
         }
     }
     return codes;

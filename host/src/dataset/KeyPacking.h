@@ -48,6 +48,7 @@ private:
     };
 
     Code keyCode(const Field& field, const KeyValue& value) const;
+    static std::uint64_t offset(const Field& field);
 
     std::vector<Field> fields_;
 };
