@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
-#include <optional>
 
 namespace host {
 
@@ -227,38 +226,17 @@ int Column::compareRows(std::size_t a, std::size_t b) const
     return keyA < keyB ? -1 : (keyB < keyA ? 1 : 0);
 }
 
-namespace {
-
-using KeyRange = std::pair<std::uint64_t, std::uint64_t>;
-
-// Codes and dates without nulls, the usual key columns, take one
-// vectorised pass over their array: the sort key keeps the values' order.
-template <class T>
-std::optional<KeyRange> keyRangeOf(const std::vector<T>& values, std::size_t size)
-{
-    if (values.size() != size || size == 0)
-        return std::nullopt;
-    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-    return KeyRange{Column::integerKey(*lowest), Column::integerKey(*highest)};
-}
-
-}  // namespace
-
 std::pair<std::uint64_t, std::uint64_t> Column::keyRange() const
 {
-    std::optional<KeyRange> fast;
-    if (!hasNulls() && type_ == FieldType::Integer)
-        fast = narrow_.empty() ? keyRangeOf(integers_, size_) : keyRangeOf(narrow_, size_);
-    else if (!hasNulls() && type_ == FieldType::Date)
-        fast = keyRangeOf(days_, size_);
-    if (fast)
-        return *fast;
+    // From the whole-column keys: one call per row here cost more than the
+    // sort of the index the range is planned for.
+    const std::vector<std::uint64_t> keys = sortKeys();
     std::uint64_t lowest = ~std::uint64_t{0};
     std::uint64_t highest = 0;
     for (std::size_t row = 0; row < size_; ++row) {
         if (!isNull(row)) {
-            lowest = std::min(lowest, sortKey(row));
-            highest = std::max(highest, sortKey(row));
+            lowest = std::min(lowest, keys[row]);
+            highest = std::max(highest, keys[row]);
         }
     }
     return lowest > highest ? std::pair<std::uint64_t, std::uint64_t>{0, 0} : std::pair{lowest, highest};
