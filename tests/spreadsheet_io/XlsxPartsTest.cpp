@@ -83,9 +83,11 @@ TEST(XlsxPackageScanTest, FindsWhatTheFilterLoses)
     ASSERT_EQ(scan.sheets().size(), 3u);
     EXPECT_EQ(scan.sheets()[1].name, QStringLiteral("Resumo Geral"));
     std::map<std::pair<int, int>, Value> results;
-    for (const XlsxCell& cell : scan.sheets()[1].cells) {
-        if (cell.formula && !cell.value.isNumber() && !cell.value.isText()) {
-            results[{cell.row, cell.column}] = cell.value;
+    for (const std::vector<XlsxCell>& piece : scan.sheets()[1].cells) {
+        for (const XlsxCell& cell : piece) {
+            if (cell.formula && !cell.value.isNumber() && !cell.value.isText()) {
+                results[{cell.row, cell.column}] = cell.value;
+            }
         }
     }
     const std::map<std::pair<int, int>, Value> expected{{{4, 1}, Value::boolean(true)},

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace spreadsheet::io {
 
@@ -32,6 +33,10 @@ struct XlsxCell {
     std::optional<std::uint32_t> format;  // the cell format (xf) it names
     bool serialDate = false;              // a number of the file's date system, not an ISO date
 };
+
+// A sheet's cells in the order of its part, kept in the pieces the part was
+// read in: joining them would copy every cell once more.
+using XlsxCellPieces = std::vector<std::vector<XlsxCell>>;
 
 // "_x0041_" to "A"; "_x005F_" escapes the underscore of a literal.
 QString decodeEscapes(const QString& text);

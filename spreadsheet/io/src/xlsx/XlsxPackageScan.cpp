@@ -393,7 +393,7 @@ std::string sheetPart(const std::string& target)
 // A sheet of many rows is parsed on every core: the part without its rows
 // on this thread, then the rows in pieces, whose cells and hidden rows
 // follow in the order of the part.
-void readSheet(const xml::Package& package, const std::string& part, SheetVisitor& sheet,
+void readSheet(const xml::Package& package, const std::string& part, SheetVisitor& sheet, XlsxCellPieces& cells,
                const std::vector<QString>& strings)
 {
     constexpr std::size_t kPieceBytes = 1 << 20;
@@ -407,6 +407,7 @@ void readSheet(const xml::Package& package, const std::string& part, SheetVisito
     if (!pieces) {
         xml::Package::checkText(part, utf8);
         xml::Package::parse(part, utf8, sheet);
+        cells.push_back(std::move(sheet.cells.cells));
         return;
     }
     std::vector<unsigned char>().swap(buffer);
@@ -422,8 +423,9 @@ void readSheet(const xml::Package& package, const std::string& part, SheetVisito
             xml::Package::parse(part, pieces->piece(i), rows[i]);
         }
     });
+    cells.push_back(std::move(sheet.cells.cells));
     for (SheetVisitor& piece : rows) {
-        std::move(piece.cells.cells.begin(), piece.cells.cells.end(), std::back_inserter(sheet.cells.cells));
+        cells.push_back(std::move(piece.cells.cells));
         sheet.hiddenRows.insert(sheet.hiddenRows.end(), piece.hiddenRows.begin(), piece.hiddenRows.end());
     }
 }
@@ -451,12 +453,13 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
         package.read(sharedStringsPart(relations), strings);
         for (std::size_t i = 0; i < list.relationIds.size(); ++i) {
             SheetVisitor sheet(strings.strings);
+            XlsxCellPieces cells;
             const auto target = relations.targets.find(list.relationIds[i]);
             if (target != relations.targets.end()) {
-                readSheet(package, sheetPart(target->second), sheet, strings.strings);
+                readSheet(package, sheetPart(target->second), sheet, cells, strings.strings);
             }
             sheets_.push_back({list.names[i], std::move(sheet.hiddenRows), std::move(sheet.hiddenColumns),
-                               std::move(sheet.cells.cells), std::move(sheet.cells.merges),
+                               std::move(cells), std::move(sheet.cells.merges),
                                std::move(sheet.page.pageBreaks), sheet.page.view, sheet.page.page});
         }
         StylesVisitor styles;

@@ -44,7 +44,7 @@ struct XlsxSheetExtras {
     QString name;
     std::vector<int> hiddenRows;
     std::vector<std::pair<int, int>> hiddenColumns;  // first and last, inclusive
-    std::vector<XlsxCell> cells;
+    XlsxCellPieces cells;
     std::vector<CellRange> merges;
     std::vector<int> pageBreaks;  // rows that start a page
     XlsxViewFacts view;

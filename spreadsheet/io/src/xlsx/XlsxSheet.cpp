@@ -82,9 +82,11 @@ XlsxSheet::Formatted XlsxSheet::formatted(std::size_t formatCount)
 {
     std::stable_sort(formats_.begin(), formats_.end(), byKey);
     std::vector<std::pair<std::uint64_t, std::size_t>> scanned;
-    for (const XlsxCell& cell : *cells_) {
-        if (cell.format) {
-            scanned.emplace_back(key(cell.row, cell.column), *cell.format);
+    for (const std::vector<XlsxCell>& piece : *cells_) {
+        for (const XlsxCell& cell : piece) {
+            if (cell.format) {
+                scanned.emplace_back(key(cell.row, cell.column), *cell.format);
+            }
         }
     }
     std::stable_sort(scanned.begin(), scanned.end(), byKey);
@@ -213,16 +215,22 @@ void XlsxSheet::giveStyles(const std::vector<XlsxCellFormat>& formats, const For
 
 void XlsxSheet::flush(const std::vector<XlsxCellFormat>& formats, const CellStyle& sheetDefault)
 {
-    static const std::vector<XlsxCell> kNoCells;
+    static const XlsxCellPieces kNoCells;
     if (!cells_) {
         cells_ = &kNoCells;
     }
     const Formatted cellFormats = formatted(formats.size());
     const std::map<std::uint64_t, CellStyle> bordered = moveBorders(formats, cellFormats);
-    context_.formulas.reserveMore(static_cast<std::size_t>(
-        std::count_if(cells_->begin(), cells_->end(), [](const XlsxCell& cell) { return cell.formula != nullptr; })));
-    for (const XlsxCell& cell : *cells_) {
-        addCell(cell, formats, cellFormats, bordered);
+    std::size_t formulas = 0;
+    for (const std::vector<XlsxCell>& piece : *cells_) {
+        formulas += static_cast<std::size_t>(
+            std::count_if(piece.begin(), piece.end(), [](const XlsxCell& cell) { return cell.formula != nullptr; }));
+    }
+    context_.formulas.reserveMore(formulas);
+    for (const std::vector<XlsxCell>& piece : *cells_) {
+        for (const XlsxCell& cell : piece) {
+            addCell(cell, formats, cellFormats, bordered);
+        }
     }
     giveStyles(formats, cellFormats, bordered, sheetDefault);
     properties_.flush(context_.sink, index_);

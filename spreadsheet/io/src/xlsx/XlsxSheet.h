@@ -85,7 +85,7 @@ private:
     XlsxIgnoredFormula formula_;
     XlsxIgnoredArrayFormula arrayFormula_;
     std::vector<std::pair<std::uint64_t, size_t>> formats_;  // liborcus's, in the order given
-    const std::vector<XlsxCell>* cells_ = nullptr;          // the scan's
+    const XlsxCellPieces* cells_ = nullptr;                   // the scan's
     bool read_ = false;
 };
 
