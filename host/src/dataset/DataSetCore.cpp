@@ -200,6 +200,11 @@ bool DataSetCore::gotoKey(SearchMode mode)
 
 void DataSetCore::applyRange()
 {
+    showRange(false);
+}
+
+void DataSetCore::showRange(bool oneKey)
+{
     keys_.finish();
     const KeyBuffer& start = keys_.buffer(KeyState::RangeStart);
     const KeyBuffer& end = keys_.buffer(KeyState::RangeEnd);
@@ -213,6 +218,7 @@ void DataSetCore::applyRange()
     }
     start.copyTo(range_->start, start.count());
     end.copyTo(range_->end, end.count());
+    range_->oneKey = oneKey;
     const SortedIndex& index = keyIndex(std::max(start.count(), end.count()));
     const Bounds bounds = boundsIn(index);
     cursor_.show(&index, bounds.lo, bounds.hi);
@@ -234,11 +240,12 @@ void DataSetCore::setRange(const QVariantList& start, const QVariantList& end)
     checkKeyCount(static_cast<std::size_t>(end.size()));
     fillKey(KeyState::RangeStart, start);
     // A break's range names one key for both ends: it is converted once.
-    if (start.constData() == end.constData() && start.size() == end.size())
+    const bool oneKey = start.constData() == end.constData() && start.size() == end.size();
+    if (oneKey)
         keys_.buffer(KeyState::RangeEnd) = keys_.buffer(KeyState::RangeStart);
     else
         fillKey(KeyState::RangeEnd, end);
-    applyRange();
+    showRange(oneKey);
 }
 
 // The rows of the applied range are contiguous in any index whose fields
@@ -247,6 +254,10 @@ DataSetCore::Bounds DataSetCore::boundsIn(const SortedIndex& index) const
 {
     if (!range_) {
         return {0, index.size()};
+    }
+    if (range_->oneKey) {
+        const auto [lo, hi] = index.equalRange(range_->start, range_->start.size(), 0, index.size());
+        return {lo, hi};
     }
     const std::size_t lo = index.lowerBound(range_->start, range_->start.size(), 0, index.size());
     return {lo, index.upperBound(range_->end, range_->end.size(), lo, index.size())};

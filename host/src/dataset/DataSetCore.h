@@ -69,6 +69,7 @@ private:
     struct AppliedRange {
         std::vector<KeyValue> start;
         std::vector<KeyValue> end;
+        bool oneKey = false;  // both ends given as the same key, as a break's range is
     };
     struct Bounds {
         std::size_t lo;
@@ -84,6 +85,7 @@ private:
     void fillKey(KeyState state, const QVariantList& values);
     bool locate(const std::vector<KeyValue>& key, SearchMode mode);
     const SortedIndex& searchIndex(std::size_t count);
+    void showRange(bool oneKey);
     Bounds boundsIn(const SortedIndex& index) const;
     void showWholeIndex();
 

@@ -183,6 +183,18 @@ std::size_t SortedIndex::upperBound(const std::vector<KeyValue>& key, std::size_
     return gallop(from, hi, [&](std::size_t p) { return compareWithKey(p, key, count) <= 0; });
 }
 
+std::pair<std::size_t, std::size_t> SortedIndex::equalRange(const std::vector<KeyValue>& key, std::size_t count,
+                                                            std::size_t lo, std::size_t hi) const
+{
+    if (packing_) {
+        const KeyPacking::Bounds bounds = packing_->bounds(key, count);
+        const std::size_t first = partitionPoint(lo, hi, [&](std::size_t p) { return packed_[p] < bounds.low; });
+        return {first, gallop(first, hi, [&](std::size_t p) { return packed_[p] < bounds.high; })};
+    }
+    const std::size_t first = lowerBound(key, count, lo, hi);
+    return {first, upperBound(key, count, first, hi)};
+}
+
 std::size_t SortedIndex::search(const std::vector<KeyValue>& key, std::size_t count, SearchMode mode, std::size_t lo,
                                 std::size_t hi) const
 {

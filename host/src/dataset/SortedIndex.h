@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace host {
@@ -33,6 +34,9 @@ public:
     // expects every position before `from` not to be above the key.
     std::size_t lowerBound(const std::vector<KeyValue>& key, std::size_t count, std::size_t lo, std::size_t hi) const;
     std::size_t upperBound(const std::vector<KeyValue>& key, std::size_t count, std::size_t from, std::size_t hi) const;
+    // Both at once, the key packed only once.
+    std::pair<std::size_t, std::size_t> equalRange(const std::vector<KeyValue>& key, std::size_t count, std::size_t lo,
+                                                   std::size_t hi) const;
     // The position within [lo, hi) that the mode asks for, or hi.
     std::size_t search(const std::vector<KeyValue>& key, std::size_t count, SearchMode mode, std::size_t lo,
                        std::size_t hi) const;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
@@ -49,22 +50,35 @@ QString normalizada(const QString& chave)
     return chave.toLower();
 }
 
-// Built byte by byte: the formatter asks for its variables at every cell,
-// and the keys are plain ASCII names.
-QByteArray variavelDeAmbiente(const QString& chave)
+// The environment variable that overrides a key: "DARVELO_" and the key in
+// capitals. The formatter asks for its variables at every cell, so a plain
+// ASCII key is spelt on the stack and the variable is read once, not
+// tested and then read.
+std::optional<QString> variavelDeAmbiente(const QString& chave)
 {
     constexpr char kPrefixo[] = "DARVELO_";
     constexpr qsizetype kTamanho = sizeof kPrefixo - 1;
-    QByteArray nome(kTamanho + chave.size(), Qt::Uninitialized);
-    std::memcpy(nome.data(), kPrefixo, kTamanho);
-    char* letra = nome.data() + kTamanho;
-    for (const QChar c : chave) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return QByteArray(kPrefixo) + chave.toUpper().toLocal8Bit();
-        *letra++ = static_cast<char>(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
+    std::array<char, 64> curto;
+    QByteArray longo;
+    const char* nome = curto.data();
+    const bool ascii = std::all_of(chave.begin(), chave.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii && chave.size() < static_cast<qsizetype>(curto.size()) - kTamanho) {
+        std::memcpy(curto.data(), kPrefixo, kTamanho);
+        char* letra = curto.data() + kTamanho;
+        for (const QChar c : chave) {
+            const char16_t u = c.unicode();
+            *letra++ = static_cast<char>(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
+        }
+        *letra = '\0';
+    } else {
+        longo = QByteArray(kPrefixo) + chave.toUpper().toLocal8Bit();
+        nome = longo.constData();
     }
-    return nome;
+    const QByteArray texto = qgetenv(nome);
+    if (texto.isNull()) {
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(texto);
 }
 
 QString procurar(const TnConfig::Valores& valores, const QString& chave)
@@ -113,9 +127,8 @@ QString TnConfig::valor(const QString& chave) const
     }
     // The environment is read on every call: a test or a wrapper script may
     // change it after the configuration was first used.
-    const QByteArray nome = variavelDeAmbiente(chave);
-    if (qEnvironmentVariableIsSet(nome.constData())) {
-        return qEnvironmentVariable(nome.constData());
+    if (std::optional<QString> ambiente = variavelDeAmbiente(chave)) {
+        return *std::move(ambiente);
     }
     return procurar(FArquivos, chave);
 }

@@ -16,6 +16,10 @@ using namespace Qt::StringLiterals;
 const QString chaveFerias = u"UsarProvisaoFeriasAntiga"_s;
 const char* const ambienteFerias = "DARVELO_USARPROVISAOFERIASANTIGA";
 const char* const ambienteEmpresa = "DARVELO_GCODIGOEMPRESA";
+const char* const ambienteHora = "DARVELO_GHORACENT";
+// Longer than the names spelt on the stack.
+const QString chaveLonga = u"gUmaVariavelDeNomeMuitoLongoQueNaoCabeNoEspacoDaPilhaDoLeitor"_s;
+const QByteArray ambienteLongo = "DARVELO_" + chaveLonga.toUpper().toLatin1();
 
 // Every test gets an empty settings folder and an environment without our
 // variables, so the user's real configuration never leaks in.
@@ -31,6 +35,8 @@ protected:
     {
         qunsetenv(ambienteFerias);
         qunsetenv(ambienteEmpresa);
+        qunsetenv(ambienteHora);
+        qunsetenv(ambienteLongo.constData());
     }
     void gravarIni(const QString& nome, const QByteArray& conteudo)
     {
@@ -124,6 +130,10 @@ TEST_F(TnConfigTest, ExternalVariablesComeFromTheSameSources)
     nConfig().redefinir();
     EXPECT_EQ(PegarValorExternalVar(u"gHoraCent"_s), u"1"_s);
     EXPECT_TRUE(PegarValorExternalVar(u"gArrendCentHora"_s).isEmpty());
+    qputenv(ambienteHora, "");
+    EXPECT_TRUE(PegarValorExternalVar(u"gHoraCent"_s).isEmpty()) << "uma variável vazia ainda vale sobre o arquivo";
+    qputenv(ambienteLongo.constData(), "3");
+    EXPECT_EQ(PegarValorExternalVar(chaveLonga.toLower()), u"3"_s);
 
     qputenv(ambienteEmpresa, "12");
     EXPECT_EQ(PegarValorExternalVar(u"gCodigoEmpresa"_s), u"12"_s);
