@@ -50,31 +50,36 @@ QString normalizada(const QString& chave)
     return chave.toLower();
 }
 
+using NomeCurto = std::array<char, 64>;
+
 // The environment variable that overrides a key: "DARVELO_" and the key in
 // capitals. The formatter asks for its variables at every cell, so a plain
-// ASCII key is spelt on the stack and the variable is read once, not
-// tested and then read.
-std::optional<QString> variavelDeAmbiente(const QString& chave)
+// ASCII key that fits is spelt in `curto`, off the heap.
+const char* nomeDeAmbiente(const QString& chave, NomeCurto& curto, QByteArray& longo)
 {
     constexpr char kPrefixo[] = "DARVELO_";
     constexpr qsizetype kTamanho = sizeof kPrefixo - 1;
-    std::array<char, 64> curto;
-    QByteArray longo;
-    const char* nome = curto.data();
     const bool ascii = std::all_of(chave.begin(), chave.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii && chave.size() < static_cast<qsizetype>(curto.size()) - kTamanho) {
-        std::memcpy(curto.data(), kPrefixo, kTamanho);
-        char* letra = curto.data() + kTamanho;
-        for (const QChar c : chave) {
-            const char16_t u = c.unicode();
-            *letra++ = static_cast<char>(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
-        }
-        *letra = '\0';
-    } else {
+    if (!ascii || chave.size() >= static_cast<qsizetype>(curto.size()) - kTamanho) {
         longo = QByteArray(kPrefixo) + chave.toUpper().toLocal8Bit();
-        nome = longo.constData();
+        return longo.constData();
     }
-    const QByteArray texto = qgetenv(nome);
+    std::memcpy(curto.data(), kPrefixo, kTamanho);
+    char* letra = curto.data() + kTamanho;
+    for (const QChar c : chave) {
+        const char16_t u = c.unicode();
+        *letra++ = static_cast<char>(u >= u'a' && u <= u'z' ? u - (u'a' - u'A') : u);
+    }
+    *letra = '\0';
+    return curto.data();
+}
+
+// Read once, not tested first and then read.
+std::optional<QString> variavelDeAmbiente(const QString& chave)
+{
+    NomeCurto curto;
+    QByteArray longo;
+    const QByteArray texto = qgetenv(nomeDeAmbiente(chave, curto, longo));
     if (texto.isNull()) {
         return std::nullopt;
     }
