@@ -1,6 +1,6 @@
 // The event functions on a payroll of 2,000,000 calculated events (20,000
-// employees, 25 events each, 4 periods) and a sheet of 200,000 cells, half
-// values and half bases, under an establishment and employee replication.
+// employees, 25 events each, 4 periods) and a sheet of 200,000 cells of
+// values, bases or both, under an establishment and employee replication.
 
 #include "catalog/RegistroFuncoes.h"
 #include "payroll/TnFpaDMPlanilha.h"
@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+
+#include <vector>
 
 namespace {
 
@@ -57,12 +59,13 @@ QString banco()
 }
 
 // A generation run's state: company 1, one period, a replication by
-// establishment and employee, every cell of the sheet a payroll function.
+// establishment and employee, every cell of the sheet a payroll function,
+// taken in turn from `funcoes`.
 struct Execucao {
     spreadsheet::Workbook wb;
     payroll::TnFpaDMPlanilha dm;
 
-    Execucao()
+    explicit Execucao(const std::vector<const char*>& funcoes)
     {
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         catalog::RegistrarTodasFuncoes();
@@ -71,7 +74,7 @@ struct Execucao {
         for (int i = 0; i < kCelulas; ++i) {
             const int func = 100 + (i / 2) % kFuncionarios;
             const int estab = 1 + (i / 2) % kEstabelecimentos;
-            const char* funcao = i % 2 == 0 ? "fpaEvValor" : "fpaEvBase";
+            const char* funcao = funcoes[static_cast<std::size_t>(i) % funcoes.size()];
             folha.setText(i / 10, i % 10, QStringLiteral("=%1(100; %2; ; %3)").arg(QLatin1String(funcao)).arg(estab).arg(func));
         }
         dm.SetcxSpreadSheetBook(&wb);
@@ -131,16 +134,20 @@ void BM_PrimeiraAvaliacao(benchmark::State& state)
 BENCHMARK(BM_PrimeiraAvaliacao)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Every cell again once the dataset, its index and the formatter's tables
-// are in memory.
+// are in memory: values and bases in turn (0), values alone, which are
+// read, ranged and written but not formatted (1), or bases alone (2).
 void BM_CalculoCompleto(benchmark::State& state)
 {
-    Execucao execucao;
+    static const std::vector<std::vector<const char*>> misturas{
+        {"fpaEvValor", "fpaEvBase"}, {"fpaEvValor"}, {"fpaEvBase"}};
+    Execucao execucao(misturas.at(static_cast<std::size_t>(state.range(0))));
     execucao.wb.calculate();
     for (auto _ : state)
         execucao.wb.calculate();
     state.counters["celulas"] = kCelulas;
+    state.counters["celulas_por_s"] = benchmark::Counter(kCelulas, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["VmHWM_kB"] = picoResidente();
 }
-BENCHMARK(BM_CalculoCompleto)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_CalculoCompleto)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
