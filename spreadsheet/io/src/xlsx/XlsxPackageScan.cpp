@@ -13,6 +13,7 @@
 
 #include <orcus/exception.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <deque>
@@ -449,6 +450,8 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
         workbook_ = list.facts;
         RelationsVisitor relations;
         package.read("xl/_rels/workbook.xml.rels", relations);
+        absoluteTargets_ = std::any_of(relations.targets.begin(), relations.targets.end(),
+                                       [](const auto& target) { return target.second.starts_with('/'); });
         XlsxSharedStringsVisitor strings;
         package.read(sharedStringsPart(relations), strings);
         for (std::size_t i = 0; i < list.relationIds.size(); ++i) {

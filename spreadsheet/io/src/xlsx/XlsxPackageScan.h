@@ -117,9 +117,12 @@ public:
     const XlsxWorkbookFacts& workbookFacts() const { return workbook_; }
     // The custom document properties holding text, by name.
     const std::map<QString, QString>& properties() const { return properties_; }
+    // The workbook's relations name some part absolutely ("/xl/...").
+    bool namesPartsAbsolutely() const { return absoluteTargets_; }
 
 private:
     bool dates1904_ = false;
+    bool absoluteTargets_ = false;
     bool calculateOnLoad_ = false;
     std::vector<XlsxDefinedName> names_;
     std::vector<XlsxSheetExtras> sheets_;

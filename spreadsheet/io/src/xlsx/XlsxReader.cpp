@@ -2,6 +2,7 @@
 
 #include "XlsxImportFactory.h"
 #include "XlsxPackageScan.h"
+#include "XlsxRelativeTargets.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/ImportSink.h>
@@ -86,7 +87,7 @@ void XlsxReader::read(const QByteArray& bytes, ImportSink& sink)
         throw FileFormatError(QStringLiteral("O arquivo xlsx não tem nenhuma planilha legível."));
     }
     XlsxImportFactory factory(sink, scan);
-    readFormatting(bytes, factory, sink);
+    readFormatting(scan.namesPartsAbsolutely() ? XlsxRelativeTargets::package(bytes) : bytes, factory, sink);
     factory.finish();
 }
 

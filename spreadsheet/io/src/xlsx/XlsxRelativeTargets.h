@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <string>
+#include <string_view>
+
+namespace spreadsheet::io {
+
+// liborcus 0.17 takes every relation's target as relative to the folder of
+// the part the relation belongs to, so the sheets of a workbook whose
+// relations name them absolutely ("/xl/worksheets/sheet1.xml"), as
+// openpyxl writes them, reach it without their formats. liborcus is then
+// given a copy of the package whose workbook relations name them relatively.
+class XlsxRelativeTargets {
+public:
+    // The package with its workbook relations rewritten; the package itself
+    // when it cannot be copied, and liborcus loses those parts as before.
+    static QByteArray package(const QByteArray& bytes);
+    // The relations of a part in `folder` ("xl/"), their internal absolute
+    // targets made relative to it; external ones (links) are kept.
+    static QByteArray relations(const QByteArray& text, std::string_view folder);
+    // "/xl/worksheets/a.xml" seen from "xl/" is "worksheets/a.xml".
+    static std::string relative(std::string_view folder, std::string_view absolute);
+};
+
+}  // namespace spreadsheet::io
