@@ -157,11 +157,14 @@ void XlsxPackageRewrite::run(const QString& from, const QString& to) const
         // A part added twice would leave a package no reader opens.
         if (std::any_of(added_.cbegin(), added_.cend(), [&](const Added& a) { return a.part == name; }))
             copy.fail();
+        const auto made = made_.find(name);
         const auto edit = edits_.find(name);
-        if (edit == edits_.end())
-            copy.copyRaw(name, info);
-        else
+        if (made != made_.end())
+            copy.writePieces(name, &info, made->second);
+        else if (edit != edits_.end())
             copy.writePieces(name, &info, edit->second(copy.read(info, false)));
+        else
+            copy.copyRaw(name, info);
         addAfter(name);
     });
     for (std::size_t i = 0; i < added_.size(); ++i) {

@@ -21,6 +21,8 @@ public:
     using Edit = std::function<std::vector<DeflatePieces::Piece>(const QByteArray& text)>;
 
     void replace(const std::string& part, Edit edit) { edits_[part] = std::move(edit); }
+    // Replaces a part by content made already, without reading the old one.
+    void put(const std::string& part, std::vector<DeflatePieces::Piece> pieces) { made_[part] = std::move(pieces); }
     // Adds a part right after another, or at the end if that one is missing.
     void add(const std::string& part, std::vector<DeflatePieces::Piece> pieces, const std::string& after);
     // Throws SpreadsheetError, naming `to`, when either file fails.
@@ -31,6 +33,7 @@ public:
 
 private:
     std::map<std::string, Edit, std::less<>> edits_;
+    std::map<std::string, std::vector<DeflatePieces::Piece>, std::less<>> made_;
     struct Added {
         std::string part;
         std::vector<DeflatePieces::Piece> pieces;

@@ -1,5 +1,6 @@
 #include "XlsxPackageScan.h"
 
+#include "XlsxFormattingPackage.h"
 #include "XlsxSheetData.h"
 #include "XlsxSheetPieces.h"
 
@@ -394,15 +395,18 @@ std::string sheetPart(const std::string& target)
 // A sheet of many rows is parsed on every core: the part without its rows
 // on this thread, then the rows in pieces, whose cells and hidden rows
 // follow in the order of the part.
-void readSheet(const xml::Package& package, const std::string& part, SheetVisitor& sheet, XlsxCellPieces& cells,
+void readSheet(const xml::Package& package, SheetVisitor& sheet, XlsxSheetExtras& extras,
                const std::vector<QString>& strings)
 {
     constexpr std::size_t kPieceBytes = 1 << 20;
     std::vector<unsigned char> buffer;
-    if (!package.loadUnchecked(part, buffer)) {
+    if (!package.loadUnchecked(extras.part, buffer)) {
         return;
     }
     const std::string_view utf8(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+    extras.rowsOnly = XlsxFormattingPackage::withoutCells(utf8);
+    const std::string& part = extras.part;
+    XlsxCellPieces& cells = extras.cells;
     const Slices cores(utf8.size(), kPieceBytes);
     const std::optional<XlsxSheetPieces> pieces = XlsxSheetPieces::cut(utf8, cores.count());
     if (!pieces) {
@@ -456,14 +460,20 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
         package.read(sharedStringsPart(relations), strings);
         for (std::size_t i = 0; i < list.relationIds.size(); ++i) {
             SheetVisitor sheet(strings.strings);
-            XlsxCellPieces cells;
+            XlsxSheetExtras extras;
             const auto target = relations.targets.find(list.relationIds[i]);
             if (target != relations.targets.end()) {
-                readSheet(package, sheetPart(target->second), sheet, cells, strings.strings);
+                extras.part = sheetPart(target->second);
+                readSheet(package, sheet, extras, strings.strings);
             }
-            sheets_.push_back({list.names[i], std::move(sheet.hiddenRows), std::move(sheet.hiddenColumns),
-                               std::move(cells), std::move(sheet.cells.merges),
-                               std::move(sheet.page.pageBreaks), sheet.page.view, sheet.page.page});
+            extras.name = list.names[i];
+            extras.hiddenRows = std::move(sheet.hiddenRows);
+            extras.hiddenColumns = std::move(sheet.hiddenColumns);
+            extras.merges = std::move(sheet.cells.merges);
+            extras.pageBreaks = std::move(sheet.page.pageBreaks);
+            extras.view = sheet.page.view;
+            extras.page = sheet.page.page;
+            sheets_.push_back(std::move(extras));
         }
         StylesVisitor styles;
         package.read("xl/styles.xml", styles);

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,8 @@ struct XlsxSheetExtras {
     std::vector<int> pageBreaks;  // rows that start a page
     XlsxViewFacts view;
     XlsxPageFacts page;
+    std::string part;                     // its name in the package
+    std::optional<std::string> rowsOnly;  // the part without its cells, for liborcus
 };
 
 // What the workbook part says of calculation, references and tabs.

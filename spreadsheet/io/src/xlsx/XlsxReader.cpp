@@ -2,7 +2,7 @@
 
 #include "XlsxImportFactory.h"
 #include "XlsxPackageScan.h"
-#include "XlsxRelativeTargets.h"
+#include "XlsxFormattingPackage.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/ImportSink.h>
@@ -87,7 +87,7 @@ void XlsxReader::read(const QByteArray& bytes, ImportSink& sink)
         throw FileFormatError(QStringLiteral("O arquivo xlsx não tem nenhuma planilha legível."));
     }
     XlsxImportFactory factory(sink, scan);
-    readFormatting(scan.namesPartsAbsolutely() ? XlsxRelativeTargets::package(bytes) : bytes, factory, sink);
+    readFormatting(XlsxFormattingPackage::make(bytes, scan), factory, sink);
     factory.finish();
 }
 

@@ -1,21 +1,13 @@
 #include "XlsxRelativeTargets.h"
 
-#include "XlsxPackageRewrite.h"
-
-#include <spreadsheet/SpreadsheetError.h>
-
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
+#include <QString>
 
 #include <vector>
 
 namespace spreadsheet::io {
 
 namespace {
-
-constexpr char kWorkbookRelations[] = "xl/_rels/workbook.xml.rels";
-constexpr std::string_view kWorkbookFolder = "xl/";
 
 std::vector<std::string_view> segments(std::string_view path)
 {
@@ -28,12 +20,6 @@ std::vector<std::string_view> segments(std::string_view path)
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
     }
     return parts;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace
@@ -74,26 +60,6 @@ QByteArray XlsxRelativeTargets::relations(const QByteArray& text, std::string_vi
     }
     result += QStringView(source).mid(done);
     return result.toUtf8();
-}
-
-QByteArray XlsxRelativeTargets::package(const QByteArray& bytes)
-{
-    QTemporaryDir folder;
-    const QString from = folder.filePath(QStringLiteral("original.xlsx"));
-    const QString to = folder.filePath(QStringLiteral("relativo.xlsx"));
-    if (!folder.isValid() || !writeFile(from, bytes))
-        return bytes;
-    XlsxPackageRewrite rewrite;
-    rewrite.replace(kWorkbookRelations, [](const QByteArray& text) {
-        return XlsxPackageRewrite::whole(relations(text, kWorkbookFolder));
-    });
-    try {
-        rewrite.run(from, to);
-    } catch (const SpreadsheetError&) {
-        return bytes;
-    }
-    QFile copy(to);
-    return copy.open(QIODevice::ReadOnly) ? copy.readAll() : bytes;
 }
 
 }  // namespace spreadsheet::io

@@ -10,13 +10,10 @@ namespace spreadsheet::io {
 // liborcus 0.17 takes every relation's target as relative to the folder of
 // the part the relation belongs to, so the sheets of a workbook whose
 // relations name them absolutely ("/xl/worksheets/sheet1.xml"), as
-// openpyxl writes them, reach it without their formats. liborcus is then
-// given a copy of the package whose workbook relations name them relatively.
+// openpyxl writes them, would reach it as missing parts: it is given
+// relations that name them relatively.
 class XlsxRelativeTargets {
 public:
-    // The package with its workbook relations rewritten; the package itself
-    // when it cannot be copied, and liborcus loses those parts as before.
-    static QByteArray package(const QByteArray& bytes);
     // The relations of a part in `folder` ("xl/"), their internal absolute
     // targets made relative to it; external ones (links) are kept.
     static QByteArray relations(const QByteArray& text, std::string_view folder);
