@@ -19,9 +19,14 @@ void XlsxFormulaTable::add(XlsxFormulaCell cell)
 void XlsxFormulaTable::reviveErrors()
 {
     for (XlsxFormulaCell& cell : cells_) {
+        // Most results are numbers: the formula's text is looked at only
+        // for a text that names an error.
         ErrorCode code{};
-        const bool literal = cell.text.trimmed().startsWith(u'"') || cell.text.trimmed().startsWith(QStringLiteral("=\""));
-        if (cell.cached.isText() && !literal && parseErrorText(cell.cached.text(), code)) {
+        if (!cell.cached.isText() || !parseErrorText(cell.cached.text(), code)) {
+            continue;
+        }
+        const QString text = cell.text.trimmed();
+        if (!text.startsWith(u'"') && !text.startsWith(QStringLiteral("=\""))) {
             cell.cached = Value::error(code);
         }
     }
