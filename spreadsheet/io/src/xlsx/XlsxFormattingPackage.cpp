@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 namespace spreadsheet::io {
@@ -98,6 +99,12 @@ std::optional<std::string> XlsxFormattingPackage::withoutCells(std::string_view 
 
 QByteArray XlsxFormattingPackage::make(const QByteArray& bytes, const XlsxPackageScan& scan)
 {
+    const auto& sheets = scan.sheets();
+    const auto hasRows = [](const XlsxSheetExtras& sheet) { return sheet.rowsOnly.has_value(); };
+    const bool cellsToDrop = std::any_of(sheets.begin(), sheets.end(), hasRows);
+    if (!cellsToDrop && !scan.namesPartsAbsolutely()) {
+        return bytes;  // nothing to change: no copy on disk
+    }
     QTemporaryDir folder;
     const QString from = folder.filePath(QStringLiteral("original.xlsx"));
     const QString to = folder.filePath(QStringLiteral("formatos.xlsx"));
@@ -105,7 +112,7 @@ QByteArray XlsxFormattingPackage::make(const QByteArray& bytes, const XlsxPackag
         return bytes;
     }
     XlsxPackageRewrite rewrite;
-    for (const XlsxSheetExtras& sheet : scan.sheets()) {
+    for (const XlsxSheetExtras& sheet : sheets) {
         if (sheet.rowsOnly) {
             rewrite.put(sheet.part, {DeflatePieces::deflate(*sheet.rowsOnly, true)});
         }

@@ -1,8 +1,8 @@
 #include "XlsxReader.h"
 
+#include "XlsxFormattingPackage.h"
 #include "XlsxImportFactory.h"
 #include "XlsxPackageScan.h"
-#include "XlsxFormattingPackage.h"
 
 #include <spreadsheet/io/FileFormatError.h>
 #include <spreadsheet/io/ImportSink.h>
