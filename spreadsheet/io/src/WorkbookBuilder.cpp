@@ -191,7 +191,10 @@ void WorkbookBuilder::setRowFormat(int sheet, int row, int heightPixels, bool hi
     checkCell(row, 0);
     Sheet& s = sheetAt(sheet);
     s.setRowHeight(row, heightPixels);
-    s.setRowHidden(row, hidden);
+    // Most rows of a file give a height only; each change costs a history
+    // scope.
+    if (hidden || s.isRowHidden(row))
+        s.setRowHidden(row, hidden);
 }
 
 void WorkbookBuilder::setPageBreak(int sheet, int row)

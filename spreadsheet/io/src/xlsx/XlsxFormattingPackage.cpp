@@ -3,6 +3,7 @@
 #include "XlsxPackageRewrite.h"
 #include "XlsxPackageScan.h"
 #include "XlsxRelativeTargets.h"
+#include "XlsxRowTag.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -65,8 +66,9 @@ std::size_t rowEnd(std::string_view part, std::size_t tagEnd)
 
 }  // namespace
 
-// A row holds nothing but its cells (and extensions no reader uses): the
-// row's own tag and its end stay, with its height, style and visibility.
+// A row holds nothing but its cells (and extensions no reader uses): a row
+// whose tag says no more than the scan reads goes whole; any other keeps its
+// own tag and its end, with its style.
 std::optional<std::string> XlsxFormattingPackage::withoutCells(std::string_view part)
 {
     const std::size_t body = part.starts_with("<?") ? part.find("?>") : 0;
@@ -82,16 +84,25 @@ std::optional<std::string> XlsxFormattingPackage::withoutCells(std::string_view 
         if (tagEnd == std::string_view::npos) {
             return std::nullopt;
         }
-        if ((!isSpace(next) && next != '>' && next != '/') || part[tagEnd - 1] == '/') {
-            at = tagEnd;  // <rowBreaks>, or a row without cells
+        if (!isSpace(next) && next != '>' && next != '/') {
+            at = tagEnd;  // <rowBreaks>
             continue;
         }
-        const std::size_t end = rowEnd(part, tagEnd);
+        const bool empty = part[tagEnd - 1] == '/';
+        const std::size_t end = empty ? tagEnd : rowEnd(part, tagEnd);
         if (end == std::string_view::npos) {
             return std::nullopt;
         }
-        rows.append(part.substr(done, tagEnd + 1 - done));
-        done = at = end;
+        const std::size_t attributesEnd = empty ? tagEnd - 1 : tagEnd;
+        if (XlsxRowTag::plain(part.substr(at + 4, attributesEnd - at - 4))) {
+            rows.append(part.substr(done, at - done));
+            done = at = part.find('>', end) + 1;
+        } else if (empty) {
+            at = tagEnd;
+        } else {
+            rows.append(part.substr(done, tagEnd + 1 - done));
+            done = at = end;
+        }
     }
     rows.append(part.substr(done));
     return rows;

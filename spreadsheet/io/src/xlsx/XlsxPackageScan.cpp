@@ -1,6 +1,7 @@
 #include "XlsxPackageScan.h"
 
 #include "XlsxFormattingPackage.h"
+#include "XlsxRowTag.h"
 #include "XlsxSheetData.h"
 #include "XlsxSheetPieces.h"
 
@@ -311,11 +312,13 @@ struct PageVisitor {
     }
 };
 
-// Hidden lines here, cells and merges in the cells visitor.
+// Hidden lines and the heights of plain rows here, cells and merges in the
+// cells visitor.
 struct SheetVisitor {
     XlsxCellsVisitor cells;
     PageVisitor page;
     std::vector<int> hiddenRows;
+    std::vector<std::pair<int, double>> rowHeights;
     std::vector<std::pair<int, int>> hiddenColumns;
 
     explicit SheetVisitor(const std::vector<QString>& strings) : cells(strings) {}
@@ -334,6 +337,9 @@ struct SheetVisitor {
         const std::optional<int> row = number(find(attributes, "r"));
         if (row && *row >= 1 && *row <= kMaxRows && isTrue(find(attributes, "hidden"))) {
             hiddenRows.push_back(*row - 1);
+        }
+        if (const std::optional<XlsxRowTag> tag = XlsxRowTag::plain(attributes); tag && tag->height) {
+            rowHeights.emplace_back(tag->row, *tag->height);
         }
     }
     void openColumns(const Attributes& attributes)
@@ -432,6 +438,7 @@ void readSheet(const xml::Package& package, SheetVisitor& sheet, XlsxSheetExtras
     for (SheetVisitor& piece : rows) {
         cells.push_back(std::move(piece.cells.cells));
         sheet.hiddenRows.insert(sheet.hiddenRows.end(), piece.hiddenRows.begin(), piece.hiddenRows.end());
+        sheet.rowHeights.insert(sheet.rowHeights.end(), piece.rowHeights.begin(), piece.rowHeights.end());
     }
 }
 
@@ -468,6 +475,7 @@ XlsxPackageScan::XlsxPackageScan(const QByteArray& bytes)
             }
             extras.name = list.names[i];
             extras.hiddenRows = std::move(sheet.hiddenRows);
+            extras.rowHeights = std::move(sheet.rowHeights);
             extras.hiddenColumns = std::move(sheet.hiddenColumns);
             extras.merges = std::move(sheet.cells.merges);
             extras.pageBreaks = std::move(sheet.page.pageBreaks);

@@ -44,6 +44,7 @@ struct XlsxPageFacts {
 struct XlsxSheetExtras {
     QString name;
     std::vector<int> hiddenRows;
+    std::vector<std::pair<int, double>> rowHeights;  // in points, of the rows liborcus is not given
     std::vector<std::pair<int, int>> hiddenColumns;  // first and last, inclusive
     XlsxCellPieces cells;
     std::vector<CellRange> merges;

@@ -145,6 +145,9 @@ void XlsxSheet::addExtras(const XlsxSheetExtras& extras)
     for (int row : extras.hiddenRows) {
         properties_.set_row_hidden(row, true);
     }
+    for (const auto& [row, height] : extras.rowHeights) {
+        properties_.set_row_height(row, height, orcus::length_unit_t::point);
+    }
     for (const auto& [first, last] : extras.hiddenColumns) {
         for (int column = first; column <= last; ++column) {
             properties_.set_column_hidden(column, true);
