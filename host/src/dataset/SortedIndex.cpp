@@ -29,6 +29,11 @@ std::size_t partitionPoint(std::size_t lo, std::size_t hi, auto&& before)
 
 using CodedRow = std::pair<std::uint64_t, quint32>;
 
+// Every kSampleStep-th packed key is kept apart, for the searches of large
+// indexes (see firstPacked).
+constexpr std::size_t kSampleStep = 32;
+constexpr std::size_t kSampledSearch = 4096;
+
 // Sorts (code, row) pairs given in row order by code, keeping row order
 // among equal codes, byte by byte from the lowest: each pass is stable, so
 // the result is the pairs' own order. The tens of thousands of rows of a
@@ -129,6 +134,31 @@ void SortedIndex::sortPacked()
         packed_[p] = keyed[p].first;
         order_[p] = keyed[p].second;
     }
+    if (rows_ >= kSampledSearch) {
+        sampled_.reserve(rows_ / kSampleStep + 1);
+        for (std::size_t p = 0; p < rows_; p += kSampleStep)
+            sampled_.push_back(packed_[p]);
+    }
+}
+
+// A binary search over a large index reads a cache line from memory at
+// nearly every step. The sample, a thirty-second of the keys, mostly stays
+// in cache; it leaves one block of keys to read, fetched all at once.
+std::size_t SortedIndex::firstPacked(std::uint64_t code, std::size_t lo, std::size_t hi) const
+{
+    const auto below = [&](std::size_t p) { return packed_[p] < code; };
+    if (hi - lo < kSampledSearch || sampled_.empty()) {
+        return partitionPoint(lo, hi, below);
+    }
+    // Sample j is key j * kSampleStep: the first key not below the code
+    // lies after the last sample below it, and no later than the next.
+    const std::size_t j = partitionPoint(0, sampled_.size(), [&](std::size_t s) { return sampled_[s] < code; });
+    const std::size_t from = j == 0 ? 0 : (j - 1) * kSampleStep + 1;
+    const std::size_t to = std::min(j * kSampleStep, rows_);
+    for (std::size_t p = from; p < to; p += 8) {
+        __builtin_prefetch(&packed_[p]);
+    }
+    return std::clamp(partitionPoint(from, to, below), lo, hi);
 }
 
 void SortedIndex::sortByFields()
@@ -167,8 +197,7 @@ std::size_t SortedIndex::lowerBound(const std::vector<KeyValue>& key, std::size_
                                     std::size_t hi) const
 {
     if (packing_) {
-        const std::uint64_t low = packing_->bounds(key, count).low;
-        return partitionPoint(lo, hi, [&](std::size_t p) { return packed_[p] < low; });
+        return firstPacked(packing_->bounds(key, count).low, lo, hi);
     }
     return partitionPoint(lo, hi, [&](std::size_t p) { return compareWithKey(p, key, count) < 0; });
 }
@@ -188,7 +217,7 @@ std::pair<std::size_t, std::size_t> SortedIndex::equalRange(const std::vector<Ke
 {
     if (packing_) {
         const KeyPacking::Bounds bounds = packing_->bounds(key, count);
-        const std::size_t first = partitionPoint(lo, hi, [&](std::size_t p) { return packed_[p] < bounds.low; });
+        const std::size_t first = firstPacked(bounds.low, lo, hi);
         return {first, gallop(first, hi, [&](std::size_t p) { return packed_[p] < bounds.high; })};
     }
     const std::size_t first = lowerBound(key, count, lo, hi);

@@ -46,6 +46,7 @@ public:
 private:
     void sortPacked();
     void sortByFields();
+    std::size_t firstPacked(std::uint64_t code, std::size_t lo, std::size_t hi) const;
     int compareWithKey(std::size_t position, const std::vector<KeyValue>& key, std::size_t count) const;
     int compareRows(std::size_t a, std::size_t b) const;
 
@@ -56,6 +57,7 @@ private:
     // When the key packs: each position's packed key, in index order.
     std::optional<KeyPacking> packing_;
     std::vector<std::uint64_t> packed_;
+    std::vector<std::uint64_t> sampled_;
 };
 
 }  // namespace host

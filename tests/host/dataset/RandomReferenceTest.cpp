@@ -16,13 +16,13 @@ namespace {
 // are frequent) checked against plain scans over the same rows.
 class RandomReferenceTest : public ::testing::Test {
 protected:
-    static constexpr int kRows = 400;
+    int rowCount = 400;
     static constexpr int kKeyColumns = 4;  // the last column, Id, is the row number
 
     void SetUp() override
     {
         const QStringList texts = {"a", "B", "b", "", "Ç", "aa"};
-        for (int r = 0; r < kRows; ++r) {
+        for (int r = 0; r < rowCount; ++r) {
             rows.push_back({maybeNull(QVariant(pick(5))), maybeNull(QVariant(texts[pick(6)])),
                             maybeNull(QVariant(QDate(2024, 1, 1).addDays(pick(4)))),
                             maybeNull(QVariant(pick(4) * 0.5 - 0.5)), r});
@@ -66,7 +66,7 @@ protected:
 
     std::vector<int> sortedIds(const std::vector<int>& fields) const
     {
-        std::vector<int> order(kRows);
+        std::vector<int> order(static_cast<std::size_t>(rowCount));
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             for (const int field : fields) {
@@ -93,7 +93,7 @@ protected:
     // value no row has, below, between or above the present ones.
     QVariantList randomKey(const std::vector<int>& fields)
     {
-        const datasettest::Row& source = rows[static_cast<std::size_t>(pick(kRows))];
+        const datasettest::Row& source = rows[static_cast<std::size_t>(pick(rowCount))];
         QVariantList key;
         const int length = pick(static_cast<int>(fields.size()) + 1);
         for (int i = 0; i < length; ++i) {
@@ -121,6 +121,56 @@ protected:
 
     int currentId() { return dataset->FieldByName("Id").AsInteger(); }
 
+    void checkKeyedSearches(int rounds)
+    {
+        for (int round = 0; round < rounds; ++round) {
+            const std::vector<int> fields = randomFields();
+            dataset->SetIndexFieldNames(names(fields));
+            const QVariantList key = randomKey(fields);
+            const std::vector<int> order = sortedIds(fields);
+            const auto first = std::find_if(order.begin(), order.end(),
+                                            [&](int id) { return comparePrefix(rows[id], fields, key) >= 0; });
+            const auto past = std::find_if(order.begin(), order.end(),
+                                           [&](int id) { return comparePrefix(rows[id], fields, key) > 0; });
+            const bool exact = first != past;
+            ASSERT_EQ(dataset->FindKey(key), exact);
+            if (exact) {
+                ASSERT_EQ(currentId(), *first);
+            }
+            dataset->SetKey();
+            for (int i = 0; i < key.size(); ++i) {
+                dataset->Fields(fields[static_cast<std::size_t>(i)]).SetValue(key[i]);
+            }
+            ASSERT_EQ(dataset->GotoKeyAproximado(0), first != order.end());
+            if (first != order.end()) {
+                ASSERT_EQ(currentId(), *first);
+            }
+            ASSERT_EQ(dataset->GotoKeyAproximado(1), past != order.begin());
+            if (past != order.begin()) {
+                ASSERT_EQ(currentId(), *(past - 1));
+            }
+        }
+    }
+
+    void checkRanges(int rounds)
+    {
+        for (int round = 0; round < rounds; ++round) {
+            const std::vector<int> fields = randomFields();
+            dataset->SetIndexFieldNames(names(fields));
+            QVariantList start = randomKey(fields);
+            QVariantList end = round % 2 == 0 ? start : randomKey(fields);
+            dataset->SetRange(start, end);
+            QVariantList expected;
+            for (const int id : sortedIds(fields)) {
+                if (comparePrefix(rows[id], fields, start) >= 0 && comparePrefix(rows[id], fields, end) <= 0) {
+                    expected.append(QVariant::fromValue(qint64{id}));
+                }
+            }
+            ASSERT_EQ(dataset->RecordCount(), expected.size());
+            ASSERT_EQ(datasettest::walk(*dataset, "Id"), expected);
+        }
+    }
+
     std::mt19937 random{20240501};
     std::vector<datasettest::Row> rows;
     std::unique_ptr<host::TnClientDataSet> dataset;
@@ -141,33 +191,8 @@ TEST_F(RandomReferenceTest, IndexOrderMatchesAStableSort)
 
 TEST_F(RandomReferenceTest, KeyedSearchesMatchALinearScan)
 {
-    for (int round = 0; round < 300; ++round) {
-        const std::vector<int> fields = randomFields();
-        dataset->SetIndexFieldNames(names(fields));
-        const QVariantList key = randomKey(fields);
-        const std::vector<int> order = sortedIds(fields);
-        const auto first =
-            std::find_if(order.begin(), order.end(), [&](int id) { return comparePrefix(rows[id], fields, key) >= 0; });
-        const auto past =
-            std::find_if(order.begin(), order.end(), [&](int id) { return comparePrefix(rows[id], fields, key) > 0; });
-        const bool exact = first != past;
-        ASSERT_EQ(dataset->FindKey(key), exact);
-        if (exact) {
-            ASSERT_EQ(currentId(), *first);
-        }
-        dataset->SetKey();
-        for (int i = 0; i < key.size(); ++i) {
-            dataset->Fields(fields[static_cast<std::size_t>(i)]).SetValue(key[i]);
-        }
-        ASSERT_EQ(dataset->GotoKeyAproximado(0), first != order.end());
-        if (first != order.end()) {
-            ASSERT_EQ(currentId(), *first);
-        }
-        ASSERT_EQ(dataset->GotoKeyAproximado(1), past != order.begin());
-        if (past != order.begin()) {
-            ASSERT_EQ(currentId(), *(past - 1));
-        }
-    }
+    checkKeyedSearches(300);
+
 }
 
 TEST_F(RandomReferenceTest, SearchWithoutIndexMatchesAScanInQueryOrder)
@@ -187,21 +212,20 @@ TEST_F(RandomReferenceTest, SearchWithoutIndexMatchesAScanInQueryOrder)
 
 TEST_F(RandomReferenceTest, RangesMatchAFilteredScan)
 {
-    for (int round = 0; round < 200; ++round) {
-        const std::vector<int> fields = randomFields();
-        dataset->SetIndexFieldNames(names(fields));
-        QVariantList start = randomKey(fields);
-        QVariantList end = round % 2 == 0 ? start : randomKey(fields);
-        dataset->SetRange(start, end);
-        QVariantList expected;
-        for (const int id : sortedIds(fields)) {
-            if (comparePrefix(rows[id], fields, start) >= 0 && comparePrefix(rows[id], fields, end) <= 0) {
-                expected.append(QVariant::fromValue(qint64{id}));
-            }
-        }
-        ASSERT_EQ(dataset->RecordCount(), expected.size());
-        ASSERT_EQ(datasettest::walk(*dataset, "Id"), expected);
-    }
+    checkRanges(200);
+
+}
+
+// Large indexes are searched through a sample of their keys first.
+class LargeRandomReferenceTest : public RandomReferenceTest {
+protected:
+    LargeRandomReferenceTest() { rowCount = 6000; }
+};
+
+TEST_F(LargeRandomReferenceTest, SearchesAndRangesMatchTheScans)
+{
+    checkKeyedSearches(40);
+    checkRanges(40);
 }
 
 // Without index field names a range orders the view by the leading columns
