@@ -151,26 +151,6 @@ void Column::finish()
     pool_.finish();
 }
 
-void Column::prefetch(std::size_t row) const
-{
-    if (row >= size_)
-        return;
-    switch (type_) {
-    case FieldType::Integer:
-        __builtin_prefetch(narrow_.empty() ? static_cast<const void*>(&integers_[row]) : &narrow_[row]);
-        break;
-    case FieldType::Float:
-        __builtin_prefetch(&reals_[row]);
-        break;
-    case FieldType::Date:
-        __builtin_prefetch(&days_[row]);
-        break;
-    case FieldType::Text:
-        __builtin_prefetch(&textIds_[row]);
-        break;
-    }
-}
-
 QVariant Column::value(std::size_t row) const
 {
     if (isNull(row)) {

@@ -40,9 +40,6 @@ public:
     qint32 day(std::size_t row) const { return days_[row]; }
     const QString& text(std::size_t row) const { return pool_.text(textIds_[row]); }
     QVariant value(std::size_t row) const;
-    // Asks the processor for the row's value ahead of its reading: the rows
-    // of a range lie apart in the arrays, each a cache miss of its own.
-    void prefetch(std::size_t row) const;
 
     // The sort key of an integer or a date's Julian day.
     static std::uint64_t integerKey(qint64 value);

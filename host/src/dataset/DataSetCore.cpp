@@ -222,19 +222,7 @@ void DataSetCore::showRange(bool oneKey)
     const SortedIndex& index = keyIndex(std::max(start.count(), end.count()));
     const Bounds bounds = boundsIn(index);
     cursor_.show(&index, bounds.lo, bounds.hi);
-    prefetchRows(index, bounds);
     cursor_.first();
-}
-
-// A break's range is a handful of rows, read at once, field by field.
-void DataSetCore::prefetchRows(const SortedIndex& index, Bounds bounds) const
-{
-    constexpr std::size_t kRows = 16;
-    for (std::size_t p = bounds.lo; p < std::min(bounds.hi, bounds.lo + kRows); ++p) {
-        const std::size_t row = index.row(p);
-        for (const Column& column : columns_)
-            column.prefetch(row);
-    }
 }
 
 void DataSetCore::cancelRange()

@@ -87,7 +87,6 @@ private:
     const SortedIndex& searchIndex(std::size_t count);
     void showRange(bool oneKey);
     Bounds boundsIn(const SortedIndex& index) const;
-    void prefetchRows(const SortedIndex& index, Bounds bounds) const;
     void showWholeIndex();
 
     FieldList fields_;
