@@ -4,6 +4,7 @@
 #include "XlsxPackageScan.h"
 #include "XlsxRelativeTargets.h"
 #include "XlsxRowTag.h"
+#include "XlsxXml.h"
 
 #include <spreadsheet/SpreadsheetError.h>
 
@@ -26,10 +27,7 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
+using xml::isSpace;
 
 // Searched by the last character, which is rare in a sheet ('w', '?',
 // '!'): a search from each '<' would stop at every tag of every cell.

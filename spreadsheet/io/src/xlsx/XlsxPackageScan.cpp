@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <deque>
 #include <iterator>
 #include <map>
@@ -32,15 +31,8 @@ using xml::Attributes;
 using xml::find;
 using xml::isTrue;
 
-std::optional<int> number(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
+constexpr auto number = xml::whole<int>;
+constexpr auto decimal = xml::whole<double>;
 
 // An attribute that is there equals `on`; one that is absent says nothing.
 std::optional<bool> present(std::string_view value, std::string_view on)
@@ -57,13 +49,6 @@ std::optional<bool> negated(std::string_view value)
 {
     const std::optional<bool> on = flag(value);
     return on ? std::optional<bool>(!*on) : std::nullopt;
-}
-
-std::optional<double> decimal(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() ? std::optional<double>(value) : std::nullopt;
 }
 
 // The first area of a list such as "D4:F6 A1".

@@ -2,28 +2,14 @@
 
 #include <spreadsheet/CellRange.h>
 
-#include <charconv>
 #include <cmath>
 
 namespace spreadsheet::io {
 
 namespace {
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-template <class T>
-std::optional<T> whole(std::string_view text)
-{
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
+using xml::isSpace;
+using xml::whole;
 
 // name="value" or name='value', apart by blanks; nothing for anything else.
 std::optional<xml::Attributes> attributesIn(std::string_view text)

@@ -12,15 +12,7 @@ namespace spreadsheet::io {
 
 namespace {
 
-std::optional<int> integer(std::string_view text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
+constexpr auto integer = xml::whole<int>;
 
 std::optional<std::size_t> index(std::string_view text)
 {

@@ -11,7 +11,9 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <deque>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -33,6 +35,24 @@ inline std::string_view find(const Attributes& attributes, std::string_view name
         }
     }
     return {};
+}
+
+inline bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// A number that is the whole text, as attributes hold them: no blanks, no
+// sign of plus, nothing after it.
+template <class T>
+std::optional<T> whole(std::string_view text)
+{
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 inline bool isTrue(std::string_view value)
