@@ -40,12 +40,17 @@ double picoResidente()
 }
 
 // The database is generated once per program; its making is not measured.
+// DARVELO_BENCH_BANCO names a file to keep it in between programs, since
+// making it takes far longer than the measures.
 QString banco()
 {
     static QTemporaryDir pasta;
     static QString caminho;
     if (caminho.isEmpty()) {
-        caminho = pasta.filePath(QStringLiteral("folha.sqlite"));
+        const QString guardado = qEnvironmentVariable("DARVELO_BENCH_BANCO");
+        caminho = guardado.isEmpty() ? pasta.filePath(QStringLiteral("folha.sqlite")) : guardado;
+        if (QFile::exists(caminho))
+            return QStringLiteral("sqlite:") + caminho;
         host::DemoDataOptions opcoes;
         opcoes.empresas = 1;
         opcoes.estabelecimentos = kEstabelecimentos;
@@ -53,7 +58,13 @@ QString banco()
         opcoes.periodos = 4;
         opcoes.eventosPorFuncionario = 25;
         opcoes.historicos = 1;
-        host::DemoDataGenerator::criarSqlite(caminho, opcoes);
+        // Made under another name, so that a program stopped half way does
+        // not leave a partial database for the next one to trust.
+        const QString parcial = caminho + QStringLiteral(".parcial");
+        QFile::remove(parcial);
+        host::DemoDataGenerator::criarSqlite(parcial, opcoes);
+        if (!QFile::rename(parcial, caminho))
+            qFatal("não foi possível guardar o banco em %s", qPrintable(caminho));
     }
     return QStringLiteral("sqlite:") + caminho;
 }

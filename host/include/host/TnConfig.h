@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <map>
 
 namespace host {
@@ -36,12 +37,17 @@ public:
     // Forgets the command-line values and loaded files, and reads the user's
     // settings file again.
     void redefinir();
+    // Counts the changes made through this object (definir, carregarArquivo,
+    // redefinir), so that a reader may keep what it read until the next one.
+    // The environment is the process's own and is not counted.
+    std::uint64_t revisao() const { return FRevisao; }
 
 private:
     void lerIni(const QString& path);
 
     Valores FArquivos;
     Valores FDefinidos;
+    std::uint64_t FRevisao = 0;
 };
 
 TnConfig& nConfig();

@@ -11,6 +11,12 @@ namespace {
 
 const QString kLoaded = QStringLiteral("O conjunto de dados já foi carregado.");
 
+template <class Maps>
+auto mapOf(Maps& maps, std::type_index type)
+{
+    return std::find_if(maps.begin(), maps.end(), [&](const auto& kept) { return kept.first == type; });
+}
+
 }  // namespace
 
 DataSetCore::DataSetCore(const std::vector<FieldDef>& definitions) : fields_(*this, definitions), indexes_(columns_)
@@ -292,15 +298,22 @@ bool DataSetCore::locate(const std::vector<KeyValue>& key, SearchMode mode)
     return true;
 }
 
+// A dataset keeps one or two maps, and the formatter asks for one at every
+// cell: a short list compares type names by address, where a hash table
+// would hash the whole mangled name.
 TnFieldMap* DataSetCore::keptMap(std::type_index type) const
 {
-    const auto found = maps_.find(type);
+    const auto found = mapOf(maps_, type);
     return found == maps_.end() ? nullptr : found->second.get();
 }
 
 TnFieldMap& DataSetCore::keepMap(std::type_index type, std::unique_ptr<TnFieldMap> map)
 {
-    return *(maps_[type] = std::move(map));
+    const auto found = mapOf(maps_, type);
+    if (found != maps_.end()) {
+        return *(found->second = std::move(map));
+    }
+    return *maps_.emplace_back(type, std::move(map)).second;
 }
 
 }  // namespace host

@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 #include <typeindex>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace host {
@@ -99,7 +99,7 @@ private:
     std::optional<AppliedRange> range_;
     bool loaded_ = false;
     std::unique_ptr<DataSetSource> source_;
-    std::unordered_map<std::type_index, std::unique_ptr<TnFieldMap>> maps_;
+    std::vector<std::pair<std::type_index, std::unique_ptr<TnFieldMap>>> maps_;
 };
 
 }  // namespace host

@@ -150,6 +150,7 @@ bool TnConfig::booleano(const QString& chave) const
 
 void TnConfig::definir(const QString& chave, const QString& valor)
 {
+    ++FRevisao;
     FDefinidos[normalizada(chave)] = valor;
 }
 
@@ -163,6 +164,7 @@ void TnConfig::carregarArquivo(const QString& path)
 
 void TnConfig::redefinir()
 {
+    ++FRevisao;
     FDefinidos.clear();
     FArquivos.clear();
     const QSettings usuario(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Darvelo"),
@@ -172,6 +174,7 @@ void TnConfig::redefinir()
 
 void TnConfig::lerIni(const QString& path)
 {
+    ++FRevisao;
     const QSettings arquivo(path, QSettings::IniFormat);
     if (arquivo.status() != QSettings::NoError) {
         throw HostError(QStringLiteral("Arquivo de configuração inválido: %1").arg(path));

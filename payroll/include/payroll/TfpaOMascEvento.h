@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -60,7 +61,7 @@ public:
 private:
     QString Base(int codFunc, int codEvento, double valor, bool mascara);
     QString Refer(int codFunc, int codEvento, double valor, bool complReferencia, bool mascara);
-    ClasseEvento PosicionarEvento(int codEvento);
+    const ClasseEvento& PosicionarEvento(int codEvento);
     void PosicionarFuncionario(int codFunc);
     void LerAjustesHora();
     int TipoAnuidade(const QString& codigoEstrut);
@@ -72,6 +73,8 @@ private:
     std::unique_ptr<host::TnClientDataSet> FCurSindicato;
     QString FHoraCent;
     bool FArredondaHoraCent = false;
+    // The configuration's revision the two above were read at.
+    std::optional<std::uint64_t> FAjustesLidos;
     Executor FExecutar;
     int FCodigoEmpresa = 0;
     std::unique_ptr<host::TnClientDataSet> FCurEvento;

@@ -189,7 +189,7 @@ QString TfpaOMascEvento::GetReferEvent(int codProced, int tipoQuebraCaixa, doubl
 
 QString TfpaOMascEvento::Base(int codFunc, int codEvento, double valor, bool mascara)
 {
-    const ClasseEvento evento = PosicionarEvento(codEvento);
+    const ClasseEvento& evento = PosicionarEvento(codEvento);
     PosicionarFuncionario(codFunc);
     LerAjustesHora();
     const AjustesHora ajustes{kHora, FHoraCent, FArredondaHoraCent};
@@ -198,7 +198,7 @@ QString TfpaOMascEvento::Base(int codFunc, int codEvento, double valor, bool mas
 
 QString TfpaOMascEvento::Refer(int codFunc, int codEvento, double valor, bool complReferencia, bool mascara)
 {
-    const ClasseEvento evento = PosicionarEvento(codEvento);
+    const ClasseEvento& evento = PosicionarEvento(codEvento);
     PosicionarFuncionario(codFunc);
     LerAjustesHora();
     if (evento.codigoProced == kProcedAnuidade) {
@@ -221,18 +221,17 @@ QString TfpaOMascEvento::Refer(int codFunc, int codEvento, double valor, bool co
 
 // The event table does not change during a run: each event is looked up
 // once, and a missing one raises at every call, as the lookup itself does.
-ClasseEvento TfpaOMascEvento::PosicionarEvento(int codEvento)
+const ClasseEvento& TfpaOMascEvento::PosicionarEvento(int codEvento)
 {
     const auto lido = FEventosLidos.find(codEvento);
     if (lido != FEventosLidos.end())
         return lido->second;
     host::TnClientDataSet& eventos = *FCurEvento;
     EncontrarRegistro(eventos, kBuscaExata, {codEvento});
-    const ClasseEvento evento{eventos.FieldByName(QStringLiteral("CodigoProced")).AsInteger(),
-                              eventos.FieldByName(QStringLiteral("CodigoEstrut")).AsString(),
-                              eventos.FieldByName(QStringLiteral("ReferEvento")).AsString()};
-    FEventosLidos.emplace(codEvento, evento);
-    return evento;
+    ClasseEvento evento{eventos.FieldByName(QStringLiteral("CodigoProced")).AsInteger(),
+                        eventos.FieldByName(QStringLiteral("CodigoEstrut")).AsString(),
+                        eventos.FieldByName(QStringLiteral("ReferEvento")).AsString()};
+    return FEventosLidos.emplace(codEvento, std::move(evento)).first->second;
 }
 
 // The cells of an employee's row come one after another: the contract and
@@ -254,12 +253,19 @@ void TfpaOMascEvento::PosicionarFuncionario(int codFunc)
     FFuncionarioPosicionado = std::pair{empresa, codFunc};
 }
 
+// Every base and reference cell formats hours: the two variables are read
+// again only when the configuration has changed since the last call.
 void TfpaOMascEvento::LerAjustesHora()
 {
+    const std::uint64_t revisao = host::nConfig().revisao();
+    if (FAjustesLidos == revisao)
+        return;
+    FAjustesLidos.reset();
     FHoraCent = host::PegarValorExternalVar(QStringLiteral("gHoraCent"));
     // Usually unset or "1"; any other text is read as the host reads a number.
     const QString arredonda = host::PegarValorExternalVar(QStringLiteral("gArrendCentHora"));
     FArredondaHoraCent = arredonda == u"1" || (!arredonda.isEmpty() && host::VarToIntDef(arredonda, 0) == 1);
+    FAjustesLidos = revisao;
 }
 
 int TfpaOMascEvento::TipoAnuidade(const QString& codigoEstrut)

@@ -65,8 +65,10 @@ host::TnQuebra porCompetencia(TnFpaDMPlanilha& dm, host::TnQuebra quebra)
     return quebra;
 }
 
-// Whether the dataset's index names ("A;B;C", any case) are the break's
-// fields in order.
+// Whether the dataset's index names ("A;B;C") are the break's fields in
+// order, spelt the same. An index named in other capitals is set once more
+// in the chain's spelling: the fields are the same, so the dataset keeps its
+// order, and later cells match here without a comparison that folds case.
 bool mesmoIndice(QStringView atual, const std::vector<host::TnQuebra::Valor>& pares)
 {
     qsizetype inicio = 0;
@@ -77,8 +79,7 @@ bool mesmoIndice(QStringView atual, const std::vector<host::TnQuebra::Valor>& pa
             ++inicio;
         }
         const QString& campo = pares[i].campo;
-        const QStringView parte = atual.mid(inicio, campo.size());
-        if (parte != campo && parte.compare(campo, Qt::CaseInsensitive) != 0)
+        if (atual.mid(inicio, campo.size()) != campo)
             return false;
         inicio += campo.size();
     }
