@@ -223,7 +223,11 @@ void DataSetCore::showRange(bool oneKey)
         range_.emplace();
     }
     start.copyTo(range_->start, start.count());
-    end.copyTo(range_->end, end.count());
+    // One key is both ends: boundsIn reads only the start.
+    if (oneKey)
+        range_->end.clear();
+    else
+        end.copyTo(range_->end, end.count());
     range_->oneKey = oneKey;
     const SortedIndex& index = keyIndex(std::max(start.count(), end.count()));
     const Bounds bounds = boundsIn(index);

@@ -65,7 +65,8 @@ public:
     std::size_t indexBuilds() const { return indexes_.builds(); }
 
 private:
-    // A range as applied, each end holding as many values as it covers.
+    // A range as applied, each end holding as many values as it covers; a
+    // range of one key keeps it only as its start.
     struct AppliedRange {
         std::vector<KeyValue> start;
         std::vector<KeyValue> end;

@@ -164,10 +164,19 @@ void FuncoesMovimento::EventoFuncao(TnFpaDMPlanilha& dm, Resultado& result, cons
     const host::TnField& codigo = dataset.Fields(kColunaEvento);
     const host::TnField& coluna = dataset.Fields(kind);
     const std::vector<int>& somados = codigosSomados(auxiliares);
+    // With the event in the chain every row of the range is that event's, and
+    // its code need not be read: the rows lie scattered in memory, and each
+    // column read is a cache miss.
+    const bool soDoEvento = eventoQuebra != -1;
+    const auto somar = [&] {
+        if (soDoEvento)
+            return true;
+        const int codigoEvento = codigo.AsInteger();
+        return codigoEvento == evento || std::find(somados.begin(), somados.end(), codigoEvento) != somados.end();
+    };
     double soma = 0.0;
     for (dataset.First(); !dataset.Eof(); dataset.Next()) {
-        const int codigoEvento = codigo.AsInteger();
-        if (codigoEvento == evento || std::find(somados.begin(), somados.end(), codigoEvento) != somados.end())
+        if (somar())
             soma += coluna.AsFloat();
     }
     const TextoEvento texto(kEventoBase, kEventoRefer);
