@@ -174,7 +174,6 @@ void TnConfig::redefinir()
 
 void TnConfig::lerIni(const QString& path)
 {
-    ++FRevisao;
     const QSettings arquivo(path, QSettings::IniFormat);
     if (arquivo.status() != QSettings::NoError) {
         throw HostError(QStringLiteral("Arquivo de configuração inválido: %1").arg(path));
@@ -183,6 +182,7 @@ void TnConfig::lerIni(const QString& path)
     for (const QString& chave : chaves) {
         FArquivos[normalizada(chave)] = textoDe(arquivo.value(chave));
     }
+    ++FRevisao;
 }
 
 TnConfig& nConfig()
