@@ -14,9 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <vector>
 
@@ -39,34 +39,35 @@ double picoResidente()
     return 0.0;
 }
 
-// The database is generated once per program; its making is not measured.
-// DARVELO_BENCH_BANCO names a file to keep it in between programs, since
-// making it takes far longer than the measures.
+// The database is made on first use under DARVELO_BENCH_DIR (default
+// /tmp/darvelo-bench), as generation_bench makes its own, and kept: making it
+// takes far longer than the measures.
 QString banco()
 {
-    static QTemporaryDir pasta;
-    static QString caminho;
-    if (caminho.isEmpty()) {
-        const QString guardado = qEnvironmentVariable("DARVELO_BENCH_BANCO");
-        caminho = guardado.isEmpty() ? pasta.filePath(QStringLiteral("folha.sqlite")) : guardado;
-        if (QFile::exists(caminho))
-            return QStringLiteral("sqlite:") + caminho;
-        host::DemoDataOptions opcoes;
-        opcoes.empresas = 1;
-        opcoes.estabelecimentos = kEstabelecimentos;
-        opcoes.funcionarios = kFuncionarios;
-        opcoes.periodos = 4;
-        opcoes.eventosPorFuncionario = 25;
-        opcoes.historicos = 1;
-        // Made under another name, so that a program stopped half way does
-        // not leave a partial database for the next one to trust.
-        const QString parcial = caminho + QStringLiteral(".parcial");
-        QFile::remove(parcial);
-        host::DemoDataGenerator::criarSqlite(parcial, opcoes);
-        if (!QFile::rename(parcial, caminho))
-            qFatal("não foi possível guardar o banco em %s", qPrintable(caminho));
+    static QString conexao;
+    if (conexao.isEmpty()) {
+        const QString dir = qEnvironmentVariable("DARVELO_BENCH_DIR", QStringLiteral("/tmp/darvelo-bench"));
+        QDir().mkpath(dir);
+        const QString caminho = QDir(dir).filePath(QStringLiteral("eventos-%1.sqlite").arg(kFuncionarios));
+        if (!QFile::exists(caminho)) {
+            host::DemoDataOptions opcoes;
+            opcoes.empresas = 1;
+            opcoes.estabelecimentos = kEstabelecimentos;
+            opcoes.funcionarios = kFuncionarios;
+            opcoes.periodos = 4;
+            opcoes.eventosPorFuncionario = 25;
+            opcoes.historicos = 1;
+            // Made under another name, so that a program stopped half way
+            // does not leave a partial database for the next one to trust.
+            const QString parcial = caminho + QStringLiteral(".parcial");
+            QFile::remove(parcial);
+            host::DemoDataGenerator::criarSqlite(parcial, opcoes);
+            if (!QFile::rename(parcial, caminho))
+                qFatal("não foi possível guardar o banco em %s", qPrintable(caminho));
+        }
+        conexao = QStringLiteral("sqlite:") + caminho;
     }
-    return QStringLiteral("sqlite:") + caminho;
+    return conexao;
 }
 
 // A generation run's state: company 1, one period, a replication by
